@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+enum class SortMode { name, kind, size, free };
+enum class PopoverViewMode { grid, list, fan, automatic };
+enum class DockDisplayMode { icon, stack };
+
+QString toString(SortMode mode);
+QString toString(PopoverViewMode mode);
+QString toString(DockDisplayMode mode);
+
+std::optional<SortMode> sortModeFromString(const QString &raw);
+std::optional<PopoverViewMode> popoverViewModeFromString(const QString &raw);
+std::optional<DockDisplayMode> dockDisplayModeFromString(const QString &raw);
+
+const QList<SortMode> &allSortModes();
+const QList<PopoverViewMode> &allPopoverViewModes();
+const QList<DockDisplayMode> &allDockDisplayModes();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/mediatraits.h"
+#include "model/volumekind.h"
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// A mounted file system, or an attached partition that is not mounted. Plain value;
+// the empty string (not absence) marks "no mount path" and "no device".
+struct Volume {
+    QString id;
+    QString name;
+    QString mountPath;
+    QString bsdName;
+    std::optional<qint64> capacityBytes;
+    std::optional<qint64> freeBytes;
+    bool isEjectable = false;
+    VolumeKind kind = VolumeKind::external;
+    bool isMounted = false;
+    bool isRemovable = false;
+    std::optional<QString> wholeDiskBSD;
+    std::optional<QString> volumeUUID;
+    MediaTraits traits;
+
+    bool operator==(const Volume &) const = default;
+};
+
+using VolumeList = QList<Volume>;

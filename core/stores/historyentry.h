@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// One line of the operation history.
+struct HistoryEntry {
+    QDateTime date;
+    QString volumeName;
+    QString bsdName;
+    QString operation; // a VolumeOperation raw value, or "mount" / "unmount"
+    bool ok = true;
+    std::optional<QString> detail;
+
+    bool operator==(const HistoryEntry &) const = default;
+};
+
+using HistoryEntryList = QList<HistoryEntry>;
