@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -19,3 +20,18 @@ std::optional<DockDisplayMode> dockDisplayModeFromString(const QString &raw);
 const QList<SortMode> &allSortModes();
 const QList<PopoverViewMode> &allPopoverViewModes();
 const QList<DockDisplayMode> &allDockDisplayModes();
+
+inline size_t qHash(SortMode mode, size_t seed = 0) noexcept
+{
+    return ::qHash(static_cast<int>(mode), seed);
+}
+
+inline size_t qHash(PopoverViewMode mode, size_t seed = 0) noexcept
+{
+    return ::qHash(static_cast<int>(mode), seed);
+}
+
+inline size_t qHash(DockDisplayMode mode, size_t seed = 0) noexcept
+{
+    return ::qHash(static_cast<int>(mode), seed);
+}

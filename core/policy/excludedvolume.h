@@ -20,7 +20,7 @@ struct ExcludedVolume {
     static QList<ExcludedVolume> toggling(const QList<ExcludedVolume> &list, const Volume &volume);
 
     QJsonObject toJson() const;
-    // Absent when "name" is missing or not a string.
+    // Absent when "name" is missing or not a string, or "volumeUUID" is neither a string nor null.
     static std::optional<ExcludedVolume> fromJson(const QJsonObject &object);
     // The persisted form: a JSON array of entries, in list order.
     static QByteArray encodeList(const QList<ExcludedVolume> &list);
