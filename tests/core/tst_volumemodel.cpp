@@ -1,7 +1,30 @@
 #include "model/volume.h"
+#include "model/volumeclassifier.h"
 #include "quillmerecore.h"
 
 #include <QTest>
+
+namespace {
+
+// Flags as a string of letters so each row reads at a glance:
+// r removable, i internal, n network, e ejectable, b browsable, R root, d disk image.
+VolumeProbe probe(const QString &path, const QString &flags)
+{
+    VolumeProbe p;
+    p.mountPath = path;
+    p.isRemovable = flags.contains(u'r');
+    p.isInternal = flags.contains(u'i');
+    p.isNetwork = flags.contains(u'n');
+    p.isEjectable = flags.contains(u'e');
+    p.isBrowsable = flags.contains(u'b');
+    p.isRootFileSystem = flags.contains(u'R');
+    p.isDiskImage = flags.contains(u'd');
+    return p;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(VolumeKind)
 
 class TestVolumeModel : public QObject {
     Q_OBJECT
@@ -14,6 +37,82 @@ private slots:
         QVERIFY(!volumeKindFromString(QStringLiteral("External")));
         QVERIFY(!volumeKindFromString(QString()));
         QCOMPARE(QString::fromLatin1(QuillmereCore::version), QStringLiteral("0.1.0"));
+    }
+
+    void classification_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<VolumeKind>("kind");
+
+        // Root wins over everything, including network and image.
+        QTest::newRow("root flag beats network") << "/mnt/share"
+                                                 << "Rndb" << VolumeKind::boot;
+        QTest::newRow("slash path without root flag") << "/"
+                                                      << "" << VolumeKind::boot;
+        QTest::newRow("slash path, hidden image") << "/"
+                                                  << "d" << VolumeKind::boot;
+        // Network before image.
+        QTest::newRow("network image") << "/media/u/x"
+                                       << "ndb" << VolumeKind::network;
+        QTest::newRow("hidden network") << "/net/x"
+                                        << "n" << VolumeKind::network;
+        // Images.
+        QTest::newRow("browsable image") << "/media/u/App"
+                                         << "db" << VolumeKind::diskImage;
+        QTest::newRow("developer image") << "/Library/Developer/CoreSimulator/x"
+                                         << "db" << VolumeKind::systemImage;
+        QTest::newRow("developer prefix without slash") << "/Library/DeveloperX"
+                                                        << "db" << VolumeKind::diskImage;
+        QTest::newRow("hidden image") << "/snap/core/1"
+                                      << "dre" << VolumeKind::systemImage;
+        // Local volumes.
+        QTest::newRow("not browsable") << "/boot/efi"
+                                       << "ire" << VolumeKind::systemHidden;
+        QTest::newRow("system volumes even removable") << "/System/Volumes/Data"
+                                                       << "rbe" << VolumeKind::systemHidden;
+        QTest::newRow("system volumes prefix without slash") << "/System/VolumesX"
+                                                             << "ib" << VolumeKind::internalExtra;
+        QTest::newRow("removable") << "/media/u/Stick"
+                                   << "rib" << VolumeKind::external;
+        QTest::newRow("ejectable internal") << "/media/u/Card"
+                                            << "ieb" << VolumeKind::external;
+        QTest::newRow("internal") << "/mnt/data"
+                                  << "ib" << VolumeKind::internalExtra;
+        QTest::newRow("neither internal nor removable") << "/mnt/data"
+                                                        << "b" << VolumeKind::external;
+    }
+
+    void classification()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, flags);
+        QFETCH(VolumeKind, kind);
+        QCOMPARE(toString(VolumeClassifier::classify(probe(path, flags))), toString(kind));
+    }
+
+    void systemManagedImageAgreesWithClassification()
+    {
+        const QStringList paths{"/media/u/x", "/Library/Developer/x", "/Library/Developer",
+                                "/System/Volumes/x"};
+        for (const QString &path : paths) {
+            for (bool browsable : {false, true}) {
+                const VolumeProbe p = probe(path, browsable ? "db" : "d");
+                QCOMPARE(VolumeClassifier::isSystemManagedImage(p),
+                         VolumeClassifier::classify(p) == VolumeKind::systemImage);
+            }
+        }
+    }
+
+    void automounterPlaceholdersMatchExactly()
+    {
+        QVERIFY(VolumeClassifier::isLegacyAutofsMount("/home"));
+        QVERIFY(VolumeClassifier::isLegacyAutofsMount("/net"));
+        QVERIFY(VolumeClassifier::isLegacyAutofsMount("/System/Volumes/Data/home"));
+        QVERIFY(!VolumeClassifier::isLegacyAutofsMount("/home/"));
+        QVERIFY(!VolumeClassifier::isLegacyAutofsMount("/net2"));
+        QVERIFY(!VolumeClassifier::isLegacyAutofsMount("/Home"));
+        QVERIFY(!VolumeClassifier::isLegacyAutofsMount(QString()));
     }
 
     void opticalMediaKinds()
