@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/mediatraits.h"
+#include "model/volume.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+struct MediaPolicyOverrides;
+
+// How one volume is ejected and which destructive or bulk actions it takes part in.
+struct MediaPolicy {
+    enum class EjectSemantics { unmountKeepAttached, detachImage, unmountByPath, physicalEject };
+
+    EjectSemantics ejectSemantics = EjectSemantics::unmountKeepAttached;
+    bool canErase = false;
+    bool canRename = false;
+    bool bulkEjectCandidate = false;
+
+    bool operator==(const MediaPolicy &) const = default;
+
+    // The built-in rule alone.
+    static MediaPolicy policy(const MediaTraits &traits);
+    // Built-in rule, then the pulled definitions, then the local overrides. Any thread.
+    static MediaPolicy policy(const Volume &volume);
+
+    static bool allowsErase(const Volume &volume);
+    static bool offersEjectAction(const Volume &volume);
+
+    // Each replaces its layer whole.
+    static void installOverrides(const MediaPolicyOverrides &overrides);
+    static void installPulledDefinitions(const MediaPolicyOverrides &definitions);
+};
+
+QString toString(MediaPolicy::EjectSemantics semantics);
+std::optional<MediaPolicy::EjectSemantics> ejectSemanticsFromString(const QString &raw);
+const QList<MediaPolicy::EjectSemantics> &allEjectSemantics();
+
+namespace EraseEligibility {
+// Same answer as MediaPolicy::allowsErase.
+bool isAllowed(const Volume &volume);
+} // namespace EraseEligibility

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "policy/mediapolicy.h"
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// One rule: when the match fits, the present policy fields change the policy.
+struct MediaPolicyOverride {
+    struct Match {
+        std::optional<QString> volumeName;
+        std::optional<QString> deviceModel;
+
+        bool operator==(const Match &) const = default;
+    };
+
+    struct Partial {
+        std::optional<MediaPolicy::EjectSemantics> ejectSemantics;
+        std::optional<bool> canErase;
+        std::optional<bool> canRename;
+        std::optional<bool> bulkEjectCandidate;
+
+        bool operator==(const Partial &) const = default;
+    };
+
+    Match match;
+    Partial policy;
+
+    bool operator==(const MediaPolicyOverride &) const = default;
+
+    // A rule without any criterion matches nothing.
+    bool matches(const QString &volumeName, const std::optional<QString> &deviceModel) const;
+
+    // Absent, with a description in *error, when the value is not a well-formed rule object.
+    static std::optional<MediaPolicyOverride> fromJson(const QJsonValue &value,
+                                                       QString *error = nullptr);
+};
+
+// An ordered list of rules; later matching rules win over earlier ones.
+struct MediaPolicyOverrides {
+    QList<MediaPolicyOverride> entries;
+
+    bool operator==(const MediaPolicyOverrides &) const = default;
+
+    static const MediaPolicyOverrides empty;
+
+    // canErase can only be withdrawn, never granted.
+    MediaPolicy apply(MediaPolicy policy, const QString &volumeName,
+                      const std::optional<QString> &deviceModel) const;
+
+    // A JSON array of rule objects; one bad rule rejects the whole array.
+    static std::optional<MediaPolicyOverrides> fromJson(const QJsonValue &rules,
+                                                        QString *error = nullptr);
+    static std::optional<MediaPolicyOverrides> decode(const QByteArray &json,
+                                                      QString *error = nullptr);
+
+    // Missing file: empty. Unreadable or malformed file: logged and empty.
+    static MediaPolicyOverrides load(const QString &path);
+};

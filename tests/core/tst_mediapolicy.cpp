@@ -1,0 +1,315 @@
+#include "policy/mediapolicy.h"
+#include "policy/mediapolicyoverrides.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using ES = MediaPolicy::EjectSemantics;
+
+namespace {
+
+Volume makeVolume(const QString &name, VolumeKind kind, bool isRemovable, MediaTraits traits = {})
+{
+    Volume v;
+    v.id = name;
+    v.name = name;
+    v.mountPath = QStringLiteral("/media/u/") + name;
+    v.bsdName = QStringLiteral("sdb1");
+    v.kind = kind;
+    v.isMounted = true;
+    v.isRemovable = isRemovable;
+    v.traits = traits;
+    return v;
+}
+
+MediaTraits imageTraits(bool systemManaged)
+{
+    MediaTraits t;
+    t.isDiskImage = true;
+    t.isSystemManaged = systemManaged;
+    t.deviceModel = QStringLiteral("Disk Image");
+    return t;
+}
+
+MediaPolicyOverrides rules(const char *json)
+{
+    QString error;
+    const std::optional<MediaPolicyOverrides> decoded = MediaPolicyOverrides::decode(json, &error);
+    if (!decoded)
+        qFatal("test rules do not decode: %s", qPrintable(error));
+    return *decoded;
+}
+
+struct CapturedMessage {
+    QtMsgType type;
+    QString category;
+    QString text;
+};
+QList<CapturedMessage> captured;
+
+void captureMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    captured.append({type, QString::fromUtf8(context.category), text});
+}
+
+} // namespace
+
+class TestMediaPolicy : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+    QString writeFile(const QString &name, const QByteArray &content)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private slots:
+    void init()
+    {
+        MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
+        MediaPolicy::installPulledDefinitions(MediaPolicyOverrides::empty);
+        captured.clear();
+    }
+
+    void semanticsRoundTripTheirRawValues()
+    {
+        QCOMPARE(allEjectSemantics().size(), 4);
+        for (ES semantics : allEjectSemantics())
+            QVERIFY(ejectSemanticsFromString(toString(semantics)) == semantics);
+        QVERIFY(!ejectSemanticsFromString(QStringLiteral("eject")));
+        QCOMPARE(toString(ES::unmountKeepAttached), QStringLiteral("unmountKeepAttached"));
+    }
+
+    void builtInRuleFirstMatchingRowWins_data()
+    {
+        QTest::addColumn<MediaTraits>("traits");
+        QTest::addColumn<MediaPolicy>("expected");
+        const auto traits = [](bool network, bool image, bool managed, bool optical, bool boot) {
+            return MediaTraits{network, image, managed, optical, boot, std::nullopt};
+        };
+        QTest::newRow("plain usb disk") << traits(false, false, false, false, false)
+                                        << MediaPolicy{ES::unmountKeepAttached, true, true, true};
+        QTest::newRow("network") << traits(true, false, false, false, false)
+                                 << MediaPolicy{ES::unmountByPath, false, false, false};
+        QTest::newRow("network image") << traits(true, true, false, false, false)
+                                       << MediaPolicy{ES::unmountByPath, false, false, false};
+        QTest::newRow("boot-device image")
+            << traits(false, true, false, false, true)
+            << MediaPolicy{ES::unmountKeepAttached, false, true, false};
+        QTest::newRow("system image") << traits(false, true, true, false, false)
+                                      << MediaPolicy{ES::detachImage, false, false, false};
+        QTest::newRow("user image") << traits(false, true, false, false, false)
+                                    << MediaPolicy{ES::detachImage, true, true, true};
+        QTest::newRow("optical") << traits(false, false, false, true, false)
+                                 << MediaPolicy{ES::physicalEject, false, false, true};
+    }
+
+    void builtInRuleFirstMatchingRowWins()
+    {
+        QFETCH(MediaTraits, traits);
+        QFETCH(MediaPolicy, expected);
+        QCOMPARE(MediaPolicy::policy(traits), expected);
+        traits.deviceModel = QStringLiteral("Any Model");
+        QCOMPARE(MediaPolicy::policy(traits), expected);
+    }
+
+    void eraseEligibilityFollowsPolicyThenKind()
+    {
+        MediaTraits optical;
+        optical.isOptical = true;
+        QVERIFY(!MediaPolicy::allowsErase(makeVolume("CD", VolumeKind::external, true, optical)));
+        QVERIFY(MediaPolicy::allowsErase(makeVolume("Stick", VolumeKind::external, false)));
+        QVERIFY(MediaPolicy::allowsErase(
+            makeVolume("Image", VolumeKind::diskImage, false, imageTraits(false))));
+        QVERIFY(!MediaPolicy::allowsErase(makeVolume("Boot", VolumeKind::boot, true)));
+        QVERIFY(!MediaPolicy::allowsErase(makeVolume("Hidden", VolumeKind::systemHidden, true)));
+        QVERIFY(!MediaPolicy::allowsErase(makeVolume("Data", VolumeKind::internalExtra, false)));
+        QVERIFY(MediaPolicy::allowsErase(makeVolume("Data", VolumeKind::internalExtra, true)));
+        QVERIFY(!MediaPolicy::allowsErase(makeVolume("Sys", VolumeKind::systemImage, false)));
+        const Volume removable = makeVolume("Card", VolumeKind::systemImage, true);
+        QVERIFY(MediaPolicy::allowsErase(removable));
+        QCOMPARE(EraseEligibility::isAllowed(removable), MediaPolicy::allowsErase(removable));
+    }
+
+    void ejectActionNeedsMountAndRemovableOrPathSemantics()
+    {
+        Volume internal = makeVolume("Data", VolumeKind::internalExtra, false);
+        QVERIFY(!MediaPolicy::offersEjectAction(internal));
+        internal.isRemovable = true;
+        QVERIFY(MediaPolicy::offersEjectAction(internal));
+        internal.isMounted = false;
+        QVERIFY(!MediaPolicy::offersEjectAction(internal));
+
+        MediaTraits network;
+        network.isNetwork = true;
+        Volume share = makeVolume("Share", VolumeKind::network, false, network);
+        QVERIFY(MediaPolicy::offersEjectAction(share));
+
+        Volume data = makeVolume("Data", VolumeKind::internalExtra, false);
+        QVERIFY(!MediaPolicy::offersEjectAction(data));
+        MediaPolicy::installOverrides(rules(
+            R"([{"match": {"volumeName": "Data"}, "policy": {"ejectSemantics": "unmountByPath"}}])"));
+        QVERIFY(MediaPolicy::offersEjectAction(data));
+    }
+
+    void overridesNeverGrantErase()
+    {
+        const Volume systemImage =
+            makeVolume("Xcode", VolumeKind::diskImage, true, imageTraits(true));
+        const Volume userImage =
+            makeVolume("Installer", VolumeKind::diskImage, true, imageTraits(false));
+
+        MediaPolicy::installOverrides(
+            rules(R"([{"match": {"deviceModel": "Disk Image"}, "policy": {"canErase": true}}])"));
+        QVERIFY(!MediaPolicy::policy(systemImage).canErase);
+        QVERIFY(!MediaPolicy::allowsErase(systemImage));
+        QVERIFY(MediaPolicy::allowsErase(userImage));
+
+        MediaPolicy::installOverrides(
+            rules(R"([{"match": {"deviceModel": "Disk Image"}, "policy": {"canErase": false}}])"));
+        QVERIFY(!MediaPolicy::allowsErase(userImage));
+
+        // Neither a later rule nor the local layer can undo an earlier refusal.
+        MediaPolicy::installPulledDefinitions(
+            rules(R"([{"match": {"deviceModel": "Disk Image"}, "policy": {"canErase": false}},
+                      {"match": {"volumeName": "Installer"}, "policy": {"canErase": true}}])"));
+        MediaPolicy::installOverrides(rules(
+            R"([{"match": {"volumeName": "Installer"}, "policy": {"canErase": true, "canRename": false}}])"));
+        const MediaPolicy effective = MediaPolicy::policy(userImage);
+        QVERIFY(!effective.canErase);
+        QVERIFY(!effective.canRename);
+
+        // A rule that names erase not at all leaves an allowed erase allowed.
+        MediaPolicy::installPulledDefinitions(MediaPolicyOverrides::empty);
+        MediaPolicy::installOverrides(
+            rules(R"([{"match": {"volumeName": "Installer"}, "policy": {"canRename": false}}])"));
+        QVERIFY(MediaPolicy::policy(userImage).canErase);
+    }
+
+    void matchingNeedsEveryNamedCriterion()
+    {
+        const MediaPolicyOverrides layer = rules(R"([
+            {"match": {"volumeName": "Cam", "deviceModel": "SD Reader"}, "policy": {"canRename": false}},
+            {"match": {}, "policy": {"bulkEjectCandidate": false}},
+            {"match": {"deviceModel": "Stick"}, "policy": {"ejectSemantics": "physicalEject"}}
+        ])");
+        const MediaPolicy base = MediaPolicy::policy(MediaTraits{});
+        QCOMPARE(layer.apply(base, QStringLiteral("Cam"), QStringLiteral("SD Reader")),
+                 (MediaPolicy{ES::unmountKeepAttached, true, false, true}));
+        QCOMPARE(layer.apply(base, QStringLiteral("Cam"), QStringLiteral("Other")), base);
+        QCOMPARE(layer.apply(base, QStringLiteral("Cam"), std::nullopt), base);
+        QCOMPARE(layer.apply(base, QStringLiteral("cam"), QStringLiteral("SD Reader")), base);
+        QCOMPARE(
+            toString(
+                layer.apply(base, QStringLiteral("X"), QStringLiteral("Stick")).ejectSemantics),
+            toString(ES::physicalEject));
+    }
+
+    void laterRulesAndTheLocalLayerWin()
+    {
+        const MediaPolicyOverrides layer = rules(R"([
+            {"match": {"volumeName": "Backup"}, "policy": {"ejectSemantics": "detachImage"}},
+            {"match": {"volumeName": "Backup"}, "policy": {"ejectSemantics": "unmountByPath"}}
+        ])");
+        QCOMPARE(toString(layer
+                              .apply(MediaPolicy::policy(MediaTraits{}), QStringLiteral("Backup"),
+                                     std::nullopt)
+                              .ejectSemantics),
+                 toString(ES::unmountByPath));
+
+        const Volume backup = makeVolume("Backup", VolumeKind::external, true);
+        MediaPolicy::installPulledDefinitions(rules(
+            R"([{"match": {"volumeName": "Backup"}, "policy": {"bulkEjectCandidate": false, "canRename": false}}])"));
+        QCOMPARE(MediaPolicy::policy(backup),
+                 (MediaPolicy{ES::unmountKeepAttached, true, false, false}));
+        MediaPolicy::installOverrides(rules(
+            R"([{"match": {"volumeName": "Backup"}, "policy": {"bulkEjectCandidate": true}}])"));
+        QCOMPARE(MediaPolicy::policy(backup),
+                 (MediaPolicy{ES::unmountKeepAttached, true, false, true}));
+
+        // Installing replaces a layer whole.
+        MediaPolicy::installPulledDefinitions(MediaPolicyOverrides::empty);
+        QCOMPARE(MediaPolicy::policy(backup), MediaPolicy::policy(MediaTraits{}));
+    }
+
+    void loadReadsRulesInFileOrder()
+    {
+        const QString path = writeFile(QStringLiteral("good.json"), R"([
+            {"match": {"volumeName": "A"}, "policy": {"canErase": false}, "note": "ignored"},
+            {"match": {"deviceModel": "M", "volumeName": null}, "policy": {"ejectSemantics": "detachImage"}}
+        ])");
+        const MediaPolicyOverrides loaded = MediaPolicyOverrides::load(path);
+        QCOMPARE(loaded.entries.size(), 2);
+        QCOMPARE(loaded.entries.at(0).match.volumeName, std::optional(QStringLiteral("A")));
+        QCOMPARE(loaded.entries.at(0).policy.canErase, std::optional(false));
+        QCOMPARE(loaded.entries.at(1).match.volumeName, std::optional<QString>());
+        QCOMPARE(loaded.entries.at(1).match.deviceModel, std::optional(QStringLiteral("M")));
+        QVERIFY(loaded.entries.at(1).policy.ejectSemantics == ES::detachImage);
+        QVERIFY(captured.isEmpty());
+    }
+
+    void missingFileIsSilentlyEmpty()
+    {
+        const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+        const MediaPolicyOverrides loaded =
+            MediaPolicyOverrides::load(m_dir.filePath(QStringLiteral("absent.json")));
+        qInstallMessageHandler(previous);
+        QCOMPARE(loaded, MediaPolicyOverrides::empty);
+        QVERIFY(captured.isEmpty());
+    }
+
+    void malformedFileIsIgnoredWholeAndLogged_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("object") << QByteArray(R"({"match": {}, "policy": {}})");
+        QTest::newRow("unknown semantics") << QByteArray(
+            R"([{"match": {"volumeName": "A"}, "policy": {"canRename": false}},
+                {"match": {"volumeName": "B"}, "policy": {"ejectSemantics": "eject"}}])");
+        QTest::newRow("missing policy") << QByteArray(R"([{"match": {"volumeName": "A"}}])");
+        QTest::newRow("missing match") << QByteArray(R"([{"policy": {"canErase": false}}])");
+        QTest::newRow("string flag")
+            << QByteArray(R"([{"match": {"volumeName": "A"}, "policy": {"canErase": "no"}}])");
+        QTest::newRow("numeric name")
+            << QByteArray(R"([{"match": {"volumeName": 7}, "policy": {}}])");
+        QTest::newRow("not json") << QByteArray("[{\"match\": ");
+        QTest::newRow("empty file") << QByteArray();
+    }
+
+    void malformedFileIsIgnoredWholeAndLogged()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = writeFile(QStringLiteral("bad.json"), content);
+        const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+        const MediaPolicyOverrides loaded = MediaPolicyOverrides::load(path);
+        qInstallMessageHandler(previous);
+
+        QCOMPARE(loaded, MediaPolicyOverrides::empty);
+        QCOMPARE(captured.size(), 1);
+        QCOMPARE(captured.at(0).type, QtCriticalMsg);
+        QCOMPARE(captured.at(0).category, QStringLiteral("com.tarnwick.quillmere.MediaPolicy"));
+        const QString prefix = QStringLiteral("Ignoring malformed media-policy-overrides.json: ");
+        QVERIFY2(captured.at(0).text.startsWith(prefix), qPrintable(captured.at(0).text));
+        QVERIFY(captured.at(0).text.size() > prefix.size());
+    }
+
+    void unreadableLocationIsLogged()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.json")));
+        const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+        const MediaPolicyOverrides loaded =
+            MediaPolicyOverrides::load(m_dir.filePath(QStringLiteral("folder.json")));
+        qInstallMessageHandler(previous);
+        QCOMPARE(loaded, MediaPolicyOverrides::empty);
+        QCOMPARE(captured.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMediaPolicy)
+#include "tst_mediapolicy.moc"
