@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// One attached, unmounted leaf partition as the disk source describes it.
+struct UnmountedCandidate {
+    QString bsdName;
+    std::optional<QString> volumeName;
+    std::optional<QString> mediaName;
+    std::optional<QString> contentHint; // partition-type GUID or scheme type name
+    bool isMountable = false;
+    bool isRemovableOrExternal = false;
+    bool isWholeDisk = false;
+    bool isEjectable = false;
+    std::optional<qint64> sizeBytes;
+    std::optional<QString> volumeUUID;
+    bool isDiskImage = false;
+
+    bool operator==(const UnmountedCandidate &) const = default;
+};
+
+using UnmountedCandidateList = QList<UnmountedCandidate>;
