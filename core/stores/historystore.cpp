@@ -1,0 +1,157 @@
+#include "stores/historystore.h"
+
+#include "stores/appsupport.h"
+#include "stores/historyentrycodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString chooseFolder(const std::optional<QString> &directory)
+{
+    const QString defaultFolder = AppSupport::directoryURL();
+    if (!directory || QDir::cleanPath(*directory) == QDir::cleanPath(defaultFolder)) {
+        const QString legacy = QDir(AppSupport::baseURL()).filePath(QStringLiteral("Kestrin"));
+        if (QFileInfo(legacy).isDir() && !QFileInfo::exists(defaultFolder))
+            QDir().rename(legacy, defaultFolder);
+    }
+    return directory ? *directory : defaultFolder;
+}
+
+} // namespace
+
+HistoryStore::HistoryStore(const std::optional<QString> &directory, int cap)
+    : m_filePath(QDir(chooseFolder(directory)).filePath(QStringLiteral("history.jsonl"))),
+      m_cap(std::max(cap, 1)), m_queue(QStringLiteral("com.tarnwick.kestrin.history"))
+{
+}
+
+HistoryStore::~HistoryStore() = default;
+
+void HistoryStore::append(const HistoryEntry &entry)
+{
+    m_queue.async([this, entry] { appendLocked(HistoryEntryCodec::encode(entry)); });
+}
+
+HistoryEntryList HistoryStore::entries(std::optional<int> limit)
+{
+    return m_queue.sync([this, limit] {
+        const Lines lines = readLinesLocked();
+        const qsizetype wanted = limit ? std::max(*limit, 0) : lines.pieces.size();
+        HistoryEntryList result;
+        for (auto it = lines.pieces.crbegin(); it != lines.pieces.crend(); ++it) {
+            if (result.size() >= wanted)
+                break;
+            if (auto entry = HistoryEntryCodec::decode(*it))
+                result.append(std::move(*entry));
+        }
+        return result;
+    });
+}
+
+void HistoryStore::clear()
+{
+    m_queue.sync([this] {
+        QFile::remove(m_filePath);
+        m_cachedLineCount = 0;
+    });
+}
+
+bool HistoryStore::exportLog(const QString &destination, QString *error)
+{
+    QString message;
+    const bool ok = m_queue.sync([this, &destination, &message] {
+        ensureFileLocked();
+        QFile source(m_filePath);
+        if (!source.open(QIODevice::ReadOnly)) {
+            message = source.errorString();
+            return false;
+        }
+        const QByteArray contents = source.readAll();
+        QSaveFile target(destination);
+        if (!target.open(QIODevice::WriteOnly) || target.write(contents) != contents.size() ||
+            !target.commit()) {
+            message = target.errorString();
+            return false;
+        }
+        return true;
+    });
+    if (error)
+        *error = message;
+    return ok;
+}
+
+void HistoryStore::ensureFileLocked()
+{
+    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    if (!QFileInfo::exists(m_filePath)) {
+        QFile file(m_filePath);
+        file.open(QIODevice::WriteOnly);
+    }
+}
+
+HistoryStore::Lines HistoryStore::readLinesLocked() const
+{
+    Lines lines;
+    QFile file(m_filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return lines;
+    lines.data = file.readAll();
+    const QByteArrayView data(lines.data);
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        if (end < 0)
+            end = data.size();
+        if (end > start)
+            lines.pieces.append(data.sliced(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+void HistoryStore::appendLocked(const QByteArray &line)
+{
+    ensureFileLocked();
+    const qint64 count = m_cachedLineCount ? *m_cachedLineCount : readLinesLocked().pieces.size();
+
+    QFile file(m_filePath);
+    if (!file.open(QIODevice::ReadWrite))
+        return;
+    const qint64 size = file.size();
+    QByteArray out;
+    out.reserve(line.size() + 2);
+    // A torn last line (a crash before its line feed) must stay a line of its own.
+    if (size > 0 && file.seek(size - 1) && file.read(1) != "\n")
+        out.append('\n');
+    out.append(line).append('\n');
+    file.seek(size);
+    file.write(out);
+    file.close();
+
+    m_cachedLineCount = count + 1;
+    if (*m_cachedLineCount > m_cap)
+        rotateLocked();
+}
+
+void HistoryStore::rotateLocked()
+{
+    const Lines lines = readLinesLocked();
+    if (lines.pieces.size() <= m_cap) {
+        m_cachedLineCount = lines.pieces.size();
+        return;
+    }
+    QByteArray kept;
+    kept.reserve(lines.data.size());
+    for (qsizetype i = lines.pieces.size() - m_cap; i < lines.pieces.size(); ++i)
+        kept.append(lines.pieces.at(i)).append('\n');
+    QSaveFile file(m_filePath);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(kept);
+        file.commit();
+    }
+    m_cachedLineCount = m_cap;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "stores/userdefaultsbackend.h"
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QMutex>
+#include <QVariantMap>
+
+class QFileSystemWatcher;
+
+// One JSON file per domain ("<directory>/<domain>.json"). Reads see changes made by other
+// processes; every change is a locked read-modify-write replaced atomically, so concurrent
+// writers of different keys keep each other's values. A file that does not parse is left in
+// place (defaults apply) and renamed aside before the next write, never overwritten.
+class JsonFileDefaultsBackend : public UserDefaultsBackend {
+    Q_OBJECT
+public:
+    JsonFileDefaultsBackend(const QString &directory, const QString &domain);
+    ~JsonFileDefaultsBackend() override;
+
+    // "$XDG_CONFIG_HOME/quillmere".
+    static QString defaultDirectory();
+    // A domain becomes a file name: no separators, no leading dot, nothing empty.
+    static bool isUsableDomain(const QString &domain);
+
+    QString filePath() const { return m_filePath; }
+
+    QString domain() const override { return m_domain; }
+    QVariant value(const QString &key) override;
+    QStringList keys() override;
+    void write(const QString &key, const QVariant &value) override;
+    void removeAll() override;
+    std::unique_ptr<UserDefaultsBackend> forDomain(const QString &domain) const override;
+
+private:
+    struct Stamp {
+        bool exists = false;
+        qint64 size = -1;
+        qint64 modifiedMs = -1;
+        qint64 changedMs = -1;
+        bool operator==(const Stamp &) const = default;
+    };
+    struct Contents {
+        QJsonObject root;
+        bool malformed = false;
+        QString error;
+    };
+
+    Stamp currentStamp() const;
+    Contents readFile() const;
+    // Brings the cache up to date; true when the values differ from before.
+    bool refreshLocked();
+    void adopt(const Contents &contents, const Stamp &stamp);
+    bool moveMalformedAsideLocked();
+    bool replaceFileLocked(const QJsonObject &root);
+    void watchDirectory();
+    void checkForOutsideChange();
+
+    QString m_directory;
+    QString m_domain;
+    QString m_filePath;
+    QMutex m_mutex;
+    bool m_loaded = false;
+    Stamp m_stamp;
+    QDateTime m_readAt;
+    QJsonObject m_root;
+    QVariantMap m_values;
+    Stamp m_reportedMalformed;
+    QFileSystemWatcher *m_watcher = nullptr;
+};
