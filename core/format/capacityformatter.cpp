@@ -1,0 +1,122 @@
+#include "format/capacityformatter.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Printf-like numbers: locale separators and digits, but no grouping.
+QLocale numberLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+// Like "%.1f" (exact ties round to even, no grouping), with the locale's symbols and digits.
+QString oneDecimal(double value, const QLocale &locale)
+{
+    char buffer[400];
+    const std::to_chars_result result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+    if (result.ec != std::errc())
+        return locale.toString(value, 'f', 1);
+    const QLatin1String text(buffer, result.ptr);
+    QString localised;
+    for (QChar c : text) {
+        if (c == QLatin1Char('.'))
+            localised += locale.decimalPoint();
+        else if (c == QLatin1Char('-'))
+            localised += locale.negativeSign();
+        else if (c.isDigit())
+            localised += locale.toString(c.digitValue());
+        else
+            localised += c;
+    }
+    return localised;
+}
+
+// Index 0 is "B"; humanBytes starts at index 1.
+QString unitName(int index)
+{
+    switch (index) {
+    case 0:
+        return QCoreApplication::translate("CapacityFormatter", "B", "Byte unit");
+    case 1:
+        return QCoreApplication::translate("CapacityFormatter", "KB", "Byte unit");
+    case 2:
+        return QCoreApplication::translate("CapacityFormatter", "MB", "Byte unit");
+    case 3:
+        return QCoreApplication::translate("CapacityFormatter", "GB", "Byte unit");
+    case 4:
+        return QCoreApplication::translate("CapacityFormatter", "TB", "Byte unit");
+    default:
+        return QCoreApplication::translate("CapacityFormatter", "PB", "Byte unit");
+    }
+}
+
+constexpr int petabyteIndex = 5;
+
+} // namespace
+
+QString CapacityFormatter::humanBytes(qint64 bytes)
+{
+    const QLocale locale = numberLocale();
+    if (bytes <= 999)
+        return QCoreApplication::translate("CapacityFormatter", "%1 bytes", "Byte count under 1 KB")
+            .arg(locale.toString(bytes));
+
+    double value = double(bytes) / 1000.0;
+    int unit = 1;
+    while (value >= 1000.0 && unit < petabyteIndex) {
+        value /= 1000.0;
+        ++unit;
+    }
+    value = std::round(value * 10.0) / 10.0;
+    // Rounding can reach 1000 of a unit; show that as 1 of the next one.
+    if (value >= 1000.0 && unit < petabyteIndex) {
+        value /= 1000.0;
+        ++unit;
+    }
+
+    const QString number =
+        value != std::trunc(value) ? oneDecimal(value, locale) : QString::number(qint64(value));
+    return number + QLatin1Char(' ') + unitName(unit);
+}
+
+QString CapacityFormatter::usageSummary(qint64 usedBytes, qint64 capacityBytes)
+{
+    double divisor = 1.0;
+    double scaledCapacity = double(capacityBytes);
+    int unit = 0;
+    if (capacityBytes >= 1000) {
+        for (unit = 1; unit <= petabyteIndex; ++unit) {
+            divisor *= 1000.0;
+            scaledCapacity = double(capacityBytes) / divisor;
+            if (scaledCapacity < 1000.0)
+                break;
+        }
+        unit = qMin(unit, petabyteIndex);
+    }
+
+    const qint64 percent =
+        capacityBytes >= 1 ? qint64(std::round(double(usedBytes) / double(capacityBytes) * 100.0))
+                           : 0;
+
+    const QLocale locale = numberLocale();
+    return QCoreApplication::translate("CapacityFormatter", "%1% (%2/%3 %4)", "Capacity gauge text")
+        .arg(locale.toString(percent), oneDecimal(double(usedBytes) / divisor, locale),
+             oneDecimal(scaledCapacity, locale), unitName(unit));
+}
+
+QString CapacityFormatter::describe(std::optional<qint64> freeBytes,
+                                    std::optional<qint64> totalBytes)
+{
+    if (!freeBytes || !totalBytes)
+        return QStringLiteral("—");
+    return QCoreApplication::translate("CapacityFormatter", "%1 free of %2",
+                                       "Free space of total capacity")
+        .arg(humanBytes(*freeBytes), humanBytes(*totalBytes));
+}
