@@ -1,7 +1,9 @@
 #include "policy/mediapolicyoverrides.h"
 
 #include "policy/logging.h"
+#include "stores/appsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -176,6 +178,11 @@ std::optional<MediaPolicyOverrides> MediaPolicyOverrides::decode(const QByteArra
         return std::nullopt;
     }
     return fromJson(document.array(), error);
+}
+
+QString MediaPolicyOverrides::defaultFileURL()
+{
+    return QDir(AppSupport::directoryURL()).filePath(QStringLiteral("media-policy-overrides.json"));
 }
 
 MediaPolicyOverrides MediaPolicyOverrides::load(const QString &path)

@@ -57,6 +57,8 @@ struct MediaPolicyOverrides {
     static std::optional<MediaPolicyOverrides> decode(const QByteArray &json,
                                                       QString *error = nullptr);
 
+    // media-policy-overrides.json in the support folder.
+    static QString defaultFileURL();
     // Missing file: empty. Unreadable or malformed file: logged and empty.
     static MediaPolicyOverrides load(const QString &path);
 };

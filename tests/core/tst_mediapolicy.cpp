@@ -1,5 +1,6 @@
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
+#include "stores/appsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -237,6 +238,20 @@ private slots:
         // Installing replaces a layer whole.
         MediaPolicy::installPulledDefinitions(MediaPolicyOverrides::empty);
         QCOMPARE(MediaPolicy::policy(backup), MediaPolicy::policy(MediaTraits{}));
+    }
+
+    void defaultFileLivesInTheSupportFolder()
+    {
+        const QByteArray previous = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", m_dir.path().toUtf8());
+        const QString path = MediaPolicyOverrides::defaultFileURL();
+        if (previous.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", previous);
+        QCOMPARE(path, m_dir.path() + QLatin1Char('/') +
+                           AppSupport::directoryName(AppSupport::bundleIdentifier()) +
+                           QStringLiteral("/media-policy-overrides.json"));
     }
 
     void loadReadsRulesInFileOrder()
