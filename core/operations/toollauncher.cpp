@@ -41,8 +41,11 @@ public:
         });
         connect(&process, &QProcess::finished, this, [this] { finishExited(); });
 
+        // A coarse timer may fire 5 % late, minutes for a four-hour erase.
+        watchdog.setTimerType(Qt::PreciseTimer);
         watchdog.setSingleShot(true);
         watchdog.setInterval(timeLimit(timeoutSeconds));
+        killer.setTimerType(Qt::PreciseTimer);
         killer.setSingleShot(true);
         killer.setInterval(ToolLauncher::killDelay);
         connect(&process, &QProcess::started, &watchdog, qOverload<>(&QTimer::start));
