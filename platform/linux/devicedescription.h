@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// What the disk service says about one block device (the fields with their defaults for
+// "missing"), plus udisks2's hint that desktops should not show the device.
+struct DeviceDescription {
+    std::optional<QString> volumeName;
+    std::optional<QString> mediaName;
+    std::optional<QString> contentHint;
+    bool mountable = false;
+    bool removable = false;
+    bool deviceInternal = true;
+    bool ejectable = false;
+    bool whole = false;
+    std::optional<qint64> size;
+    std::optional<QString> volumeUUID;
+    std::optional<QString> deviceModel;
+    std::optional<QString> deviceProtocol;
+    std::optional<QString> mediaKind;
+    bool hintIgnore = false;
+
+    bool operator==(const DeviceDescription &) const = default;
+
+    bool indicatesDiskImage() const
+    {
+        return deviceModel == QLatin1String("Disk Image") ||
+               deviceProtocol == QLatin1String("Virtual Interface");
+    }
+};

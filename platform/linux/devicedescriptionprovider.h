@@ -1,0 +1,26 @@
+#pragma once
+
+#include "devicedescription.h"
+
+#include <QObject>
+#include <QStringList>
+#include <optional>
+
+// Descriptions of block devices by kernel name. Sources and operations take one as a
+// constructor argument, so a test can wrap the real one.
+class DeviceDescriptionProvider : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~DeviceDescriptionProvider() override = default;
+
+    // False while the disk service is absent from the bus: nothing is described then.
+    virtual bool isAvailable() const = 0;
+    virtual std::optional<DeviceDescription> description(const QString &bsdName) const = 0;
+    // Block devices that carry no partition table (partitions and unpartitioned disks).
+    virtual QStringList leafBSDNames() const = 0;
+
+signals:
+    // Devices appeared, vanished or changed, or the service came or went.
+    void changed();
+};

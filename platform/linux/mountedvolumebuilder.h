@@ -1,0 +1,29 @@
+#pragma once
+
+#include "devicedescription.h"
+#include "volumeresources.h"
+
+#include "model/volume.h"
+
+#include <QString>
+#include <optional>
+
+// Turns one mount's resource values and device description into a Volume. Pure.
+namespace MountedVolumeBuilder {
+
+struct Input {
+    QString path;
+    // Device name of the mount source, when it is a device below /dev/.
+    std::optional<QString> bsdName;
+    VolumeResources resources;
+    std::optional<DeviceDescription> description;
+    // The whole disk, confirmed as whole by the device description.
+    std::optional<QString> wholeDiskBSD;
+    std::optional<QString> bootWholeDiskBSD;
+};
+
+// A description overrides the removable, internal and ejectable values entirely; without
+// one (network shares, devices the disk service does not know) the resource values apply.
+Volume build(const Input &input);
+
+} // namespace MountedVolumeBuilder

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "sysfsreader.h"
+
+#include "discovery/activitydiff.h"
+#include "discovery/activitymonitoring.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+// Samples /sys/block/*/stat once a second. Synthesized disks (device-mapper, md) are not
+// sampled; their names resolve to the physical disk below them through slaves/. Main thread.
+class SysfsActivityMonitor : public QObject, public ActivityMonitoring {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    explicit SysfsActivityMonitor(SysfsReader sysfs = SysfsReader(), QObject *parent = nullptr);
+
+    UpdateHandler onUpdate() const override { return m_onUpdate; }
+    void setOnUpdate(UpdateHandler handler) override { m_onUpdate = std::move(handler); }
+    void start() override;
+    void stop() override;
+    std::optional<double> idleSeconds(const QString &wholeDiskBSD) override;
+    bool isActive(const QString &wholeDiskBSD);
+
+    bool isRunning() const { return m_timer.isActive(); }
+    // Takes one sample now (the timer calls this every second).
+    void sample();
+    // The time source, replaceable so that idle times can be checked without waiting.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    const DriveActivityMap &currentActivities() const { return m_currentActivities; }
+
+private:
+    ActivityDiff::Counters readCounters() const;
+    QString resolvePhysical(const QString &name);
+    std::optional<QString> physicalStoreWholeDisk(const QString &synthesized, int depth) const;
+
+    SysfsReader m_sysfs;
+    QTimer m_timer;
+    Clock m_clock;
+    UpdateHandler m_onUpdate;
+    ActivityDiff::Counters m_previousCounters;
+    ActivityDiff::LastActiveDates m_lastActiveDates;
+    DriveActivityMap m_currentActivities;
+    QHash<QString, QString> m_physicalBySynthesized;
+};

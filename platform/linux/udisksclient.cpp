@@ -1,0 +1,300 @@
+#include "udisksclient.h"
+
+#include <QDBusArgument>
+#include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
+#include <qcoro/qcorodbuspendingcall.h>
+#include <qcoro/qcorosignal.h>
+
+const QString UDisksClient::service = QStringLiteral("org.freedesktop.UDisks2");
+const QString UDisksClient::managerPath = QStringLiteral("/org/freedesktop/UDisks2");
+const QString UDisksClient::blockInterface = QStringLiteral("org.freedesktop.UDisks2.Block");
+const QString UDisksClient::filesystemInterface =
+    QStringLiteral("org.freedesktop.UDisks2.Filesystem");
+const QString UDisksClient::partitionInterface =
+    QStringLiteral("org.freedesktop.UDisks2.Partition");
+const QString UDisksClient::partitionTableInterface =
+    QStringLiteral("org.freedesktop.UDisks2.PartitionTable");
+const QString UDisksClient::driveInterface = QStringLiteral("org.freedesktop.UDisks2.Drive");
+const QString UDisksClient::loopInterface = QStringLiteral("org.freedesktop.UDisks2.Loop");
+
+namespace {
+
+const QString objectManagerInterface = QStringLiteral("org.freedesktop.DBus.ObjectManager");
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+
+// Nested arrays arrive as QDBusArgument, which is awkward to keep; the ones udisks2 uses
+// become plain lists.
+QVariant normalized(const QVariant &value)
+{
+    if (value.metaType() != QMetaType::fromType<QDBusArgument>()) {
+        return value;
+    }
+    const auto argument = value.value<QDBusArgument>();
+    const QString signature = argument.currentSignature();
+    if (signature == QLatin1String("aay")) {
+        QList<QByteArray> list;
+        argument >> list;
+        return QVariant::fromValue(list);
+    }
+    if (signature == QLatin1String("ao")) {
+        QList<QDBusObjectPath> list;
+        argument >> list;
+        return QVariant::fromValue(list);
+    }
+    return value;
+}
+
+QVariantMap normalized(const QVariantMap &properties)
+{
+    QVariantMap result;
+    for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
+        result.insert(it.key(), normalized(it.value()));
+    }
+    return result;
+}
+
+QString deviceNameOf(const QVariantMap &block)
+{
+    QByteArray device = block.value(QStringLiteral("Device")).toByteArray();
+    while (device.endsWith('\0')) {
+        device.chop(1);
+    }
+    const QString path = QString::fromUtf8(device);
+    if (!path.startsWith(QLatin1String("/dev/")) || path.size() <= 5) {
+        return {};
+    }
+    return path.mid(5);
+}
+
+} // namespace
+
+UDisksClient::UDisksClient(QDBusConnection connection, QObject *parent)
+    : QObject(parent), m_connection(std::move(connection))
+{
+    qDBusRegisterMetaType<Interfaces>();
+    qDBusRegisterMetaType<Objects>();
+    qDBusRegisterMetaType<QList<QByteArray>>();
+
+    if (!m_connection.isConnected()) {
+        markAnswered();
+        return;
+    }
+    m_watcher = new QDBusServiceWatcher(service, m_connection,
+                                        QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            &UDisksClient::onOwnerChanged);
+    m_connection.connect(service, managerPath, objectManagerInterface,
+                         QStringLiteral("InterfacesAdded"), this,
+                         SLOT(onInterfacesAdded(QDBusMessage)));
+    m_connection.connect(service, managerPath, objectManagerInterface,
+                         QStringLiteral("InterfacesRemoved"), this,
+                         SLOT(onInterfacesRemoved(QDBusMessage)));
+    // Every object of the service: an empty path matches any path.
+    m_connection.connect(service, QString(), propertiesInterface,
+                         QStringLiteral("PropertiesChanged"), this,
+                         SLOT(onPropertiesChanged(QDBusMessage)));
+    fetch();
+}
+
+UDisksClient::~UDisksClient() = default;
+
+QCoro::Task<> UDisksClient::untilAnswered()
+{
+    if (!m_answered) {
+        co_await qCoro(this, &UDisksClient::answered);
+    }
+}
+
+void UDisksClient::fetch()
+{
+    const quint64 generation = m_generation;
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        service, managerPath, objectManagerInterface, QStringLiteral("GetManagedObjects"));
+    auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(message), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, generation](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                applyFetch(finished->reply(), generation);
+            });
+}
+
+void UDisksClient::applyFetch(const QDBusMessage &reply, quint64 generation)
+{
+    if (generation != m_generation) {
+        return;
+    }
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        setUnavailable();
+        markAnswered();
+        return;
+    }
+    Objects objects = qdbus_cast<Objects>(reply.arguments().constFirst());
+    for (auto it = objects.begin(); it != objects.end(); ++it) {
+        for (auto iface = it->begin(); iface != it->end(); ++iface) {
+            *iface = normalized(*iface);
+        }
+    }
+    // The reply is newer than any signal that came before it.
+    m_objects = std::move(objects);
+    m_indexDirty = true;
+    const bool wasAvailable = m_available;
+    m_available = true;
+    if (!wasAvailable) {
+        emit availabilityChanged(true);
+    }
+    emit objectsChanged();
+    markAnswered();
+}
+
+void UDisksClient::setUnavailable()
+{
+    const bool hadObjects = !m_objects.isEmpty();
+    m_objects.clear();
+    m_indexDirty = true;
+    if (m_available) {
+        m_available = false;
+        emit availabilityChanged(false);
+    }
+    if (hadObjects) {
+        emit objectsChanged();
+    }
+}
+
+void UDisksClient::markAnswered()
+{
+    if (!m_answered) {
+        m_answered = true;
+        emit answered();
+    }
+}
+
+void UDisksClient::onOwnerChanged(const QString &, const QString &, const QString &newOwner)
+{
+    ++m_generation;
+    setUnavailable();
+    if (!newOwner.isEmpty()) {
+        fetch();
+    }
+}
+
+void UDisksClient::onInterfacesAdded(const QDBusMessage &message)
+{
+    const QVariantList arguments = message.arguments();
+    if (arguments.size() < 2) {
+        return;
+    }
+    const auto path = arguments[0].value<QDBusObjectPath>();
+    const auto interfaces = qdbus_cast<Interfaces>(arguments[1]);
+    Interfaces &known = m_objects[path];
+    for (auto it = interfaces.cbegin(); it != interfaces.cend(); ++it) {
+        known.insert(it.key(), normalized(it.value()));
+    }
+    m_indexDirty = true;
+    emit objectsChanged();
+}
+
+void UDisksClient::onInterfacesRemoved(const QDBusMessage &message)
+{
+    const QVariantList arguments = message.arguments();
+    if (arguments.size() < 2) {
+        return;
+    }
+    const auto path = arguments[0].value<QDBusObjectPath>();
+    const QStringList interfaces = arguments[1].toStringList();
+    auto it = m_objects.find(path);
+    if (it == m_objects.end()) {
+        return;
+    }
+    for (const QString &interface : interfaces) {
+        it->remove(interface);
+    }
+    if (it->isEmpty()) {
+        m_objects.erase(it);
+    }
+    m_indexDirty = true;
+    emit objectsChanged();
+}
+
+void UDisksClient::onPropertiesChanged(const QDBusMessage &message)
+{
+    const QVariantList arguments = message.arguments();
+    if (arguments.size() < 3) {
+        return;
+    }
+    const QString interface = arguments[0].toString();
+    const auto changed = qdbus_cast<QVariantMap>(arguments[1]);
+    const QStringList invalidated = arguments[2].toStringList();
+    auto object = m_objects.find(QDBusObjectPath(message.path()));
+    if (object == m_objects.end()) {
+        return;
+    }
+    auto properties = object->find(interface);
+    if (properties == object->end()) {
+        return;
+    }
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+        properties->insert(it.key(), normalized(it.value()));
+    }
+    for (const QString &name : invalidated) {
+        properties->remove(name);
+    }
+    if (interface == blockInterface) {
+        m_indexDirty = true;
+    }
+    emit objectsChanged();
+}
+
+bool UDisksClient::hasInterface(const QString &objectPath, const QString &interface) const
+{
+    const auto it = m_objects.constFind(QDBusObjectPath(objectPath));
+    return it != m_objects.cend() && it->contains(interface);
+}
+
+QVariantMap UDisksClient::properties(const QString &objectPath, const QString &interface) const
+{
+    const auto it = m_objects.constFind(QDBusObjectPath(objectPath));
+    if (it == m_objects.cend()) {
+        return {};
+    }
+    return it->value(interface);
+}
+
+void UDisksClient::rebuildDeviceIndex() const
+{
+    m_objectByDevice.clear();
+    for (auto it = m_objects.cbegin(); it != m_objects.cend(); ++it) {
+        const auto block = it->constFind(blockInterface);
+        if (block == it->cend()) {
+            continue;
+        }
+        const QString name = deviceNameOf(*block);
+        if (!name.isEmpty()) {
+            m_objectByDevice.insert(name, it.key().path());
+        }
+    }
+    m_indexDirty = false;
+}
+
+QString UDisksClient::blockObject(const QString &bsdName) const
+{
+    if (m_indexDirty) {
+        rebuildDeviceIndex();
+    }
+    return m_objectByDevice.value(bsdName);
+}
+
+QString UDisksClient::bsdName(const QString &blockObjectPath) const
+{
+    return deviceNameOf(properties(blockObjectPath, blockInterface));
+}
+
+QCoro::Task<QDBusMessage> UDisksClient::call(QString objectPath, QString interface, QString method,
+                                             QVariantList arguments, int timeoutMs)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, objectPath, interface, method);
+    message.setArguments(arguments);
+    const QDBusPendingCall pending = m_connection.asyncCall(message, timeoutMs);
+    co_return co_await pending;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+#include <qcoro/qcorotask.h>
+
+class QDBusServiceWatcher;
+
+// The one client of udisks2 on the system bus. It mirrors udisks2's objects (fetched once,
+// then kept current from InterfacesAdded/Removed and PropertiesChanged) and follows the
+// service's owner, so a daemon that starts or restarts later is picked up. Main thread only.
+class UDisksClient : public QObject {
+    Q_OBJECT
+public:
+    using Interfaces = QMap<QString, QVariantMap>;
+    using Objects = QMap<QDBusObjectPath, Interfaces>;
+
+    static const QString service;
+    static const QString managerPath;
+    static const QString blockInterface;
+    static const QString filesystemInterface;
+    static const QString partitionInterface;
+    static const QString partitionTableInterface;
+    static const QString driveInterface;
+    static const QString loopInterface;
+
+    explicit UDisksClient(QDBusConnection connection = QDBusConnection::systemBus(),
+                          QObject *parent = nullptr);
+    ~UDisksClient() override;
+
+    QDBusConnection connection() const { return m_connection; }
+
+    // True while udisks2 owns its name and its objects have been fetched.
+    bool isAvailable() const { return m_available; }
+    // True once the first fetch answered or failed (or the service proved absent).
+    bool hasAnswered() const { return m_answered; }
+    // Completes at once when hasAnswered(), else when the first answer arrives.
+    QCoro::Task<> untilAnswered();
+
+    const Objects &objects() const { return m_objects; }
+    bool hasInterface(const QString &objectPath, const QString &interface) const;
+    // Empty when the object or interface is unknown.
+    QVariantMap properties(const QString &objectPath, const QString &interface) const;
+
+    // The block object of a kernel device name (sdb1, loop3p1, dm-0), or an empty string.
+    QString blockObject(const QString &bsdName) const;
+    // The kernel name of a block object's device, or an empty string.
+    QString bsdName(const QString &blockObjectPath) const;
+
+    // A method call on a udisks2 object; the reply, or an error message, is returned.
+    QCoro::Task<QDBusMessage> call(QString objectPath, QString interface, QString method,
+                                   QVariantList arguments, int timeoutMs = -1);
+
+signals:
+    // Objects appeared, vanished or changed, or the service came or went.
+    void objectsChanged();
+    void availabilityChanged(bool available);
+    void answered();
+
+private slots:
+    void onOwnerChanged(const QString &name, const QString &oldOwner, const QString &newOwner);
+    // Signals are taken as whole messages, which spares registering slot signatures.
+    void onInterfacesAdded(const QDBusMessage &message);
+    void onInterfacesRemoved(const QDBusMessage &message);
+    void onPropertiesChanged(const QDBusMessage &message);
+
+private:
+    void fetch();
+    void applyFetch(const QDBusMessage &reply, quint64 generation);
+    void setUnavailable();
+    void markAnswered();
+    void rebuildDeviceIndex() const;
+
+    QDBusConnection m_connection;
+    QDBusServiceWatcher *m_watcher = nullptr;
+    Objects m_objects;
+    bool m_available = false;
+    bool m_answered = false;
+    // Replies to fetches made before the owner changed again are dropped.
+    quint64 m_generation = 0;
+    mutable bool m_indexDirty = true;
+    mutable QHash<QString, QString> m_objectByDevice;
+};

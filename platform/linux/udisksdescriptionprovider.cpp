@@ -1,0 +1,133 @@
+#include "udisksdescriptionprovider.h"
+
+#include "udisksclient.h"
+
+#include <QDBusObjectPath>
+#include <algorithm>
+
+namespace {
+
+std::optional<QString> nonEmpty(const QVariant &value)
+{
+    const QString text = value.toString();
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+// sdb2 before sdb10: runs of digits compare by value.
+bool naturalLess(const QString &a, const QString &b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype ei = i;
+            qsizetype ej = j;
+            while (ei < a.size() && a[ei].isDigit()) {
+                ++ei;
+            }
+            while (ej < b.size() && b[ej].isDigit()) {
+                ++ej;
+            }
+            const qulonglong na = a.mid(i, ei - i).toULongLong();
+            const qulonglong nb = b.mid(j, ej - j).toULongLong();
+            if (na != nb) {
+                return na < nb;
+            }
+            i = ei;
+            j = ej;
+        } else {
+            if (a[i] != b[j]) {
+                return a[i] < b[j];
+            }
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+} // namespace
+
+UDisksDescriptionProvider::UDisksDescriptionProvider(UDisksClient *client, QObject *parent)
+    : DeviceDescriptionProvider(parent), m_client(client)
+{
+    connect(m_client, &UDisksClient::objectsChanged, this, &DeviceDescriptionProvider::changed);
+}
+
+bool UDisksDescriptionProvider::isAvailable() const
+{
+    return m_client->isAvailable();
+}
+
+std::optional<DeviceDescription>
+UDisksDescriptionProvider::description(const QString &bsdName) const
+{
+    const QString path = m_client->blockObject(bsdName);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    const QVariantMap block = m_client->properties(path, UDisksClient::blockInterface);
+    const bool isPartition = m_client->hasInterface(path, UDisksClient::partitionInterface);
+    const QVariantMap partition = m_client->properties(path, UDisksClient::partitionInterface);
+    const QString table = partition.value(QStringLiteral("Table")).value<QDBusObjectPath>().path();
+    const bool isLoop =
+        m_client->hasInterface(path, UDisksClient::loopInterface) ||
+        (!table.isEmpty() && m_client->hasInterface(table, UDisksClient::loopInterface));
+    const QString drivePath = block.value(QStringLiteral("Drive")).value<QDBusObjectPath>().path();
+    const QVariantMap drive = m_client->properties(drivePath, UDisksClient::driveInterface);
+
+    DeviceDescription d;
+    d.volumeName = nonEmpty(block.value(QStringLiteral("IdLabel")));
+    d.mediaName = nonEmpty(partition.value(QStringLiteral("Name")));
+    d.contentHint = nonEmpty(partition.value(QStringLiteral("Type")));
+    d.mountable = m_client->hasInterface(path, UDisksClient::filesystemInterface) ||
+                  block.value(QStringLiteral("IdUsage")).toString() == QLatin1String("filesystem");
+    d.whole = !isPartition;
+    if (block.contains(QStringLiteral("Size"))) {
+        d.size = static_cast<qint64>(block.value(QStringLiteral("Size")).toULongLong());
+    }
+    if (const auto uuid = nonEmpty(block.value(QStringLiteral("IdUUID")))) {
+        d.volumeUUID = uuid->toUpper();
+    }
+    d.hintIgnore = block.value(QStringLiteral("HintIgnore")).toBool();
+    if (isLoop) {
+        d.removable = true;
+        d.deviceInternal = false;
+        d.deviceModel = QStringLiteral("Disk Image");
+        d.deviceProtocol = QStringLiteral("Virtual Interface");
+        return d;
+    }
+    const auto bus = nonEmpty(drive.value(QStringLiteral("ConnectionBus")));
+    static const QStringList externalBuses = {QStringLiteral("usb"), QStringLiteral("sdio"),
+                                              QStringLiteral("ieee1394")};
+    d.removable = drive.value(QStringLiteral("Removable")).toBool();
+    d.deviceInternal = !d.removable && !(bus && externalBuses.contains(*bus));
+    d.ejectable = drive.value(QStringLiteral("Ejectable")).toBool();
+    d.deviceModel = nonEmpty(drive.value(QStringLiteral("Model")));
+    d.deviceProtocol = bus;
+    if (const auto media = nonEmpty(drive.value(QStringLiteral("Media")))) {
+        d.mediaKind = media->toUpper();
+    }
+    return d;
+}
+
+QStringList UDisksDescriptionProvider::leafBSDNames() const
+{
+    QStringList names;
+    const UDisksClient::Objects &objects = m_client->objects();
+    for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
+        if (!it->contains(UDisksClient::blockInterface) ||
+            it->contains(UDisksClient::partitionTableInterface)) {
+            continue;
+        }
+        const QString name = m_client->bsdName(it.key().path());
+        if (!name.isEmpty()) {
+            names.append(name);
+        }
+    }
+    std::sort(names.begin(), names.end(), naturalLess);
+    return names;
+}

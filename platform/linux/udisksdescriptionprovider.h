@@ -1,0 +1,20 @@
+#pragma once
+
+#include "devicedescriptionprovider.h"
+
+class UDisksClient;
+
+// Device descriptions from udisks2's objects, read from the client's mirror (no bus round
+// trip). A loop device has no drive; it is described as a removable disk image.
+class UDisksDescriptionProvider : public DeviceDescriptionProvider {
+    Q_OBJECT
+public:
+    explicit UDisksDescriptionProvider(UDisksClient *client, QObject *parent = nullptr);
+
+    bool isAvailable() const override;
+    std::optional<DeviceDescription> description(const QString &bsdName) const override;
+    QStringList leafBSDNames() const override;
+
+private:
+    UDisksClient *m_client;
+};

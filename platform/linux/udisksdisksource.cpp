@@ -1,0 +1,134 @@
+#include "udisksdisksource.h"
+
+#include "mountedvolumebuilder.h"
+#include "mounttablewatcher.h"
+
+#include "discovery/diskmerger.h"
+
+#include <QHash>
+#include <QSet>
+
+UDisksDiskSource::UDisksDiskSource(std::shared_ptr<DeviceDescriptionProvider> provider,
+                                   VolumeResourceReader resources, QString mountInfoPath,
+                                   QObject *parent)
+    : QObject(parent), m_provider(std::move(provider)), m_resources(std::move(resources)),
+      m_mountInfoPath(std::move(mountInfoPath))
+{
+    m_debounce.setSingleShot(true);
+    m_debounce.setInterval(debounceMs);
+    connect(&m_debounce, &QTimer::timeout, this, [this] {
+        if (m_handler) {
+            m_handler();
+        }
+    });
+    connect(m_provider.get(), &DeviceDescriptionProvider::changed, this,
+            &UDisksDiskSource::scheduleChange);
+    m_watcher = new MountTableWatcher(m_mountInfoPath, this);
+    connect(m_watcher, &MountTableWatcher::changed, this, &UDisksDiskSource::scheduleChange);
+}
+
+UDisksDiskSource::~UDisksDiskSource() = default;
+
+void UDisksDiskSource::setChangeHandler(ChangeHandler handler)
+{
+    m_handler = std::move(handler);
+}
+
+void UDisksDiskSource::scheduleChange()
+{
+    m_debounce.start();
+}
+
+std::optional<QString> UDisksDiskSource::verifiedWholeDisk(const QString &bsdName) const
+{
+    const auto whole = DiskMerger::wholeDiskBSD(bsdName);
+    if (!whole) {
+        return std::nullopt;
+    }
+    const auto description = m_provider->description(*whole);
+    if (!description || !description->whole) {
+        return std::nullopt;
+    }
+    return whole;
+}
+
+std::optional<QString> UDisksDiskSource::bootWholeDiskBSD(const MountInfoList &entries) const
+{
+    const MountInfoEntry *root = MountInfo::visibleAt(entries, QStringLiteral("/"));
+    if (root == nullptr) {
+        return std::nullopt;
+    }
+    const auto bsd = DiskMerger::bsdName(resolvedMountSource(root->source));
+    if (!bsd) {
+        return std::nullopt;
+    }
+    return DiskMerger::wholeDiskBSD(*bsd);
+}
+
+VolumeList UDisksDiskSource::currentVolumes()
+{
+    const MountInfoList entries = MountInfo::read(m_mountInfoPath);
+    const auto boot = bootWholeDiskBSD(entries);
+
+    // Sources repeat (bind mounts, several mounts of one device): resolve each once.
+    QHash<QString, QString> resolved;
+    const auto resolve = [&resolved](const QString &source) {
+        auto it = resolved.constFind(source);
+        if (it == resolved.cend()) {
+            it = resolved.insert(source, resolvedMountSource(source));
+        }
+        return it.value();
+    };
+
+    VolumeList volumes;
+    for (const MountInfoEntry &entry : MountInfo::volumeMounts(entries)) {
+        const QString source = resolve(entry.source);
+        MountedVolumeBuilder::Input input;
+        input.path = entry.mountPoint;
+        input.bsdName = DiskMerger::bsdName(source);
+        if (input.bsdName) {
+            input.description = m_provider->description(*input.bsdName);
+            input.wholeDiskBSD = verifiedWholeDisk(*input.bsdName);
+        }
+        input.resources =
+            m_resources.read(entry, source, input.description && input.description->hintIgnore);
+        if (input.description) {
+            input.resources.volumeName = input.description->volumeName;
+        }
+        input.bootWholeDiskBSD = boot;
+        volumes.append(MountedVolumeBuilder::build(input));
+    }
+
+    QSet<QString> mountedNames;
+    for (const MountInfoEntry &entry : entries) {
+        if (const auto bsd = DiskMerger::bsdName(resolve(entry.source))) {
+            mountedNames.insert(*bsd);
+        }
+    }
+
+    UnmountedCandidateList candidates;
+    for (const QString &name : m_provider->leafBSDNames()) {
+        if (mountedNames.contains(name)) {
+            continue;
+        }
+        const auto d = m_provider->description(name);
+        if (!d) {
+            continue;
+        }
+        UnmountedCandidate c;
+        c.bsdName = name;
+        c.volumeName = d->volumeName;
+        c.mediaName = d->mediaName;
+        c.contentHint = d->contentHint;
+        c.isMountable = d->mountable;
+        c.isRemovableOrExternal = d->removable || !d->deviceInternal;
+        c.isWholeDisk = d->whole;
+        c.isEjectable = d->ejectable;
+        c.sizeBytes = d->size;
+        c.volumeUUID = d->volumeUUID;
+        c.isDiskImage = d->indicatesDiskImage();
+        candidates.append(c);
+    }
+    volumes.append(DiskMerger::unmountedVolumes(candidates, mountedNames, boot));
+    return volumes;
+}

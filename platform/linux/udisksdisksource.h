@@ -1,0 +1,46 @@
+#pragma once
+
+#include "devicedescriptionprovider.h"
+#include "mountinfo.h"
+#include "volumeresources.h"
+
+#include "discovery/disksource.h"
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+class MountTableWatcher;
+
+// The disk source the application uses: mounted volumes from the mount table, statvfs and
+// sysfs, described by the disk service (udisks2), followed by the attached partitions that
+// are not mounted. Changes from the disk service and the mount table are coalesced into one
+// notification 0.3 s after the last of them. Main thread only.
+class UDisksDiskSource : public QObject, public DiskSource {
+    Q_OBJECT
+public:
+    static constexpr int debounceMs = 300;
+
+    explicit UDisksDiskSource(std::shared_ptr<DeviceDescriptionProvider> provider,
+                              VolumeResourceReader resources = VolumeResourceReader(),
+                              QString mountInfoPath = QString::fromLatin1(MountInfo::defaultPath),
+                              QObject *parent = nullptr);
+    ~UDisksDiskSource() override;
+
+    VolumeList currentVolumes() override;
+    void setChangeHandler(ChangeHandler handler) override;
+
+    // The whole disk of the file system mounted at "/".
+    std::optional<QString> bootWholeDiskBSD(const MountInfoList &entries) const;
+
+private:
+    void scheduleChange();
+    std::optional<QString> verifiedWholeDisk(const QString &bsdName) const;
+
+    std::shared_ptr<DeviceDescriptionProvider> m_provider;
+    VolumeResourceReader m_resources;
+    QString m_mountInfoPath;
+    MountTableWatcher *m_watcher = nullptr;
+    QTimer m_debounce;
+    ChangeHandler m_handler;
+};
