@@ -2,6 +2,7 @@
 
 #include "stores/defaultsvaluecodec.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,22 @@ Q_LOGGING_CATEGORY(lcDefaults, "com.tarnwick.quillmere.Defaults")
 constexpr qint64 racyWindowMs = 2000;
 constexpr int lockTimeoutMs = 10000;
 constexpr int staleLockMs = 10000;
+
+// QLockFile's own waiting backs off from 100 ms upwards; settings writes take a millisecond,
+// so poll briefly instead.
+bool acquire(QLockFile &lock)
+{
+    lock.setStaleLockTime(staleLockMs);
+    QDeadlineTimer deadline(lockTimeoutMs);
+    int pauseMs = 1;
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return false;
+        QThread::msleep(pauseMs);
+        pauseMs = std::min(pauseMs * 2, 20);
+    }
+    return true;
+}
 
 } // namespace
 
@@ -80,8 +97,7 @@ void JsonFileDefaultsBackend::write(const QString &key, const QVariant &value)
     watchDirectory();
 
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(lockTimeoutMs))
+    if (!acquire(lock))
         qCWarning(lcDefaults) << "Settings lock" << lock.error() << "for" << m_filePath
                               << "- writing without it";
 
@@ -116,8 +132,7 @@ void JsonFileDefaultsBackend::removeAll()
 {
     QMutexLocker locker(&m_mutex);
     QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    lock.setStaleLockTime(staleLockMs);
-    const bool locked = lock.tryLock(lockTimeoutMs);
+    const bool locked = acquire(lock);
     if (QFile::exists(m_filePath) && !QFile::remove(m_filePath))
         qCWarning(lcDefaults) << "Cannot remove" << m_filePath;
     if (locked)

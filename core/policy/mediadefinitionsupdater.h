@@ -1,0 +1,52 @@
+#pragma once
+
+#include "policy/mediadefinitionstransport.h"
+#include "policy/mediapolicyoverrides.h"
+#include "policy/signeddefinitions.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <optional>
+#include <qcoro/qcorotask.h>
+
+class UserDefaults;
+
+// Installs the cached signed definitions at launch and fetches fresh ones at most once a day.
+// Main thread. Every outcome is logged, none is shown.
+class MediaDefinitionsUpdater {
+public:
+    using Clock = std::function<QDateTime()>;
+    using Installer = std::function<void(const MediaPolicyOverrides &)>;
+
+    static constexpr qint64 fetchIntervalSeconds = 86400;
+
+    static QUrl defaultFeedURL();
+    // "media-definitions.token" in the support folder.
+    static QString defaultCachePath();
+    // The application's version as a plain decimal build number; 0 when it is not one.
+    static qint64 currentAppBuild();
+    static qint64 parseAppBuild(const QString &version);
+
+    MediaDefinitionsUpdater(QUrl feedURL, QString cachePath, UserDefaults &defaults,
+                            MediaDefinitionsTransport &transport,
+                            QString publicKeyBase64 = QLatin1String(MediaDefsKeys::publicKeyBase64),
+                            qint64 appBuild = currentAppBuild(), Clock now = {},
+                            Installer install = {});
+
+    // The cached payload when it still verifies (and is now installed); a cache that no
+    // longer verifies is deleted.
+    std::optional<SignedDefinitions::Payload> installCachedDefinitions();
+    QCoro::Task<> fetchIfDue(std::optional<qint64> cachedRev);
+
+private:
+    QUrl m_feedURL;
+    QString m_cachePath;
+    UserDefaults &m_defaults;
+    MediaDefinitionsTransport &m_transport;
+    QString m_publicKeyBase64;
+    qint64 m_appBuild;
+    Clock m_now;
+    Installer m_install;
+};
