@@ -1,0 +1,151 @@
+#include "stores/appchannel.h"
+#include "stores/applanguage.h"
+#include "stores/appsupport.h"
+#include "stores/l10n.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A catalogue with one message in context "Test", compiled by the installed lrelease.
+bool makeCatalogue(const QString &directory, const QString &name, const QString &language,
+                   const QString &source, const QString &translation)
+{
+    const QString ts = QDir(directory).filePath(name + QStringLiteral(".ts"));
+    QFile file(ts);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                              "<!DOCTYPE TS><TS version=\"2.1\" language=\"%1\">"
+                              "<context><name>Test</name><message><source>%2</source>"
+                              "<translation>%3</translation></message></context></TS>\n")
+                   .arg(language, source, translation)
+                   .toUtf8());
+    file.close();
+    const QString lrelease =
+        QDir(QLibraryInfo::path(QLibraryInfo::BinariesPath)).filePath(QStringLiteral("lrelease"));
+    QProcess process;
+    process.start(lrelease, {QStringLiteral("-silent"), ts, QStringLiteral("-qm"),
+                             QDir(directory).filePath(name + QStringLiteral(".qm"))});
+    return process.waitForFinished(30000) && process.exitCode() == 0;
+}
+
+QString translated(const char *source)
+{
+    return QCoreApplication::translate("Test", source);
+}
+
+} // namespace
+
+class TestAppSupport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void directoryName_data()
+    {
+        QTest::addColumn<std::optional<QString>>("identifier");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << std::optional<QString>() << QStringLiteral("Quillmere");
+        QTest::newRow("base") << std::optional(QStringLiteral("com.quillmere.app"))
+                              << QStringLiteral("Quillmere");
+        QTest::newRow("beta") << std::optional(QStringLiteral("com.quillmere.app.beta"))
+                              << QStringLiteral("Quillmere Beta");
+        QTest::newRow("staging") << std::optional(QStringLiteral("com.quillmere.app.staging"))
+                                 << QStringLiteral("Quillmere Staging");
+        QTest::newRow("empty rest")
+            << std::optional(QStringLiteral("com.quillmere.app.")) << QStringLiteral("Quillmere ");
+        QTest::newRow("other prefix")
+            << std::optional(QStringLiteral("com.quillmere.apple")) << QStringLiteral("Quillmere");
+        QTest::newRow("foreign") << std::optional(QStringLiteral("org.example.tool"))
+                                 << QStringLiteral("Quillmere");
+    }
+
+    void directoryName()
+    {
+        QFETCH(std::optional<QString>, identifier);
+        QFETCH(QString, expected);
+        QCOMPARE(AppSupport::directoryName(identifier), expected);
+    }
+
+    void directoryUnderTheUsersDataFolder()
+    {
+        QTemporaryDir data;
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        QCOMPARE(AppSupport::baseURL(), data.path());
+        QCOMPARE(
+            AppSupport::directoryURL(),
+            QDir(data.path()).filePath(AppSupport::directoryName(AppSupport::bundleIdentifier())));
+        QVERIFY(!QFile::exists(AppSupport::directoryURL()));
+        qputenv("XDG_DATA_HOME", saved);
+    }
+
+    void channel()
+    {
+        QVERIFY(AppChannel::detect(QStringLiteral("com.quillmere.app.staging")).isStaging());
+        QVERIFY(AppChannel::detect(QStringLiteral("org.other.staging")).isStaging());
+        QVERIFY(!AppChannel::detect(QStringLiteral("com.quillmere.app")).isStaging());
+        QVERIFY(!AppChannel::detect(QStringLiteral("com.quillmere.app.stagingx")).isStaging());
+        QVERIFY(!AppChannel::detect(std::nullopt).isStaging());
+        QCOMPARE(AppChannel::current(), AppChannel::detect(AppSupport::bundleIdentifier()));
+    }
+
+    void languages()
+    {
+        QStringList codes;
+        QStringList endonyms;
+        for (const AppLanguage language : AppLanguage::allCases()) {
+            codes.append(language.code());
+            endonyms.append(language.endonym());
+        }
+        QCOMPARE(codes, (QStringList{"en", "de", "fr", "ja", "es"}));
+        QCOMPARE(endonyms, (QStringList{QStringLiteral("English"), QStringLiteral("Deutsch"),
+                                        QStringLiteral("Français"), QStringLiteral("日本語"),
+                                        QStringLiteral("Español")}));
+        QCOMPARE(AppLanguage::fromCode(QStringLiteral("ja")),
+                 std::optional(AppLanguage(AppLanguage::ja)));
+        QCOMPARE(AppLanguage::fromCode(QStringLiteral("JA")), std::nullopt);
+        QCOMPARE(AppLanguage::fromCode(QStringLiteral("pt")), std::nullopt);
+    }
+
+    void catalogues()
+    {
+        QTemporaryDir dir;
+        if (!makeCatalogue(dir.path(), QStringLiteral("quillmere_core_de"), QStringLiteral("de"),
+                           QStringLiteral("Eject"), QStringLiteral("Auswerfen")) ||
+            !makeCatalogue(dir.path(), QStringLiteral("quillmere_core_en"), QStringLiteral("en"),
+                           QStringLiteral("Open in Finder"),
+                           QStringLiteral("Open in File Manager")))
+            QSKIP("lrelease is not available to build test catalogues");
+
+        QStringList loaded = L10n::install(QStringLiteral("de"), {dir.path()});
+        QCOMPARE(loaded, QStringList{dir.filePath(QStringLiteral("quillmere_core_de.qm"))});
+        QCOMPARE(translated("Eject"), QStringLiteral("Auswerfen"));
+
+        // No French catalogue: the English one (the Linux wording) replaces the German one.
+        loaded = L10n::install(QStringLiteral("fr"), {dir.path()});
+        QCOMPARE(loaded, QStringList{dir.filePath(QStringLiteral("quillmere_core_en.qm"))});
+        QCOMPARE(translated("Eject"), QStringLiteral("Eject"));
+        QCOMPARE(translated("Open in Finder"), QStringLiteral("Open in File Manager"));
+
+        // No catalogue at all is not an error; the source texts show.
+        QTemporaryDir empty;
+        QVERIFY(L10n::install(QStringLiteral("de"), {empty.path()}).isEmpty());
+        QCOMPARE(translated("Open in Finder"), QStringLiteral("Open in Finder"));
+    }
+
+    void localeFollowsTheOverride()
+    {
+        QCOMPARE(L10n::localeFor(QStringLiteral("ja")).language(), QLocale::Japanese);
+        QCOMPARE(L10n::localeFor(std::nullopt), QLocale::system());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppSupport)
+#include "tst_appsupport.moc"

@@ -1,0 +1,276 @@
+#include "stores/historyentrycodec.h"
+#include "stores/historystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+const QDateTime baseDate(QDate(2026, 1, 31), QTime(9, 15, 2), Qt::UTC);
+
+HistoryEntry entry(const QString &name, int seconds = 0,
+                   std::optional<QString> detail = std::nullopt)
+{
+    return HistoryEntry{baseDate.addSecs(seconds), name,    QStringLiteral("sdb1"),
+                        QStringLiteral("eject"),   !detail, detail};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList names(const HistoryEntryList &entries)
+{
+    QStringList result;
+    for (const HistoryEntry &e : entries)
+        result.append(e.volumeName);
+    return result;
+}
+
+} // namespace
+
+class TestHistoryStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineFormat()
+    {
+        QCOMPARE(HistoryEntryCodec::encode(entry(QStringLiteral("Backup"))),
+                 QByteArray("{\"date\":\"2026-01-31T09:15:02Z\",\"volumeName\":\"Backup\","
+                            "\"bsdName\":\"sdb1\",\"operation\":\"eject\",\"ok\":true}"));
+        HistoryEntry withDetail =
+            entry(QStringLiteral("Fotos \"2026\"/Ä"), 0, QStringLiteral("busy\n\tby /usr/bin/cp"));
+        withDetail.date = baseDate.addMSecs(789);
+        QCOMPARE(
+            HistoryEntryCodec::encode(withDetail),
+            QByteArray("{\"date\":\"2026-01-31T09:15:02Z\",\"volumeName\":\"Fotos \\\"2026\\\"\\/"
+                       "\xc3\x84"
+                       "\",\"bsdName\":\"sdb1\",\"operation\":\"eject\",\"ok\":false,"
+                       "\"detail\":\"busy\\n\\tby \\/usr\\/bin\\/cp\"}"));
+    }
+
+    void decodingRules()
+    {
+        const auto plain = HistoryEntryCodec::decode(
+            "{\"ok\":true,\"operation\":\"mount\",\"bsdName\":\"\",\"volumeName\":\"a/b\","
+            "\"date\":\"2026-01-31T10:15:02+01:00\",\"detail\":null}");
+        QVERIFY(plain);
+        QCOMPARE(plain->date, baseDate);
+        QCOMPARE(plain->volumeName, QStringLiteral("a/b"));
+        QCOMPARE(plain->detail, std::nullopt);
+
+        const HistoryEntry full = entry(QStringLiteral("x\u0001y"), 5, QStringLiteral("d"));
+        QCOMPARE(HistoryEntryCodec::decode(HistoryEntryCodec::encode(full)), std::optional(full));
+
+        QVERIFY(
+            !HistoryEntryCodec::decode("{\"date\":\"2026-01-31T09:15:02Z\",\"volumeName\":\"a\","
+                                       "\"bsdName\":\"\",\"operation\":\"eject\"}"));
+        QVERIFY(
+            !HistoryEntryCodec::decode("{\"date\":\"2026-01-31T09:15:02\",\"volumeName\":\"a\","
+                                       "\"bsdName\":\"\",\"operation\":\"eject\",\"ok\":true}"));
+        QVERIFY(
+            !HistoryEntryCodec::decode("{\"date\":\"2026-01-31T09:15:02Z\",\"volumeName\":\"a\","
+                                       "\"bsdName\":\"\",\"operation\":\"eject\",\"ok\":\"yes\"}"));
+        QVERIFY(!HistoryEntryCodec::decode("[\"2026-01-31T09:15:02Z\"]"));
+    }
+
+    void appendWritesOneLineEach()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        QVERIFY(!QFile::exists(store.filePath()));
+        store.append(entry(QStringLiteral("A")));
+        store.append(entry(QStringLiteral("B"), 1, QStringLiteral("failed")));
+        QCOMPARE(names(store.entries()), (QStringList{"B", "A"}));
+        QCOMPARE(
+            readAll(store.filePath()),
+            HistoryEntryCodec::encode(entry(QStringLiteral("A"))) + '\n' +
+                HistoryEntryCodec::encode(entry(QStringLiteral("B"), 1, QStringLiteral("failed"))) +
+                '\n');
+    }
+
+    void readsWaitForEarlierAppends()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        for (int i = 0; i < 500; ++i)
+            store.append(entry(QString::number(i), i));
+        const HistoryEntryList all = store.entries();
+        QCOMPARE(all.size(), 500);
+        QCOMPARE(all.first().volumeName, QStringLiteral("499"));
+    }
+
+    void limits()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        for (const char *name : {"A", "B", "C"})
+            store.append(entry(QLatin1String(name)));
+        QCOMPARE(names(store.entries(2)), (QStringList{"C", "B"}));
+        QCOMPARE(names(store.entries(-5)), QStringList());
+        QCOMPARE(names(store.entries(0)), QStringList());
+        QCOMPARE(names(store.entries()), (QStringList{"C", "B", "A"}));
+        QCOMPARE(names(store.entries(10)), (QStringList{"C", "B", "A"}));
+    }
+
+    void capKeepsTheNewestLines()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path(), 3);
+        for (const char *name : {"A", "B", "C", "D"})
+            store.append(entry(QLatin1String(name)));
+        QCOMPARE(names(store.entries()), (QStringList{"D", "C", "B"}));
+        QCOMPARE(readAll(store.filePath()).count('\n'), 3);
+    }
+
+    void capBelowOneKeepsOneLine()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path(), 0);
+        QCOMPARE(store.cap(), 1);
+        store.append(entry(QStringLiteral("A")));
+        store.append(entry(QStringLiteral("B")));
+        QCOMPARE(names(store.entries()), QStringList{"B"});
+    }
+
+    void capHoldsUnderConcurrentAppends()
+    {
+        QTemporaryDir dir;
+        const int cap = 50;
+        const int threads = 4;
+        const int perThread = 120;
+        HistoryStore store(dir.path(), cap);
+        QList<QThread *> workers;
+        for (int t = 0; t < threads; ++t) {
+            workers.append(QThread::create([&store, t] {
+                for (int i = 0; i < perThread; ++i)
+                    store.append(entry(QStringLiteral("%1-%2").arg(t).arg(i, 3, 10, QChar(u'0'))));
+            }));
+            workers.last()->start();
+        }
+        for (QThread *worker : workers) {
+            worker->wait();
+            delete worker;
+        }
+
+        const HistoryEntryList kept = store.entries();
+        QCOMPARE(kept.size(), cap);
+        QCOMPARE(readAll(store.filePath()).count('\n'), cap);
+        // Each thread's lines are written in its own order, so what is kept of each thread is
+        // the end of its sequence.
+        QMap<int, QList<int>> byThread;
+        for (auto it = kept.crbegin(); it != kept.crend(); ++it) {
+            const QStringList parts = it->volumeName.split(u'-');
+            byThread[parts.at(0).toInt()].append(parts.at(1).toInt());
+        }
+        for (auto it = byThread.cbegin(); it != byThread.cend(); ++it) {
+            const QList<int> &indexes = it.value();
+            for (int k = 0; k < indexes.size(); ++k)
+                QCOMPARE(indexes.at(k), perThread - int(indexes.size()) + k);
+        }
+    }
+
+    void malformedLinesAreSkipped()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        writeAll(store.filePath(),
+                 HistoryEntryCodec::encode(entry(QStringLiteral("A"))) + "\n{\"date\": oops}\n\n" +
+                     HistoryEntryCodec::encode(entry(QStringLiteral("B"))) + '\n');
+        QCOMPARE(names(store.entries()), (QStringList{"B", "A"}));
+    }
+
+    void tornLastLineStaysApart()
+    {
+        QTemporaryDir dir;
+        const QByteArray good = HistoryEntryCodec::encode(entry(QStringLiteral("A")));
+        const QByteArray torn = HistoryEntryCodec::encode(entry(QStringLiteral("T"), 999)).left(30);
+        {
+            HistoryStore writer(dir.path());
+            writeAll(writer.filePath(), good + '\n' + torn);
+        }
+        HistoryStore store(dir.path(), 3);
+        QCOMPARE(names(store.entries()), QStringList{"A"});
+        store.append(entry(QStringLiteral("B")));
+        QCOMPARE(names(store.entries()), (QStringList{"B", "A"}));
+        QCOMPARE(readAll(store.filePath()),
+                 good + '\n' + torn + '\n' + HistoryEntryCodec::encode(entry(QStringLiteral("B"))) +
+                     '\n');
+        // The torn line counts as a line and leaves with rotation like any other.
+        store.append(entry(QStringLiteral("C")));
+        store.append(entry(QStringLiteral("D")));
+        QCOMPARE(names(store.entries()), (QStringList{"D", "C", "B"}));
+        QVERIFY(!readAll(store.filePath()).contains(torn));
+    }
+
+    void clearThenAppend()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        store.append(entry(QStringLiteral("A")));
+        store.append(entry(QStringLiteral("B")));
+        store.clear();
+        QVERIFY(!QFile::exists(store.filePath()));
+        QVERIFY(store.entries().isEmpty());
+        store.append(entry(QStringLiteral("C")));
+        QCOMPARE(names(store.entries()), QStringList{"C"});
+        QCOMPARE(readAll(store.filePath()).count('\n'), 1);
+    }
+
+    void exportCopiesTheLog()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("Quillmere History.jsonl"));
+        writeAll(target, "old contents");
+
+        HistoryStore store(dir.filePath(QStringLiteral("support")));
+        QString error;
+        QVERIFY(store.exportLog(target, &error));
+        QVERIFY(QFile::exists(target));
+        QCOMPARE(readAll(target), QByteArray());
+
+        store.append(entry(QStringLiteral("A")));
+        QVERIFY(store.exportLog(target, &error));
+        QCOMPARE(readAll(target), readAll(store.filePath()));
+
+        QVERIFY(!store.exportLog(dir.filePath(QStringLiteral("missing/folder/x.jsonl")), &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void predecessorFolderIsTakenOver()
+    {
+        QTemporaryDir data;
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        QVERIFY(QDir(data.path()).mkpath(QStringLiteral("Kestrin")));
+        writeAll(data.filePath(QStringLiteral("Kestrin/history.jsonl")),
+                 HistoryEntryCodec::encode(entry(QStringLiteral("old"))) + '\n');
+        {
+            HistoryStore store;
+            QCOMPARE(store.filePath(), data.filePath(QStringLiteral("Quillmere/history.jsonl")));
+            QCOMPARE(names(store.entries()), QStringList{"old"});
+        }
+        QVERIFY(!QFile::exists(data.filePath(QStringLiteral("Kestrin"))));
+
+        // Once the folder exists, a predecessor's folder is left alone.
+        QVERIFY(QDir(data.path()).mkpath(QStringLiteral("Kestrin")));
+        HistoryStore again;
+        QVERIFY(QFile::exists(data.filePath(QStringLiteral("Kestrin"))));
+        qputenv("XDG_DATA_HOME", saved);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistoryStore)
+#include "tst_historystore.moc"
