@@ -1,0 +1,26 @@
+#include "operations/operationrecorder.h"
+
+#include "stores/historyrecording.h"
+
+OperationRecorder::OperationRecorder(HistoryRecording &history) : m_history(history) {}
+
+HistoryEntry OperationRecorder::record(VolumeOperation operation, const Volume &volume,
+                                       const OperationResult &result)
+{
+    const HistoryEntry line = entry(operation, volume, result, QDateTime::currentDateTimeUtc());
+    m_history.append(line);
+    return line;
+}
+
+HistoryEntry OperationRecorder::entry(VolumeOperation operation, const Volume &volume,
+                                      const OperationResult &result, const QDateTime &date)
+{
+    HistoryEntry line;
+    line.date = date;
+    line.volumeName = volume.name;
+    line.bsdName = volume.bsdName;
+    line.operation = toString(operation);
+    line.ok = result.ok;
+    line.detail = result.detail;
+    return line;
+}

@@ -1,0 +1,483 @@
+#include "udisksoperations.h"
+
+#include "udisksclient.h"
+#include "volumeresources.h"
+
+#include "discovery/diskmerger.h"
+#include "operations/blockerscanner.h"
+#include "operations/toollauncher.h"
+#include "policy/mediapolicy.h"
+
+#include <QCoreApplication>
+#include <QDBusError>
+#include <QVariantMap>
+
+namespace {
+
+const QString udisksErrorPrefix = QStringLiteral("org.freedesktop.UDisks2.Error.");
+
+// udisks2's error names in the order of its error codes, so that a refusal without a message
+// still reports which one it was.
+const QStringList &udisksErrorNames()
+{
+    static const QStringList names{
+        QStringLiteral("Failed"),
+        QStringLiteral("Cancelled"),
+        QStringLiteral("AlreadyCancelled"),
+        QStringLiteral("NotAuthorized"),
+        QStringLiteral("NotAuthorizedCanObtain"),
+        QStringLiteral("NotAuthorizedDismissed"),
+        QStringLiteral("AlreadyMounted"),
+        QStringLiteral("NotMounted"),
+        QStringLiteral("OptionNotPermitted"),
+        QStringLiteral("MountedByOtherUser"),
+        QStringLiteral("AlreadyUnmounting"),
+        QStringLiteral("NotSupported"),
+        QStringLiteral("Timedout"),
+        QStringLiteral("WouldWakeup"),
+        QStringLiteral("DeviceBusy"),
+    };
+    return names;
+}
+
+quint32 statusOf(const QDBusMessage &reply)
+{
+    const QString name = reply.errorName();
+    if (name.startsWith(udisksErrorPrefix)) {
+        const qsizetype index = udisksErrorNames().indexOf(name.mid(udisksErrorPrefix.size()));
+        if (index >= 0) {
+            return static_cast<quint32>(index);
+        }
+    }
+    return static_cast<quint32>(QDBusError(reply).type());
+}
+
+// A message relayed by GDBus from another service repeats the error name in front of it.
+QString messageOf(const QDBusMessage &reply)
+{
+    QString message = reply.errorMessage().trimmed();
+    if (message.startsWith(QLatin1String("GDBus.Error:"))) {
+        const qsizetype separator = message.indexOf(QLatin1String(": "));
+        if (separator >= 0) {
+            message = message.mid(separator + 2).trimmed();
+        }
+    }
+    return message;
+}
+
+bool isTimeout(const QDBusMessage &reply)
+{
+    const QDBusError::ErrorType type = QDBusError(reply).type();
+    return type == QDBusError::NoReply || type == QDBusError::Timeout ||
+           type == QDBusError::TimedOut;
+}
+
+QVariantList optionsArgument(const QVariantMap &options)
+{
+    return QVariantList{QVariant::fromValue(options)};
+}
+
+QString text(const char *source, const char *comment)
+{
+    return QCoreApplication::translate("UDisksOperations", source, comment);
+}
+
+OperationResult failure(const QString &detail)
+{
+    return OperationResult{false, detail};
+}
+
+OperationResult deviceOpenFailure(const QString &bsdName)
+{
+    return failure(text("Couldn’t open device %1", "Device open failure").arg(bsdName));
+}
+
+OperationResult noDeviceNode(const Volume &volume)
+{
+    return failure(text("“%1” has no device node to eject.", "Eject failure").arg(volume.name));
+}
+
+bool isFuse(const QString &fsType)
+{
+    return fsType == QLatin1String("fuse") || fsType == QLatin1String("fuseblk") ||
+           fsType.startsWith(QLatin1String("fuse."));
+}
+
+} // namespace
+
+UDisksOperations::UDisksOperations(UDisksClient *client, QString mountInfoPath)
+    : m_client(client), m_mountInfoPath(std::move(mountInfoPath))
+{
+}
+
+const QStringList &UDisksOperations::eraseFormats()
+{
+    static const QStringList formats{QStringLiteral("ext4"), QStringLiteral("ExFAT"),
+                                     QStringLiteral("MS-DOS FAT32"), QStringLiteral("NTFS")};
+    return formats;
+}
+
+QString UDisksOperations::filesystemType(const QString &eraseFormat)
+{
+    if (eraseFormat == QLatin1String("ExFAT")) {
+        return QStringLiteral("exfat");
+    }
+    if (eraseFormat == QLatin1String("MS-DOS FAT32")) {
+        return QStringLiteral("vfat");
+    }
+    if (eraseFormat == QLatin1String("NTFS")) {
+        return QStringLiteral("ntfs");
+    }
+    return eraseFormat;
+}
+
+QStringList UDisksOperations::siblingsToUnmount(const QString &bsdName,
+                                                const QStringList &mountedOnDevice)
+{
+    QStringList siblings;
+    for (const QString &name : mountedOnDevice) {
+        if (name != bsdName) {
+            siblings.append(name);
+        }
+    }
+    return siblings;
+}
+
+QStringList UDisksOperations::mountedPartitions(const QString &wholeDiskBSD) const
+{
+    QStringList sources;
+    for (const MountInfoEntry &entry : MountInfo::read(m_mountInfoPath)) {
+        sources.append(resolvedMountSource(entry.source));
+    }
+    return DiskMerger::partitionBSDNames(wholeDiskBSD, sources);
+}
+
+OperationResult UDisksOperations::result(const QDBusMessage &reply)
+{
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        return {true, std::nullopt};
+    }
+    const QString message = messageOf(reply);
+    if (!message.isEmpty()) {
+        return failure(message);
+    }
+    const QString status =
+        QString::number(statusOf(reply), 16).toUpper().rightJustified(8, QLatin1Char('0'));
+    return failure(
+        text("Refused by the system (status 0x%1)", "DiskArbitration dissent without a message")
+            .arg(status));
+}
+
+QStringList UDisksOperations::pathUnmountCommand(const QString &path, const QString &fsType,
+                                                 bool force)
+{
+    if (isFuse(fsType)) {
+        // fusermount3 calls a lazy unmount -z.
+        QStringList command{QString::fromLatin1(fusermountPath), QStringLiteral("-u")};
+        if (force) {
+            command.append(QStringLiteral("-z"));
+        }
+        command.append(path);
+        return command;
+    }
+    QStringList command{QString::fromLatin1(umountPath)};
+    if (force) {
+        command.append(QStringLiteral("-l"));
+    }
+    command.append(path);
+    return command;
+}
+
+QCoro::Task<bool> UDisksOperations::sessionReady()
+{
+    if (m_client == nullptr) {
+        co_return false;
+    }
+    co_await m_client->untilAnswered();
+    co_return m_client->isAvailable();
+}
+
+QString UDisksOperations::mountedBlockObject(const QString &bsdName) const
+{
+    if (bsdName.isEmpty()) {
+        return {};
+    }
+    return m_client->blockObject(bsdName);
+}
+
+QCoro::Task<OperationResult> UDisksOperations::unmountDevice(QString bsdName, bool force)
+{
+    if (!co_await sessionReady()) {
+        co_return deviceOpenFailure(bsdName);
+    }
+    const QString object = mountedBlockObject(bsdName);
+    if (object.isEmpty()) {
+        co_return deviceOpenFailure(bsdName);
+    }
+    QVariantMap options;
+    if (force) {
+        options.insert(QStringLiteral("force"), true);
+    }
+    const QVariantList arguments = optionsArgument(options);
+    const QDBusMessage reply =
+        co_await m_client->call(object, UDisksClient::filesystemInterface,
+                                QStringLiteral("Unmount"), arguments, mountTimeoutMs);
+    co_return result(reply);
+}
+
+QCoro::Task<OperationResult> UDisksOperations::unmountPath(QString path, bool force)
+{
+    const auto volumeOpenFailure = [&path] {
+        return failure(text("Couldn’t open the volume at %1", "Volume open failure").arg(path));
+    };
+    if (!co_await sessionReady()) {
+        co_return volumeOpenFailure();
+    }
+    const MountInfoList entries = MountInfo::read(m_mountInfoPath);
+    const MountInfoEntry *mount = MountInfo::visibleAt(entries, path);
+    if (mount == nullptr) {
+        co_return volumeOpenFailure();
+    }
+    QStringList command = pathUnmountCommand(path, mount->fsType, force);
+    const QString program = command.takeFirst();
+    const QString prefix =
+        isFuse(mount->fsType) ? QStringLiteral("fusermount3 -u") : QStringLiteral("umount");
+    const CommandResult outcome = co_await ToolLauncher::run(program, command, toolTimeoutSeconds);
+    co_return ToolLauncher::result(outcome, prefix);
+}
+
+QCoro::Task<OperationResult> UDisksOperations::eject(Volume volume, bool force)
+{
+    switch (MediaPolicy::policy(volume).ejectSemantics) {
+    case MediaPolicy::EjectSemantics::detachImage:
+        co_return co_await detachImage(volume, force);
+    case MediaPolicy::EjectSemantics::unmountByPath:
+        if (volume.isMounted && !volume.mountPath.isEmpty()) {
+            co_return co_await unmountPath(volume.mountPath, force);
+        }
+        co_return failure(text("“%1” isn’t mounted.", "Eject failure").arg(volume.name));
+    case MediaPolicy::EjectSemantics::unmountKeepAttached:
+    case MediaPolicy::EjectSemantics::physicalEject:
+        break;
+    }
+    co_return co_await ejectPartition(volume, force);
+}
+
+QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, bool force)
+{
+    if (volume.bsdName.isEmpty()) {
+        co_return noDeviceNode(volume);
+    }
+    if (volume.isMounted) {
+        const OperationResult first = co_await unmountDevice(volume.bsdName, force);
+        if (!first.ok) {
+            co_return first;
+        }
+    }
+    if (!volume.isRemovable || !volume.wholeDiskBSD) {
+        co_return OperationResult{true, std::nullopt};
+    }
+    // Read after the volume's own unmount, so the table shows what is still mounted.
+    const QStringList siblings =
+        siblingsToUnmount(volume.bsdName, mountedPartitions(*volume.wholeDiskBSD));
+    for (const QString &sibling : siblings) {
+        const OperationResult outcome = co_await unmountDevice(sibling, force);
+        if (outcome.ok) {
+            continue;
+        }
+        const QString detail =
+            outcome.detail.value_or(text("unknown error", "Fallback failure detail"));
+        co_return failure(text("“%1” was unmounted, but another volume on the same device "
+                               "couldn’t be: %2",
+                               "Multi-partition eject failure")
+                              .arg(volume.name, detail));
+    }
+    co_return OperationResult{true, std::nullopt};
+}
+
+QCoro::Task<OperationResult> UDisksOperations::detachImage(Volume volume, bool force)
+{
+    if (volume.bsdName.isEmpty()) {
+        co_return noDeviceNode(volume);
+    }
+    const QString loop = volume.wholeDiskBSD.value_or(
+        DiskMerger::wholeDiskBSD(volume.bsdName).value_or(volume.bsdName));
+    if (!co_await sessionReady()) {
+        co_return deviceOpenFailure(loop);
+    }
+    const QString loopObject = mountedBlockObject(loop);
+    if (loopObject.isEmpty()) {
+        co_return deviceOpenFailure(loop);
+    }
+    const OperationResult unmounted = co_await unmountAll(loop, QString(), force, true);
+    if (!unmounted.ok) {
+        co_return unmounted;
+    }
+    const QVariantList deleteArguments = optionsArgument(QVariantMap());
+    const QDBusMessage reply =
+        co_await m_client->call(loopObject, UDisksClient::loopInterface, QStringLiteral("Delete"),
+                                deleteArguments, detachStepTimeoutMs);
+    co_return stepResult(reply, QStringLiteral("delete %1").arg(loop));
+}
+
+OperationResult UDisksOperations::stepResult(const QDBusMessage &reply, const QString &step)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage && isTimeout(reply)) {
+        CommandResult timedOut;
+        timedOut.timedOut = true;
+        return ToolLauncher::result(timedOut, step);
+    }
+    return result(reply);
+}
+
+QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QString onlyDevice,
+                                                          bool force, bool namedSteps)
+{
+    const auto stillMounted = [this, &wholeDisk, &onlyDevice] {
+        QStringList names = mountedPartitions(wholeDisk);
+        if (!onlyDevice.isEmpty()) {
+            names.removeIf([&onlyDevice](const QString &name) { return name != onlyDevice; });
+        }
+        return names;
+    };
+    QVariantMap options;
+    if (force) {
+        options.insert(QStringLiteral("force"), true);
+    }
+    const QVariantList arguments = optionsArgument(options);
+
+    // udisks2 removes one mount per call. One call more than there were mounts lets udisks2
+    // explain a mount it cannot remove; beyond that something else keeps remounting.
+    QStringList mounted = stillMounted();
+    qsizetype attempts = mounted.size() + 1;
+    while (!mounted.isEmpty()) {
+        if (attempts-- == 0) {
+            co_return failure(text("unknown error", "Fallback failure detail"));
+        }
+        const QString name = mounted.constFirst();
+        const QString object = mountedBlockObject(name);
+        if (object.isEmpty()) {
+            co_return deviceOpenFailure(name);
+        }
+        const QDBusMessage reply = co_await m_client->call(
+            object, UDisksClient::filesystemInterface, QStringLiteral("Unmount"), arguments,
+            namedSteps ? detachStepTimeoutMs : mountTimeoutMs);
+        const OperationResult outcome =
+            namedSteps ? stepResult(reply, QStringLiteral("unmount %1").arg(name)) : result(reply);
+        if (!outcome.ok) {
+            co_return outcome;
+        }
+        mounted = stillMounted();
+    }
+    co_return OperationResult{true, std::nullopt};
+}
+
+QCoro::Task<OperationResult> UDisksOperations::remount(Volume volume)
+{
+    if (volume.traits.isNetwork) {
+        co_return failure(text("“%1” is a network share. Reconnect to the server in Finder (Go ▸ "
+                               "Connect to Server…) to mount it again.",
+                               "Remount failure for network shares")
+                              .arg(volume.name));
+    }
+    if (!co_await sessionReady()) {
+        co_return deviceOpenFailure(volume.bsdName);
+    }
+    const QString object = mountedBlockObject(volume.bsdName);
+    if (object.isEmpty()) {
+        co_return deviceOpenFailure(volume.bsdName);
+    }
+    // No mount point and no options: udisks2 chooses where.
+    const QVariantList arguments = optionsArgument(QVariantMap());
+    const QDBusMessage reply =
+        co_await m_client->call(object, UDisksClient::filesystemInterface, QStringLiteral("Mount"),
+                                arguments, mountTimeoutMs);
+    co_return result(reply);
+}
+
+QCoro::Task<OperationResult> UDisksOperations::rename(Volume volume, QString newName)
+{
+    if (volume.bsdName.isEmpty()) {
+        co_return failure(
+            text("“%1” has no device node to rename.", "Rename failure").arg(volume.name));
+    }
+    if (!co_await sessionReady()) {
+        co_return deviceOpenFailure(volume.bsdName);
+    }
+    const QString object = mountedBlockObject(volume.bsdName);
+    if (object.isEmpty()) {
+        co_return deviceOpenFailure(volume.bsdName);
+    }
+    const QVariantList arguments{newName, QVariant::fromValue(QVariantMap())};
+    const QDBusMessage reply =
+        co_await m_client->call(object, UDisksClient::filesystemInterface,
+                                QStringLiteral("SetLabel"), arguments, renameTimeoutMs);
+    co_return result(reply);
+}
+
+QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString format, QString newName)
+{
+    if (!MediaPolicy::allowsErase(volume)) {
+        co_return failure(text("“%1” can’t be erased — only removable, external, and disk-image "
+                               "volumes may be erased.",
+                               "Erase safety-rail refusal")
+                              .arg(volume.name));
+    }
+    if (volume.bsdName.isEmpty()) {
+        co_return failure(
+            text("“%1” has no device node to erase.", "Erase failure").arg(volume.name));
+    }
+    if (!co_await sessionReady()) {
+        co_return deviceOpenFailure(volume.bsdName);
+    }
+    const QString object = mountedBlockObject(volume.bsdName);
+    if (object.isEmpty()) {
+        co_return deviceOpenFailure(volume.bsdName);
+    }
+
+    // Every mount of the device, not only the one the volume was listed with.
+    const OperationResult unmounted =
+        co_await unmountAll(volume.bsdName, volume.bsdName, false, false);
+    if (!unmounted.ok) {
+        co_return unmounted;
+    }
+
+    QVariantMap options;
+    options.insert(QStringLiteral("label"), newName);
+    const QVariantList formatArguments{filesystemType(format), QVariant::fromValue(options)};
+    const QDBusMessage formatted =
+        co_await m_client->call(object, UDisksClient::blockInterface, QStringLiteral("Format"),
+                                formatArguments, formatTimeoutMs);
+    const OperationResult outcome = result(formatted);
+    if (!outcome.ok) {
+        co_return outcome;
+    }
+
+    const QVariantList mountArguments = optionsArgument(QVariantMap());
+    const QDBusMessage mountedAgain =
+        co_await m_client->call(object, UDisksClient::filesystemInterface, QStringLiteral("Mount"),
+                                mountArguments, mountTimeoutMs);
+    co_return result(mountedAgain);
+}
+
+QCoro::Task<BlockerList> UDisksOperations::listBlockers(QStringList arguments)
+{
+    const CommandResult outcome =
+        co_await ToolLauncher::run(QString::fromLatin1(lsofPath), arguments, toolTimeoutSeconds);
+    co_return BlockerScanner::parse(outcome.standardOutput);
+}
+
+QCoro::Task<BlockerList> UDisksOperations::blockers(Volume volume)
+{
+    if (!volume.isMounted || volume.mountPath.isEmpty()) {
+        co_return BlockerList();
+    }
+    const QStringList withSeparator{QStringLiteral("-Fpc"), QStringLiteral("--"), volume.mountPath};
+    const BlockerList first = co_await listBlockers(withSeparator);
+    if (!first.isEmpty()) {
+        co_return BlockerScanner::uniqueCommands(first);
+    }
+    const QStringList plain{QStringLiteral("-Fpc"), volume.mountPath};
+    const BlockerList second = co_await listBlockers(plain);
+    co_return BlockerScanner::uniqueCommands(second);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "mountinfo.h"
+
+#include "operations/diskoperations.h"
+
+#include <QDBusMessage>
+#include <QString>
+#include <QStringList>
+
+class UDisksClient;
+
+// The volume operations over udisks2: unmount, mount, relabel, format and loop deletion on the
+// system bus, `umount` for mounts that udisks2 does not manage, and `lsof` for the processes
+// that hold a volume. Everything runs on the main thread as coroutines that wait for replies
+// and child processes, so several operations may be in flight at once. The client must
+// outlive every operation started here.
+class UDisksOperations : public DiskOperations {
+public:
+    // Per-call limits on the bus; formatting a large device takes long.
+    static constexpr int detachStepTimeoutMs = 10 * 1000;
+    static constexpr int renameTimeoutMs = 10 * 1000;
+    static constexpr int formatTimeoutMs = 4 * 60 * 60 * 1000;
+    static constexpr int mountTimeoutMs = 60 * 60 * 1000;
+    static constexpr double toolTimeoutSeconds = 10.0;
+
+    static constexpr const char *lsofPath = "/usr/bin/lsof";
+    static constexpr const char *umountPath = "/usr/bin/umount";
+    static constexpr const char *fusermountPath = "/usr/bin/fusermount3";
+
+    explicit UDisksOperations(UDisksClient *client,
+                              QString mountInfoPath = QString::fromLatin1(MountInfo::defaultPath));
+
+    QCoro::Task<OperationResult> eject(Volume volume, bool force) override;
+    QCoro::Task<OperationResult> remount(Volume volume) override;
+    QCoro::Task<OperationResult> rename(Volume volume, QString newName) override;
+    QCoro::Task<OperationResult> erase(Volume volume, QString format, QString newName) override;
+    QCoro::Task<BlockerList> blockers(Volume volume) override;
+
+    // The erase formats offered to the user, the default first.
+    static const QStringList &eraseFormats();
+    // The file-system type udisks2 is asked for; names it does not know are passed unchanged.
+    static QString filesystemType(const QString &eraseFormat);
+
+    static QStringList siblingsToUnmount(const QString &bsdName,
+                                         const QStringList &mountedOnDevice);
+    // Device names mounted from the whole disk, in mount-table order (repeats kept).
+    QStringList mountedPartitions(const QString &wholeDiskBSD) const;
+
+    // A reply of udisks2 as a result: its error message on refusal, or the refusal text with a
+    // status when the error carries none.
+    static OperationResult result(const QDBusMessage &reply);
+    // The program and arguments that unmount a path that udisks2 does not manage.
+    static QStringList pathUnmountCommand(const QString &path, const QString &fsType, bool force);
+
+private:
+    QCoro::Task<OperationResult> unmountDevice(QString bsdName, bool force);
+    QCoro::Task<OperationResult> unmountPath(QString path, bool force);
+    QCoro::Task<OperationResult> ejectPartition(Volume volume, bool force);
+    QCoro::Task<OperationResult> detachImage(Volume volume, bool force);
+    QCoro::Task<BlockerList> listBlockers(QStringList arguments);
+    // Unmounts every mount from wholeDisk (only of onlyDevice when given), one at a time.
+    // Named steps report a time-out with the step's name and use the short limit.
+    QCoro::Task<OperationResult> unmountAll(QString wholeDisk, QString onlyDevice, bool force,
+                                            bool namedSteps);
+    static OperationResult stepResult(const QDBusMessage &reply, const QString &step);
+
+    // True once udisks2 answered and is on the bus: the counterpart of an open session.
+    QCoro::Task<bool> sessionReady();
+    QString mountedBlockObject(const QString &bsdName) const;
+
+    UDisksClient *m_client;
+    QString m_mountInfoPath;
+};
