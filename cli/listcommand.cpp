@@ -1,0 +1,176 @@
+#include "listcommand.h"
+
+#include "interruptwatcher.h"
+#include "volumejson.h"
+#include "volumetable.h"
+
+#include "discovery/mounteventdiffer.h"
+#include "discovery/volumestore.h"
+#include "stores/preferencesstore.h"
+#include "stores/userdefaults.h"
+#include "udisksclient.h"
+#include "udisksdescriptionprovider.h"
+#include "udisksdisksource.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
+#include <qcoro/qcorosignal.h>
+
+namespace {
+
+QString compact(const QJsonObject &object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+QString eventLine(const QDateTime &date, const QString &operation, const Volume &volume, bool json)
+{
+    if (json) {
+        QJsonObject object;
+        object.insert(QLatin1String("date"), date.toString(Qt::ISODate));
+        object.insert(QLatin1String("operation"), operation);
+        object.insert(QLatin1String("volume"), VolumeJson::toJson(volume));
+        return compact(object);
+    }
+    QString line = date.toString(Qt::ISODate) + QLatin1String("  ") + operation.leftJustified(11) +
+                   volume.name;
+    if (!volume.bsdName.isEmpty()) {
+        line += QLatin1String(" (") + volume.bsdName + QLatin1Char(')');
+    }
+    if (!volume.mountPath.isEmpty()) {
+        line += QLatin1String(" ") + volume.mountPath;
+    }
+    return line;
+}
+
+const Volume *findById(const VolumeList &volumes, const QString &id)
+{
+    for (const Volume &v : volumes) {
+        if (v.id == id) {
+            return &v;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+ListCommand::ListCommand(ListOptions options, QTextStream &out, QTextStream &err)
+    : m_options(options), m_out(out), m_err(err)
+{
+}
+
+VolumeKindSet ListCommand::shownKinds() const
+{
+    if (m_options.all) {
+        const QList<VolumeKind> &kinds = allVolumeKinds();
+        return VolumeKindSet(kinds.cbegin(), kinds.cend());
+    }
+    const auto defaults = UserDefaults::standard();
+    if (!defaults) {
+        return VolumeStore::defaultEnabledKinds();
+    }
+    return PreferencesStore(*defaults).enabledKinds();
+}
+
+void ListCommand::print(const VolumeList &volumes)
+{
+    if (m_options.json) {
+        QJsonArray array;
+        for (const Volume &v : volumes) {
+            array.append(VolumeJson::toJson(v));
+        }
+        m_out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    } else {
+        m_out << VolumeTable::render(volumes);
+    }
+    m_out.flush();
+}
+
+QStringList ListCommand::changeLines(const VolumeList &before, const VolumeList &after,
+                                     const QDateTime &date, bool json)
+{
+    QStringList lines;
+    for (const HistoryEntry &entry : MountEventDiffer::diff(before, after, date)) {
+        const bool mounted = entry.operation == QLatin1String("mount");
+        const VolumeList &list = mounted ? after : before;
+        for (const Volume &v : list) {
+            if (v.isMounted && v.name == entry.volumeName && v.bsdName == entry.bsdName) {
+                lines.append(eventLine(date, entry.operation, v, json));
+                break;
+            }
+        }
+    }
+    for (const Volume &v : after) {
+        if (!v.isMounted && findById(before, v.id) == nullptr) {
+            lines.append(eventLine(date, QStringLiteral("attached"), v, json));
+        }
+    }
+    for (const Volume &v : before) {
+        if (!v.isMounted && findById(after, v.id) == nullptr) {
+            lines.append(eventLine(date, QStringLiteral("detached"), v, json));
+        }
+    }
+    return lines;
+}
+
+QCoro::Task<int> ListCommand::run()
+{
+    UDisksClient client;
+    co_await client.untilAnswered();
+    if (!client.isAvailable()) {
+        m_err << QCoreApplication::translate(
+                     "ListCommand",
+                     "quillmere-cli: udisks2 is not running on the system bus; only mounted "
+                     "volumes are listed, without unmounted partitions.",
+                     "quillmere-cli warning when the disk service is absent")
+              << Qt::endl;
+    }
+    auto provider = std::make_shared<UDisksDescriptionProvider>(&client);
+    auto source = std::make_shared<UDisksDiskSource>(provider);
+    VolumeStore store(source, shownKinds());
+    store.start();
+    print(store.visibleVolumes());
+    if (!m_options.watch) {
+        co_return 0;
+    }
+
+    QObject::connect(&client, &UDisksClient::availabilityChanged, [this](bool available) {
+        m_err << (available ? QCoreApplication::translate("ListCommand",
+                                                          "quillmere-cli: udisks2 appeared.",
+                                                          "quillmere-cli --watch note")
+                            : QCoreApplication::translate("ListCommand",
+                                                          "quillmere-cli: udisks2 went away.",
+                                                          "quillmere-cli --watch note"))
+              << Qt::endl;
+    });
+    VolumeList previous = store.allVolumes();
+    const VolumeKindSet kinds = store.enabledKinds();
+    store.onChange = [&] {
+        const VolumeList current = store.allVolumes();
+        VolumeList before;
+        VolumeList after;
+        for (const Volume &v : previous) {
+            if (kinds.contains(v.kind)) {
+                before.append(v);
+            }
+        }
+        for (const Volume &v : current) {
+            if (kinds.contains(v.kind)) {
+                after.append(v);
+            }
+        }
+        for (const QString &line :
+             changeLines(before, after, QDateTime::currentDateTimeUtc(), m_options.json)) {
+            m_out << line << '\n';
+        }
+        m_out.flush();
+        previous = current;
+    };
+    InterruptWatcher interrupt;
+    co_await qCoro(&interrupt, &InterruptWatcher::interrupted);
+    store.onChange = nullptr;
+    co_return 0;
+}

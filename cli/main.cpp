@@ -1,0 +1,51 @@
+#include "listcommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Lists the volumes Quillmere sees.", "quillmere-cli --help"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QCoreApplication::translate("main", "list", "quillmere-cli --help: the commands"));
+    const QCommandLineOption all(
+        QStringLiteral("all"),
+        QCoreApplication::translate("main", "Show every kind of volume.", "quillmere-cli --help"));
+    const QCommandLineOption json(
+        QStringLiteral("json"), QCoreApplication::translate("main", "Print JSON with every field.",
+                                                            "quillmere-cli --help"));
+    const QCommandLineOption watch(
+        QStringLiteral("watch"),
+        QCoreApplication::translate("main", "Then print a line for each change until interrupted.",
+                                    "quillmere-cli --help"));
+    parser.addOptions({all, json, watch});
+    parser.process(app);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 1 || arguments.first() != QLatin1String("list")) {
+        err << QCoreApplication::translate("main",
+                                           "Usage: quillmere-cli list [--all] [--json] [--watch]",
+                                           "quillmere-cli usage error")
+            << Qt::endl;
+        return 2;
+    }
+
+    ListCommand command({parser.isSet(all), parser.isSet(json), parser.isSet(watch)}, out, err);
+    // Started from the event loop, so that a command that finishes at once can still quit it.
+    QTimer::singleShot(0, &app, [&command] {
+        command.run().then([](int code) { QCoreApplication::exit(code); });
+    });
+    return app.exec();
+}

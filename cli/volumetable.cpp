@@ -1,0 +1,53 @@
+#include "volumetable.h"
+
+#include "format/capacityformatter.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+const QString none = QStringLiteral("-");
+}
+
+QString VolumeTable::freeOfTotal(const Volume &v)
+{
+    const QString free = v.freeBytes ? CapacityFormatter::humanBytes(*v.freeBytes) : none;
+    const QString total = v.capacityBytes ? CapacityFormatter::humanBytes(*v.capacityBytes) : none;
+    return QCoreApplication::translate("VolumeTable", "%1 of %2",
+                                       "quillmere-cli list: free space of total capacity")
+        .arg(free, total);
+}
+
+QString VolumeTable::render(const VolumeList &volumes)
+{
+    QList<QStringList> rows;
+    rows.append(
+        {QCoreApplication::translate("VolumeTable", "NAME", "quillmere-cli list column"),
+         QCoreApplication::translate("VolumeTable", "KIND", "quillmere-cli list column"),
+         QCoreApplication::translate("VolumeTable", "MOUNTED", "quillmere-cli list column"),
+         QCoreApplication::translate("VolumeTable", "DEVICE", "quillmere-cli list column"),
+         QCoreApplication::translate("VolumeTable", "MOUNT POINT", "quillmere-cli list column"),
+         QCoreApplication::translate("VolumeTable", "FREE", "quillmere-cli list column")});
+    const QString yes = QCoreApplication::translate("VolumeTable", "yes", "Volume is mounted");
+    const QString no = QCoreApplication::translate("VolumeTable", "no", "Volume is not mounted");
+    for (const Volume &v : volumes) {
+        rows.append({v.name, toString(v.kind), v.isMounted ? yes : no,
+                     v.bsdName.isEmpty() ? none : v.bsdName,
+                     v.mountPath.isEmpty() ? none : v.mountPath, freeOfTotal(v)});
+    }
+    QList<qsizetype> widths(rows.first().size(), 0);
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            widths[i] = std::max(widths[i], row[i].size());
+        }
+    }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            line += i + 1 < row.size() ? row[i].leftJustified(widths[i] + 2) : row[i];
+        }
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}

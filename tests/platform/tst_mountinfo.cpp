@@ -1,0 +1,125 @@
+#include "mountinfo.h"
+#include "volumeresources.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Recorded from real machines; line 3 is a bind mount of a subtree of line 2, line 7 a
+// second bind of the whole of line 5, lines 9 and 10 an automounter with its real mount.
+static const char recorded[] =
+    "22 27 0:21 / /proc rw,relatime - proc proc rw\n"
+    "27 1 254:0 / / rw,relatime shared:1 - ext4 /dev/vda rw,discard\n"
+    "28 27 254:0 /var/lib/docker/hosts /etc/hosts rw,relatime - ext4 /dev/vda rw\n"
+    "31 27 0:40 / /run/media/ann/My\\040Disk rw,nosuid master:3 - vfat /dev/sdb1 rw,uid=1000\n"
+    "32 27 8:18 / /media/ann/Tab\\011Name rw,relatime shared:7 master:2 - ext4 /dev/sdb2 rw\n"
+    "33 27 253:0 / /home rw,relatime - xfs /dev/mapper/vg-home rw\n"
+    "34 27 8:18 / /mnt/again rw,relatime - ext4 /dev/sdb2 rw\n"
+    "35 27 0:50 /@snapshots /.snapshots rw - btrfs /dev/nvme0n1p3 rw,subvol=/@snapshots\n"
+    "36 27 0:51 / /boot rw,relatime - autofs systemd-1 rw,fd=48,pgrp=1\n"
+    "37 36 259:1 / /boot rw,relatime - vfat /dev/nvme0n1p1 rw\n"
+    "38 27 0:50 /@home/ann /srv/ann rw - btrfs /dev/nvme0n1p3 rw\n"
+    "39 27 0:50 /@snapshots/1 /srv/snap rw - btrfs /dev/nvme0n1p3 rw\n"
+    "40 27 0:60 / /net/back\\134slash rw - nfs4 server:/export rw\n"
+    "this line is not a mount\n"
+    "41 27 0:61 / /short rw -\n";
+
+class TestMountInfo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parsesFieldsAndSkipsMalformedLines()
+    {
+        const MountInfoList entries = MountInfo::parse(recorded);
+        QCOMPARE(entries.size(), 13);
+        const MountInfoEntry &root = entries[1];
+        QCOMPARE(root.mountId, 27);
+        QCOMPARE(root.parentId, 1);
+        QCOMPARE(root.majorMinor, QStringLiteral("254:0"));
+        QCOMPARE(root.root, QStringLiteral("/"));
+        QCOMPARE(root.mountPoint, QStringLiteral("/"));
+        QCOMPARE(root.fsType, QStringLiteral("ext4"));
+        QCOMPARE(root.source, QStringLiteral("/dev/vda"));
+        QCOMPARE(root.superOptions, QStringLiteral("rw,discard"));
+        // Optional tagged fields (shared:, master:) do not shift the fields after "-".
+        QCOMPARE(entries[4].fsType, QStringLiteral("ext4"));
+        QCOMPARE(entries[4].source, QStringLiteral("/dev/sdb2"));
+    }
+
+    void decodesOctalEscapes()
+    {
+        const MountInfoList entries = MountInfo::parse(recorded);
+        QCOMPARE(entries[3].mountPoint, QStringLiteral("/run/media/ann/My Disk"));
+        QCOMPARE(entries[4].mountPoint, QStringLiteral("/media/ann/Tab\tName"));
+        QCOMPARE(entries[12].mountPoint, QStringLiteral("/net/back\\slash"));
+        QCOMPARE(MountInfo::decodeField("a\\012b"), QStringLiteral("a\nb"));
+        // Not an escape: too short, or not octal digits.
+        QCOMPARE(MountInfo::decodeField("end\\04"), QStringLiteral("end\\04"));
+        QCOMPARE(MountInfo::decodeField("x\\089"), QStringLiteral("x\\089"));
+        // Escaped bytes form UTF-8 together.
+        QCOMPARE(MountInfo::decodeField("caf\\303\\251"), QStringLiteral("caf\u00e9"));
+    }
+
+    void volumeMountsDropAutomounterPlaceholdersAndRepeatedTrees()
+    {
+        QStringList points;
+        for (const MountInfoEntry &e : MountInfo::volumeMounts(MountInfo::parse(recorded))) {
+            points.append(e.mountPoint);
+        }
+        const QStringList expected = {QStringLiteral("/proc"),
+                                      QStringLiteral("/"),
+                                      QStringLiteral("/run/media/ann/My Disk"),
+                                      QStringLiteral("/media/ann/Tab\tName"),
+                                      QStringLiteral("/home"),
+                                      QStringLiteral("/.snapshots"),
+                                      QStringLiteral("/boot"),
+                                      QStringLiteral("/srv/ann"),
+                                      QStringLiteral("/net/back\\slash")};
+        // Gone: /etc/hosts (a subtree of /), /mnt/again (the same tree as the sdb2 mount),
+        // /srv/snap (inside the /@snapshots subvolume already listed) and the autofs /boot.
+        QCOMPARE(points, expected);
+        const MountInfoList kept = MountInfo::volumeMounts(MountInfo::parse(recorded));
+        QCOMPARE(kept[6].fsType, QStringLiteral("vfat"));
+    }
+
+    void visibleAtTakesTheLastMountOnAPath()
+    {
+        const MountInfoList entries = MountInfo::parse(recorded);
+        const MountInfoEntry *boot = MountInfo::visibleAt(entries, QStringLiteral("/boot"));
+        QVERIFY(boot);
+        QCOMPARE(boot->source, QStringLiteral("/dev/nvme0n1p1"));
+        QVERIFY(!MountInfo::visibleAt(entries, QStringLiteral("/nowhere")));
+    }
+
+    void readsAFileAndAnswersNothingForAMissingOne()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("mountinfo")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(recorded);
+        file.close();
+        QCOMPARE(MountInfo::read(file.fileName()).size(), 13);
+        QVERIFY(MountInfo::read(dir.filePath(QStringLiteral("missing"))).isEmpty());
+    }
+
+    void mapperSourcesResolveToTheirKernelName()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("dev/mapper")));
+        QFile node(dir.filePath(QStringLiteral("dev/dm-3")));
+        QVERIFY(node.open(QIODevice::WriteOnly));
+        node.close();
+        QVERIFY(QFile::link(QStringLiteral("../dm-3"),
+                            dir.filePath(QStringLiteral("dev/mapper/vg-home"))));
+        const QString resolved =
+            resolvedMountSource(dir.filePath(QStringLiteral("dev/mapper/vg-home")));
+        QCOMPARE(QFileInfo(resolved).fileName(), QStringLiteral("dm-3"));
+        QCOMPARE(resolvedMountSource(QStringLiteral("server:/export")),
+                 QStringLiteral("server:/export"));
+        QCOMPARE(resolvedMountSource(QStringLiteral("/dev/does-not-exist-here")),
+                 QStringLiteral("/dev/does-not-exist-here"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMountInfo)
+#include "tst_mountinfo.moc"
