@@ -1,0 +1,83 @@
+#include "window/confirmationdialog.h"
+
+#include "window/confirmationpresenter.h"
+#include "window/holdtoconfirmbutton.h"
+#include "window/typenamevalidator.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+QString bodyText(ConfirmationModel model, VolumeOperation operation, const QString &volumeName)
+{
+    const QString body = ConfirmationPresenter::warning(operation, volumeName);
+    switch (model) {
+    case ConfirmationModel::typeName:
+        return body + QLatin1Char(' ') +
+               QCoreApplication::translate("ConfirmationPresenter",
+                                           "Type the volume name to confirm.",
+                                           "Appended to a confirmation body");
+    case ConfirmationModel::holdButton:
+        return body + QLatin1Char(' ') +
+               QCoreApplication::translate(
+                   "ConfirmationPresenter", "Hold the button below for 3 seconds to enable %1.",
+                   "Appended to a confirmation body; %1 is the confirm-button title")
+                   .arg(ConfirmationPresenter::verb(operation));
+    case ConfirmationModel::alert:
+    case ConfirmationModel::yolo:
+        break;
+    }
+    return body;
+}
+
+} // namespace
+
+ConfirmationDialog::ConfirmationDialog(ConfirmationModel model, VolumeOperation operation,
+                                       const QString &volumeName, QWidget *parent)
+    : AlertDialog(Style::critical, ConfirmationPresenter::title(operation, volumeName),
+                  bodyText(model, operation, volumeName), ConfirmationPresenter::verb(operation),
+                  true, parent),
+      m_model(model), m_volumeName(volumeName)
+{
+    switch (model) {
+    case ConfirmationModel::typeName: {
+        firstButton()->setEnabled(false);
+        m_nameField = new QLineEdit;
+        m_nameField->setFixedSize(240, 24);
+        m_nameField->setPlaceholderText(volumeName);
+        setAccessory(m_nameField);
+        m_validator = new TypeNameValidator(volumeName, firstButton(), this);
+        m_validator->watch(m_nameField);
+        m_nameField->setFocus();
+        break;
+    }
+    case ConfirmationModel::holdButton: {
+        firstButton()->setEnabled(false);
+        // A disabled default button would otherwise leave Return doing nothing visible.
+        firstButton()->setDefault(false);
+        m_holdButton = new HoldToConfirmButton;
+        m_holdButton->setFixedSize(240, 28);
+        m_holdButton->onHoldCompleted = [confirm = QPointer<QPushButton>(firstButton())] {
+            if (confirm)
+                confirm->setEnabled(true);
+        };
+        setAccessory(m_holdButton);
+        break;
+    }
+    case ConfirmationModel::alert:
+    case ConfirmationModel::yolo:
+        break;
+    }
+}
+
+bool ConfirmationDialog::isConfirmed() const
+{
+    if (result() != QDialog::Accepted)
+        return false;
+    if (m_nameField)
+        return TypeNameValidator::matches(m_nameField->text(), m_volumeName);
+    return true;
+}

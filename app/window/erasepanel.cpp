@@ -1,0 +1,64 @@
+#include "window/erasepanel.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+ErasePanel::ErasePanel(const Volume &volume, QWidget *parent)
+    : AlertDialog(Style::critical,
+                  QCoreApplication::translate("ErasePanel", "Erase “%1”?", "Erase panel title")
+                      .arg(volume.name),
+                  QCoreApplication::translate("ErasePanel",
+                                              "All data on the volume will be permanently "
+                                              "destroyed. Choose a format and a name for the "
+                                              "erased volume.",
+                                              "Erase panel body"),
+                  QCoreApplication::translate("ErasePanel", "Erase", "Destructive button"), true,
+                  parent),
+      m_volumeName(volume.name)
+{
+    auto *accessory = new QWidget;
+    accessory->setFixedSize(240, 61);
+    m_formatBox = new QComboBox(accessory);
+    m_formatBox->addItems(formats());
+    m_formatBox->setCurrentIndex(0);
+    m_formatBox->setFixedSize(240, 25);
+    m_nameField = new QLineEdit(volume.name, accessory);
+    m_nameField->setFixedSize(240, 24);
+    m_nameField->setPlaceholderText(
+        QCoreApplication::translate("ErasePanel", "New name", "Text-field placeholder"));
+    auto *layout = new QVBoxLayout(accessory);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+    layout->addWidget(m_formatBox);
+    layout->addWidget(m_nameField);
+    setAccessory(accessory);
+    m_nameField->setFocus();
+}
+
+std::optional<ErasePanel::Choice> ErasePanel::present(const Volume &volume, QWidget *parent)
+{
+    ErasePanel panel(volume, parent);
+    panel.run();
+    return panel.choice();
+}
+
+const QStringList &ErasePanel::formats()
+{
+    static const QStringList list{QStringLiteral("ext4"), QStringLiteral("ExFAT"),
+                                  QStringLiteral("MS-DOS FAT32"), QStringLiteral("NTFS")};
+    return list;
+}
+
+std::optional<ErasePanel::Choice> ErasePanel::choice() const
+{
+    if (result() != QDialog::Accepted)
+        return std::nullopt;
+    Choice choice;
+    choice.format =
+        m_formatBox->currentIndex() >= 0 ? m_formatBox->currentText() : formats().first();
+    const QString name = m_nameField->text().trimmed();
+    choice.name = name.isEmpty() ? m_volumeName : name;
+    return choice;
+}

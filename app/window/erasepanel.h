@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/volume.h"
+#include "shell/operationprompts.h"
+#include "window/alertdialog.h"
+
+#include <QStringList>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+
+// Asks for the format and the name an erased volume gets.
+class ErasePanel : public AlertDialog {
+    Q_OBJECT
+public:
+    using Choice = EraseChoice;
+
+    explicit ErasePanel(const Volume &volume, QWidget *parent = nullptr);
+
+    static std::optional<Choice> present(const Volume &volume, QWidget *parent = nullptr);
+
+    // Offered in this order; the first is preselected and the fallback. Passed to the
+    // operations as they stand.
+    static const QStringList &formats();
+
+    QComboBox *formatBox() const { return m_formatBox; }
+    QLineEdit *nameField() const { return m_nameField; }
+    // The answer once the dialog closed.
+    std::optional<Choice> choice() const;
+
+private:
+    QString m_volumeName;
+    QComboBox *m_formatBox = nullptr;
+    QLineEdit *m_nameField = nullptr;
+};

@@ -1,0 +1,15 @@
+#include "window/failurealert.h"
+
+#include <QCoreApplication>
+
+FailureAlert::FailureAlert(const QString &title, const QString &text, QWidget *parent)
+    : AlertDialog(Style::warning, title, text,
+                  QCoreApplication::translate("FailureAlert", "OK", "Button"), parent)
+{
+}
+
+void FailureAlert::present(const QString &title, const QString &text, QWidget *parent)
+{
+    FailureAlert alert(title, text, parent);
+    alert.run();
+}

@@ -1,0 +1,45 @@
+#include "window/renameprompt.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+
+RenamePrompt::RenamePrompt(const QString &currentName, QWidget *parent)
+    : AlertDialog(Style::warning,
+                  QCoreApplication::translate("RenamePrompt", "Rename “%1”", "Rename prompt title")
+                      .arg(currentName),
+                  QCoreApplication::translate("RenamePrompt", "Enter a new name for the volume.",
+                                              "Rename prompt body"),
+                  QCoreApplication::translate("RenamePrompt", "Rename", "Button"), false, parent),
+      m_currentName(currentName)
+{
+    m_nameField = new QLineEdit(currentName);
+    m_nameField->setFixedSize(240, 24);
+    m_nameField->setPlaceholderText(
+        QCoreApplication::translate("RenamePrompt", "Volume name", "Text-field placeholder"));
+    m_nameField->selectAll();
+    setAccessory(m_nameField);
+    m_nameField->setFocus();
+}
+
+std::optional<QString> RenamePrompt::present(const QString &currentName, QWidget *parent)
+{
+    RenamePrompt prompt(currentName, parent);
+    prompt.run();
+    return prompt.chosenName();
+}
+
+std::optional<QString> RenamePrompt::newName(const QString &text, const QString &currentName)
+{
+    // trimmed() drops spaces, tabs and line breaks alike.
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed == currentName)
+        return std::nullopt;
+    return trimmed;
+}
+
+std::optional<QString> RenamePrompt::chosenName() const
+{
+    if (result() != QDialog::Accepted)
+        return std::nullopt;
+    return newName(m_nameField->text(), m_currentName);
+}
