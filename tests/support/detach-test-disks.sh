@@ -35,7 +35,13 @@ for dir in "${dirs[@]}"; do
             mounts_of "$dev" | while read -r m; do
                 umount "$m" 2>/dev/null || umount -l "$m"
             done
-            partx -d "$dev" 2>/dev/null
+            # udev may still be probing a partition it was told about; partx -d fails then.
+            name=${dev#/dev/}
+            for _ in 1 2 3 4 5 6 7 8 9 10; do
+                compgen -G "/sys/block/$name/${name}p*" >/dev/null || break
+                udevadm settle --timeout=10 2>/dev/null
+                partx -d "$dev" 2>/dev/null || sleep 0.2
+            done
             losetup -d "$dev"
         done <"$dir/attached"
     fi

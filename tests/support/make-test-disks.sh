@@ -6,17 +6,20 @@
 #       helper - GPT disk whose one partition (unlabelled ext2) is named "EFI"
 #       squash - squashfs image, mounted below DIR (where the desktop shows nothing)
 # --mount mounts the file systems of three and plain below /mnt/<folder name>/.
+# --build-only makes the images and attaches nothing.
 # Prints key=value lines: dir=DIR, then KIND=/dev/loopN for each kind. Images are built once
 # per folder, so a second call with the same --dir only attaches (few device events).
 set -euo pipefail
 
 dir=""
 mount=0
+buildOnly=0
 kinds=()
 while [ $# -gt 0 ]; do
     case $1 in
         --dir) dir=$2; shift 2 ;;
         --mount) mount=1; shift ;;
+        --build-only) buildOnly=1; shift ;;
         three|plain|helper|squash) kinds+=("$1"); shift ;;
         *) echo "make-test-disks: unknown argument $1" >&2; exit 2 ;;
     esac
@@ -86,9 +89,11 @@ attach() { # image -> loop device
 for kind in "${kinds[@]}"; do
     img=$dir/images/$kind.img
     [ -f "$img" ] || "build_$kind"
+    [ $buildOnly -eq 1 ] && continue
     dev=$(attach "$img")
     case $kind in
-        three|helper) partx -a "$dev" ;;
+        # A loop device detached earlier may still carry stale partitions: update them.
+        three|helper) partx -a "$dev" 2>/dev/null || partx -u "$dev" ;;
     esac
     case $kind in
         three)

@@ -1,6 +1,26 @@
 #!/usr/bin/env bash
-# Runs the whole test suite from a build folder.
+# Runs the whole test suite from a build folder. As root, the real-device tests get a private
+# system bus with udevd and udisksd for the run; the services and any test disks left behind
+# are removed afterwards, also when a test fails.
 set -euo pipefail
 build=${1:-build}
+support=$(cd "$(dirname "$0")" && pwd)
+
+if [ "$(id -u)" -eq 0 ]; then
+    QUILLMERE_SERVICES_DIR=$(mktemp -d /tmp/quillmere-services-XXXXXX)
+    export QUILLMERE_SERVICES_DIR
+    cleanup() {
+        "$support/detach-test-disks.sh" || true
+        "$support/stop-services.sh" || true
+        rm -rf "$QUILLMERE_SERVICES_DIR"
+    }
+    trap cleanup EXIT
+    "$support/start-services.sh"
+    QUILLMERE_TEST_SYSTEM_BUS_ADDRESS=$(cat "$QUILLMERE_SERVICES_DIR/bus-address")
+    export QUILLMERE_TEST_SYSTEM_BUS_ADDRESS
+else
+    echo "run-tests: not root, so the real-device tests will skip themselves" >&2
+fi
+
 cd "$build"
 ctest --output-on-failure --timeout 600

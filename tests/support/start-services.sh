@@ -53,11 +53,13 @@ if alive "$state/dbus.pid"; then
     exit 0
 fi
 
-# The system bus configuration, listening on its own socket and run as the caller.
+# The system bus configuration, listening on its own socket and run as the caller. Without
+# service directories nothing is bus-activated: udisksd runs only while this script runs it.
 socket="$state/system_bus_socket"
 rm -f "$socket"
 sed -e "s|<listen>.*</listen>|<listen>unix:path=$socket</listen>|" \
     -e '/<user>/d' -e '/<pidfile>/d' -e '/<servicehelper>/d' -e '/<syslog\/>/d' \
+    -e '/<standard_system_servicedirs\/>/d' \
     -e 's|<includedir>system.d</includedir>|<includedir>/usr/share/dbus-1/system.d</includedir>|' \
     /usr/share/dbus-1/system.conf >"$state/system.conf"
 # system.local.conf sits beside the original; keep it out.
