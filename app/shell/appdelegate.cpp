@@ -1,0 +1,334 @@
+#include "appdelegate.h"
+
+#include "discovery/volumestore.h"
+#include "policy/excludedvolume.h"
+#include "policy/mediadefinitionsupdater.h"
+#include "policy/mediapolicy.h"
+#include "policy/mediapolicyoverrides.h"
+#include "stores/defaultskeys.h"
+#include "stores/historyrecording.h"
+#include "stores/preferencesstore.h"
+#include "stores/userdefaults.h"
+#include "surfaces/docktilecontroller.h"
+#include "surfaces/statusitem.h"
+#include "surfaces/volumeactionsmenu.h"
+#include "surfaces/volumeiconprovider.h"
+
+#include "sysfsactivitymonitor.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QPointer>
+
+namespace {
+constexpr char ejectAllShortcut[] = "ejectAll";
+}
+
+AppDelegate::AppDelegate(AppServices services, QObject *parent)
+    : QObject(parent), m_services(std::move(services))
+{
+    m_prefs = std::make_unique<PreferencesStore>(*m_services.defaults);
+    m_icons = std::make_unique<VolumeIconProvider>();
+    m_mediaDefinitions = std::make_unique<MediaDefinitionsUpdater>(
+        MediaDefinitionsUpdater::defaultFeedURL(), m_services.definitionsCachePath,
+        *m_services.defaults, *m_services.definitionsTransport);
+
+    m_busyVolumes = new BusyMarks(BusyMarks::defaultSettleTime, this);
+    m_busyVolumes->onSettled = [this] { redrawAfterSettle(); };
+    m_volumeChanges = std::make_unique<VolumeChangeHandler>(*m_services.history, *m_busyVolumes);
+
+    OperationFlows::Dependencies flows;
+    flows.operations = m_services.operations.get();
+    flows.history = m_services.history.get();
+    flows.prefs = m_prefs.get();
+    flows.prompts = m_services.prompts.get();
+    flows.visibleVolumes = [this] { return store().visibleVolumes(); };
+    flows.setBusy = [this](const Volume &volume, bool busy) { setBusy(volume, busy); };
+    flows.historyChanged = [this] { historyChanged(); };
+    m_flows = std::make_unique<OperationFlows>(std::move(flows));
+}
+
+AppDelegate::~AppDelegate()
+{
+    // Surfaces and controllers first: they hold the store and the services.
+    m_autoEject.reset();
+    m_statusController.reset();
+    m_dockPopover.reset();
+    m_mainWindow.reset();
+    m_dockTile.reset();
+    if (m_store)
+        m_store->onChange = nullptr;
+}
+
+VolumeStore &AppDelegate::store()
+{
+    if (!m_store)
+        m_store =
+            std::make_unique<VolumeStore>(m_services.makeDiskSource(), m_prefs->enabledKinds());
+    return *m_store;
+}
+
+VolumeActionsMenu &AppDelegate::actions()
+{
+    if (!m_actions) {
+        m_actions = std::make_unique<VolumeActionsMenu>();
+        m_actions->handlers = makeActionHandlers();
+    }
+    return *m_actions;
+}
+
+VolumeActionHandlers AppDelegate::makeActionHandlers()
+{
+    return VolumeActionHandlers::weakly(this, &AppDelegate::eject, &AppDelegate::remount,
+                                        &AppDelegate::rename, &AppDelegate::erase);
+}
+
+VolumeSurfaceHandlers AppDelegate::surfaceHandlers()
+{
+    return VolumeSurfaceHandlers::weakly(this, &AppDelegate::eject, &AppDelegate::remount);
+}
+
+void AppDelegate::installMediaPolicies()
+{
+    MediaPolicy::installOverrides(MediaPolicyOverrides::load(m_services.overridesPath));
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    QPointer<AppDelegate> self(this);
+
+    installMediaPolicies();
+
+    [](QPointer<AppDelegate> delegate) -> QCoro::Task<> {
+        const auto cached = delegate->m_mediaDefinitions->installCachedDefinitions();
+        std::optional<qint64> revision;
+        if (cached)
+            revision = cached->rev;
+        co_await delegate->m_mediaDefinitions->fetchIfDue(revision);
+    }(self);
+
+    store().onChange = [self] {
+        if (self)
+            self->storeDidChange();
+    };
+
+    actions().exclusionProvider = [self](const Volume &volume) {
+        return self && ExcludedVolume::covers(volume, self->m_prefs->excludedVolumes());
+    };
+    actions().onToggleExclusion = [self](const Volume &volume) {
+        if (!self)
+            return;
+        self->m_prefs->setExcludedVolumes(
+            ExcludedVolume::toggling(self->m_prefs->excludedVolumes(), volume));
+        if (self->m_statusController)
+            self->m_statusController->rebuild();
+    };
+
+    if (m_services.shortcuts) {
+        m_services.shortcuts->onKeyUp(QString::fromLatin1(ejectAllShortcut), [self] {
+            if (self)
+                self->ejectAll();
+        });
+    }
+
+    m_dockTile = std::make_unique<DockTileController>(&store(), m_icons.get());
+    m_dockTile->mode = m_prefs->dockDisplayMode();
+    m_dockTile->sortMode = m_prefs->sortMode();
+
+    if (SysfsActivityMonitor *monitor = m_services.activityMonitor.get()) {
+        monitor->setOnUpdate([self](const DriveActivityMap &) {
+            if (self)
+                self->refreshActivity();
+        });
+        monitor->start();
+    }
+
+    m_autoEject = std::make_unique<AutoEjectController>(
+        *m_prefs, [self] { return self ? self->store().visibleVolumes() : VolumeList(); },
+        *m_services.operations, *m_services.history, m_services.activityMonitor.get(),
+        m_services.autoEjectEvents);
+    m_autoEject->start();
+
+    applyConfiguration();
+
+    store().start();
+
+    if (m_services.defaults->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen))
+            .value_or(false)) {
+        const qint64 pane =
+            m_services.defaults->integer(QString::fromLatin1(DefaultsKeys::mainWindowPane))
+                .value_or(0);
+        openMainWindow(pane == 2   ? MainWindowPane::preferences
+                       : pane == 1 ? MainWindowPane::history
+                                   : MainWindowPane::volumes);
+    }
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    m_services.defaults->setBool(QString::fromLatin1(DefaultsKeys::mainWindowOpen),
+                                 mainWindowVisible());
+}
+
+void AppDelegate::applicationShouldHandleReopen()
+{
+    if (m_dockPopover)
+        m_dockPopover->toggle();
+}
+
+void AppDelegate::applyConfiguration()
+{
+    QPointer<AppDelegate> self(this);
+
+    if (!m_prefs->menuBarEnabled()) {
+        m_statusController.reset();
+    } else if (!m_statusController) {
+        auto status = std::make_unique<StatusItemController>(&store(), m_icons.get(), &actions());
+        status->sortMode = m_prefs->sortMode();
+        status->onOpenPreferences = [self] {
+            if (self)
+                self->openMainWindow(MainWindowPane::preferences);
+        };
+        status->onOpenHistory = [self] {
+            if (self)
+                self->openMainWindow(MainWindowPane::history);
+        };
+        status->onOpenMainWindow = [self] {
+            if (self)
+                self->openMainWindow(MainWindowPane::volumes);
+        };
+        // The tray's primary click is the reopen of the popover; without one it opens the menu.
+        status->onActivate = [self] {
+            if (!self)
+                return;
+            if (self->m_dockPopover)
+                self->applicationShouldHandleReopen();
+            else if (self->m_statusController)
+                self->m_statusController->menu()->popup(QCursor::pos());
+        };
+        status->volumeHandlers = surfaceHandlers();
+        status->busyProvider = [self](const Volume &volume) {
+            return self && self->isBusy(volume);
+        };
+        status->activityProvider = [self](const Volume &volume) {
+            return self && self->isActive(volume);
+        };
+        status->onEjectAll = [self] {
+            if (self)
+                self->ejectAll();
+        };
+        status->rebuild();
+        m_statusController = std::move(status);
+    }
+
+    if (m_prefs->dockEnabled()) {
+        if (!m_dockPopover && m_services.makePopover)
+            m_dockPopover = m_services.makePopover(*this);
+    } else if (m_dockPopover) {
+        if (m_dockPopover->isShown())
+            m_dockPopover->close();
+        m_dockPopover.reset();
+    }
+
+    if (m_dockTile)
+        m_dockTile->refresh();
+}
+
+void AppDelegate::openMainWindow(MainWindowPane pane)
+{
+    if (!m_mainWindow && m_services.makeMainWindow)
+        m_mainWindow = m_services.makeMainWindow(*this);
+    if (m_mainWindow)
+        m_mainWindow->show(pane);
+}
+
+bool AppDelegate::mainWindowVisible() const
+{
+    return m_mainWindow && m_mainWindow->isVisible();
+}
+
+void AppDelegate::storeDidChange()
+{
+    if (m_volumeChanges->handle(store().allVolumes()))
+        historyChanged();
+
+    if (m_statusController)
+        m_statusController->rebuild();
+    if (m_dockPopover && m_dockPopover->isShown())
+        m_dockPopover->rebuildContentsAndLayout();
+    if (mainWindowVisible())
+        m_mainWindow->refreshVolumes();
+    if (m_dockTile)
+        m_dockTile->refresh();
+}
+
+void AppDelegate::setBusy(const Volume &volume, bool busy)
+{
+    if (busy)
+        m_busyVolumes->insert(volume.id);
+    else
+        m_busyVolumes->remove(volume.id);
+    redrawAfterSettle();
+}
+
+void AppDelegate::redrawAfterSettle()
+{
+    if (m_statusController)
+        m_statusController->rebuild();
+    if (m_dockPopover && m_dockPopover->isShown())
+        m_dockPopover->rebuildContentsAndLayout();
+    if (mainWindowVisible())
+        m_mainWindow->refreshVolumes();
+}
+
+bool AppDelegate::isBusy(const Volume &volume) const
+{
+    return m_busyVolumes->contains(volume.id);
+}
+
+bool AppDelegate::isActive(const Volume &volume) const
+{
+    SysfsActivityMonitor *monitor = m_services.activityMonitor.get();
+    return monitor && volume.wholeDiskBSD && monitor->isActive(*volume.wholeDiskBSD);
+}
+
+void AppDelegate::refreshActivity()
+{
+    if (m_dockPopover)
+        m_dockPopover->refreshActivity();
+    if (m_statusController)
+        m_statusController->refreshActivity();
+    if (mainWindowVisible() && m_mainWindow->showsVolumesPane())
+        m_mainWindow->refreshVolumesActivity();
+}
+
+void AppDelegate::historyChanged()
+{
+    if (mainWindowVisible())
+        m_mainWindow->refreshHistory();
+}
+
+void AppDelegate::eject(const Volume &volume)
+{
+    m_flows->eject(volume);
+}
+
+void AppDelegate::remount(const Volume &volume)
+{
+    m_flows->remount(volume);
+}
+
+void AppDelegate::rename(const Volume &volume)
+{
+    m_flows->rename(volume);
+}
+
+void AppDelegate::erase(const Volume &volume)
+{
+    m_flows->erase(volume);
+}
+
+void AppDelegate::ejectAll()
+{
+    m_flows->ejectAll();
+}

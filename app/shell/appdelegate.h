@@ -1,0 +1,83 @@
+#pragma once
+
+#include "shell/appservices.h"
+#include "shell/busymarks.h"
+#include "shell/operationflows.h"
+#include "shell/volumechangehandler.h"
+#include "shell/volumehandlers.h"
+
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class DockTileController;
+class MediaDefinitionsUpdater;
+class PreferencesStore;
+class StatusItemController;
+class VolumeActionsMenu;
+class VolumeIconProvider;
+class VolumeStore;
+
+// Owns every long-lived service of the application, creates them in a fixed order, wires them
+// to each other and to the surfaces, and runs the volume operations for every surface.
+// Main thread.
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    explicit AppDelegate(AppServices services, QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    void applicationDidFinishLaunching();
+    void applicationWillTerminate();
+    // A second launch of the program, or the tray icon's primary click.
+    void applicationShouldHandleReopen();
+
+    void storeDidChange();
+    void setBusy(const Volume &volume, bool busy);
+    bool isBusy(const Volume &volume) const;
+    bool isActive(const Volume &volume) const;
+
+    void eject(const Volume &volume);
+    void remount(const Volume &volume);
+    void rename(const Volume &volume);
+    void erase(const Volume &volume);
+    void ejectAll();
+
+    void applyConfiguration();
+    void openMainWindow(MainWindowPane pane);
+
+    PreferencesStore &prefs() const { return *m_prefs; }
+    VolumeStore &store();
+    VolumeIconProvider &icons() const { return *m_icons; }
+    VolumeActionsMenu &actions();
+    HistoryRecording &history() const { return *m_services.history; }
+    OperationFlows &flows() const { return *m_flows; }
+    StatusItemController *statusController() const { return m_statusController.get(); }
+    AutoEjectController *autoEject() const { return m_autoEject.get(); }
+    const BusyMarks &busyVolumes() const { return *m_busyVolumes; }
+    VolumeSurfaceHandlers surfaceHandlers();
+
+private:
+    VolumeActionHandlers makeActionHandlers();
+    void installMediaPolicies();
+    void redrawAfterSettle();
+    void refreshActivity();
+    void historyChanged();
+    bool mainWindowVisible() const;
+
+    AppServices m_services;
+    // In the order of creation.
+    std::unique_ptr<PreferencesStore> m_prefs;
+    std::unique_ptr<VolumeStore> m_store;
+    std::unique_ptr<VolumeIconProvider> m_icons;
+    std::unique_ptr<VolumeActionsMenu> m_actions;
+    std::unique_ptr<MediaDefinitionsUpdater> m_mediaDefinitions;
+    std::unique_ptr<DockTileController> m_dockTile;
+    std::unique_ptr<StatusItemController> m_statusController;
+    std::unique_ptr<PopoverSurface> m_dockPopover;
+    std::unique_ptr<MainWindowSurface> m_mainWindow;
+    std::unique_ptr<AutoEjectController> m_autoEject;
+    BusyMarks *m_busyVolumes;
+    std::unique_ptr<VolumeChangeHandler> m_volumeChanges;
+    std::unique_ptr<OperationFlows> m_flows;
+};

@@ -1,0 +1,41 @@
+#include "desktopplaces.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace DesktopPlaces {
+
+QString volumesFolder()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QDir::home().dirName();
+    for (const QString &candidate :
+         {QStringLiteral("/run/media/") + user, QStringLiteral("/media/") + user}) {
+        if (QFileInfo(candidate).isDir())
+            return candidate;
+    }
+    return QStringLiteral("/media");
+}
+
+QString diskUtilityProgram()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("gnome-disks"));
+}
+
+void openFolder(const QString &path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool launchDiskUtility()
+{
+    const QString program = diskUtilityProgram();
+    return !program.isEmpty() && QProcess::startDetached(program, {});
+}
+
+} // namespace DesktopPlaces

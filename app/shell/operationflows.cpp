@@ -1,0 +1,186 @@
+#include "operationflows.h"
+
+#include "operationprompts.h"
+
+#include "operations/blockerscanner.h"
+#include "operations/diskoperations.h"
+#include "policy/autoejectpolicy.h"
+#include "policy/mediapolicy.h"
+#include "stores/historyrecording.h"
+#include "stores/preferencesstore.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QPointer>
+
+OperationFlows::OperationFlows(Dependencies dependencies, QObject *parent)
+    : QObject(parent), m_deps(std::move(dependencies))
+{
+}
+
+void OperationFlows::setBusy(const Volume &volume, bool busy)
+{
+    if (m_deps.setBusy)
+        m_deps.setBusy(volume, busy);
+}
+
+QCoro::Task<> OperationFlows::eject(Volume volume)
+{
+    setBusy(volume, true);
+    co_await runEject(volume);
+}
+
+QCoro::Task<> OperationFlows::runEject(Volume volume)
+{
+    QPointer<OperationFlows> self(this);
+    OperationResult result = co_await m_deps.operations->eject(volume, false);
+    if (!self)
+        co_return;
+    if (result.ok) {
+        record(VolumeOperation::eject, volume, result);
+        setBusy(volume, false);
+        co_return;
+    }
+
+    const BlockerList blockers = co_await m_deps.operations->blockers(volume);
+    if (!self)
+        co_return;
+    QStringList names;
+    for (const Blocker &blocker : BlockerScanner::uniqueCommands(blockers)) {
+        // A process without a name cannot be named to the user.
+        if (!blocker.command.isEmpty())
+            names.append(blocker.command);
+    }
+
+    if (!names.isEmpty()) {
+        const bool force = m_deps.prompts->forceEject(volume.name, names);
+        if (!self)
+            co_return;
+        if (force) {
+            const OperationResult forced = co_await m_deps.operations->eject(volume, true);
+            if (!self)
+                co_return;
+            record(VolumeOperation::forceEject, volume, forced);
+        } else {
+            record(VolumeOperation::eject, volume, result);
+        }
+        if (self)
+            setBusy(volume, false);
+        co_return;
+    }
+
+    record(VolumeOperation::eject, volume, result);
+    const QString text = result.detail.value_or(QCoreApplication::translate(
+        "OperationFlows", "The volume couldn’t be ejected.", "Eject failure alert text"));
+    m_deps.prompts->alert(failureTitle(VolumeOperation::eject, volume.name), text);
+    if (self)
+        setBusy(volume, false);
+}
+
+QCoro::Task<> OperationFlows::remount(Volume volume)
+{
+    QPointer<OperationFlows> self(this);
+    setBusy(volume, true);
+    const OperationResult result = co_await m_deps.operations->remount(volume);
+    if (!self)
+        co_return;
+    record(VolumeOperation::remount, volume, result);
+    if (self)
+        setBusy(volume, false);
+}
+
+QCoro::Task<> OperationFlows::rename(Volume volume)
+{
+    QPointer<OperationFlows> self(this);
+    const std::optional<QString> newName = m_deps.prompts->renameName(volume.name);
+    if (!self || !newName)
+        co_return;
+    const OperationResult result = co_await m_deps.operations->rename(volume, *newName);
+    if (self)
+        record(VolumeOperation::rename, volume, result);
+}
+
+QCoro::Task<> OperationFlows::erase(Volume volume)
+{
+    if (!MediaPolicy::allowsErase(volume))
+        co_return;
+    QPointer<OperationFlows> self(this);
+    const std::optional<EraseChoice> choice = m_deps.prompts->eraseChoice(volume);
+    if (!self || !choice)
+        co_return;
+    const ConfirmationModel model = m_deps.prefs->confirmationModel();
+    if (model != ConfirmationModel::yolo) {
+        const bool confirmed = m_deps.prompts->confirm(model, VolumeOperation::erase, volume.name);
+        if (!self || !confirmed)
+            co_return;
+    }
+    const OperationResult result =
+        co_await m_deps.operations->erase(volume, choice->format, choice->name);
+    if (self)
+        record(VolumeOperation::erase, volume, result);
+}
+
+QCoro::Task<> OperationFlows::ejectAll()
+{
+    const VolumeList targets = AutoEjectPolicy::volumesForEjectAll(
+        m_deps.visibleVolumes ? m_deps.visibleVolumes() : VolumeList(),
+        m_deps.prefs->excludedVolumes());
+    std::vector<QCoro::Task<>> running;
+    running.reserve(targets.size());
+    for (const Volume &target : targets) {
+        setBusy(target, true);
+        running.push_back(runEject(target));
+    }
+    for (QCoro::Task<> &task : running)
+        co_await task;
+}
+
+void OperationFlows::record(VolumeOperation operation, const Volume &volume,
+                            const OperationResult &result)
+{
+    HistoryEntry entry;
+    entry.date = QDateTime::currentDateTime();
+    entry.volumeName = volume.name;
+    entry.bsdName = volume.bsdName;
+    entry.operation = toString(operation);
+    entry.ok = result.ok;
+    entry.detail = result.detail;
+    m_deps.history->append(entry);
+    if (m_deps.historyChanged)
+        m_deps.historyChanged();
+
+    if (result.ok || operation == VolumeOperation::eject)
+        return;
+    const QString text = result.detail.value_or(QCoreApplication::translate(
+        "OperationFlows", "The operation failed.", "Operation failure alert text"));
+    m_deps.prompts->alert(failureTitle(operation, volume.name), text);
+}
+
+QString OperationFlows::failureTitle(VolumeOperation operation, const QString &volumeName)
+{
+    switch (operation) {
+    case VolumeOperation::eject:
+    case VolumeOperation::autoEject:
+        return QCoreApplication::translate("OperationFlows", "Couldn’t eject “%1”",
+                                           "Eject failure alert title")
+            .arg(volumeName);
+    case VolumeOperation::forceEject:
+        return QCoreApplication::translate("OperationFlows", "Couldn’t force eject “%1”",
+                                           "Force-eject failure alert title")
+            .arg(volumeName);
+    case VolumeOperation::rename:
+        return QCoreApplication::translate("OperationFlows", "Couldn’t rename “%1”",
+                                           "Rename failure alert title")
+            .arg(volumeName);
+    case VolumeOperation::erase:
+        return QCoreApplication::translate("OperationFlows", "Couldn’t erase “%1”",
+                                           "Erase failure alert title")
+            .arg(volumeName);
+    case VolumeOperation::remount:
+    case VolumeOperation::autoRemount:
+        return QCoreApplication::translate("OperationFlows", "Couldn’t remount “%1”",
+                                           "Remount failure alert title")
+            .arg(volumeName);
+    }
+    return {};
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/volume.h"
+#include "operations/operationresult.h"
+#include "operations/volumeoperation.h"
+
+#include <QCoro/QCoroTask>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class DiskOperations;
+class HistoryRecording;
+class OperationPrompts;
+class PreferencesStore;
+
+// The user's volume operations, the same for every surface: each asks what it must, runs the
+// operation, writes one history line per result and alerts on failure. Main thread.
+class OperationFlows : public QObject {
+    Q_OBJECT
+public:
+    struct Dependencies {
+        DiskOperations *operations = nullptr;
+        HistoryRecording *history = nullptr;
+        PreferencesStore *prefs = nullptr;
+        OperationPrompts *prompts = nullptr;
+        std::function<VolumeList()> visibleVolumes;
+        std::function<void(const Volume &, bool)> setBusy;
+        // A history line was written (the history panel refreshes).
+        std::function<void()> historyChanged;
+    };
+
+    explicit OperationFlows(Dependencies dependencies, QObject *parent = nullptr);
+
+    // Each flow starts at once and goes on by itself; the task only tells when it has ended.
+    QCoro::Task<> eject(Volume volume);
+    QCoro::Task<> remount(Volume volume);
+    QCoro::Task<> rename(Volume volume);
+    QCoro::Task<> erase(Volume volume);
+    // Every target starts before any of them is awaited.
+    QCoro::Task<> ejectAll();
+
+    void record(VolumeOperation operation, const Volume &volume, const OperationResult &result);
+    static QString failureTitle(VolumeOperation operation, const QString &volumeName);
+
+private:
+    // The eject flow after the busy mark is set; clears it whatever happens.
+    QCoro::Task<> runEject(Volume volume);
+    void setBusy(const Volume &volume, bool busy);
+
+    Dependencies m_deps;
+};

@@ -1,0 +1,321 @@
+#include "statusitem.h"
+
+#include "quillmeremark.h"
+#include "volumeactionsmenu.h"
+#include "volumeiconprovider.h"
+
+#include "discovery/volumestore.h"
+#include "format/volumemenumodel.h"
+#include "format/volumerowformatter.h"
+#include "model/volumesorter.h"
+#include "policy/mediapolicy.h"
+#include "shell/desktopplaces.h"
+#include "stores/appchannel.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QPainter>
+#include <QPalette>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
+#include <QSystemTrayIcon>
+
+namespace {
+
+constexpr char secondaryProperty[] = "quillmereSecondary";
+
+// Menus cannot colour one entry's title; this draws the titles of entries marked secondary in
+// the disabled text colour while they stay usable (their submenus still open).
+class SecondaryTitleStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto *menu = qobject_cast<const QMenu *>(widget);
+        const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+        if (element == CE_MenuItem && menu && item) {
+            const QAction *action = menu->actionAt(option->rect.center());
+            if (action && action->property(secondaryProperty).toBool()) {
+                QStyleOptionMenuItem greyed(*item);
+                const QColor colour = greyed.palette.color(QPalette::Disabled, QPalette::Text);
+                greyed.palette.setColor(QPalette::Text, colour);
+                greyed.palette.setColor(QPalette::ButtonText, colour);
+                greyed.palette.setColor(QPalette::WindowText, colour);
+                QProxyStyle::drawControl(element, &greyed, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
+
+StatusItemController::StatusItemController(VolumeStore *store, VolumeIconProvider *icons,
+                                           VolumeActionsMenu *actions, QObject *parent)
+    : QObject(parent), m_store(store), m_icons(icons), m_actions(actions),
+      m_trayIcon(new QSystemTrayIcon(this)), m_menu(std::make_unique<QMenu>()),
+      m_menuStyle(std::make_unique<SecondaryTitleStyle>())
+{
+    m_menu->setStyle(m_menuStyle.get());
+
+    const bool staging = AppChannel::current().isStaging();
+    m_trayIcon->setIcon(statusIcon(staging));
+    m_trayIcon->setToolTip(staging ? tr("Quillmere (Staging)", "Status item tooltip")
+                                   : tr("Quillmere", "Status item accessibility description"));
+    m_trayIcon->setContextMenu(m_menu.get());
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason != QSystemTrayIcon::Trigger)
+                    return;
+                if (onActivate)
+                    onActivate();
+                else
+                    m_menu->popup(QCursor::pos());
+            });
+    rebuild();
+    m_trayIcon->show();
+}
+
+StatusItemController::~StatusItemController()
+{
+    m_trayIcon->hide();
+    m_trayIcon->setContextMenu(nullptr);
+    clearMenu();
+}
+
+QIcon StatusItemController::statusIcon(bool staging)
+{
+    // The system red of the other platform; otherwise the panel text colour stands in for
+    // the template image that the system would tint.
+    const QColor colour =
+        staging ? QColor(255, 59, 48) : QApplication::palette().color(QPalette::WindowText);
+    QIcon icon;
+    for (int side : {16, 22, 32, 48, 64})
+        icon.addPixmap(QPixmap::fromImage(QuillmereMark::image(side, colour)));
+    icon.setIsMask(!staging);
+    return icon;
+}
+
+QIcon StatusItemController::composeRowIcon(const QPixmap &icon, bool mounted, bool active)
+{
+    if (mounted && !active)
+        return QIcon(icon);
+    const qreal ratio = icon.devicePixelRatio();
+    QPixmap canvas(QSize(rowIconSize, rowIconSize) * ratio);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setOpacity(mounted ? 1.0 : 0.4);
+    painter.drawPixmap(QRectF(0, 0, rowIconSize, rowIconSize), icon, QRectF(icon.rect()));
+    if (active) {
+        painter.setOpacity(1.0);
+        // Bottom right: the lower left corner of the 6 × 6 dot at (12, 0) counted from below.
+        const QRectF dot(12, rowIconSize - 6, 6, 6);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(52, 199, 89));
+        painter.drawEllipse(dot);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(dot.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    painter.end();
+    return QIcon(canvas);
+}
+
+QIcon StatusItemController::rowIcon(const Volume &volume) const
+{
+    const bool active = activityProvider && activityProvider(volume);
+    return composeRowIcon(m_icons->pixmap(volume, rowIconSize), volume.isMounted, active);
+}
+
+void StatusItemController::clearMenu()
+{
+    m_volumeItems.clear();
+    m_handlerVolumes.clear();
+    m_menu->clear();
+    // A submenu may be open while the list changes; it goes once control returns to the loop.
+    for (const QPointer<QMenu> &submenu : std::as_const(m_submenus)) {
+        if (submenu)
+            submenu->deleteLater();
+    }
+    m_submenus.clear();
+}
+
+QMenu *StatusItemController::newSubmenu()
+{
+    auto *submenu = new QMenu();
+    m_submenus.append(submenu);
+    return submenu;
+}
+
+void StatusItemController::rebuild()
+{
+    clearMenu();
+
+    m_menu->addAction(tr("Open Quillmere", "Menu item"), this,
+                      &StatusItemController::openMainWindow);
+    m_menu->addSeparator();
+
+    const VolumeList volumes =
+        m_store ? VolumeSorter::sorted(m_store->visibleVolumes(), sortMode) : VolumeList();
+    for (const Volume &volume : volumes)
+        addVolumeRow(volume);
+    if (volumes.isEmpty())
+        m_menu->addAction(tr("No volumes", "Empty menu placeholder"))->setEnabled(false);
+
+    m_menu->addSeparator();
+    m_menu->addAction(tr("Eject All", "Menu item"), this, &StatusItemController::ejectAllTapped);
+    m_menu->addSeparator();
+    // The English catalogue names the desktop's folder and file manager.
+    m_menu->addAction(tr("Open /Volumes in Finder", "Menu item"), this,
+                      &StatusItemController::openVolumesFolder);
+    m_menu->addSeparator();
+    m_menu->addAction(tr("History…", "Menu item"), this, &StatusItemController::openHistory);
+    m_menu->addAction(tr("Preferences…", "Menu item"), this, &StatusItemController::openPreferences)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    QAction *diskUtility = m_menu->addAction(tr("Open Disk Utility", "Menu item"), this,
+                                             &StatusItemController::openDiskUtility);
+    // Disks may not be installed; the entry stays in its place but cannot be chosen.
+    diskUtility->setEnabled(!DesktopPlaces::diskUtilityProgram().isEmpty());
+    m_menu->addAction(tr("Quit Quillmere", "Menu item"), this, &StatusItemController::quit)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void StatusItemController::addVolumeRow(const Volume &volume)
+{
+    QAction *row = m_menu->addAction(rowIcon(volume), VolumeRowFormatter::menuLabel(volume));
+    if (volume.isMounted) {
+        row->setMenu(mountedSubmenu(volume));
+    } else {
+        row->setProperty(secondaryProperty, true);
+        if (volumeHandlers) {
+            QMenu *submenu = newSubmenu();
+            const bool busy = busyProvider && busyProvider(volume);
+            QAction *remount = submenu->addAction(VolumeIconProvider::remountIcon(),
+                                                  busy ? tr("Mounting…", "In-flight menu item")
+                                                       : tr("Remount", "Menu item"));
+            remount->setData(volume.id);
+            if (busy)
+                remount->setEnabled(false);
+            else
+                connect(remount, &QAction::triggered, this,
+                        [this, remount] { remountVolume(remount); });
+            m_handlerVolumes.insert(volume.id, volume);
+            row->setMenu(submenu);
+        } else {
+            // Nothing can be done with it here, so it reads as unavailable.
+            row->setEnabled(false);
+        }
+    }
+    m_volumeItems.append({volume, row});
+}
+
+QMenu *StatusItemController::mountedSubmenu(const Volume &volume)
+{
+    QMenu *submenu = newSubmenu();
+    m_actions->fillMenu(submenu, volume);
+
+    const bool handled = volume.isRemovable || MediaPolicy::policy(volume).ejectSemantics ==
+                                                   MediaPolicy::EjectSemantics::unmountByPath;
+    if (!handled || !volumeHandlers)
+        return submenu;
+
+    const QString genericTitle = VolumeMenuModel::Item::eject().title().value_or(QString());
+    const QList<QAction *> entries = submenu->actions();
+    for (QAction *entry : entries) {
+        if (!entry->isSeparator() && entry->text() == genericTitle) {
+            submenu->removeAction(entry);
+            entry->deleteLater();
+            break;
+        }
+    }
+    while (!submenu->actions().isEmpty() && submenu->actions().constLast()->isSeparator()) {
+        QAction *last = submenu->actions().constLast();
+        submenu->removeAction(last);
+        last->deleteLater();
+    }
+
+    const bool busy = busyProvider && busyProvider(volume);
+    auto *eject = new QAction(
+        QIcon::fromTheme(QStringLiteral("media-eject")),
+        busy ? tr("Ejecting…", "In-flight menu item") : tr("Eject", "Menu item"), submenu);
+    eject->setData(volume.id);
+    if (busy)
+        eject->setEnabled(false);
+    else
+        connect(eject, &QAction::triggered, this, [this, eject] { ejectVolume(eject); });
+    QAction *first = submenu->actions().value(0, nullptr);
+    submenu->insertAction(first, eject);
+    submenu->insertSeparator(first);
+    m_handlerVolumes.insert(volume.id, volume);
+    return submenu;
+}
+
+void StatusItemController::refreshActivity()
+{
+    if (!activityProvider || m_volumeItems.isEmpty())
+        return;
+    for (const auto &[volume, row] : std::as_const(m_volumeItems))
+        row->setIcon(rowIcon(volume));
+}
+
+void StatusItemController::ejectVolume(const QAction *item)
+{
+    if (!item || item->data().typeId() != QMetaType::QString || !volumeHandlers)
+        return;
+    const auto found = m_handlerVolumes.constFind(item->data().toString());
+    if (found != m_handlerVolumes.cend() && volumeHandlers->eject)
+        volumeHandlers->eject(*found);
+}
+
+void StatusItemController::remountVolume(const QAction *item)
+{
+    if (!item || item->data().typeId() != QMetaType::QString || !volumeHandlers)
+        return;
+    const auto found = m_handlerVolumes.constFind(item->data().toString());
+    if (found != m_handlerVolumes.cend() && volumeHandlers->remount)
+        volumeHandlers->remount(*found);
+}
+
+void StatusItemController::ejectAllTapped()
+{
+    if (onEjectAll)
+        onEjectAll();
+}
+
+void StatusItemController::openMainWindow()
+{
+    if (onOpenMainWindow)
+        onOpenMainWindow();
+}
+
+void StatusItemController::openVolumesFolder()
+{
+    DesktopPlaces::openFolder(DesktopPlaces::volumesFolder());
+}
+
+void StatusItemController::openHistory()
+{
+    if (onOpenHistory)
+        onOpenHistory();
+}
+
+void StatusItemController::openPreferences()
+{
+    if (onOpenPreferences)
+        onOpenPreferences();
+}
+
+void StatusItemController::openDiskUtility()
+{
+    DesktopPlaces::launchDiskUtility();
+}
+
+void StatusItemController::quit()
+{
+    QCoreApplication::quit();
+}
