@@ -1,4 +1,6 @@
+#include "historycommand.h"
 #include "listcommand.h"
+#include "operationcommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,7 +19,10 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QCoreApplication::translate("main", "list", "quillmere-cli --help: the commands"));
+        QCoreApplication::translate("main",
+                                    "list, eject, eject-all, remount, rename, erase, blockers "
+                                    "or history",
+                                    "quillmere-cli --help: the commands"));
     const QCommandLineOption all(
         QStringLiteral("all"),
         QCoreApplication::translate("main", "Show every kind of volume.", "quillmere-cli --help"));
@@ -29,16 +34,31 @@ int main(int argc, char *argv[])
         QCoreApplication::translate("main", "Then print a line for each change until interrupted.",
                                     "quillmere-cli --help"));
     parser.addOptions({all, json, watch});
+    OperationCommands::addOptions(parser);
+    HistoryCommand::addOptions(parser);
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = parser.positionalArguments();
+    const QString name = arguments.value(0);
+    if (name == QLatin1String("history")) {
+        return HistoryCommand(out, err).run(parser);
+    }
+    if (OperationCommands::handles(name)) {
+        OperationCommands operations(out, err);
+        QTimer::singleShot(0, &app, [&operations, &parser] {
+            operations.run(parser).then([](int code) { QCoreApplication::exit(code); });
+        });
+        return app.exec();
+    }
     if (arguments.size() != 1 || arguments.first() != QLatin1String("list")) {
         err << QCoreApplication::translate("main",
                                            "Usage: quillmere-cli list [--all] [--json] [--watch]",
                                            "quillmere-cli usage error")
-            << Qt::endl;
+            << '\n'
+            << OperationCommands::usage() << '\n'
+            << HistoryCommand::usage() << Qt::endl;
         return 2;
     }
 

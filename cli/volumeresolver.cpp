@@ -1,0 +1,90 @@
+#include "volumeresolver.h"
+
+#include "volumeresources.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStringList>
+
+namespace {
+
+QString text(const char *source, const char *comment)
+{
+    return QCoreApplication::translate("VolumeResolver", source, comment);
+}
+
+QList<const Volume *> matching(const VolumeList &volumes, auto predicate)
+{
+    QList<const Volume *> found;
+    for (const Volume &v : volumes) {
+        if (predicate(v)) {
+            found.append(&v);
+        }
+    }
+    return found;
+}
+
+VolumeResolver::Resolution choose(const QList<const Volume *> &found, const QString &argument)
+{
+    if (found.size() == 1) {
+        return {*found.constFirst(), QString()};
+    }
+    QStringList devices;
+    for (const Volume *v : found) {
+        devices.append(v->bsdName.isEmpty() ? v->mountPath : v->bsdName);
+    }
+    devices.removeDuplicates();
+    return {std::nullopt, text("Several volumes are called “%1” (%2); name one by its device.",
+                               "quillmere-cli: an ambiguous volume name")
+                              .arg(argument, devices.join(QLatin1String(", ")))};
+}
+
+} // namespace
+
+namespace VolumeResolver {
+
+Resolution resolve(const VolumeList &volumes, const QString &argument)
+{
+    if (argument.startsWith(QLatin1Char('/'))) {
+        // A device node, or a link to one (/dev/disk/by-label/...).
+        const QString resolved = resolvedMountSource(argument);
+        if (resolved.startsWith(QLatin1String("/dev/"))) {
+            const QString device = resolved.mid(5);
+            const auto found =
+                matching(volumes, [&device](const Volume &v) { return v.bsdName == device; });
+            if (!found.isEmpty()) {
+                // A device mounted twice is listed twice; the first mount stands for it.
+                return {*found.constFirst(), QString()};
+            }
+        }
+        const QString clean = QDir::cleanPath(argument);
+        auto found = matching(
+            volumes, [&clean](const Volume &v) { return v.isMounted && v.mountPath == clean; });
+        if (found.isEmpty() && resolved != argument) {
+            const QString cleanResolved = QDir::cleanPath(resolved);
+            found = matching(volumes, [&cleanResolved](const Volume &v) {
+                return v.isMounted && v.mountPath == cleanResolved;
+            });
+        }
+        if (!found.isEmpty()) {
+            // The same path can be listed once only; the last mount there is the visible one.
+            return {*found.constLast(), QString()};
+        }
+    } else {
+        const auto byDevice =
+            matching(volumes, [&argument](const Volume &v) { return v.bsdName == argument; });
+        if (!byDevice.isEmpty()) {
+            return {*byDevice.constFirst(), QString()};
+        }
+    }
+    const auto byName =
+        matching(volumes, [&argument](const Volume &v) { return v.name == argument; });
+    if (!byName.isEmpty()) {
+        return choose(byName, argument);
+    }
+    return {std::nullopt, text("No volume is called “%1”, mounted there or on that device.",
+                               "quillmere-cli: the volume argument matches nothing")
+                              .arg(argument)};
+}
+
+} // namespace VolumeResolver

@@ -1,0 +1,387 @@
+// The volume operations against real loop devices and a real udisks2 (tests/support).
+#include "operationfixture.h"
+
+#include "mounttablewatcher.h"
+#include "udisksclient.h"
+#include "udisksdescriptionprovider.h"
+#include "udisksdisksource.h"
+#include "udisksoperations.h"
+
+#include "discovery/volumestore.h"
+#include "policy/mediapolicy.h"
+#include "policy/mediapolicyoverrides.h"
+
+#include <QCoro/QCoroTask>
+#include <QTest>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+template <typename T> T await(QCoro::Task<T> task)
+{
+    return QCoro::waitFor(std::move(task));
+}
+
+// A process that keeps a file open until it is stopped; named "sleep" in the process table.
+class Holder {
+public:
+    explicit Holder(const QString &file)
+    {
+        m_process.start(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("exec 3<\"$0\"; exec sleep 600"), file});
+        m_process.waitForStarted();
+        // Ready once sleep has replaced the shell with the file open.
+        m_ready = QTest::qWaitFor(
+            [this] {
+                QFile comm(QStringLiteral("/proc/%1/comm").arg(pid()));
+                return comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "sleep";
+            },
+            5000);
+    }
+    ~Holder()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    qint64 pid() const { return m_process.processId(); }
+    bool isReady() const { return m_ready; }
+
+private:
+    QProcess m_process;
+    bool m_ready = false;
+};
+
+} // namespace
+
+class TestUDisksOperations : public QObject {
+    Q_OBJECT
+
+private:
+    OperationFixture m_fixture;
+    QString m_disks;
+    QString m_tmpfs;
+    std::unique_ptr<UDisksClient> m_client;
+    std::shared_ptr<DeviceDescriptionProvider> m_provider;
+    std::unique_ptr<VolumeStore> m_store;
+
+    // Volumes from the real source over udisks2; usbDisks are presented as USB drives.
+    void discover(const QStringList &usbDisks = {})
+    {
+        m_store.reset();
+        m_provider.reset();
+        m_client = std::make_unique<UDisksClient>(m_fixture.bus);
+        auto real = std::make_shared<UDisksDescriptionProvider>(m_client.get());
+        m_provider = real;
+        if (!usbDisks.isEmpty()) {
+            m_provider = std::make_shared<UsbPresentingProvider>(real, usbDisks);
+        }
+        m_store = std::make_unique<VolumeStore>(std::make_shared<UDisksDiskSource>(m_provider),
+                                                VolumeStore::defaultEnabledKinds());
+        QVERIFY(QTest::qWaitFor([this] { return m_client->hasAnswered(); }, 10000));
+        QVERIFY(m_client->isAvailable());
+        m_store->start();
+    }
+
+    // The volume of a device once udisks2 and the mount table agree on it.
+    std::optional<Volume> volume(const QString &bsdName, bool mounted)
+    {
+        std::optional<Volume> found;
+        (void)QTest::qWaitFor(
+            [&] {
+                m_store->reload();
+                for (const Volume &v : m_store->allVolumes()) {
+                    if (v.bsdName == bsdName && v.isMounted == mounted &&
+                        !m_client->blockObject(bsdName).isEmpty()) {
+                        found = v;
+                        return true;
+                    }
+                }
+                return false;
+            },
+            10000);
+        return found;
+    }
+
+    QHash<QString, QString> threeMounted()
+    {
+        return m_fixture.makeDisks(m_disks, {QStringLiteral("--mount"), QStringLiteral("three")});
+    }
+
+    static QString label(const QString &bsdName)
+    {
+        QProcess blkid;
+        blkid.start(QStringLiteral("blkid"),
+                    {QStringLiteral("-p"), QStringLiteral("-o"), QStringLiteral("value"),
+                     QStringLiteral("-s"), QStringLiteral("LABEL"),
+                     QStringLiteral("/dev/") + bsdName});
+        blkid.waitForFinished();
+        return QString::fromUtf8(blkid.readAllStandardOutput()).trimmed();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (::geteuid() != 0) {
+            QSKIP("Real-device tests need root (loop devices, mounts, udisksd); not root, so "
+                  "they are skipped.");
+        }
+        QString error;
+        QVERIFY2(m_fixture.setUp(&error), qPrintable(error));
+    }
+
+    void cleanupTestCase() { m_fixture.tearDown(); }
+
+    void init() { m_disks = OperationFixture::newDiskFolder(); }
+
+    // Runs after every test function, also after a failed one.
+    void cleanup()
+    {
+        MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
+        m_store.reset();
+        m_provider.reset();
+        m_client.reset();
+        if (!m_tmpfs.isEmpty()) {
+            ::umount2(QFile::encodeName(m_tmpfs).constData(), MNT_DETACH);
+            m_tmpfs.clear();
+        }
+        m_fixture.detachDisks(m_disks);
+    }
+
+    void ejectingAPartitionOfARemovableDriveUnmountsTheOthersInTableOrder()
+    {
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p1 = loop + QStringLiteral("p1");
+        const QString p2 = loop + QStringLiteral("p2");
+        const QString p3 = loop + QStringLiteral("p3");
+        // Mounted again last, so that table order (p2, p3, p1) differs from partition order.
+        const QString p1Path = OperationFixture::mountPointOf(p1);
+        QCOMPARE(::umount(QFile::encodeName(p1Path).constData()), 0);
+        QVERIFY(QProcess::execute(QStringLiteral("mount"),
+                                  {QStringLiteral("/dev/") + p1, p1Path}) == 0);
+
+        discover({loop});
+        const auto middle = volume(p2, true);
+        QVERIFY(middle);
+        QCOMPARE(toString(middle->kind), toString(VolumeKind::external));
+        QVERIFY(middle->isRemovable);
+        QCOMPARE(middle->wholeDiskBSD, std::optional(loop));
+        QCOMPARE(toString(MediaPolicy::policy(*middle).ejectSemantics),
+                 QStringLiteral("unmountKeepAttached"));
+
+        // Every state the mount table passes through while the eject runs.
+        QList<QStringList> states;
+        MountTableWatcher watcher;
+        connect(&watcher, &MountTableWatcher::changed, this, [&] {
+            QStringList mine;
+            for (const QString &name : OperationFixture::mountedDevices()) {
+                if (name == p1 || name == p2 || name == p3) {
+                    mine.append(name);
+                }
+            }
+            states.append(mine);
+        });
+
+        UDisksOperations operations(m_client.get());
+        const OperationResult result = await(operations.eject(*middle, false));
+        QCOMPARE(result, (OperationResult{true, std::nullopt}));
+        const QStringList mounted = OperationFixture::mountedDevices();
+        QVERIFY(!mounted.contains(p1) && !mounted.contains(p2) && !mounted.contains(p3));
+        QVERIFY2(OperationFixture::isAttached(loop), "the drive stays attached");
+
+        QTest::qWait(200);
+        for (const QStringList &state : std::as_const(states)) {
+            // The volume itself goes first, then p3 before p1.
+            if (!state.contains(p2)) {
+                continue;
+            }
+            QVERIFY2(state.contains(p1) && state.contains(p3),
+                     qPrintable(state.join(u' ') + QStringLiteral(": a sibling went first")));
+        }
+        for (const QStringList &state : std::as_const(states)) {
+            QVERIFY2(!(state.contains(p3) && !state.contains(p1) && !state.contains(p2)),
+                     qPrintable(QStringLiteral("p1 was unmounted before p3")));
+        }
+    }
+
+    void ejectingADiskImageUnmountsEverythingAndDeletesTheLoopDevice()
+    {
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        discover();
+        const auto middle = volume(loop + QStringLiteral("p2"), true);
+        QVERIFY(middle);
+        QCOMPARE(toString(middle->kind), toString(VolumeKind::diskImage));
+        QCOMPARE(toString(MediaPolicy::policy(*middle).ejectSemantics),
+                 QStringLiteral("detachImage"));
+
+        UDisksOperations operations(m_client.get());
+        const OperationResult result = await(operations.eject(*middle, false));
+        QCOMPARE(result, (OperationResult{true, std::nullopt}));
+        for (const QString &name : OperationFixture::mountedDevices()) {
+            QVERIFY2(!name.startsWith(loop + u'p'), qPrintable(name + QStringLiteral(" mounted")));
+        }
+        QVERIFY2(!OperationFixture::isAttached(loop), "the loop device is deleted");
+    }
+
+    void aBusyVolumeNamesItsHolderAndGivesWayToForce()
+    {
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p2 = loop + QStringLiteral("p2");
+        discover({loop});
+        const auto middle = volume(p2, true);
+        QVERIFY(middle);
+
+        const QString file = middle->mountPath + QStringLiteral("/held.txt");
+        QFile create(file);
+        QVERIFY(create.open(QIODevice::WriteOnly));
+        create.close();
+        Holder holder(file);
+        QVERIFY(holder.isReady());
+
+        UDisksOperations operations(m_client.get());
+        const OperationResult refused = await(operations.eject(*middle, false));
+        QVERIFY(!refused.ok);
+        QVERIFY2(refused.detail && refused.detail->contains(QLatin1String("target is busy")),
+                 qPrintable(refused.detail.value_or(QString())));
+        QVERIFY(OperationFixture::mountedDevices().contains(p2));
+
+        const BlockerList blockers = await(operations.blockers(*middle));
+        QVERIFY2(blockers.contains(Blocker{holder.pid(), QStringLiteral("sleep")}),
+                 qPrintable(QString::number(blockers.size())));
+
+        const OperationResult forced = await(operations.eject(*middle, true));
+        QCOMPARE(forced, (OperationResult{true, std::nullopt}));
+        QVERIFY(!OperationFixture::mountedDevices().contains(p2));
+    }
+
+    void aSiblingThatStaysMountedFailsTheEject()
+    {
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p1 = loop + QStringLiteral("p1");
+        const QString p2 = loop + QStringLiteral("p2");
+        discover({loop});
+        const auto middle = volume(p2, true);
+        QVERIFY(middle);
+        const QString file = OperationFixture::mountPointOf(p1) + QStringLiteral("/held.txt");
+        QFile create(file);
+        QVERIFY(create.open(QIODevice::WriteOnly));
+        create.close();
+        Holder holder(file);
+        QVERIFY(holder.isReady());
+
+        UDisksOperations operations(m_client.get());
+        const OperationResult result = await(operations.eject(*middle, false));
+        QVERIFY(!result.ok);
+        const QString prefix = QStringLiteral("“QMEXT4” was unmounted, but another volume on the "
+                                              "same device couldn’t be: ");
+        QVERIFY2(result.detail && result.detail->startsWith(prefix) &&
+                     result.detail->contains(QStringLiteral("/dev/") + p1) &&
+                     result.detail->contains(QLatin1String("busy")),
+                 qPrintable(result.detail.value_or(QString())));
+        const QStringList mounted = OperationFixture::mountedDevices();
+        QVERIFY(!mounted.contains(p2));
+        QVERIFY(mounted.contains(p1));
+    }
+
+    void remountMountsAnAttachedPartitionWhereUDisksChooses()
+    {
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p2 = loop + QStringLiteral("p2");
+        QCOMPARE(::umount(QFile::encodeName(OperationFixture::mountPointOf(p2)).constData()), 0);
+        discover({loop});
+        const auto unmounted = volume(p2, false);
+        QVERIFY2(unmounted, "the unmounted partition is listed");
+        QCOMPARE(unmounted->name, QStringLiteral("QMEXT4"));
+
+        UDisksOperations operations(m_client.get());
+        const OperationResult result = await(operations.remount(*unmounted));
+        QCOMPARE(result, (OperationResult{true, std::nullopt}));
+        const QString path = OperationFixture::mountPointOf(p2);
+        QVERIFY2(path.startsWith(QLatin1String("/run/media/")) ||
+                     path.startsWith(QLatin1String("/media/")),
+                 qPrintable(path));
+    }
+
+    void renameChangesTheLabelOnDisk()
+    {
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p2 = loop + QStringLiteral("p2");
+        discover();
+        const auto ext4 = volume(p2, true);
+        QVERIFY(ext4);
+
+        UDisksOperations operations(m_client.get());
+        const OperationResult result = await(operations.rename(*ext4, QStringLiteral("QMRENAMED")));
+        QCOMPARE(result, (OperationResult{true, std::nullopt}));
+        QCOMPARE(label(p2), QStringLiteral("QMRENAMED"));
+    }
+
+    void eraseLeavesAnEmptyMountedFileSystemWithTheNewName()
+    {
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p2 = loop + QStringLiteral("p2");
+        discover({loop});
+        const auto target = volume(p2, true);
+        QVERIFY(target);
+        QFile old(target->mountPath + QStringLiteral("/old.txt"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("gone after the erase");
+        old.close();
+
+        UDisksOperations operations(m_client.get());
+        const OperationResult result =
+            await(operations.erase(*target, QStringLiteral("ext4"), QStringLiteral("QMERASED")));
+        QCOMPARE(result, (OperationResult{true, std::nullopt}));
+        QCOMPARE(label(p2), QStringLiteral("QMERASED"));
+        const QString path = OperationFixture::mountPointOf(p2);
+        QVERIFY2(!path.isEmpty(), "mounted again");
+        const QStringList entries =
+            QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QCOMPARE(entries, QStringList{QStringLiteral("lost+found")});
+    }
+
+    void anOverrideEjectsATmpfsVolumeByItsPath()
+    {
+        m_tmpfs = m_disks + QStringLiteral("/qmtmpfs");
+        QVERIFY(QDir().mkpath(m_tmpfs));
+        QCOMPARE(::mount("tmpfs", QFile::encodeName(m_tmpfs).constData(), "tmpfs", 0, "size=1m"),
+                 0);
+        discover();
+        const auto tmpfs = [this]() -> std::optional<Volume> {
+            for (const Volume &v : m_store->allVolumes()) {
+                if (v.mountPath == m_tmpfs) {
+                    return v;
+                }
+            }
+            return std::nullopt;
+        }();
+        QVERIFY(tmpfs);
+        QVERIFY(tmpfs->bsdName.isEmpty());
+
+        UDisksOperations operations(m_client.get());
+        // Without the rule it has no device to unmount by.
+        const OperationResult refused = await(operations.eject(*tmpfs, false));
+        QCOMPARE(refused.detail,
+                 std::optional(QStringLiteral("“qmtmpfs” has no device node to eject.")));
+
+        const auto rules = MediaPolicyOverrides::decode(
+            R"([{"match": {"volumeName": "qmtmpfs"}, "policy": {"ejectSemantics": "unmountByPath"}}])");
+        QVERIFY(rules);
+        MediaPolicy::installOverrides(*rules);
+        const OperationResult result = await(operations.eject(*tmpfs, false));
+        QCOMPARE(result, (OperationResult{true, std::nullopt}));
+        QVERIFY(MountInfo::visibleAt(MountInfo::read(), m_tmpfs) == nullptr);
+        m_tmpfs.clear();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUDisksOperations)
+#include "tst_udisksoperations.moc"
