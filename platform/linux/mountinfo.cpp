@@ -122,9 +122,14 @@ MountInfoList read(const QString &path)
 MountInfoList volumeMounts(const MountInfoList &entries)
 {
     MountInfoList result;
+    QHash<QString, qsizetype> lastAtPoint;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        lastAtPoint.insert(entries[i].mountPoint, i);
+    }
     QHash<QString, QStringList> rootsByDevice;
-    for (const MountInfoEntry &entry : entries) {
-        if (entry.fsType == QLatin1String("autofs")) {
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const MountInfoEntry &entry = entries[i];
+        if (entry.fsType == QLatin1String("autofs") || lastAtPoint.value(entry.mountPoint) != i) {
             continue;
         }
         QStringList &roots = rootsByDevice[entry.majorMinor];

@@ -33,8 +33,9 @@ MountInfoList read(const QString &path = QString::fromLatin1(defaultPath));
 QString decodeField(QByteArrayView field);
 
 // The mounts that stand for volumes, in table order: automounter (autofs) placeholders are
-// dropped first, then repeated mounts of a tree already listed (bind mounts of the same file
-// system at a root inside an earlier mount's root).
+// dropped first, then mounts hidden under a later mount on the same path, then repeated
+// mounts of a tree already listed (bind mounts of the same file system at a root inside an
+// earlier mount's root).
 MountInfoList volumeMounts(const MountInfoList &entries);
 
 // The entry mounted last at a path (the one visible there), or nullptr.

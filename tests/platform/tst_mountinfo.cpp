@@ -6,7 +6,8 @@
 #include <QTest>
 
 // Recorded from real machines; line 3 is a bind mount of a subtree of line 2, line 7 a
-// second bind of the whole of line 5, lines 9 and 10 an automounter with its real mount.
+// second bind of the whole of line 5, lines 9 and 10 an automounter with its real mount,
+// line 15 an untriggered automounter and line 17 a mount over the one of line 16.
 static const char recorded[] =
     "22 27 0:21 / /proc rw,relatime - proc proc rw\n"
     "27 1 254:0 / / rw,relatime shared:1 - ext4 /dev/vda rw,discard\n"
@@ -21,6 +22,9 @@ static const char recorded[] =
     "38 27 0:50 /@home/ann /srv/ann rw - btrfs /dev/nvme0n1p3 rw\n"
     "39 27 0:50 /@snapshots/1 /srv/snap rw - btrfs /dev/nvme0n1p3 rw\n"
     "40 27 0:60 / /net/back\\134slash rw - nfs4 server:/export rw\n"
+    "42 22 0:26 / /proc/sys/fs/binfmt_misc rw - autofs systemd-1 rw\n"
+    "43 27 0:80 / /mnt/over rw - tmpfs tmpfs rw\n"
+    "44 27 0:81 / /mnt/over rw - tmpfs tmpfs rw,size=1k\n"
     "this line is not a mount\n"
     "41 27 0:61 / /short rw -\n";
 
@@ -31,7 +35,7 @@ private slots:
     void parsesFieldsAndSkipsMalformedLines()
     {
         const MountInfoList entries = MountInfo::parse(recorded);
-        QCOMPARE(entries.size(), 13);
+        QCOMPARE(entries.size(), 16);
         const MountInfoEntry &root = entries[1];
         QCOMPARE(root.mountId, 27);
         QCOMPARE(root.parentId, 1);
@@ -74,12 +78,15 @@ private slots:
                                       QStringLiteral("/.snapshots"),
                                       QStringLiteral("/boot"),
                                       QStringLiteral("/srv/ann"),
-                                      QStringLiteral("/net/back\\slash")};
+                                      QStringLiteral("/net/back\\slash"),
+                                      QStringLiteral("/mnt/over")};
         // Gone: /etc/hosts (a subtree of /), /mnt/again (the same tree as the sdb2 mount),
-        // /srv/snap (inside the /@snapshots subvolume already listed) and the autofs /boot.
+        // /srv/snap (inside the /@snapshots subvolume already listed), both automounters and
+        // the hidden first mount on /mnt/over.
         QCOMPARE(points, expected);
         const MountInfoList kept = MountInfo::volumeMounts(MountInfo::parse(recorded));
         QCOMPARE(kept[6].fsType, QStringLiteral("vfat"));
+        QCOMPARE(kept.last().superOptions, QStringLiteral("rw,size=1k"));
     }
 
     void visibleAtTakesTheLastMountOnAPath()
@@ -98,7 +105,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(recorded);
         file.close();
-        QCOMPARE(MountInfo::read(file.fileName()).size(), 13);
+        QCOMPARE(MountInfo::read(file.fileName()).size(), 16);
         QVERIFY(MountInfo::read(dir.filePath(QStringLiteral("missing"))).isEmpty());
     }
 

@@ -9,8 +9,15 @@ support=$(cd "$(dirname "$0")" && pwd)
 if [ "$(id -u)" -eq 0 ]; then
     QUILLMERE_SERVICES_DIR=$(mktemp -d /tmp/quillmere-services-XXXXXX)
     export QUILLMERE_SERVICES_DIR
+    # Test disks of this run only: folders that did not exist before it.
+    shopt -s nullglob
+    before=" $(echo /tmp/quillmere-test-*) "
     cleanup() {
-        "$support/detach-test-disks.sh" || true
+        local leftover=()
+        for d in /tmp/quillmere-test-*; do
+            [[ $before == *" $d "* ]] || leftover+=("$d")
+        done
+        [ ${#leftover[@]} -eq 0 ] || "$support/detach-test-disks.sh" "${leftover[@]}" || true
         "$support/stop-services.sh" || true
         rm -rf "$QUILLMERE_SERVICES_DIR"
     }
