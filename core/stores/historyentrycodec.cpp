@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -64,6 +65,22 @@ QString formatDate(const QDateTime &date)
 
 std::optional<QDateTime> parseDate(const QString &text)
 {
+    // The form this program writes, read without the general parser: the log is read whole.
+    static constexpr char pattern[] = "dddd-dd-ddTdd:dd:ddZ";
+    const bool written =
+        text.size() == 20 && std::equal(text.begin(), text.end(), pattern, [](QChar c, char p) {
+            return p == 'd' ? c.isDigit() : c == QLatin1Char(p);
+        });
+    if (written) {
+        bool ok[6] = {};
+        const QDate day(text.mid(0, 4).toInt(&ok[0]), text.mid(5, 2).toInt(&ok[1]),
+                        text.mid(8, 2).toInt(&ok[2]));
+        const QTime time(text.mid(11, 2).toInt(&ok[3]), text.mid(14, 2).toInt(&ok[4]),
+                         text.mid(17, 2).toInt(&ok[5]));
+        if (std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }) && day.isValid() &&
+            time.isValid())
+            return QDateTime(day, time, Qt::UTC);
+    }
     // An internet date-time: a zone is required, fractions of a second are tolerated.
     static const QRegularExpression form(
         QStringLiteral(R"(^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}(\.\d+)?(Z|[+-]\d{2}:\d{2})$)"));

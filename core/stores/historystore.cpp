@@ -42,6 +42,7 @@ HistoryEntryList HistoryStore::entries(std::optional<int> limit)
         const Lines lines = readLinesLocked();
         const qsizetype wanted = limit ? std::max(*limit, 0) : lines.pieces.size();
         HistoryEntryList result;
+        result.reserve(std::min(wanted, lines.pieces.size()));
         for (auto it = lines.pieces.crbegin(); it != lines.pieces.crend(); ++it) {
             if (result.size() >= wanted)
                 break;
@@ -58,6 +59,11 @@ void HistoryStore::clear()
         QFile::remove(m_filePath);
         m_cachedLineCount = 0;
     });
+}
+
+void HistoryStore::waitForPendingWrites()
+{
+    m_queue.sync([] {});
 }
 
 bool HistoryStore::exportLog(const QString &destination, QString *error)

@@ -25,6 +25,8 @@ public:
     void append(const HistoryEntry &entry) override;
     HistoryEntryList entries(std::optional<int> limit = std::nullopt) override;
     void clear();
+    // Returns once every append scheduled before has been written.
+    void waitForPendingWrites();
     // Replaces the destination with a copy of the log (an empty file when nothing was logged).
     // False with the file system's message in *error on failure.
     bool exportLog(const QString &destination, QString *error = nullptr);

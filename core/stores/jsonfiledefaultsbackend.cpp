@@ -46,7 +46,6 @@ JsonFileDefaultsBackend::JsonFileDefaultsBackend(const QString &directory, const
     : m_directory(directory), m_domain(domain),
       m_filePath(QDir(directory).filePath(domain + QStringLiteral(".json")))
 {
-    watchDirectory();
 }
 
 JsonFileDefaultsBackend::~JsonFileDefaultsBackend() = default;
@@ -150,12 +149,13 @@ std::unique_ptr<UserDefaultsBackend> JsonFileDefaultsBackend::forDomain(const QS
 
 JsonFileDefaultsBackend::Stamp JsonFileDefaultsBackend::currentStamp() const
 {
-    const QFileInfo info(m_filePath);
-    if (!info.exists())
+    // QFile gives the times in UTC; QFileInfo's local times cost a time-zone lookup each.
+    QFile file(m_filePath);
+    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+    if (!modified.isValid())
         return {};
-    return Stamp{true, info.size(),
-                 info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch(),
-                 info.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch()};
+    return Stamp{true, file.size(), modified.toMSecsSinceEpoch(),
+                 file.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch()};
 }
 
 JsonFileDefaultsBackend::Contents JsonFileDefaultsBackend::readFile() const
@@ -242,9 +242,17 @@ bool JsonFileDefaultsBackend::replaceFileLocked(const QJsonObject &root)
     return true;
 }
 
+void JsonFileDefaultsBackend::watchForChanges()
+{
+    QMutexLocker locker(&m_mutex);
+    m_watchRequested = true;
+    watchDirectory();
+}
+
 void JsonFileDefaultsBackend::watchDirectory()
 {
-    if (m_watcher || QThread::currentThread() != thread() || !QFileInfo(m_directory).isDir())
+    if (!m_watchRequested || m_watcher || QThread::currentThread() != thread() ||
+        !QFileInfo(m_directory).isDir())
         return;
     m_watcher = new QFileSystemWatcher(this);
     m_watcher->addPath(m_directory);

@@ -32,6 +32,7 @@ public:
     void write(const QString &key, const QVariant &value) override;
     void removeAll() override;
     std::unique_ptr<UserDefaultsBackend> forDomain(const QString &domain) const override;
+    void watchForChanges() override;
 
 private:
     struct Stamp {
@@ -67,5 +68,6 @@ private:
     QJsonObject m_root;
     QVariantMap m_values;
     Stamp m_reportedMalformed;
+    bool m_watchRequested = false;
     QFileSystemWatcher *m_watcher = nullptr;
 };

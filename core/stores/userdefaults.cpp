@@ -4,6 +4,8 @@
 #include "stores/jsonfiledefaultsbackend.h"
 #include "stores/memorydefaultsbackend.h"
 
+#include <QMetaMethod>
+
 UserDefaults::UserDefaults(std::unique_ptr<UserDefaultsBackend> backend, QObject *parent)
     : QObject(parent), m_backend(std::move(backend))
 {
@@ -12,6 +14,13 @@ UserDefaults::UserDefaults(std::unique_ptr<UserDefaultsBackend> backend, QObject
 }
 
 UserDefaults::~UserDefaults() = default;
+
+void UserDefaults::connectNotify(const QMetaMethod &signal)
+{
+    // Watching the folder costs milliseconds, so only listeners pay for it.
+    if (signal == QMetaMethod::fromSignal(&UserDefaults::changed))
+        m_backend->watchForChanges();
+}
 
 std::unique_ptr<UserDefaults> UserDefaults::standard()
 {

@@ -62,6 +62,9 @@ signals:
     // A value of this domain changed, here or in another process.
     void changed();
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+
 private:
     std::unique_ptr<UserDefaultsBackend> m_backend;
 };

@@ -20,6 +20,8 @@ public:
     virtual void removeAll() = 0;
     // The same kind of storage for another domain; null when the name is not usable.
     virtual std::unique_ptr<UserDefaultsBackend> forDomain(const QString &domain) const = 0;
+    // Someone listens: from now on, report changes made elsewhere without waiting for a read.
+    virtual void watchForChanges() {}
 
 signals:
     // Another process (or another backend object over the same storage) changed the values.
