@@ -7,6 +7,7 @@
 
 #include "devicedescriptionprovider.h"
 #include "mountinfo.h"
+#include "udisksclient.h"
 #include "volumeresources.h"
 
 #include "discovery/diskmerger.h"
@@ -162,6 +163,25 @@ public:
         if (!folder.isEmpty()) {
             run(script(QStringLiteral("detach-test-disks.sh")), {folder});
         }
+    }
+
+    // True once udisks2 knows the file systems on these devices; a command line started before
+    // that would find no device.
+    bool waitForFileSystems(const QStringList &bsdNames) const
+    {
+        UDisksClient client(bus);
+        return QTest::qWaitFor(
+            [&] {
+                for (const QString &name : bsdNames) {
+                    const QString object = client.blockObject(name);
+                    if (object.isEmpty() ||
+                        !client.hasInterface(object, UDisksClient::filesystemInterface)) {
+                        return false;
+                    }
+                }
+                return true;
+            },
+            10000);
     }
 
     // Device names mounted now, in mount-table order.
