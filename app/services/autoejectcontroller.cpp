@@ -10,7 +10,6 @@
 #include "stores/userdefaults.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QHash>
 #include <QLoggingCategory>
 #include <QSet>
@@ -38,7 +37,8 @@ AutoEjectController::AutoEjectController(PreferencesStore &prefs, VolumesProvide
                                          ActivityMonitoring *activity, SystemEvents events,
                                          QObject *parent)
     : QObject(parent), m_prefs(prefs), m_volumesProvider(std::move(volumesProvider)),
-      m_operations(operations), m_history(history), m_activity(activity), m_events(events)
+      m_operations(operations), m_history(history), m_recorder(history), m_activity(activity),
+      m_events(events)
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include "discovery/activitymonitoring.h"
 #include "model/volume.h"
+#include "operations/operationrecorder.h"
 #include "policy/autoejectpolicy.h"
 
 #include <QList>
@@ -88,6 +89,8 @@ private:
     VolumesProvider m_volumesProvider;
     DiskOperations &m_operations;
     HistoryRecording &m_history;
+    // The one way history lines are made.
+    OperationRecorder m_recorder;
     ActivityMonitoring *m_activity;
     SystemEvents m_events;
     // Sleep and wake.
