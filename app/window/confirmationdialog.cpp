@@ -56,15 +56,19 @@ ConfirmationDialog::ConfirmationDialog(ConfirmationModel model, VolumeOperation 
     }
     case ConfirmationModel::holdButton: {
         firstButton()->setEnabled(false);
-        // A disabled default button would otherwise leave Return doing nothing visible.
-        firstButton()->setDefault(false);
         m_holdButton = new HoldToConfirmButton;
         m_holdButton->setFixedSize(240, 28);
+        // Return must never stand in for holding; once enabled, the confirm button takes it.
+        m_holdButton->setAutoDefault(false);
         m_holdButton->onHoldCompleted = [confirm = QPointer<QPushButton>(firstButton())] {
-            if (confirm)
-                confirm->setEnabled(true);
+            if (!confirm)
+                return;
+            confirm->setEnabled(true);
+            // The hold button is disabled now; focus would otherwise fall to "Cancel".
+            confirm->setFocus();
         };
         setAccessory(m_holdButton);
+        m_holdButton->setFocus();
         break;
     }
     case ConfirmationModel::alert:

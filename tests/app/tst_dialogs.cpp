@@ -183,6 +183,9 @@ void TestDialogs::holdForFullDurationEnables()
     dialog.show();
     QSignalSpy completed(hold, &HoldToConfirmButton::holdCompleted);
 
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QVERIFY2(dialog.isVisible(), "Return must not confirm before the hold");
+
     press(hold);
     clock.now += 2999ms;
     QTRY_COMPARE(hold->text(), QStringLiteral("Hold… 1"));
@@ -197,7 +200,8 @@ void TestDialogs::holdForFullDurationEnables()
     // The release that follows changes nothing.
     release(hold);
     QCOMPARE(hold->text(), QStringLiteral("Confirmed"));
-    dialog.firstButton()->click();
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
     QVERIFY(dialog.isConfirmed());
 }
 
