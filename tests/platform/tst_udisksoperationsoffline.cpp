@@ -1,0 +1,256 @@
+// The udisks2 operations where no device is needed: replies turned into results, the commands
+// and mount-table readings they rely on, and every operation without a disk service.
+#include "udisksclient.h"
+#include "udisksoperations.h"
+
+#include "policy/mediapolicy.h"
+#include "policy/mediapolicyoverrides.h"
+
+#include <QCoro/QCoroTask>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+template <typename T> T await(QCoro::Task<T> task)
+{
+    return QCoro::waitFor(std::move(task));
+}
+
+QDBusMessage errorReply(const QString &name, const QString &message)
+{
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        UDisksClient::service, QStringLiteral("/org/freedesktop/UDisks2/block_devices/sdb1"),
+        UDisksClient::filesystemInterface, QStringLiteral("Unmount"));
+    return call.createErrorReply(name, message);
+}
+
+Volume partition(const QString &name, const QString &bsdName, const QString &mountPath)
+{
+    Volume v;
+    v.id = bsdName;
+    v.name = name;
+    v.bsdName = bsdName;
+    v.mountPath = mountPath;
+    v.isMounted = !mountPath.isEmpty();
+    v.isRemovable = true;
+    v.wholeDiskBSD = QStringLiteral("sdb");
+    v.kind = VolumeKind::external;
+    return v;
+}
+
+} // namespace
+
+class TestUDisksOperationsOffline : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString writeMountInfo(const QByteArray &text)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("mountinfo"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(text);
+        return path;
+    }
+
+private slots:
+    void init() { MediaPolicy::installOverrides(MediaPolicyOverrides::empty); }
+
+    void aRefusalCarriesUDisksMessage()
+    {
+        const QDBusMessage busy =
+            errorReply(QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy"),
+                       QStringLiteral("Error unmounting /dev/sdb1: target is busy"));
+        QCOMPARE(
+            UDisksOperations::result(busy),
+            (OperationResult{false, QStringLiteral("Error unmounting /dev/sdb1: target is busy")}));
+
+        // Relayed through GDBus, the error name comes first in the message.
+        const QDBusMessage relayed = errorReply(
+            QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
+            QStringLiteral("GDBus.Error:org.freedesktop.systemd1.NoSuchUnit: Unit x not found."));
+        QCOMPARE(UDisksOperations::result(relayed).detail,
+                 std::optional(QStringLiteral("Unit x not found.")));
+    }
+
+    void aRefusalWithoutMessageNamesItsStatus()
+    {
+        QCOMPARE(UDisksOperations::result(
+                     errorReply(QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy"), {}))
+                     .detail,
+                 std::optional(QStringLiteral("Refused by the system (status 0x0000000E)")));
+        QCOMPARE(UDisksOperations::result(
+                     errorReply(QStringLiteral("org.freedesktop.UDisks2.Error.Failed"), {}))
+                     .detail,
+                 std::optional(QStringLiteral("Refused by the system (status 0x00000000)")));
+        const OperationResult other =
+            UDisksOperations::result(errorReply(QStringLiteral("org.example.Error.Odd"), {}));
+        QVERIFY(!other.ok);
+        QVERIFY(other.detail->startsWith(QLatin1String("Refused by the system (status 0x")));
+    }
+
+    void successHasNoDetail()
+    {
+        const QDBusMessage call = QDBusMessage::createMethodCall(
+            UDisksClient::service, QStringLiteral("/x"), UDisksClient::filesystemInterface,
+            QStringLiteral("Unmount"));
+        QCOMPARE(UDisksOperations::result(call.createReply()),
+                 (OperationResult{true, std::nullopt}));
+    }
+
+    void pathUnmountsUseUmountOrFusermount()
+    {
+        QCOMPARE(UDisksOperations::pathUnmountCommand(QStringLiteral("/mnt/share"),
+                                                      QStringLiteral("cifs"), false),
+                 (QStringList{QStringLiteral("/usr/bin/umount"), QStringLiteral("/mnt/share")}));
+        QCOMPARE(UDisksOperations::pathUnmountCommand(QStringLiteral("/mnt/share"),
+                                                      QStringLiteral("nfs4"), true),
+                 (QStringList{QStringLiteral("/usr/bin/umount"), QStringLiteral("-l"),
+                              QStringLiteral("/mnt/share")}));
+        QCOMPARE(UDisksOperations::pathUnmountCommand(QStringLiteral("/home/u/remote"),
+                                                      QStringLiteral("fuse.sshfs"), false),
+                 (QStringList{QStringLiteral("/usr/bin/fusermount3"), QStringLiteral("-u"),
+                              QStringLiteral("/home/u/remote")}));
+        // fusermount3 spells a lazy unmount -z.
+        QCOMPARE(UDisksOperations::pathUnmountCommand(QStringLiteral("/home/u/remote"),
+                                                      QStringLiteral("fuse.sshfs"), true),
+                 (QStringList{QStringLiteral("/usr/bin/fusermount3"), QStringLiteral("-u"),
+                              QStringLiteral("-z"), QStringLiteral("/home/u/remote")}));
+    }
+
+    void eraseFormatsMapToLinuxTypes()
+    {
+        QCOMPARE(UDisksOperations::eraseFormats(),
+                 (QStringList{QStringLiteral("ext4"), QStringLiteral("ExFAT"),
+                              QStringLiteral("MS-DOS FAT32"), QStringLiteral("NTFS")}));
+        QStringList types;
+        for (const QString &format : UDisksOperations::eraseFormats()) {
+            types.append(UDisksOperations::filesystemType(format));
+        }
+        QCOMPARE(types, (QStringList{QStringLiteral("ext4"), QStringLiteral("exfat"),
+                                     QStringLiteral("vfat"), QStringLiteral("ntfs")}));
+        QCOMPARE(UDisksOperations::filesystemType(QStringLiteral("btrfs")),
+                 QStringLiteral("btrfs"));
+    }
+
+    void siblingsComeFromTheMountTableInItsOrder()
+    {
+        const QString path =
+            writeMountInfo("22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                           "40 22 8:19 / /media/u/C rw - ext4 /dev/sdb3 rw\n"
+                           "41 22 8:17 / /media/u/A rw - vfat /dev/sdb1 rw\n"
+                           "42 22 8:18 / /media/u/B rw - ext4 /dev/sdb2 rw\n"
+                           "43 22 8:33 / /media/u/D rw - ext4 /dev/sdba1 rw\n"
+                           "44 22 0:50 / /mnt/share rw - cifs //server/share rw\n");
+        UDisksOperations operations(nullptr, path);
+        const QStringList mounted = operations.mountedPartitions(QStringLiteral("sdb"));
+        QCOMPARE(mounted, (QStringList{QStringLiteral("sdb3"), QStringLiteral("sdb1"),
+                                       QStringLiteral("sdb2")}));
+        QCOMPARE(UDisksOperations::siblingsToUnmount(QStringLiteral("sdb1"), mounted),
+                 (QStringList{QStringLiteral("sdb3"), QStringLiteral("sdb2")}));
+    }
+
+    void withoutUDisksEveryDeviceOrPathOperationFailsWithItsOpenText()
+    {
+        const QString table = writeMountInfo("22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                             "44 22 0:50 / /mnt/share rw - cifs //s/share rw\n");
+        UDisksClient client{QDBusConnection(QString())};
+        UDisksOperations operations(&client, table);
+
+        const Volume usb = partition(QStringLiteral("Photos"), QStringLiteral("sdb1"),
+                                     QStringLiteral("/media/u/Photos"));
+        const auto deviceOpen = std::optional(QStringLiteral("Couldn’t open device sdb1"));
+        QCOMPARE(await(operations.eject(usb, false)).detail, deviceOpen);
+        QCOMPARE(await(operations.eject(usb, true)).detail, deviceOpen);
+        QCOMPARE(await(operations.remount(usb)).detail, deviceOpen);
+        QCOMPARE(await(operations.rename(usb, QStringLiteral("New"))).detail, deviceOpen);
+        QCOMPARE(await(operations.erase(usb, QStringLiteral("ext4"), QStringLiteral("New"))).detail,
+                 deviceOpen);
+
+        Volume image = partition(QStringLiteral("Image"), QStringLiteral("loop3p1"),
+                                 QStringLiteral("/media/u/Image"));
+        image.kind = VolumeKind::diskImage;
+        image.traits.isDiskImage = true;
+        image.wholeDiskBSD = QStringLiteral("loop3");
+        QCOMPARE(await(operations.eject(image, false)).detail,
+                 std::optional(QStringLiteral("Couldn’t open device loop3")));
+
+        Volume share = partition(QStringLiteral("share"), QString(), QStringLiteral("/mnt/share"));
+        share.kind = VolumeKind::network;
+        share.traits.isNetwork = true;
+        share.wholeDiskBSD.reset();
+        QCOMPARE(await(operations.eject(share, false)).detail,
+                 std::optional(QStringLiteral("Couldn’t open the volume at /mnt/share")));
+    }
+
+    void checksThatNeedNoDeviceComeFirst()
+    {
+        UDisksClient client{QDBusConnection(QString())};
+        UDisksOperations operations(&client, writeMountInfo(""));
+
+        Volume share = partition(QStringLiteral("share"), QString(), QString());
+        share.traits.isNetwork = true;
+        QCOMPARE(await(operations.eject(share, false)).detail,
+                 std::optional(QStringLiteral("“share” isn’t mounted.")));
+        QVERIFY(await(operations.remount(share))
+                    .detail->startsWith(QStringLiteral("“share” is a network share.")));
+
+        const Volume nodeless = partition(QStringLiteral("Odd"), QString(), QStringLiteral("/x"));
+        QCOMPARE(await(operations.eject(nodeless, false)).detail,
+                 std::optional(QStringLiteral("“Odd” has no device node to eject.")));
+        QCOMPARE(await(operations.rename(nodeless, QStringLiteral("N"))).detail,
+                 std::optional(QStringLiteral("“Odd” has no device node to rename.")));
+        QCOMPARE(
+            await(operations.erase(nodeless, QStringLiteral("ext4"), QStringLiteral("N"))).detail,
+            std::optional(QStringLiteral("“Odd” has no device node to erase.")));
+
+        // The erase policy is asked before anything else, even the device node.
+        Volume boot = nodeless;
+        boot.name = QStringLiteral("Boot");
+        boot.kind = VolumeKind::boot;
+        boot.traits.sharesBootDevice = true;
+        QCOMPARE(await(operations.erase(boot, QStringLiteral("ext4"), QStringLiteral("N"))).detail,
+                 std::optional(QStringLiteral("“Boot” can’t be erased — only removable, external, "
+                                              "and disk-image volumes may be erased.")));
+
+        // A volume that is not mounted on a fixed disk: nothing to do.
+        Volume fixed = partition(QStringLiteral("Data"), QStringLiteral("sda2"), QString());
+        fixed.isRemovable = false;
+        QCOMPARE(await(operations.eject(fixed, false)), (OperationResult{true, std::nullopt}));
+        QVERIFY(await(operations.blockers(fixed)).isEmpty());
+    }
+
+    void blockersNameTheProcessesInAFolder()
+    {
+        if (!QFileInfo(QString::fromLatin1(UDisksOperations::lsofPath)).isExecutable()) {
+            QSKIP("lsof is not installed");
+        }
+        QTemporaryDir folder;
+        QProcess first;
+        QProcess second;
+        for (QProcess *p : {&first, &second}) {
+            p->setWorkingDirectory(folder.path());
+            p->start(QStringLiteral("sleep"), {QStringLiteral("60")});
+            QVERIFY(p->waitForStarted());
+        }
+        const qint64 firstPid = first.processId();
+        UDisksOperations operations(nullptr);
+        const Volume held =
+            partition(QStringLiteral("Held"), QStringLiteral("sdz1"), folder.path());
+        const BlockerList blockers = await(operations.blockers(held));
+        for (QProcess *p : {&first, &second}) {
+            p->kill();
+            p->waitForFinished();
+        }
+        // Two sleeps, one per command name: the first of them.
+        QCOMPARE(blockers, (BlockerList{Blocker{firstPid, QStringLiteral("sleep")}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUDisksOperationsOffline)
+#include "tst_udisksoperationsoffline.moc"
