@@ -83,7 +83,8 @@ std::optional<Volume> VolumeActionsMenu::volumeOf(const QAction *item)
 QAction *VolumeActionsMenu::addItem(QMenu *menu, const QString &title, const Volume &volume,
                                     ItemAction action)
 {
-    QAction *item = menu->addAction(title);
+    // A lone "&" would mark a mnemonic ("Auto-Eject & Eject All" would lose it).
+    QAction *item = menu->addAction(QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
     item->setProperty(volumeProperty, QVariant::fromValue(volume));
     connect(item, &QAction::triggered, this, [this, item, action] {
         if (const std::optional<Volume> chosen = volumeOf(item))
