@@ -124,8 +124,9 @@ void HistoryStore::appendLocked(const QByteArray &line)
     ensureFileLocked();
     const qint64 count = m_cachedLineCount ? *m_cachedLineCount : readLinesLocked().pieces.size();
 
+    // Appending mode, so that a line written meanwhile by another process is not overwritten.
     QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
         return;
     const qint64 size = file.size();
     QByteArray out;
@@ -134,7 +135,6 @@ void HistoryStore::appendLocked(const QByteArray &line)
     if (size > 0 && file.seek(size - 1) && file.read(1) != "\n")
         out.append('\n');
     out.append(line).append('\n');
-    file.seek(size);
     file.write(out);
     file.close();
 
