@@ -1,0 +1,51 @@
+#include "shell/appdelegate.h"
+#include "shell/appservices.h"
+#include "shell/singleinstance.h"
+#include "stores/appsupport.h"
+#include "stores/l10n.h"
+#include "stores/preferencesstore.h"
+#include "stores/userdefaults.h"
+#include "surfaces/quillmeremark.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+namespace {
+
+QIcon applicationIcon()
+{
+    QIcon drawn;
+    for (int side : {16, 32, 64, 128, 256})
+        drawn.addPixmap(QPixmap::fromImage(QuillmereMark::image(side, QColor(43, 93, 140))));
+    return QIcon::fromTheme(QStringLiteral("quillmere"), drawn);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Settings of the predecessor are copied before anything reads a setting.
+    std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+    PreferencesStore::migrateFromKestrinDefaults(*defaults);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillmere"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+    QApplication::setDesktopFileName(AppSupport::bundleIdentifier());
+    // A tray program: closing its last window does not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(applicationIcon());
+    L10n::install(PreferencesStore(*defaults).languageOverride());
+
+    SingleInstance instance(AppSupport::bundleIdentifier());
+    if (instance.claim() == SingleInstance::Outcome::secondary)
+        return 0;
+
+    AppDelegate delegate(AppServices::production(*defaults));
+    instance.onReopen = [&delegate] { delegate.applicationShouldHandleReopen(); };
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
+                     [&delegate] { delegate.applicationWillTerminate(); });
+    delegate.applicationDidFinishLaunching();
+    return app.exec();
+}

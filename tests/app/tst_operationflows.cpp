@@ -1,0 +1,286 @@
+#include "appfakes.h"
+
+#include "policy/excludedvolume.h"
+#include "shell/operationflows.h"
+#include "stores/preferencesstore.h"
+
+#include <QTest>
+
+// Runs the flows over fakes: every ending's history lines, alerts and busy marks.
+class TestOperationFlows : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        std::unique_ptr<UserDefaults> defaults = UserDefaults::inMemory();
+        PreferencesStore prefs{*defaults};
+        FakeDiskOperations operations;
+        MemoryHistory history;
+        FakePrompts prompts;
+        VolumeList visible;
+        // "+id" when marked busy, "-id" when cleared, in order.
+        QStringList busyChanges;
+        int historyRefreshes = 0;
+        std::unique_ptr<OperationFlows> flows;
+
+        Rig()
+        {
+            OperationFlows::Dependencies deps;
+            deps.operations = &operations;
+            deps.history = &history;
+            deps.prefs = &prefs;
+            deps.prompts = &prompts;
+            deps.visibleVolumes = [this] { return visible; };
+            deps.setBusy = [this](const Volume &volume, bool busy) {
+                busyChanges.append((busy ? QLatin1Char('+') : QLatin1Char('-')) + volume.id);
+            };
+            deps.historyChanged = [this] { ++historyRefreshes; };
+            flows = std::make_unique<OperationFlows>(std::move(deps));
+        }
+    };
+
+    static OperationResult failed(const QString &detail) { return {false, detail}; }
+
+private slots:
+    void ejectSuccessWritesOneLine()
+    {
+        Rig rig;
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        QCoro::waitFor(rig.flows->eject(stick));
+
+        QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("eject")});
+        const HistoryEntry line = rig.history.lines.constFirst();
+        QCOMPARE(line.volumeName, QStringLiteral("Stick"));
+        QCOMPARE(line.bsdName, QStringLiteral("sdb1"));
+        QCOMPARE(line.detail, std::optional<QString>());
+        QVERIFY(rig.prompts.alerts.isEmpty());
+        QVERIFY(rig.prompts.forceOffers.isEmpty());
+        QCOMPARE(rig.busyChanges,
+                 (QStringList{QStringLiteral("+id-Stick"), QStringLiteral("-id-Stick")}));
+        QCOMPARE(rig.historyRefreshes, 1);
+    }
+
+    void ejectFailureOffersForceEjectNamingEachCommandOnce()
+    {
+        Rig rig;
+        rig.operations.ejectResults = {failed(QStringLiteral("Target is busy"))};
+        rig.operations.blockerList = {{10, QStringLiteral("nautilus")},
+                                      {11, QStringLiteral("nautilus")},
+                                      {12, QString()},
+                                      {13, QStringLiteral("evince")}};
+        rig.prompts.forceAnswer = true;
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        QCoro::waitFor(rig.flows->eject(stick));
+
+        QCOMPARE(rig.prompts.forceOffers.size(), 1);
+        QCOMPARE(rig.prompts.forceOffers.constFirst(),
+                 (QStringList{QStringLiteral("nautilus"), QStringLiteral("evince")}));
+        QCOMPARE(rig.operations.calls.size(), 3);
+        QVERIFY(!rig.operations.calls.at(0).force);
+        QVERIFY(rig.operations.calls.at(2).force);
+        // The failed plain eject before an accepted force eject is not logged.
+        QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("forceEject")});
+        QVERIFY(rig.prompts.alerts.isEmpty());
+        QCOMPARE(rig.busyChanges.constLast(), QStringLiteral("-id-Stick"));
+    }
+
+    void failedForceEjectIsAlertedWithItsOwnTitle()
+    {
+        Rig rig;
+        rig.operations.ejectResults = {failed(QStringLiteral("busy")),
+                                       failed(QStringLiteral("still busy"))};
+        rig.operations.blockerList = {{10, QStringLiteral("vim")}};
+        rig.prompts.forceAnswer = true;
+        QCoro::waitFor(rig.flows->eject(removableVolume(QStringLiteral("Stick"))));
+
+        QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("forceEject failed")});
+        QCOMPARE(rig.history.lines.constFirst().detail,
+                 std::optional<QString>(QStringLiteral("still busy")));
+        QCOMPARE(rig.prompts.alerts,
+                 (QList<FakePrompts::Alert>{{QStringLiteral("Couldn’t force eject “Stick”"),
+                                             QStringLiteral("still busy")}}));
+    }
+
+    void declinedForceEjectLogsTheFailedEjectWithoutAlert()
+    {
+        Rig rig;
+        rig.operations.ejectResults = {failed(QStringLiteral("Target is busy"))};
+        rig.operations.blockerList = {{10, QStringLiteral("bash")}};
+        rig.prompts.forceAnswer = false;
+        QCoro::waitFor(rig.flows->eject(removableVolume(QStringLiteral("Stick"))));
+
+        QCOMPARE(rig.prompts.forceOffers.size(), 1);
+        QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("eject failed")});
+        QCOMPARE(rig.history.lines.constFirst().detail,
+                 std::optional<QString>(QStringLiteral("Target is busy")));
+        QVERIFY(rig.prompts.alerts.isEmpty());
+        QCOMPARE(rig.operations.calls.size(), 2); // eject, blockers: no forced eject
+        QCOMPARE(rig.busyChanges,
+                 (QStringList{QStringLiteral("+id-Stick"), QStringLiteral("-id-Stick")}));
+    }
+
+    void ejectFailureWithoutBlockersIsAlerted_data()
+    {
+        QTest::addColumn<std::optional<QString>>("detail");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("with detail") << std::optional<QString>(QStringLiteral("Device is gone"))
+                                     << QStringLiteral("Device is gone");
+        QTest::newRow("without detail")
+            << std::optional<QString>() << QStringLiteral("The volume couldn’t be ejected.");
+    }
+
+    void ejectFailureWithoutBlockersIsAlerted()
+    {
+        QFETCH(std::optional<QString>, detail);
+        QFETCH(QString, text);
+        Rig rig;
+        rig.operations.ejectResults = {OperationResult{false, detail}};
+        QCoro::waitFor(rig.flows->eject(removableVolume(QStringLiteral("Stick"))));
+
+        QVERIFY(rig.prompts.forceOffers.isEmpty());
+        QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("eject failed")});
+        QCOMPARE(rig.prompts.alerts,
+                 (QList<FakePrompts::Alert>{{QStringLiteral("Couldn’t eject “Stick”"), text}}));
+        QCOMPARE(rig.busyChanges.constLast(), QStringLiteral("-id-Stick"));
+    }
+
+    void remountRecordsAndAlertsFailure()
+    {
+        Rig rig;
+        rig.operations.otherResults = {failed(QStringLiteral("Not authorized"))};
+        const Volume part = removableVolume(QStringLiteral("Data"), false);
+        QCoro::waitFor(rig.flows->remount(part));
+
+        QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("remount failed")});
+        QCOMPARE(rig.prompts.alerts,
+                 (QList<FakePrompts::Alert>{{QStringLiteral("Couldn’t remount “Data”"),
+                                             QStringLiteral("Not authorized")}}));
+        QCOMPARE(rig.busyChanges,
+                 (QStringList{QStringLiteral("+id-Data"), QStringLiteral("-id-Data")}));
+    }
+
+    void renameRunsOnlyWithANameAndNeverMarksBusy()
+    {
+        Rig rig;
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        QCoro::waitFor(rig.flows->rename(stick));
+        QCOMPARE(rig.prompts.renameAsked, 1);
+        QVERIFY(rig.operations.calls.isEmpty());
+        QVERIFY(rig.history.lines.isEmpty());
+
+        rig.prompts.renameAnswer = QStringLiteral("Photos");
+        rig.operations.otherResults = {OperationResult{false, std::nullopt}};
+        QCoro::waitFor(rig.flows->rename(stick));
+        QCOMPARE(rig.operations.calls.constLast().argument, QStringLiteral("Photos"));
+        QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("rename failed")});
+        QCOMPARE(rig.prompts.alerts,
+                 (QList<FakePrompts::Alert>{{QStringLiteral("Couldn’t rename “Stick”"),
+                                             QStringLiteral("The operation failed.")}}));
+        QVERIFY(rig.busyChanges.isEmpty());
+    }
+
+    void eraseFollowsTheStoredConfirmationModel()
+    {
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        {
+            Rig rig;
+            rig.prefs.setConfirmationModel(ConfirmationModel::holdButton);
+            rig.prompts.eraseAnswer = EraseChoice{QStringLiteral("ExFAT"), QStringLiteral("Clean")};
+            rig.prompts.confirmAnswer = false;
+            QCoro::waitFor(rig.flows->erase(stick));
+            QCOMPARE(rig.prompts.confirmations.size(), 1);
+            QVERIFY(rig.prompts.confirmations.constFirst() == ConfirmationModel::holdButton);
+            QVERIFY(rig.operations.calls.isEmpty());
+            QVERIFY(rig.history.lines.isEmpty());
+        }
+        {
+            Rig rig;
+            rig.prefs.setConfirmationModel(ConfirmationModel::yolo);
+            rig.prompts.eraseAnswer = EraseChoice{QStringLiteral("ext4"), QStringLiteral("Clean")};
+            QCoro::waitFor(rig.flows->erase(stick));
+            QVERIFY(rig.prompts.confirmations.isEmpty());
+            QCOMPARE(rig.operations.calls.size(), 1);
+            QCOMPARE(rig.operations.calls.constFirst().argument, QStringLiteral("ext4/Clean"));
+            QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("erase")});
+            QVERIFY(rig.busyChanges.isEmpty());
+        }
+        {
+            // A cancelled panel ends the flow before any confirmation.
+            Rig rig;
+            QCoro::waitFor(rig.flows->erase(stick));
+            QCOMPARE(rig.prompts.eraseAsked, 1);
+            QVERIFY(rig.prompts.confirmations.isEmpty());
+            QVERIFY(rig.history.lines.isEmpty());
+        }
+    }
+
+    void eraseIsNotOfferedWhereThePolicyForbidsIt()
+    {
+        Rig rig;
+        Volume share = removableVolume(QStringLiteral("Share"));
+        share.kind = VolumeKind::network;
+        share.traits.isNetwork = true;
+        rig.prompts.eraseAnswer = EraseChoice{QStringLiteral("ext4"), QStringLiteral("x")};
+        QCoro::waitFor(rig.flows->erase(share));
+        QCOMPARE(rig.prompts.eraseAsked, 0);
+        QVERIFY(rig.operations.calls.isEmpty());
+    }
+
+    void ejectAllWithNothingToEjectDoesNothing()
+    {
+        Rig rig;
+        Volume ignored = removableVolume(QStringLiteral("Ignored"));
+        rig.prefs.setExcludedVolumes({ExcludedVolume::entry(ignored)});
+        rig.visible = {ignored, removableVolume(QStringLiteral("Unmounted"), false),
+                       internalVolume(QStringLiteral("Internal"))};
+        QCoro::waitFor(rig.flows->ejectAll());
+
+        QVERIFY(rig.operations.calls.isEmpty());
+        QVERIFY(rig.history.lines.isEmpty());
+        QVERIFY(rig.prompts.alerts.isEmpty());
+        QVERIFY(rig.busyChanges.isEmpty());
+    }
+
+    void ejectAllStartsEveryTargetAtOnce()
+    {
+        Rig rig;
+        rig.visible = {removableVolume(QStringLiteral("A")),
+                       internalVolume(QStringLiteral("Inside")),
+                       removableVolume(QStringLiteral("B"))};
+        rig.operations.holdEjects = true;
+        rig.operations.ejectResults = {OperationResult{true, std::nullopt},
+                                       failed(QStringLiteral("gone"))};
+        QCoro::Task<> all = rig.flows->ejectAll();
+
+        // Both ejects are under way before either has answered.
+        QCOMPARE(rig.operations.ejectsWaiting, 2);
+        QCOMPARE(rig.busyChanges, (QStringList{QStringLiteral("+id-A"), QStringLiteral("+id-B")}));
+        QVERIFY(rig.history.lines.isEmpty());
+
+        rig.operations.release();
+        QCoro::waitFor(all);
+        QCOMPARE(rig.history.operations(),
+                 (QStringList{QStringLiteral("eject"), QStringLiteral("eject failed")}));
+        QCOMPARE(rig.prompts.alerts,
+                 (QList<FakePrompts::Alert>{
+                     {QStringLiteral("Couldn’t eject “B”"), QStringLiteral("gone")}}));
+        QCOMPARE(rig.busyChanges.mid(2),
+                 (QStringList{QStringLiteral("-id-A"), QStringLiteral("-id-B")}));
+    }
+
+    void failureTitlesNameOperationAndVolume()
+    {
+        const QString name = QStringLiteral("Backup");
+        QCOMPARE(OperationFlows::failureTitle(VolumeOperation::autoEject, name),
+                 QStringLiteral("Couldn’t eject “Backup”"));
+        QCOMPARE(OperationFlows::failureTitle(VolumeOperation::erase, name),
+                 QStringLiteral("Couldn’t erase “Backup”"));
+        QCOMPARE(OperationFlows::failureTitle(VolumeOperation::autoRemount, name),
+                 QStringLiteral("Couldn’t remount “Backup”"));
+        // A name that looks like a placeholder stays as it is.
+        QCOMPARE(OperationFlows::failureTitle(VolumeOperation::rename, QStringLiteral("%1 %2")),
+                 QStringLiteral("Couldn’t rename “%1 %2”"));
+    }
+};
+
+QTEST_MAIN(TestOperationFlows)
+#include "tst_operationflows.moc"

@@ -1,0 +1,198 @@
+#include "appfakes.h"
+
+#include "discovery/volumestore.h"
+#include "policy/excludedvolume.h"
+#include "shell/appdelegate.h"
+#include "shell/busymarks.h"
+#include "shell/singleinstance.h"
+#include "stores/defaultskeys.h"
+#include "stores/preferencesstore.h"
+#include "surfaces/statusitem.h"
+#include "surfaces/volumeactionsmenu.h"
+
+#include <QDBusConnection>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+// The delegate over fake services: what each store publication writes and marks, and how the
+// marks reach the tray menu. Also the single-instance handshake on a private session bus.
+class TestVolumeChanges : public QObject {
+    Q_OBJECT
+
+    static QString firstEntryOf(AppDelegate &delegate, const QString &volumeId)
+    {
+        for (const auto &[volume, row] : delegate.statusController()->volumeItems()) {
+            if (volume.id == volumeId)
+                return row->menu()->actions().constFirst()->text();
+        }
+        return {};
+    }
+
+private slots:
+    void firstPublicationWritesNoHistoryLine()
+    {
+        FakeServices fakes;
+        fakes.source->volumes = {removableVolume(QStringLiteral("Stick")),
+                                 removableVolume(QStringLiteral("Part"), false)};
+        AppDelegate delegate(fakes.make());
+        delegate.applicationDidFinishLaunching();
+
+        QCOMPARE(delegate.store().allVolumes().size(), 2);
+        QVERIFY(fakes.history->lines.isEmpty());
+        // Volumes present at launch were not just attached: nothing is settling.
+        QVERIFY(delegate.busyVolumes().isEmpty());
+        QVERIFY(delegate.statusController());
+        QCOMPARE(delegate.statusController()->volumeItems().size(), 2);
+    }
+
+    void laterPublicationsWriteMountLinesAndKeepBusyMarks()
+    {
+        FakeServices fakes;
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        fakes.source->volumes = {stick};
+        AppDelegate delegate(fakes.make());
+        delegate.applicationDidFinishLaunching();
+
+        // The stick is ejected; a new card appears, not mounted yet.
+        Volume card = removableVolume(QStringLiteral("Card"), false);
+        card.bsdName = QStringLiteral("mmcblk0p1");
+        fakes.source->publish({removableVolume(QStringLiteral("Stick"), false), card});
+        QCOMPARE(fakes.history->operations(), QStringList{QStringLiteral("unmount")});
+        QCOMPARE(fakes.history->lines.constFirst().volumeName, QStringLiteral("Stick"));
+        QVERIFY(delegate.isBusy(card));
+        QVERIFY(!delegate.isBusy(stick));
+        QCOMPARE(firstEntryOf(delegate, card.id), QStringLiteral("Mounting…"));
+
+        // The desktop mounts it: a mount line, and the mark goes with the state change.
+        Volume mounted = removableVolume(QStringLiteral("Card"));
+        mounted.bsdName = card.bsdName;
+        fakes.source->publish({removableVolume(QStringLiteral("Stick"), false), mounted});
+        QCOMPARE(fakes.history->operations(),
+                 (QStringList{QStringLiteral("unmount"), QStringLiteral("mount")}));
+        QCOMPARE(fakes.history->lines.constLast().bsdName, QStringLiteral("mmcblk0p1"));
+        QVERIFY(!delegate.isBusy(mounted));
+        QCOMPARE(firstEntryOf(delegate, card.id), QStringLiteral("Eject"));
+    }
+
+    void unmountClearsTheMarkOfARunningOperation()
+    {
+        FakeServices fakes;
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        fakes.source->volumes = {stick};
+        AppDelegate delegate(fakes.make());
+        delegate.applicationDidFinishLaunching();
+
+        fakes.operations->holdEjects = true;
+        delegate.eject(stick);
+        QVERIFY(delegate.isBusy(stick));
+        QCOMPARE(firstEntryOf(delegate, stick.id), QStringLiteral("Ejecting…"));
+
+        // The unmount is seen before the operation has answered.
+        fakes.source->publish({removableVolume(QStringLiteral("Stick"), false)});
+        QVERIFY(!delegate.isBusy(stick));
+        fakes.operations->release();
+        QCOMPARE(fakes.history->operations(),
+                 (QStringList{QStringLiteral("unmount"), QStringLiteral("eject")}));
+        QCOMPARE(firstEntryOf(delegate, stick.id), QStringLiteral("Remount"));
+    }
+
+    void settleMarkEndsByItself()
+    {
+        BusyMarks marks(std::chrono::milliseconds(10));
+        int settled = 0;
+        marks.onSettled = [&settled] { ++settled; };
+        marks.markSettling(QStringLiteral("card"));
+        QVERIFY(marks.contains(QStringLiteral("card")));
+        QTRY_COMPARE(settled, 1);
+        QVERIFY(!marks.contains(QStringLiteral("card")));
+    }
+
+    void ignoringAVolumeRebuildsTheMenu()
+    {
+        FakeServices fakes;
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        fakes.source->volumes = {stick};
+        AppDelegate delegate(fakes.make());
+        delegate.applicationDidFinishLaunching();
+
+        auto ignoreEntry = [&delegate]() -> QAction * {
+            QMenu *submenu = delegate.statusController()->volumeItems().constFirst().second->menu();
+            const QList<QAction *> entries = submenu->actions();
+            return entries.constLast();
+        };
+        QCOMPARE(ignoreEntry()->text(), QStringLiteral("Ignore in Auto-Eject & Eject All"));
+        QVERIFY(!ignoreEntry()->isChecked());
+        ignoreEntry()->trigger();
+        QVERIFY(ExcludedVolume::covers(stick, delegate.prefs().excludedVolumes()));
+        QVERIFY(ignoreEntry()->isChecked());
+
+        // Eject All now has nothing to do.
+        delegate.ejectAll();
+        QVERIFY(fakes.operations->calls.isEmpty());
+    }
+
+    void quitRecordsThatNoMainWindowWasOpen()
+    {
+        FakeServices fakes;
+        fakes.defaults->setBool(QString::fromLatin1(DefaultsKeys::mainWindowOpen), true);
+        AppDelegate delegate(fakes.make());
+        delegate.applicationDidFinishLaunching();
+        delegate.applicationWillTerminate();
+        QCOMPARE(fakes.defaults->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen)),
+                 std::optional<bool>(false));
+    }
+
+    void secondLaunchReopensTheFirst()
+    {
+        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (daemon.isEmpty())
+            QSKIP("dbus-daemon is not installed");
+        QProcess bus;
+        bus.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                           QStringLiteral("--print-address=1")});
+        QVERIFY(bus.waitForReadyRead(10000));
+        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+        auto stopBus = qScopeGuard([&bus] {
+            bus.terminate();
+            bus.waitForFinished(5000);
+        });
+
+        const QString appId = QStringLiteral("com.quillmere.app.test");
+        QDBusConnection first = QDBusConnection::connectToBus(address, QStringLiteral("first"));
+        QDBusConnection second = QDBusConnection::connectToBus(address, QStringLiteral("second"));
+        QVERIFY(first.isConnected() && second.isConnected());
+
+        int reopened = 0;
+        {
+            SingleInstance running(appId, first);
+            running.onReopen = [&reopened] { ++reopened; };
+            QCOMPARE(running.claim(), SingleInstance::Outcome::primary);
+
+            SingleInstance launched(appId, second);
+            QCOMPARE(launched.claim(), SingleInstance::Outcome::secondary);
+            QCOMPARE(reopened, 1);
+        }
+        // Once the first instance is gone the name is free again.
+        SingleInstance next(appId, second);
+        QCOMPARE(next.claim(), SingleInstance::Outcome::primary);
+
+        QDBusConnection::disconnectFromBus(QStringLiteral("first"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("second"));
+        QCOMPARE(SingleInstance::objectPath(QStringLiteral("com.quillmere.app.staging")),
+                 QStringLiteral("/com/quillmere/app/staging"));
+    }
+
+    void withoutABusTheProgramJustRuns()
+    {
+        QDBusConnection nowhere = QDBusConnection::connectToBus(
+            QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("nowhere"));
+        SingleInstance instance(QStringLiteral("com.quillmere.app.test"), nowhere);
+        QCOMPARE(instance.claim(), SingleInstance::Outcome::noBus);
+        QDBusConnection::disconnectFromBus(QStringLiteral("nowhere"));
+    }
+};
+
+QTEST_MAIN(TestVolumeChanges)
+#include "tst_volumechanges.moc"
