@@ -3,6 +3,7 @@
 #include "notificationposting.h"
 #include "operations/diskoperations.h"
 #include "operations/volumeoperation.h"
+#include "policy/mediapolicy.h"
 #include "screenlockwatching.h"
 #include "sleepwatching.h"
 #include "stores/historyrecording.h"
@@ -149,16 +150,26 @@ QCoro::Task<> AutoEjectController::handleTrigger(AutoEjectTrigger trigger)
 QCoro::Task<> AutoEjectController::ejectPass(VolumeList volumes)
 {
     QPointer<AutoEjectController> self(this);
+    // Whole disks that a successful eject of this pass took down with all their volumes.
+    QSet<QString> disksDown;
     for (const Volume &volume : volumes) {
-        const OperationResult result = co_await m_operations.eject(volume, false);
-        if (!self) {
-            co_return;
+        OperationResult result{true, std::nullopt};
+        // Ejecting one partition unmounts its siblings (or detaches the whole image), so a
+        // second eject would fail on a volume that is in fact gone.
+        const bool wentWithItsDisk =
+            volume.wholeDiskBSD && disksDown.contains(*volume.wholeDiskBSD);
+        if (!wentWithItsDisk) {
+            result = co_await m_operations.eject(volume, false);
+            if (!self) {
+                co_return;
+            }
         }
-        m_history.append(HistoryEntry{QDateTime::currentDateTimeUtc(), volume.name, volume.bsdName,
-                                      toString(VolumeOperation::autoEject), result.ok,
-                                      result.detail});
+        m_recorder.record(VolumeOperation::autoEject, volume, result);
         if (!result.ok) {
             continue;
+        }
+        if (takesItsDiskDown(volume)) {
+            disksDown.insert(*volume.wholeDiskBSD);
         }
         const bool known = std::any_of(m_ejected.cbegin(), m_ejected.cend(),
                                        [&](const EjectedVolume &e) { return e.id == volume.id; });
@@ -170,6 +181,23 @@ QCoro::Task<> AutoEjectController::ejectPass(VolumeList volumes)
     }
     m_ejectPassInFlight = false;
     emit ejectPassFinished();
+}
+
+bool AutoEjectController::takesItsDiskDown(const Volume &volume)
+{
+    if (!volume.wholeDiskBSD || volume.bsdName.isEmpty()) {
+        return false;
+    }
+    switch (MediaPolicy::policy(volume).ejectSemantics) {
+    case MediaPolicy::EjectSemantics::detachImage:
+        return true;
+    case MediaPolicy::EjectSemantics::unmountKeepAttached:
+    case MediaPolicy::EjectSemantics::physicalEject:
+        return volume.isRemovable;
+    case MediaPolicy::EjectSemantics::unmountByPath:
+        return false;
+    }
+    return false;
 }
 
 void AutoEjectController::handleWake()

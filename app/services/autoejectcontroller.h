@@ -84,6 +84,8 @@ private:
     QCoro::Task<> ejectPass(VolumeList volumes);
     QCoro::Task<> remountPass(QList<EjectedVolume> volumes);
     void reportSleepUnavailable(const QString &reason);
+    // A successful eject of this volume leaves no volume of its whole disk mounted.
+    static bool takesItsDiskDown(const Volume &volume);
 
     PreferencesStore &m_prefs;
     VolumesProvider m_volumesProvider;

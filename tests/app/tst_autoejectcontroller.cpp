@@ -394,6 +394,33 @@ private slots:
                  QStringLiteral("Ejected “Backup” — will remount on wake"));
     }
 
+    void partitionsThatWentWithTheirDriveAreNotEjectedAgain()
+    {
+        f->volumes = {usbVolume("First", "sdb1"), usbVolume("Other", "sdc1"),
+                      usbVolume("Second", "sdb2")};
+        f->prefs->setAutoEjectOnSleep(true);
+        QVERIFY(setUpStarted());
+        sleepAndWaitForPass();
+        // Ejecting sdb1 unmounted every partition of sdb.
+        QCOMPARE(f->operations.ejected, (QStringList{"sdb1", "sdc1"}));
+        QCOMPARE(operationsOf(f->history.lines),
+                 (QStringList{"autoEject:sdb1:ok", "autoEject:sdc1:ok", "autoEject:sdb2:ok"}));
+        QCOMPARE(f->controller->ejected().size(), 3);
+        QTRY_COMPARE(f->notifications->received().size(), 3);
+    }
+
+    void aPartitionIsEjectedItselfWhenItsSiblingFailed()
+    {
+        f->volumes = {usbVolume("First", "sdb1"), usbVolume("Second", "sdb2")};
+        f->operations.failing.insert("sdb1");
+        f->prefs->setAutoEjectOnSleep(true);
+        QVERIFY(setUpStarted());
+        sleepAndWaitForPass();
+        QCOMPARE(f->operations.ejected, (QStringList{"sdb1", "sdb2"}));
+        QCOMPARE(operationsOf(f->history.lines),
+                 (QStringList{"autoEject:sdb1:failed", "autoEject:sdb2:ok"}));
+    }
+
     void wakeRemountsWhatWasEjected()
     {
         f->volumes = {usbVolume("Photos", "sdb1", "UUID-P"), usbVolume("Backup", "sdc1"),
