@@ -42,7 +42,9 @@ for dir in "${dirs[@]}"; do
                 udevadm settle --timeout=10 2>/dev/null
                 partx -d "$dev" 2>/dev/null || sleep 0.2
             done
-            losetup -d "$dev"
+            # The kernel may have let go of it already (autoclear after the last unmount).
+            losetup -d "$dev" 2>/dev/null || ! losetup "$dev" >/dev/null 2>&1 ||
+                echo "detach-test-disks: could not detach $dev" >&2
         done <"$dir/attached"
     fi
     rm -rf "/mnt/$(basename "$dir")" "$dir"
