@@ -39,14 +39,14 @@ AutoEjectController::AutoEjectController(PreferencesStore &prefs, VolumesProvide
                                          QObject *parent)
     : QObject(parent), m_prefs(prefs), m_volumesProvider(std::move(volumesProvider)),
       m_operations(operations), m_history(history), m_recorder(history), m_activity(activity),
-      m_events(events)
+      m_events(events), m_sleepWatcher(events.sleep)
 {
 }
 
 AutoEjectController::~AutoEjectController()
 {
-    if (m_events.sleep) {
-        m_events.sleep->setSleepHandler({});
+    if (m_sleepWatcher) {
+        m_sleepWatcher->setSleepHandler({});
     }
 }
 

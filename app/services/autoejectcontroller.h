@@ -4,6 +4,7 @@
 #include "model/volume.h"
 #include "operations/operationrecorder.h"
 #include "policy/autoejectpolicy.h"
+#include "sleepwatching.h"
 
 #include <QList>
 #include <QMetaObject>
@@ -21,7 +22,6 @@ class NotificationPosting;
 class PreferencesStore;
 class QTimer;
 class ScreenLockWatching;
-class SleepWatching;
 
 // Where sleep, lock and notifications come from; any may be absent.
 struct AutoEjectSystemEvents {
@@ -95,6 +95,8 @@ private:
     OperationRecorder m_recorder;
     ActivityMonitoring *m_activity;
     SystemEvents m_events;
+    // The sleep monitor may go first at shutdown.
+    QPointer<SleepWatching> m_sleepWatcher;
     // Sleep and wake.
     QList<QMetaObject::Connection> m_workspaceTokens;
     // Screen lock and unlock.
