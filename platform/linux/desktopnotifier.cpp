@@ -66,7 +66,8 @@ QCoro::Task<bool> DesktopNotifier::notify(QString title, QString body)
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), m_desktopEntry);
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, "Notify");
-    call.setArguments({m_appName, QVariant::fromValue(quint32(0)), m_desktopEntry, title, body,
+    // No icon of its own: servers take the one of the desktop entry.
+    call.setArguments({m_appName, QVariant::fromValue(quint32(0)), QString(), title, body,
                        QStringList(), hints, qint32(-1)});
     const QDBusMessage reply = co_await m_bus.asyncCall(call);
     co_return reply.type() == QDBusMessage::ReplyMessage;

@@ -347,7 +347,11 @@ private slots:
         QCOMPARE(bodiesOf(f->notifications->received()),
                  (QStringList{"Ejected “Photos” — will remount on wake",
                               "Ejected “Backup” — will remount on wake"}));
-        QCOMPARE(f->notifications->received().at(0).summary, QStringLiteral("Quillmere"));
+        const FakeNotifications::Notification &shown = f->notifications->received().at(0);
+        QCOMPARE(shown.summary, QStringLiteral("Quillmere"));
+        QCOMPARE(shown.appName, QStringLiteral("Quillmere"));
+        QCOMPARE(shown.hints.value("desktop-entry").toString(),
+                 QStringLiteral("com.quillmere.app"));
 
         QCOMPARE(f->controller->ejected().size(), 2);
         QCOMPARE(f->controller->ejected().at(0),
