@@ -1,5 +1,6 @@
 #include "udisksoperations.h"
 
+#include "sysfsreader.h"
 #include "udisksclient.h"
 #include "volumeresources.h"
 
@@ -222,7 +223,17 @@ QCoro::Task<OperationResult> UDisksOperations::unmountDevice(QString bsdName, bo
     const QDBusMessage reply =
         co_await m_client->call(object, UDisksClient::filesystemInterface,
                                 QStringLiteral("Unmount"), arguments, mountTimeoutMs);
-    co_return result(reply);
+    const OperationResult outcome = result(reply);
+    // Another eject of the same disk may have got there first.
+    if (!outcome.ok && !isMounted(bsdName)) {
+        co_return OperationResult{true, std::nullopt};
+    }
+    co_return outcome;
+}
+
+bool UDisksOperations::isMounted(const QString &bsdName) const
+{
+    return mountedPartitions(bsdName).contains(bsdName);
 }
 
 QCoro::Task<OperationResult> UDisksOperations::unmountPath(QString path, bool force)
@@ -317,7 +328,11 @@ QCoro::Task<OperationResult> UDisksOperations::detachImage(Volume volume, bool f
     const QDBusMessage reply =
         co_await m_client->call(loopObject, UDisksClient::loopInterface, QStringLiteral("Delete"),
                                 deleteArguments, detachStepTimeoutMs);
-    co_return stepResult(reply, QStringLiteral("delete %1").arg(loop));
+    const OperationResult deleted = stepResult(reply, QStringLiteral("delete %1").arg(loop));
+    if (!deleted.ok && !SysfsReader().loopBackingFile(loop)) {
+        co_return OperationResult{true, std::nullopt};
+    }
+    co_return deleted;
 }
 
 OperationResult UDisksOperations::stepResult(const QDBusMessage &reply, const QString &step)
@@ -364,7 +379,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
             namedSteps ? detachStepTimeoutMs : mountTimeoutMs);
         const OperationResult outcome =
             namedSteps ? stepResult(reply, QStringLiteral("unmount %1").arg(name)) : result(reply);
-        if (!outcome.ok) {
+        if (!outcome.ok && isMounted(name)) {
             co_return outcome;
         }
         mounted = stillMounted();
@@ -442,9 +457,16 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
         co_return unmounted;
     }
 
+    const QString type = filesystemType(format);
     QVariantMap options;
     options.insert(QStringLiteral("label"), newName);
-    const QVariantList formatArguments{filesystemType(format), QVariant::fromValue(options)};
+    // The partition type follows the new file system, so that other systems recognise it.
+    options.insert(QStringLiteral("update-partition-type"), true);
+    if (type == QLatin1String("ext4")) {
+        // Otherwise the new root folder belongs to root and the user cannot write to it.
+        options.insert(QStringLiteral("take-ownership"), true);
+    }
+    const QVariantList formatArguments{type, QVariant::fromValue(options)};
     const QDBusMessage formatted =
         co_await m_client->call(object, UDisksClient::blockInterface, QStringLiteral("Format"),
                                 formatArguments, formatTimeoutMs);

@@ -12,9 +12,10 @@ class UDisksClient;
 
 // The volume operations over udisks2: unmount, mount, relabel, format and loop deletion on the
 // system bus, `umount` for mounts that udisks2 does not manage, and `lsof` for the processes
-// that hold a volume. Everything runs on the main thread as coroutines that wait for replies
-// and child processes, so several operations may be in flight at once. The client must
-// outlive every operation started here.
+// that hold a volume. A refused unmount after which the device is no longer mounted counts as
+// done (a concurrent eject of the same disk got there first). Everything runs on the main thread as
+// coroutines that wait for replies and child processes, so several operations may be in flight at
+// once. The client must outlive every operation started here.
 class UDisksOperations : public DiskOperations {
 public:
     // Per-call limits on the bus; formatting a large device takes long.
@@ -65,6 +66,7 @@ private:
                                             bool namedSteps);
     static OperationResult stepResult(const QDBusMessage &reply, const QString &step);
 
+    bool isMounted(const QString &bsdName) const;
     // True once udisks2 answered and is on the bus: the counterpart of an open session.
     QCoro::Task<bool> sessionReady();
     QString mountedBlockObject(const QString &bsdName) const;

@@ -226,6 +226,43 @@ private slots:
         QVERIFY2(!OperationFixture::isAttached(loop), "the loop device is deleted");
     }
 
+    // As Eject All does: every partition of one disk at once, each eject also reaching for the
+    // others. Whichever gets to a partition first unmounts it; none of them fails for that.
+    void ejectsOfOneDiskAtOnceAllSucceed_data()
+    {
+        QTest::addColumn<bool>("asDrive");
+        QTest::newRow("removable drive") << true;
+        QTest::newRow("disk image") << false;
+    }
+
+    void ejectsOfOneDiskAtOnceAllSucceed()
+    {
+        QFETCH(bool, asDrive);
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        discover(asDrive ? QStringList{loop} : QStringList());
+        VolumeList partitions;
+        for (const QString &suffix :
+             {QStringLiteral("p1"), QStringLiteral("p2"), QStringLiteral("p3")}) {
+            const auto found = volume(loop + suffix, true);
+            QVERIFY(found);
+            partitions.append(*found);
+        }
+
+        UDisksOperations operations(m_client.get());
+        std::vector<QCoro::Task<OperationResult>> running;
+        for (const Volume &v : std::as_const(partitions)) {
+            running.push_back(operations.eject(v, false));
+        }
+        for (auto &task : running) {
+            QCOMPARE(await(std::move(task)), (OperationResult{true, std::nullopt}));
+        }
+        for (const QString &name : OperationFixture::mountedDevices()) {
+            QVERIFY2(!name.startsWith(loop + u'p'), qPrintable(name + QStringLiteral(" mounted")));
+        }
+        QCOMPARE(OperationFixture::isAttached(loop), asDrive);
+    }
+
     void aBusyVolumeNamesItsHolderAndGivesWayToForce()
     {
         const QString loop = threeMounted().value(QStringLiteral("three"));
