@@ -11,6 +11,8 @@ packages=(
     udisks2 lsof
     # tests: real devices on a private bus, a real X server
     udev dbus xvfb xdotool util-linux e2fsprogs xfsprogs squashfs-tools
+    # on Debian 12 sfdisk is packaged in fdisk and losetup in mount, not in util-linux
+    fdisk mount
 )
 
 missing=()
