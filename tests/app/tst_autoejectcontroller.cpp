@@ -359,6 +359,25 @@ private slots:
         QVERIFY(!f->controller->ejectPassInFlight());
     }
 
+    void sleepDuringALockPassWaitsForItBeforeReleasing()
+    {
+        f->volumes = {usbVolume("Photos", "sdb1")};
+        f->prefs->setAutoEjectOnSleep(true);
+        f->prefs->setAutoEjectOnLock(true);
+        QVERIFY(setUpStarted());
+        f->operations.gate.closed = true;
+        f->screenSaver->activeChanged(true);
+        QTRY_COMPARE(f->operations.ejected, QStringList{"sdb1"});
+
+        f->logind->prepareForSleep(true);
+        QVERIFY(syncWith(f->system, f->serviceSystem));
+        QCOMPARE(f->logind->heldInhibitors(), 1);
+        f->operations.gate.open();
+        QTRY_COMPARE(f->logind->heldInhibitors(), 0);
+        // The sleep trigger itself was dropped, not run as a second pass.
+        QCOMPARE(f->operations.ejected, QStringList{"sdb1"});
+    }
+
     void sleepTakesANewInhibitorAfterWake()
     {
         f->volumes = {usbVolume("Photos", "sdb1")};
