@@ -172,8 +172,13 @@ void AppDelegate::applicationWillTerminate()
 
 void AppDelegate::applicationShouldHandleReopen()
 {
-    if (m_dockPopover)
+    if (m_dockPopover) {
         m_dockPopover->toggle();
+    } else if (m_statusController) {
+        // Without a popover the tray menu is the surface to show; on a desktop that shows no
+        // tray at all, launching the program again is the only way to reach it.
+        m_statusController->menu()->popup(QCursor::pos());
+    }
 }
 
 void AppDelegate::applyConfiguration()
@@ -197,14 +202,10 @@ void AppDelegate::applyConfiguration()
             if (self)
                 self->openMainWindow(MainWindowPane::volumes);
         };
-        // The tray's primary click is the reopen of the popover; without one it opens the menu.
+        // The tray's primary click is the reopen of the other platform's Dock icon.
         status->onActivate = [self] {
-            if (!self)
-                return;
-            if (self->m_dockPopover)
+            if (self)
                 self->applicationShouldHandleReopen();
-            else if (self->m_statusController)
-                self->m_statusController->menu()->popup(QCursor::pos());
         };
         status->volumeHandlers = surfaceHandlers();
         status->busyProvider = [self](const Volume &volume) {

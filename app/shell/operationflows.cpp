@@ -4,13 +4,13 @@
 
 #include "operations/blockerscanner.h"
 #include "operations/diskoperations.h"
+#include "operations/operationrecorder.h"
 #include "policy/autoejectpolicy.h"
 #include "policy/mediapolicy.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QPointer>
 
 OperationFlows::OperationFlows(Dependencies dependencies, QObject *parent)
@@ -138,14 +138,7 @@ QCoro::Task<> OperationFlows::ejectAll()
 void OperationFlows::record(VolumeOperation operation, const Volume &volume,
                             const OperationResult &result)
 {
-    HistoryEntry entry;
-    entry.date = QDateTime::currentDateTime();
-    entry.volumeName = volume.name;
-    entry.bsdName = volume.bsdName;
-    entry.operation = toString(operation);
-    entry.ok = result.ok;
-    entry.detail = result.detail;
-    m_deps.history->append(entry);
+    OperationRecorder(*m_deps.history).record(operation, volume, result);
     if (m_deps.historyChanged)
         m_deps.historyChanged();
 

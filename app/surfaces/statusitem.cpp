@@ -187,7 +187,10 @@ void StatusItemController::rebuild()
 
 void StatusItemController::addVolumeRow(const Volume &volume)
 {
-    QAction *row = m_menu->addAction(rowIcon(volume), VolumeRowFormatter::menuLabel(volume));
+    // A single ampersand in a volume's name would be taken for a mnemonic mark.
+    QString title = VolumeRowFormatter::menuLabel(volume);
+    title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction *row = m_menu->addAction(rowIcon(volume), title);
     if (volume.isMounted) {
         row->setMenu(mountedSubmenu(volume));
     } else {
@@ -224,7 +227,8 @@ QMenu *StatusItemController::mountedSubmenu(const Volume &volume)
     if (!handled || !volumeHandlers)
         return submenu;
 
-    const QString genericTitle = VolumeMenuModel::Item::eject().title().value_or(QString());
+    QString genericTitle = VolumeMenuModel::Item::eject().title().value_or(QString());
+    genericTitle.replace(QLatin1Char('&'), QStringLiteral("&&"));
     const QList<QAction *> entries = submenu->actions();
     for (QAction *entry : entries) {
         if (!entry->isSeparator() && entry->text() == genericTitle) {

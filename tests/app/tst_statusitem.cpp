@@ -195,6 +195,15 @@ private slots:
         QCOMPARE(entries(submenuOf(rig, 0)), QStringList{QStringLiteral("Remount")});
     }
 
+    void ampersandsInNamesStayVisible()
+    {
+        const Volume stick = removableVolume(QStringLiteral("Tom & Jerry"));
+        Rig rig({stick});
+        QAction *row = rig.status->volumeItems().constFirst().second;
+        QCOMPARE(row->text(), VolumeRowFormatter::menuLabel(stick).replace(QStringLiteral("&"),
+                                                                           QStringLiteral("&&")));
+    }
+
     void rowsFollowTheSortModeAndHiddenKinds()
     {
         Volume small = removableVolume(QStringLiteral("alpha"));

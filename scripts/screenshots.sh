@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Starts the tray application under Xvfb with test disks attached (a private udisks2, as the
+# real-device tests use), opens its menu and the first volume's submenu, and saves a PNG of
+# each in a folder whose name it prints last.
+#   scripts/screenshots.sh [BUILD_DIR]      (default: build; needs root for the test disks)
+# The menu is opened the way a user without a tray would: by launching the program again.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+app=$build/app/quillmere
+support=$root/tests/support
+
+die() { echo "screenshots: $*" >&2; exit 1; }
+[ -x "$app" ] || die "$app does not exist; build the project first"
+[ "$(id -u)" -eq 0 ] || die "needs root (test disks are loop devices served by a private udisks2)"
+for tool in Xvfb xdotool dbus-daemon; do
+    command -v "$tool" >/dev/null || die "$tool is missing (apt-get install xvfb xdotool dbus)"
+done
+if ! command -v import >/dev/null || ! import -version 2>/dev/null | grep -q ImageMagick; then
+    # The screen is read with ImageMagick's import; it is only needed here.
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q imagemagick >/dev/null ||
+        die "ImageMagick's import is missing (apt-get install imagemagick)"
+fi
+
+out=$(mktemp -d /tmp/quillmere-screenshots-XXXXXX)
+scratch=$(mktemp -d /tmp/quillmere-screens-run-XXXXXX)
+disks=$(mktemp -d /tmp/quillmere-test-XXXXXX)
+export QUILLMERE_SERVICES_DIR=$scratch/services
+mkdir -p "$QUILLMERE_SERVICES_DIR"
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    "$support/detach-test-disks.sh" "$disks" >/dev/null 2>&1 || true
+    "$support/stop-services.sh" >/dev/null 2>&1 || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+"$support/start-services.sh"
+DBUS_SYSTEM_BUS_ADDRESS=$(cat "$QUILLMERE_SERVICES_DIR/bus-address")
+export DBUS_SYSTEM_BUS_ADDRESS
+"$support/make-test-disks.sh" --dir "$disks" --mount three plain >/dev/null
+
+# A display of its own.
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1024x640x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=:$display
+for _ in $(seq 1 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+# A session bus of its own, so the single-instance handshake stays inside this run.
+dbus-daemon --session --nofork --print-address=1 >"$scratch/session-bus" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 1 50); do
+    [ -s "$scratch/session-bus" ] && break
+    sleep 0.1
+done
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/session-bus")
+export DBUS_SESSION_BUS_ADDRESS
+
+# Settings and history of this run only.
+export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
+export QT_QPA_PLATFORM=xcb
+
+"$app" >"$scratch/app.log" 2>&1 &
+pids+=($!)
+sleep 4
+kill -0 "${pids[-1]}" 2>/dev/null || die "the application stopped: $(cat "$scratch/app.log")"
+
+xdotool mousemove 120 60
+"$app" # the second launch reopens the first one, which shows its menu at the pointer
+sleep 1.5
+import -window root "$out/status-menu.png"
+
+# The first entry, then the first volume row, then its submenu.
+xdotool key Down Down Right
+sleep 1.5
+import -window root "$out/volume-submenu.png"
+
+echo "$out"

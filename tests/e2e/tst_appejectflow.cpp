@@ -1,0 +1,191 @@
+// The tray application over a real udisks2 (tests/support): the status menu lists a test disk's
+// partitions, and its Eject entry runs the whole flow down to the history.
+#include "operationfixture.h"
+
+#include "../app/appfakes.h"
+
+#include "udisksclient.h"
+#include "udisksdescriptionprovider.h"
+#include "udisksdisksource.h"
+#include "udisksoperations.h"
+
+#include "discovery/volumestore.h"
+#include "shell/appdelegate.h"
+#include "stores/historystore.h"
+#include "surfaces/statusitem.h"
+
+#include <QMenu>
+#include <QTest>
+#include <algorithm>
+#include <unistd.h>
+
+class TestAppEjectFlow : public QObject {
+    Q_OBJECT
+
+    OperationFixture m_fixture;
+    QString m_disks;
+    QTemporaryDir m_home;
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<AppDelegate> m_delegate;
+    HistoryStore *m_history = nullptr;
+
+    // The delegate as the program builds it, except that it talks to the private udisks2, keeps
+    // its history and settings in the test's folders, and answers no dialogs.
+    void launch(const QStringList &usbDisks)
+    {
+        m_fakes = std::make_unique<FakeServices>();
+        AppServices services = m_fakes->make();
+        services.platform = std::make_shared<QObject>();
+        auto *client = new UDisksClient(m_fixture.bus, services.platform.get());
+        std::shared_ptr<DeviceDescriptionProvider> provider =
+            std::make_shared<UDisksDescriptionProvider>(client);
+        if (!usbDisks.isEmpty())
+            provider = std::make_shared<UsbPresentingProvider>(provider, usbDisks);
+        services.makeDiskSource = [provider] {
+            return std::make_shared<UDisksDiskSource>(provider);
+        };
+        services.operations = std::make_unique<UDisksOperations>(client);
+        auto history = std::make_unique<HistoryStore>(
+            m_home.filePath(QString::fromLatin1(QTest::currentTestFunction())));
+        m_history = history.get();
+        services.history = std::move(history);
+        m_delegate = std::make_unique<AppDelegate>(std::move(services));
+        m_delegate->applicationDidFinishLaunching();
+    }
+
+    // Rows of the status menu for the test disk's partitions: label → (mounted, submenu).
+    struct Row {
+        Volume volume;
+        QAction *action;
+    };
+    QList<Row> diskRows(const QString &loop) const
+    {
+        QList<Row> rows;
+        for (const auto &[volume, action] : m_delegate->statusController()->volumeItems()) {
+            if (volume.bsdName.startsWith(loop + QLatin1Char('p')))
+                rows.append({volume, action});
+        }
+        return rows;
+    }
+
+    // Mounted rows that udisks2 has described (before its first answer, the mount table alone
+    // cannot tell that a loop device is removable).
+    int mountedRows(const QString &loop) const
+    {
+        int count = 0;
+        for (const Row &row : diskRows(loop))
+            count += row.volume.isMounted && row.volume.isRemovable ? 1 : 0;
+        return count;
+    }
+
+    static QStringList titles(const QMenu *menu)
+    {
+        QStringList result;
+        for (const QAction *action : menu->actions())
+            result.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        return result;
+    }
+
+    QStringList historyOperations()
+    {
+        QStringList result;
+        const HistoryEntryList entries = m_history->entries();
+        for (auto it = entries.crbegin(); it != entries.crend(); ++it)
+            result.append(it->operation + (it->ok ? QString() : QStringLiteral(" failed")));
+        return result;
+    }
+
+    void ejectPartitionTwo(const QString &loop)
+    {
+        QVERIFY2(QTest::qWaitFor([&] { return mountedRows(loop) == 3; }, 15000),
+                 "the status menu does not list the three mounted partitions");
+        for (const Row &row : diskRows(loop)) {
+            if (row.volume.bsdName == loop + QStringLiteral("p2")) {
+                QAction *eject = row.action->menu()->actions().constFirst();
+                QCOMPARE(eject->text(), QStringLiteral("Eject"));
+                eject->trigger();
+                return;
+            }
+        }
+        QFAIL("no row for the second partition");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (::geteuid() != 0)
+            QSKIP("Real-device tests need root (loop devices, mounts, udisksd); not root, so "
+                  "they are skipped.");
+        QString error;
+        QVERIFY2(m_fixture.setUp(&error), qPrintable(error));
+    }
+
+    void cleanupTestCase() { m_fixture.tearDown(); }
+
+    void init() { m_disks = OperationFixture::newDiskFolder(); }
+
+    void cleanup()
+    {
+        m_delegate.reset();
+        m_fakes.reset();
+        m_history = nullptr;
+        m_fixture.detachDisks(m_disks);
+    }
+
+    void ejectingAPartitionOfARemovableDriveLeavesItsPartitionsListedForRemount()
+    {
+        const QString loop =
+            m_fixture.makeDisks(m_disks, {QStringLiteral("--mount"), QStringLiteral("three")})
+                .value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        launch({loop});
+        ejectPartitionTwo(loop);
+
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         const QList<Row> rows = diskRows(loop);
+                         return rows.size() == 3 &&
+                                std::none_of(rows.cbegin(), rows.cend(),
+                                             [](const Row &row) { return row.volume.isMounted; });
+                     },
+                     30000),
+                 "the partitions are not all listed unmounted");
+        // Once the flow has ended its mark is gone and every row offers Remount, greyed.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return historyOperations().contains(QStringLiteral("eject")); }, 30000));
+        m_delegate->statusController()->rebuild();
+        for (const Row &row : diskRows(loop)) {
+            QVERIFY(row.action->property("quillmereSecondary").toBool());
+            QVERIFY(row.action->menu());
+            QCOMPARE(titles(row.action->menu()), QStringList{QStringLiteral("Remount")});
+        }
+        QVERIFY2(OperationFixture::isAttached(loop), "the drive stays attached");
+
+        QStringList operations = historyOperations();
+        operations.sort();
+        QCOMPARE(operations, (QStringList{QStringLiteral("eject"), QStringLiteral("unmount"),
+                                          QStringLiteral("unmount"), QStringLiteral("unmount")}));
+        QVERIFY(m_fakes->prompts->alerts.isEmpty());
+    }
+
+    void ejectingADiskImageRemovesItFromTheMenu()
+    {
+        const QString loop =
+            m_fixture.makeDisks(m_disks, {QStringLiteral("--mount"), QStringLiteral("three")})
+                .value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        launch({});
+        ejectPartitionTwo(loop);
+
+        QVERIFY2(QTest::qWaitFor([&] { return diskRows(loop).isEmpty(); }, 30000),
+                 "the disk image is still listed");
+        QVERIFY(!OperationFixture::isAttached(loop));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return historyOperations().contains(QStringLiteral("eject")); }, 30000));
+        QCOMPARE(historyOperations().count(QStringLiteral("eject")), 1);
+        QVERIFY(m_fakes->prompts->alerts.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAppEjectFlow)
+#include "tst_appejectflow.moc"
