@@ -13,8 +13,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/app/quillmere ]; then $(BUILD)/app/quillmere; \
-	else echo "The core library is built; the application does not exist yet."; fi
+	$(BUILD)/app/quillmere
 
 test: build
 	./tests/support/run-tests.sh $(BUILD)

@@ -2,11 +2,18 @@
 # Starts the tray application under Xvfb with test disks attached (a private udisks2, as the
 # real-device tests use), opens its menu and the first volume's submenu, and saves a PNG of
 # each in a folder whose name it prints last.
-#   scripts/screenshots.sh [BUILD_DIR]      (default: build; needs root for the test disks)
+#   scripts/screenshots.sh [--measure] [BUILD_DIR]   (default: build; needs root for the disks)
+# --measure then closes the menu, leaves the program at rest for 60 seconds and prints its
+# resident memory and the share of one core it used meanwhile.
 # The menu is opened the way a user without a tray would: by launching the program again.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+measure=0
+if [ "${1:-}" = --measure ]; then
+    measure=1
+    shift
+fi
 build=$(cd "${1:-$root/build}" && pwd)
 app=$build/app/quillmere
 support=$root/tests/support
@@ -81,7 +88,8 @@ sleep 4
 kill -0 "${pids[-1]}" 2>/dev/null || die "the application stopped: $(cat "$scratch/app.log")"
 
 xdotool mousemove 120 60
-"$app" # the second launch reopens the first one, which shows its menu at the pointer
+# The second launch reopens the first one, which shows its menu at the pointer.
+timeout 20 "$app" || die "the second launch did not hand over to the first"
 sleep 1.5
 import -window root "$out/status-menu.png"
 
@@ -89,5 +97,19 @@ import -window root "$out/status-menu.png"
 xdotool key Down Down Right
 sleep 1.5
 import -window root "$out/volume-submenu.png"
+
+if [ $measure -eq 1 ]; then
+    xdotool key Escape Escape
+    pid=${pids[-1]}
+    ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+    hz=$(getconf CLK_TCK)
+    sleep 5
+    before=$(ticks)
+    sleep 60
+    after=$(ticks)
+    rss=$(awk '/^VmRSS/ { print $2, $3 }' "/proc/$pid/status")
+    cpu=$(awk -v d=$((after - before)) -v hz="$hz" 'BEGIN { printf "%.2f", d / hz / 60 * 100 }')
+    echo "at rest: resident $rss, CPU $cpu % of one core over 60 s" | tee "$out/at-rest.txt"
+fi
 
 echo "$out"

@@ -244,9 +244,13 @@ QMenu *StatusItemController::mountedSubmenu(const Volume &volume)
     }
 
     const bool busy = busyProvider && busyProvider(volume);
+    // Where the icon theme has no eject symbol, the program's mark is one.
+    static const QIcon ejectIcon = QIcon::fromTheme(
+        QStringLiteral("media-eject"), QIcon(QPixmap::fromImage(QuillmereMark::image(
+                                           32, QApplication::palette().color(QPalette::Text)))));
     auto *eject = new QAction(
-        QIcon::fromTheme(QStringLiteral("media-eject")),
-        busy ? tr("Ejecting…", "In-flight menu item") : tr("Eject", "Menu item"), submenu);
+        ejectIcon, busy ? tr("Ejecting…", "In-flight menu item") : tr("Eject", "Menu item"),
+        submenu);
     eject->setData(volume.id);
     if (busy)
         eject->setEnabled(false);
