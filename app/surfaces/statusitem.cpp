@@ -126,15 +126,20 @@ QIcon StatusItemController::composeRowIcon(const QPixmap &icon, bool mounted, bo
     return QIcon(canvas);
 }
 
-QIcon StatusItemController::rowIcon(const Volume &volume) const
+bool StatusItemController::isActive(const Volume &volume) const
 {
-    const bool active = activityProvider && activityProvider(volume);
+    return activityProvider && activityProvider(volume);
+}
+
+QIcon StatusItemController::rowIcon(const Volume &volume, bool active) const
+{
     return composeRowIcon(m_icons->pixmap(volume, rowIconSize), volume.isMounted, active);
 }
 
 void StatusItemController::clearMenu()
 {
     m_volumeItems.clear();
+    m_rowActivity.clear();
     m_handlerVolumes.clear();
     m_menu->clear();
     // A submenu may be open while the list changes; it goes once control returns to the loop.
@@ -190,7 +195,8 @@ void StatusItemController::addVolumeRow(const Volume &volume)
     // A single ampersand in a volume's name would be taken for a mnemonic mark.
     QString title = VolumeRowFormatter::menuLabel(volume);
     title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    QAction *row = m_menu->addAction(rowIcon(volume), title);
+    const bool active = isActive(volume);
+    QAction *row = m_menu->addAction(rowIcon(volume, active), title);
     if (volume.isMounted) {
         row->setMenu(mountedSubmenu(volume));
     } else {
@@ -215,6 +221,7 @@ void StatusItemController::addVolumeRow(const Volume &volume)
         }
     }
     m_volumeItems.append({volume, row});
+    m_rowActivity.append(active);
 }
 
 QMenu *StatusItemController::mountedSubmenu(const Volume &volume)
@@ -267,8 +274,15 @@ void StatusItemController::refreshActivity()
 {
     if (!activityProvider || m_volumeItems.isEmpty())
         return;
-    for (const auto &[volume, row] : std::as_const(m_volumeItems))
-        row->setIcon(rowIcon(volume));
+    // Called every second: a row whose activity did not change keeps the icon it has.
+    for (qsizetype i = 0; i < m_volumeItems.size(); ++i) {
+        const auto &[volume, row] = m_volumeItems.at(i);
+        const bool active = isActive(volume);
+        if (active != m_rowActivity.at(i)) {
+            m_rowActivity[i] = active;
+            row->setIcon(rowIcon(volume, active));
+        }
+    }
 }
 
 void StatusItemController::ejectVolume(const QAction *item)

@@ -71,7 +71,8 @@ public:
 
 private:
     void addVolumeRow(const Volume &volume);
-    QIcon rowIcon(const Volume &volume) const;
+    QIcon rowIcon(const Volume &volume, bool active) const;
+    bool isActive(const Volume &volume) const;
     QMenu *mountedSubmenu(const Volume &volume);
     QMenu *newSubmenu();
     void clearMenu();
@@ -84,5 +85,7 @@ private:
     std::unique_ptr<QProxyStyle> m_menuStyle;
     QList<QPointer<QMenu>> m_submenus;
     QList<QPair<Volume, QAction *>> m_volumeItems;
+    // The activity each row's icon shows, so that a refresh redraws only rows that changed.
+    QList<bool> m_rowActivity;
     QHash<QString, Volume> m_handlerVolumes;
 };

@@ -236,7 +236,11 @@ private slots:
         rig.status->refreshActivity();
         QCOMPARE(rig.status->volumeItems().constFirst().second, row);
         QCOMPARE(row->menu(), submenu);
+        const qint64 active = row->icon().cacheKey();
         QVERIFY(row->icon().pixmap(StatusItemController::rowIconSize).cacheKey() != before);
+        // Nothing changed since: the icon is left as it is.
+        rig.status->refreshActivity();
+        QCOMPARE(row->icon().cacheKey(), active);
     }
 
     void activityDotSitsBottomRight()
