@@ -268,6 +268,12 @@ private slots:
         QCOMPARE(mark.pixelColor(31, 57), QColor(Qt::red)); // inside the bar
         QCOMPARE(mark.pixelColor(31, 46).alpha(), 0);       // the gap between them
         QCOMPARE(mark.pixelColor(2, 5).alpha(), 0);         // beside the apex
+
+        // A staging build shows it in red.
+        const QImage staging = StatusItemController::statusIcon(true).pixmap(64).toImage();
+        QCOMPARE(staging.pixelColor(31, 57), QColor(255, 59, 48));
+        QVERIFY(StatusItemController::statusIcon(false).pixmap(64).toImage().pixelColor(31, 57) !=
+                QColor(255, 59, 48));
     }
 };
 
