@@ -33,8 +33,8 @@ void CapacityGaugeView::paintEvent(QPaintEvent *)
     const QRectF bar = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = 3;
 
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.setBrush(palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Active, QPalette::Mid));
+    painter.setBrush(palette().color(QPalette::Active, QPalette::Base));
     painter.drawRoundedRect(bar, radius, radius);
 
     const double value = level();
@@ -56,6 +56,7 @@ void CapacityGaugeView::paintEvent(QPaintEvent *)
     font.setPointSizeF(9);
     font.setWeight(QFont::Medium);
     painter.setFont(font);
-    painter.setPen(palette().color(QPalette::WindowText));
+    // The menu row holding the gauge is disabled; the figures must stay readable.
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
     painter.drawText(QRectF(rect()).adjusted(6, 0, -6, 0), Qt::AlignCenter, text());
 }

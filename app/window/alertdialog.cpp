@@ -9,6 +9,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+namespace {
+
+constexpr int textWidth = 300;
+
+} // namespace
+
 AlertDialog::AlertDialog(Style style, const QString &message, const QString &informativeText,
                          const QString &firstButtonTitle, bool destructive, QWidget *parent)
     : QDialog(parent), m_style(style)
@@ -47,6 +53,10 @@ void AlertDialog::build(const QString &message, const QString &informativeText,
     m_informativeLabel->setTextFormat(Qt::PlainText);
     m_informativeLabel->setWordWrap(true);
     m_informativeLabel->setVisible(!informativeText.isEmpty());
+
+    // Wrapped labels in a fixed-size dialog otherwise settle on a narrow column.
+    m_messageLabel->setMinimumWidth(textWidth);
+    m_informativeLabel->setMinimumWidth(textWidth);
 
     m_textColumn = new QVBoxLayout;
     m_textColumn->addWidget(m_messageLabel);
