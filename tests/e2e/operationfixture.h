@@ -8,6 +8,7 @@
 #include "devicedescriptionprovider.h"
 #include "mountinfo.h"
 #include "udisksclient.h"
+#include "usbpresentingprovider.h"
 #include "volumeresources.h"
 
 #include "discovery/diskmerger.h"
@@ -22,36 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-
-// Presents the loop devices of the given whole disks as removable USB drives.
-class UsbPresentingProvider : public DeviceDescriptionProvider {
-public:
-    UsbPresentingProvider(std::shared_ptr<DeviceDescriptionProvider> inner, QStringList disks)
-        : m_inner(std::move(inner)), m_disks(std::move(disks))
-    {
-        connect(m_inner.get(), &DeviceDescriptionProvider::changed, this,
-                &DeviceDescriptionProvider::changed);
-    }
-
-    bool isAvailable() const override { return m_inner->isAvailable(); }
-    QStringList leafBSDNames() const override { return m_inner->leafBSDNames(); }
-    std::optional<DeviceDescription> description(const QString &bsdName) const override
-    {
-        auto d = m_inner->description(bsdName);
-        if (d && m_disks.contains(DiskMerger::wholeDiskBSD(bsdName).value_or(QString()))) {
-            d->removable = true;
-            d->deviceInternal = false;
-            d->ejectable = true;
-            d->deviceModel = QStringLiteral("Test USB Drive");
-            d->deviceProtocol = QStringLiteral("usb");
-        }
-        return d;
-    }
-
-private:
-    std::shared_ptr<DeviceDescriptionProvider> m_inner;
-    QStringList m_disks;
-};
 
 class OperationFixture {
 public:

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "devicedescriptionprovider.h"
+
+#include "discovery/diskmerger.h"
+
+#include <QStringList>
+#include <memory>
+
+// Presents the loop devices of the given whole disks as removable USB drives, as a test
+// stand-in for real external drives; everything else comes from the real provider.
+class UsbPresentingProvider : public DeviceDescriptionProvider {
+public:
+    UsbPresentingProvider(std::shared_ptr<DeviceDescriptionProvider> inner, QStringList disks)
+        : m_inner(std::move(inner)), m_disks(std::move(disks))
+    {
+        connect(m_inner.get(), &DeviceDescriptionProvider::changed, this,
+                &DeviceDescriptionProvider::changed);
+    }
+
+    bool isAvailable() const override { return m_inner->isAvailable(); }
+    QStringList leafBSDNames() const override { return m_inner->leafBSDNames(); }
+    std::optional<DeviceDescription> description(const QString &bsdName) const override
+    {
+        auto d = m_inner->description(bsdName);
+        if (d && m_disks.contains(DiskMerger::wholeDiskBSD(bsdName).value_or(QString()))) {
+            d->removable = true;
+            d->deviceInternal = false;
+            d->ejectable = true;
+            d->deviceModel = QStringLiteral("Test USB Drive");
+            d->deviceProtocol = QStringLiteral("usb");
+        }
+        return d;
+    }
+
+private:
+    std::shared_ptr<DeviceDescriptionProvider> m_inner;
+    QStringList m_disks;
+};
