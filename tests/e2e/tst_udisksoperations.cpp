@@ -120,6 +120,21 @@ private:
         return QString::fromUtf8(blkid.readAllStandardOutput()).trimmed();
     }
 
+    // udisks2 reports the block mounted at path.
+    bool udisksSeesMounted(const QString &bsdName, const QString &path) const
+    {
+        QProcess info;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_fixture.busAddress);
+        info.setProcessEnvironment(env);
+        info.start(QStringLiteral("udisksctl"), {QStringLiteral("info"), QStringLiteral("-b"),
+                                                 QStringLiteral("/dev/") + bsdName});
+        info.waitForFinished(5000);
+        const QString out = QString::fromUtf8(info.readAllStandardOutput());
+        const qsizetype at = out.indexOf(QLatin1String("MountPoints:"));
+        return at >= 0 && out.mid(at, out.indexOf(u'\n', at) - at).contains(path);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -161,6 +176,8 @@ private slots:
         QCOMPARE(::umount(QFile::encodeName(p1Path).constData()), 0);
         QVERIFY(QProcess::execute(QStringLiteral("mount"),
                                   {QStringLiteral("/dev/") + p1, p1Path}) == 0);
+        // udisks2 refuses to unmount what it has not yet seen mounted again.
+        QVERIFY(QTest::qWaitFor([&] { return udisksSeesMounted(p1, p1Path); }, 10000));
 
         discover({loop});
         const auto middle = volume(p2, true);
