@@ -16,11 +16,6 @@ const QString limitOption = QStringLiteral("limit");
 const QString exportOption = QStringLiteral("export");
 const QString jsonOption = QStringLiteral("json");
 
-QString text(const char *source, const char *comment)
-{
-    return QCoreApplication::translate("HistoryCommand", source, comment);
-}
-
 } // namespace
 
 HistoryCommand::HistoryCommand(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
@@ -28,25 +23,30 @@ HistoryCommand::HistoryCommand(QTextStream &out, QTextStream &err) : m_out(out),
 void HistoryCommand::addOptions(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(
-        limitOption, text("history: show only the newest N lines.", "quillmere-cli --help"),
+        //: quillmere-cli --help
+        limitOption,
+        QCoreApplication::translate("HistoryCommand", "history: show only the newest N lines."),
         QStringLiteral("N")));
     parser.addOption(QCommandLineOption(
-        exportOption, text("history: copy the history log to FILE.", "quillmere-cli --help"),
+        //: quillmere-cli --help
+        exportOption,
+        QCoreApplication::translate("HistoryCommand", "history: copy the history log to FILE."),
         QStringLiteral("FILE")));
 }
 
 QString HistoryCommand::usage()
 {
-    return text("       quillmere-cli history [--limit N] [--json]\n"
-                "       quillmere-cli history --export FILE",
-                "quillmere-cli usage of the history command");
+    //: quillmere-cli usage of the history command
+    return QCoreApplication::translate("HistoryCommand",
+                                       "       quillmere-cli history [--limit N] [--json]\n"
+                                       "       quillmere-cli history --export FILE");
 }
 
 int HistoryCommand::usageError(const QString &message)
 {
-    m_err << message << '\n'
-          << text("Usage:", "quillmere-cli usage heading") << '\n'
-          << usage() << Qt::endl;
+    //: quillmere-cli usage heading
+    const QString heading = QCoreApplication::translate("HistoryCommand", "Usage:");
+    m_err << message << '\n' << heading << '\n' << usage() << Qt::endl;
     return 2;
 }
 
@@ -60,17 +60,21 @@ int HistoryCommand::run(HistoryStore &history, const QCommandLineParser &parser)
 {
     if (parser.positionalArguments().size() != 1) {
         return usageError(
-            text("quillmere-cli history: takes no arguments.", "quillmere-cli usage error"));
+            //: quillmere-cli usage error
+            QCoreApplication::translate("HistoryCommand",
+                                        "quillmere-cli history: takes no arguments."));
     }
     if (parser.isSet(exportOption)) {
         if (parser.isSet(limitOption) || parser.isSet(jsonOption)) {
-            return usageError(text("quillmere-cli history: --export takes no other option.",
-                                   "quillmere-cli usage error"));
+            //: quillmere-cli usage error
+            return usageError(QCoreApplication::translate(
+                "HistoryCommand", "quillmere-cli history: --export takes no other option."));
         }
         QString error;
         if (!history.exportLog(parser.value(exportOption), &error)) {
-            m_err << text("quillmere-cli history: couldn’t export to %1: %2",
-                          "quillmere-cli history export failure")
+            //: quillmere-cli history export failure
+            m_err << QCoreApplication::translate("HistoryCommand",
+                                                 "quillmere-cli history: couldn’t export to %1: %2")
                          .arg(parser.value(exportOption), error)
                   << Qt::endl;
             return 1;
@@ -83,9 +87,10 @@ int HistoryCommand::run(HistoryStore &history, const QCommandLineParser &parser)
         bool ok = false;
         const int value = parser.value(limitOption).toInt(&ok);
         if (!ok || value < 0) {
-            return usageError(text("quillmere-cli history: --limit takes a whole number, 0 or "
-                                   "more.",
-                                   "quillmere-cli usage error"));
+            //: quillmere-cli usage error
+            return usageError(QCoreApplication::translate(
+                "HistoryCommand", "quillmere-cli history: --limit takes a whole number, 0 or "
+                                  "more."));
         }
         limit = value;
     }
@@ -97,14 +102,16 @@ int HistoryCommand::run(HistoryStore &history, const QCommandLineParser &parser)
 
 QString HistoryCommand::render(const HistoryEntryList &entries)
 {
+    //: quillmere-cli history: the operation succeeded
+    const QString succeeded = QCoreApplication::translate("HistoryCommand", "ok");
+    //: quillmere-cli history: the operation failed
+    const QString failed = QCoreApplication::translate("HistoryCommand", "failed");
     QString output;
     for (const HistoryEntry &entry : entries) {
         QString line = HistoryEntryCodec::formatDate(entry.date) + QLatin1String("  ") +
                        entry.operation.leftJustified(11) + QLatin1Char(' ') +
-                       (entry.ok ? text("ok", "quillmere-cli history: the operation succeeded")
-                                 : text("failed", "quillmere-cli history: the operation failed"))
-                           .leftJustified(6) +
-                       QLatin1Char(' ') + entry.volumeName;
+                       (entry.ok ? succeeded : failed).leftJustified(6) + QLatin1Char(' ') +
+                       entry.volumeName;
         if (!entry.bsdName.isEmpty()) {
             line += QLatin1String(" (") + entry.bsdName + QLatin1Char(')');
         }

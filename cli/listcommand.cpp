@@ -121,11 +121,11 @@ QCoro::Task<int> ListCommand::run()
     UDisksClient client;
     co_await client.untilAnswered();
     if (!client.isAvailable()) {
+        //: quillmere-cli warning when the disk service is absent
         m_err << QCoreApplication::translate(
                      "ListCommand",
                      "quillmere-cli: udisks2 is not running on the system bus; only mounted "
-                     "volumes are listed, without unmounted partitions.",
-                     "quillmere-cli warning when the disk service is absent")
+                     "volumes are listed, without unmounted partitions.")
               << Qt::endl;
     }
     auto provider = std::make_shared<UDisksDescriptionProvider>(&client);
@@ -138,13 +138,13 @@ QCoro::Task<int> ListCommand::run()
     }
 
     QObject::connect(&client, &UDisksClient::availabilityChanged, [this](bool available) {
-        m_err << (available ? QCoreApplication::translate("ListCommand",
-                                                          "quillmere-cli: udisks2 appeared.",
-                                                          "quillmere-cli --watch note")
-                            : QCoreApplication::translate("ListCommand",
-                                                          "quillmere-cli: udisks2 went away.",
-                                                          "quillmere-cli --watch note"))
-              << Qt::endl;
+        //: quillmere-cli --watch note
+        const QString appeared =
+            QCoreApplication::translate("ListCommand", "quillmere-cli: udisks2 appeared.");
+        //: quillmere-cli --watch note
+        const QString wentAway =
+            QCoreApplication::translate("ListCommand", "quillmere-cli: udisks2 went away.");
+        m_err << (available ? appeared : wentAway) << Qt::endl;
     });
     VolumeList previous = store.allVolumes();
     const VolumeKindSet kinds = store.enabledKinds();

@@ -18,27 +18,32 @@ const QString formatOption = QStringLiteral("format");
 const QString nameOption = QStringLiteral("name");
 const QString yesOption = QStringLiteral("yes");
 
-QString text(const char *source, const char *comment)
-{
-    return QCoreApplication::translate("OperationCommands", source, comment);
-}
-
 // The same titles as the application's failure alerts.
 QString failureTitle(VolumeOperation operation, const QString &volumeName)
 {
     switch (operation) {
     case VolumeOperation::eject:
     case VolumeOperation::autoEject:
-        return text("Couldn’t eject “%1”", "Eject failure alert title").arg(volumeName);
+        //: Eject failure alert title
+        return QCoreApplication::translate("OperationCommands", "Couldn’t eject “%1”")
+            .arg(volumeName);
     case VolumeOperation::forceEject:
-        return text("Couldn’t force eject “%1”", "Force eject failure alert title").arg(volumeName);
+        //: Force eject failure alert title
+        return QCoreApplication::translate("OperationCommands", "Couldn’t force eject “%1”")
+            .arg(volumeName);
     case VolumeOperation::rename:
-        return text("Couldn’t rename “%1”", "Rename failure alert title").arg(volumeName);
+        //: Rename failure alert title
+        return QCoreApplication::translate("OperationCommands", "Couldn’t rename “%1”")
+            .arg(volumeName);
     case VolumeOperation::erase:
-        return text("Couldn’t erase “%1”", "Erase failure alert title").arg(volumeName);
+        //: Erase failure alert title
+        return QCoreApplication::translate("OperationCommands", "Couldn’t erase “%1”")
+            .arg(volumeName);
     case VolumeOperation::remount:
     case VolumeOperation::autoRemount:
-        return text("Couldn’t remount “%1”", "Remount failure alert title").arg(volumeName);
+        //: Remount failure alert title
+        return QCoreApplication::translate("OperationCommands", "Couldn’t remount “%1”")
+            .arg(volumeName);
     }
     return {};
 }
@@ -46,7 +51,8 @@ QString failureTitle(VolumeOperation operation, const QString &volumeName)
 QString failureDetail(const OperationResult &result)
 {
     return result.detail.value_or(
-        text("The operation failed.", "Failure alert text when there is no detail"));
+        //: Failure alert text when there is no detail
+        QCoreApplication::translate("OperationCommands", "The operation failed."));
 }
 
 } // namespace
@@ -56,19 +62,28 @@ OperationCommands::OperationCommands(QTextStream &out, QTextStream &err) : m_out
 void OperationCommands::addOptions(QCommandLineParser &parser)
 {
     parser.addOption(
-        QCommandLineOption(forceOption, text("eject: unmount even while programs hold files open.",
-                                             "quillmere-cli --help")));
+        //: quillmere-cli --help
+        QCommandLineOption(
+            forceOption,
+            QCoreApplication::translate("OperationCommands",
+                                        "eject: unmount even while programs hold files open.")));
     parser.addOption(QCommandLineOption(
         formatOption,
-        text("erase: the new file system (ext4, ExFAT, MS-DOS FAT32 or NTFS; default ext4).",
-             "quillmere-cli --help"),
+        //: quillmere-cli --help
+        QCoreApplication::translate(
+            "OperationCommands",
+            "erase: the new file system (ext4, ExFAT, MS-DOS FAT32 or NTFS; default ext4)."),
         QStringLiteral("format")));
-    parser.addOption(QCommandLineOption(nameOption,
-                                        text("erase: the new volume name.", "quillmere-cli --help"),
-                                        QStringLiteral("name")));
     parser.addOption(QCommandLineOption(
-        yesOption, text("erase: confirm that everything on the volume may be destroyed.",
-                        "quillmere-cli --help")));
+        nameOption,
+        //: quillmere-cli --help
+        QCoreApplication::translate("OperationCommands", "erase: the new volume name."),
+        QStringLiteral("name")));
+    parser.addOption(QCommandLineOption(
+        //: quillmere-cli --help
+        yesOption, QCoreApplication::translate(
+                       "OperationCommands",
+                       "erase: confirm that everything on the volume may be destroyed.")));
 }
 
 bool OperationCommands::handles(const QString &command)
@@ -81,14 +96,15 @@ bool OperationCommands::handles(const QString &command)
 
 QString OperationCommands::usage()
 {
-    return text("       quillmere-cli eject [--force] VOLUME\n"
-                "       quillmere-cli eject-all\n"
-                "       quillmere-cli remount VOLUME\n"
-                "       quillmere-cli rename VOLUME NAME\n"
-                "       quillmere-cli erase VOLUME [--format F] --name N --yes\n"
-                "       quillmere-cli blockers VOLUME\n"
-                "VOLUME is a device name, a mount point or a volume name.",
-                "quillmere-cli usage of the operation commands");
+    //: quillmere-cli usage of the operation commands
+    return QCoreApplication::translate(
+        "OperationCommands", "       quillmere-cli eject [--force] VOLUME\n"
+                             "       quillmere-cli eject-all\n"
+                             "       quillmere-cli remount VOLUME\n"
+                             "       quillmere-cli rename VOLUME NAME\n"
+                             "       quillmere-cli erase VOLUME [--format F] --name N --yes\n"
+                             "       quillmere-cli blockers VOLUME\n"
+                             "VOLUME is a device name, a mount point or a volume name.");
 }
 
 std::optional<QString> OperationCommands::eraseFormat(const QString &argument)
@@ -107,9 +123,9 @@ std::optional<QString> OperationCommands::eraseFormat(const QString &argument)
 
 int OperationCommands::usageError(const QString &message)
 {
-    m_err << message << '\n'
-          << text("Usage:", "quillmere-cli usage heading") << '\n'
-          << usage() << Qt::endl;
+    //: quillmere-cli usage heading
+    const QString heading = QCoreApplication::translate("OperationCommands", "Usage:");
+    m_err << message << '\n' << heading << '\n' << usage() << Qt::endl;
     return 2;
 }
 
@@ -130,7 +146,9 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
     const QStringList operands = arguments.mid(1);
     const auto wrongCount = [this, &command] {
         return usageError(
-            text("quillmere-cli %1: wrong number of arguments.", "quillmere-cli usage error")
+            //: quillmere-cli usage error
+            QCoreApplication::translate("OperationCommands",
+                                        "quillmere-cli %1: wrong number of arguments.")
                 .arg(command));
     };
 
@@ -152,24 +170,29 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
             const auto chosen = eraseFormat(parser.value(formatOption));
             if (!chosen) {
                 co_return usageError(
-                    text("quillmere-cli erase: unknown format “%1”; choose one of: %2.",
-                         "quillmere-cli usage error")
+                    //: quillmere-cli usage error
+                    QCoreApplication::translate(
+                        "OperationCommands",
+                        "quillmere-cli erase: unknown format “%1”; choose one of: %2.")
                         .arg(parser.value(formatOption),
                              UDisksOperations::eraseFormats().join(QLatin1String(", "))));
             }
             format = *chosen;
         }
         if (!parser.isSet(nameOption)) {
-            co_return usageError(text("quillmere-cli erase: give the new name with --name.",
-                                      "quillmere-cli usage error"));
+            //: quillmere-cli usage error
+            co_return usageError(QCoreApplication::translate(
+                "OperationCommands", "quillmere-cli erase: give the new name with --name."));
         }
     }
 
     OperationSession session;
     co_await session.start();
     if (!session.isDiskServiceAvailable()) {
-        m_err << text("quillmere-cli: udisks2 is not running on the system bus.",
-                      "quillmere-cli warning when the disk service is absent")
+        //: quillmere-cli warning when the disk service is absent
+        m_err << QCoreApplication::translate(
+                     "OperationCommands",
+                     "quillmere-cli: udisks2 is not running on the system bus.")
               << Qt::endl;
     }
 
@@ -198,7 +221,9 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
     const VolumeOperation operation = force ? VolumeOperation::forceEject : VolumeOperation::eject;
     session.recorder().record(operation, volume, result);
     if (result.ok) {
-        m_out << text("Ejected “%1”.", "quillmere-cli eject success").arg(volume.name) << Qt::endl;
+        //: quillmere-cli eject success
+        m_out << QCoreApplication::translate("OperationCommands", "Ejected “%1”.").arg(volume.name)
+              << Qt::endl;
         co_return true;
     }
     m_err << failureTitle(operation, volume.name) << ": " << failureDetail(result) << Qt::endl;
@@ -210,8 +235,10 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
             for (const Blocker &b : holders) {
                 names.append(QStringLiteral("%1 (%2)").arg(b.command).arg(b.pid));
             }
-            m_err << text("In use by: %1. “quillmere-cli eject --force” ejects it anyway.",
-                          "quillmere-cli hint after an eject that programs prevented")
+            //: quillmere-cli hint after an eject that programs prevented
+            m_err << QCoreApplication::translate(
+                         "OperationCommands",
+                         "In use by: %1. “quillmere-cli eject --force” ejects it anyway.")
                          .arg(names.join(QLatin1String(", ")))
                   << Qt::endl;
         }
@@ -233,7 +260,8 @@ QCoro::Task<int> OperationCommands::ejectAll(OperationSession &session)
     const VolumeList targets =
         AutoEjectPolicy::volumesForEjectAll(session.visibleVolumes(), session.excludedVolumes());
     if (targets.isEmpty()) {
-        m_out << text("Nothing to eject.", "quillmere-cli eject-all without targets") << Qt::endl;
+        //: quillmere-cli eject-all without targets
+        m_out << QCoreApplication::translate("OperationCommands", "Nothing to eject.") << Qt::endl;
         co_return 0;
     }
     // Tasks start running when created, so all ejects are in flight before the first await.
@@ -262,7 +290,9 @@ QCoro::Task<int> OperationCommands::remount(OperationSession &session, QString a
               << failureDetail(result) << Qt::endl;
         co_return 1;
     }
-    m_out << text("Mounted “%1”.", "quillmere-cli remount success").arg(volume->name) << Qt::endl;
+    //: quillmere-cli remount success
+    m_out << QCoreApplication::translate("OperationCommands", "Mounted “%1”.").arg(volume->name)
+          << Qt::endl;
     co_return 0;
 }
 
@@ -281,7 +311,9 @@ QCoro::Task<int> OperationCommands::rename(OperationSession &session, QString ar
         co_return 1;
     }
     m_out
-        << text("Renamed “%1” to “%2”.", "quillmere-cli rename success").arg(volume->name, newName)
+        //: quillmere-cli rename success
+        << QCoreApplication::translate("OperationCommands", "Renamed “%1” to “%2”.")
+               .arg(volume->name, newName)
         << Qt::endl;
     co_return 0;
 }
@@ -295,8 +327,10 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
     }
     if (!confirmed) {
         // An unconfirmed erase is a declined confirmation: nothing runs, nothing is recorded.
-        m_err << text("Erasing “%1” destroys everything on it. Add --yes to erase it.",
-                      "quillmere-cli erase without confirmation")
+        //: quillmere-cli erase without confirmation
+        m_err << QCoreApplication::translate(
+                     "OperationCommands",
+                     "Erasing “%1” destroys everything on it. Add --yes to erase it.")
                      .arg(volume->name)
               << Qt::endl;
         co_return 2;
@@ -308,7 +342,8 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
               << Qt::endl;
         co_return 1;
     }
-    m_out << text("Erased “%1” as %2 “%3”.", "quillmere-cli erase success")
+    //: quillmere-cli erase success
+    m_out << QCoreApplication::translate("OperationCommands", "Erased “%1” as %2 “%3”.")
                  .arg(volume->name, format, newName)
           << Qt::endl;
     co_return 0;
@@ -322,7 +357,9 @@ QCoro::Task<int> OperationCommands::blockers(OperationSession &session, QString 
     }
     const BlockerList found = co_await session.operations().blockers(*volume);
     if (found.isEmpty()) {
-        m_out << text("No program holds files open on “%1”.", "quillmere-cli blockers")
+        //: quillmere-cli blockers
+        m_out << QCoreApplication::translate("OperationCommands",
+                                             "No program holds files open on “%1”.")
                      .arg(volume->name)
               << Qt::endl;
         co_return 0;

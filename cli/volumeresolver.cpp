@@ -8,11 +8,6 @@
 
 namespace {
 
-QString text(const char *source, const char *comment)
-{
-    return QCoreApplication::translate("VolumeResolver", source, comment);
-}
-
 QList<const Volume *> matching(const VolumeList &volumes, auto predicate)
 {
     QList<const Volume *> found;
@@ -34,9 +29,11 @@ VolumeResolver::Resolution choose(const QList<const Volume *> &found, const QStr
         devices.append(v->bsdName.isEmpty() ? v->mountPath : v->bsdName);
     }
     devices.removeDuplicates();
-    return {std::nullopt, text("Several volumes are called “%1” (%2); name one by its device.",
-                               "quillmere-cli: an ambiguous volume name")
-                              .arg(argument, devices.join(QLatin1String(", ")))};
+    //: quillmere-cli: an ambiguous volume name
+    return {std::nullopt,
+            QCoreApplication::translate(
+                "VolumeResolver", "Several volumes are called “%1” (%2); name one by its device.")
+                .arg(argument, devices.join(QLatin1String(", ")))};
 }
 
 } // namespace
@@ -82,9 +79,11 @@ Resolution resolve(const VolumeList &volumes, const QString &argument)
     if (!byName.isEmpty()) {
         return choose(byName, argument);
     }
-    return {std::nullopt, text("No volume is called “%1”, mounted there or on that device.",
-                               "quillmere-cli: the volume argument matches nothing")
-                              .arg(argument)};
+    //: quillmere-cli: the volume argument matches nothing
+    return {std::nullopt,
+            QCoreApplication::translate(
+                "VolumeResolver", "No volume is called “%1”, mounted there or on that device.")
+                .arg(argument)};
 }
 
 } // namespace VolumeResolver

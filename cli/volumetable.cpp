@@ -13,23 +13,30 @@ QString VolumeTable::freeOfTotal(const Volume &v)
 {
     const QString free = v.freeBytes ? CapacityFormatter::humanBytes(*v.freeBytes) : none;
     const QString total = v.capacityBytes ? CapacityFormatter::humanBytes(*v.capacityBytes) : none;
-    return QCoreApplication::translate("VolumeTable", "%1 of %2",
-                                       "quillmere-cli list: free space of total capacity")
-        .arg(free, total);
+    //: quillmere-cli list: free space of total capacity
+    return QCoreApplication::translate("VolumeTable", "%1 of %2").arg(free, total);
 }
 
 QString VolumeTable::render(const VolumeList &volumes)
 {
     QList<QStringList> rows;
     rows.append(
-        {QCoreApplication::translate("VolumeTable", "NAME", "quillmere-cli list column"),
-         QCoreApplication::translate("VolumeTable", "KIND", "quillmere-cli list column"),
-         QCoreApplication::translate("VolumeTable", "MOUNTED", "quillmere-cli list column"),
-         QCoreApplication::translate("VolumeTable", "DEVICE", "quillmere-cli list column"),
-         QCoreApplication::translate("VolumeTable", "MOUNT POINT", "quillmere-cli list column"),
-         QCoreApplication::translate("VolumeTable", "FREE", "quillmere-cli list column")});
-    const QString yes = QCoreApplication::translate("VolumeTable", "yes", "Volume is mounted");
-    const QString no = QCoreApplication::translate("VolumeTable", "no", "Volume is not mounted");
+        //: quillmere-cli list column
+        {QCoreApplication::translate("VolumeTable", "NAME"),
+         //: quillmere-cli list column
+         QCoreApplication::translate("VolumeTable", "KIND"),
+         //: quillmere-cli list column
+         QCoreApplication::translate("VolumeTable", "MOUNTED"),
+         //: quillmere-cli list column
+         QCoreApplication::translate("VolumeTable", "DEVICE"),
+         //: quillmere-cli list column
+         QCoreApplication::translate("VolumeTable", "MOUNT POINT"),
+         //: quillmere-cli list column
+         QCoreApplication::translate("VolumeTable", "FREE")});
+    //: Volume is mounted
+    const QString yes = QCoreApplication::translate("VolumeTable", "yes");
+    //: Volume is not mounted
+    const QString no = QCoreApplication::translate("VolumeTable", "no");
     for (const Volume &v : volumes) {
         rows.append({v.name, toString(v.kind), v.isMounted ? yes : no,
                      v.bsdName.isEmpty() ? none : v.bsdName,

@@ -259,22 +259,20 @@ void AutoEjectController::postEjectNotification(const QString &volumeName)
 
 QString AutoEjectController::notificationTitle()
 {
-    return QCoreApplication::translate("AutoEjectController", "Quillmere",
-                                       "Auto-eject notification title");
+    //: Auto-eject notification title
+    return QCoreApplication::translate("AutoEjectController", "Quillmere");
 }
 
 QString AutoEjectController::notificationBody(const QString &volumeName, bool remountOnWake)
 {
     if (remountOnWake) {
+        //: Auto-eject notification body; %1 is the volume name
         return QCoreApplication::translate("AutoEjectController",
-                                           "Ejected “%1” — will remount on wake",
-                                           "Auto-eject notification body; %1 is the volume name")
+                                           "Ejected “%1” — will remount on wake")
             .arg(volumeName);
     }
-    return QCoreApplication::translate("AutoEjectController", "Ejected “%1”",
-                                       "Auto-eject notification body without remounting; %1 is "
-                                       "the volume name")
-        .arg(volumeName);
+    //: Auto-eject notification body without remounting; %1 is the volume name
+    return QCoreApplication::translate("AutoEjectController", "Ejected “%1”").arg(volumeName);
 }
 
 void AutoEjectController::reportSleepUnavailable(const QString &reason)

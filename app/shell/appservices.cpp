@@ -40,8 +40,8 @@ AppServices AppServices::production(UserDefaults &defaults)
     const QString appName = QStringLiteral("Quillmere");
     services.autoEjectEvents.sleep = new LogindSleepMonitor(
         QDBusConnection::systemBus(), appName,
-        QCoreApplication::translate("AppServices", "Ejecting external volumes before sleep",
-                                    "Reason of the sleep delay lock, shown by system tools"),
+        //: Reason of the sleep delay lock, shown by system tools
+        QCoreApplication::translate("AppServices", "Ejecting external volumes before sleep"),
         owner);
     services.autoEjectEvents.screenLock =
         new ScreenLockMonitor(QDBusConnection::systemBus(), QDBusConnection::sessionBus(),

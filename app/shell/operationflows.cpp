@@ -70,8 +70,9 @@ QCoro::Task<> OperationFlows::runEject(Volume volume)
     }
 
     record(VolumeOperation::eject, volume, result);
-    const QString text = result.detail.value_or(QCoreApplication::translate(
-        "OperationFlows", "The volume couldn’t be ejected.", "Eject failure alert text"));
+    //: Eject failure alert text
+    const QString text = result.detail.value_or(
+        QCoreApplication::translate("OperationFlows", "The volume couldn’t be ejected."));
     m_deps.prompts->alert(failureTitle(VolumeOperation::eject, volume.name), text);
     if (self)
         setBusy(volume, false);
@@ -144,8 +145,9 @@ void OperationFlows::record(VolumeOperation operation, const Volume &volume,
 
     if (result.ok || operation == VolumeOperation::eject)
         return;
-    const QString text = result.detail.value_or(QCoreApplication::translate(
-        "OperationFlows", "The operation failed.", "Operation failure alert text"));
+    //: Operation failure alert text
+    const QString text = result.detail.value_or(
+        QCoreApplication::translate("OperationFlows", "The operation failed."));
     m_deps.prompts->alert(failureTitle(operation, volume.name), text);
 }
 
@@ -154,25 +156,23 @@ QString OperationFlows::failureTitle(VolumeOperation operation, const QString &v
     switch (operation) {
     case VolumeOperation::eject:
     case VolumeOperation::autoEject:
-        return QCoreApplication::translate("OperationFlows", "Couldn’t eject “%1”",
-                                           "Eject failure alert title")
-            .arg(volumeName);
+        //: Eject failure alert title
+        return QCoreApplication::translate("OperationFlows", "Couldn’t eject “%1”").arg(volumeName);
     case VolumeOperation::forceEject:
-        return QCoreApplication::translate("OperationFlows", "Couldn’t force eject “%1”",
-                                           "Force-eject failure alert title")
+        //: Force-eject failure alert title
+        return QCoreApplication::translate("OperationFlows", "Couldn’t force eject “%1”")
             .arg(volumeName);
     case VolumeOperation::rename:
-        return QCoreApplication::translate("OperationFlows", "Couldn’t rename “%1”",
-                                           "Rename failure alert title")
+        //: Rename failure alert title
+        return QCoreApplication::translate("OperationFlows", "Couldn’t rename “%1”")
             .arg(volumeName);
     case VolumeOperation::erase:
-        return QCoreApplication::translate("OperationFlows", "Couldn’t erase “%1”",
-                                           "Erase failure alert title")
-            .arg(volumeName);
+        //: Erase failure alert title
+        return QCoreApplication::translate("OperationFlows", "Couldn’t erase “%1”").arg(volumeName);
     case VolumeOperation::remount:
     case VolumeOperation::autoRemount:
-        return QCoreApplication::translate("OperationFlows", "Couldn’t remount “%1”",
-                                           "Remount failure alert title")
+        //: Remount failure alert title
+        return QCoreApplication::translate("OperationFlows", "Couldn’t remount “%1”")
             .arg(volumeName);
     }
     return {};

@@ -62,8 +62,11 @@ StatusItemController::StatusItemController(VolumeStore *store, VolumeIconProvide
 
     const bool staging = AppChannel::current().isStaging();
     m_trayIcon->setIcon(statusIcon(staging));
-    m_trayIcon->setToolTip(staging ? tr("Quillmere (Staging)", "Status item tooltip")
-                                   : tr("Quillmere", "Status item accessibility description"));
+    //: Status item tooltip
+    const QString stagingToolTip = tr("Quillmere (Staging)");
+    //: Status item accessibility description
+    const QString toolTip = tr("Quillmere");
+    m_trayIcon->setToolTip(staging ? stagingToolTip : toolTip);
     m_trayIcon->setContextMenu(m_menu.get());
     connect(m_trayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -161,8 +164,8 @@ void StatusItemController::rebuild()
 {
     clearMenu();
 
-    m_menu->addAction(tr("Open Quillmere", "Menu item"), this,
-                      &StatusItemController::openMainWindow);
+    //: Menu item
+    m_menu->addAction(tr("Open Quillmere"), this, &StatusItemController::openMainWindow);
     m_menu->addSeparator();
 
     const VolumeList volumes =
@@ -170,23 +173,30 @@ void StatusItemController::rebuild()
     for (const Volume &volume : volumes)
         addVolumeRow(volume);
     if (volumes.isEmpty())
-        m_menu->addAction(tr("No volumes", "Empty menu placeholder"))->setEnabled(false);
+        //: Empty menu placeholder
+        m_menu->addAction(tr("No volumes"))->setEnabled(false);
 
     m_menu->addSeparator();
-    m_menu->addAction(tr("Eject All", "Menu item"), this, &StatusItemController::ejectAllTapped);
+    //: Menu item
+    m_menu->addAction(tr("Eject All"), this, &StatusItemController::ejectAllTapped);
     m_menu->addSeparator();
     // The English catalogue names the desktop's folder and file manager.
-    m_menu->addAction(tr("Open /Volumes in Finder", "Menu item"), this,
+    //: Menu item
+    m_menu->addAction(tr("Open /Volumes in Finder"), this,
                       &StatusItemController::openVolumesFolder);
     m_menu->addSeparator();
-    m_menu->addAction(tr("History…", "Menu item"), this, &StatusItemController::openHistory);
-    m_menu->addAction(tr("Preferences…", "Menu item"), this, &StatusItemController::openPreferences)
+    //: Menu item
+    m_menu->addAction(tr("History…"), this, &StatusItemController::openHistory);
+    //: Menu item
+    m_menu->addAction(tr("Preferences…"), this, &StatusItemController::openPreferences)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    QAction *diskUtility = m_menu->addAction(tr("Open Disk Utility", "Menu item"), this,
-                                             &StatusItemController::openDiskUtility);
+    //: Menu item
+    QAction *diskUtility =
+        m_menu->addAction(tr("Open Disk Utility"), this, &StatusItemController::openDiskUtility);
     // Disks may not be installed; the entry stays in its place but cannot be chosen.
     diskUtility->setEnabled(!DesktopPlaces::diskUtilityProgram().isEmpty());
-    m_menu->addAction(tr("Quit Quillmere", "Menu item"), this, &StatusItemController::quit)
+    //: Menu item
+    m_menu->addAction(tr("Quit Quillmere"), this, &StatusItemController::quit)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
@@ -204,9 +214,12 @@ void StatusItemController::addVolumeRow(const Volume &volume)
         if (volumeHandlers) {
             QMenu *submenu = newSubmenu();
             const bool busy = busyProvider && busyProvider(volume);
+            //: In-flight menu item
+            const QString mounting = tr("Mounting…");
+            //: Menu item
+            const QString remountText = tr("Remount");
             QAction *remount = submenu->addAction(VolumeIconProvider::remountIcon(),
-                                                  busy ? tr("Mounting…", "In-flight menu item")
-                                                       : tr("Remount", "Menu item"));
+                                                  busy ? mounting : remountText);
             remount->setData(volume.id);
             if (busy)
                 remount->setEnabled(false);
@@ -255,9 +268,11 @@ QMenu *StatusItemController::mountedSubmenu(const Volume &volume)
     static const QIcon ejectIcon = QIcon::fromTheme(
         QStringLiteral("media-eject"), QIcon(QPixmap::fromImage(QuillmereMark::image(
                                            32, QApplication::palette().color(QPalette::Text)))));
-    auto *eject = new QAction(
-        ejectIcon, busy ? tr("Ejecting…", "In-flight menu item") : tr("Eject", "Menu item"),
-        submenu);
+    //: In-flight menu item
+    const QString ejecting = tr("Ejecting…");
+    //: Menu item
+    const QString ejectText = tr("Eject");
+    auto *eject = new QAction(ejectIcon, busy ? ejecting : ejectText, submenu);
     eject->setData(volume.id);
     if (busy)
         eject->setEnabled(false);

@@ -185,8 +185,8 @@ QCoro::Task<> VolumeActionsMenu::fallbackEject(Volume volume)
     }
     if (result.ok)
         co_return;
-    FailureAlert::present(QCoreApplication::translate("VolumeActionsMenu", "Couldn’t eject “%1”",
-                                                      "Eject failure alert title")
-                              .arg(volume.name),
-                          result.detail.value_or(QString()));
+    //: Eject failure alert title
+    FailureAlert::present(
+        QCoreApplication::translate("VolumeActionsMenu", "Couldn’t eject “%1”").arg(volume.name),
+        result.detail.value_or(QString()));
 }

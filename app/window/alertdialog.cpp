@@ -114,7 +114,8 @@ bool AlertDialog::run()
 
 QString AlertDialog::cancelTitle()
 {
-    return QCoreApplication::translate("AlertDialog", "Cancel", "Button");
+    //: Button
+    return QCoreApplication::translate("AlertDialog", "Cancel");
 }
 
 void AlertDialog::showEvent(QShowEvent *event)

@@ -17,14 +17,14 @@ QString bodyText(ConfirmationModel model, VolumeOperation operation, const QStri
     switch (model) {
     case ConfirmationModel::typeName:
         return body + QLatin1Char(' ') +
+               //: Appended to a confirmation body
                QCoreApplication::translate("ConfirmationPresenter",
-                                           "Type the volume name to confirm.",
-                                           "Appended to a confirmation body");
+                                           "Type the volume name to confirm.");
     case ConfirmationModel::holdButton:
         return body + QLatin1Char(' ') +
-               QCoreApplication::translate(
-                   "ConfirmationPresenter", "Hold the button below for 3 seconds to enable %1.",
-                   "Appended to a confirmation body; %1 is the confirm-button title")
+               //: Appended to a confirmation body; %1 is the confirm-button title
+               QCoreApplication::translate("ConfirmationPresenter",
+                                           "Hold the button below for 3 seconds to enable %1.")
                    .arg(ConfirmationPresenter::verb(operation));
     case ConfirmationModel::alert:
     case ConfirmationModel::yolo:

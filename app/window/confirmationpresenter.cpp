@@ -23,25 +23,23 @@ QString title(VolumeOperation operation, const QString &volumeName)
     switch (operation) {
     case VolumeOperation::eject:
     case VolumeOperation::autoEject:
-        return QCoreApplication::translate("ConfirmationPresenter", "Eject “%1”?",
-                                           "Confirmation title")
-            .arg(volumeName);
+        //: Confirmation title
+        return QCoreApplication::translate("ConfirmationPresenter", "Eject “%1”?").arg(volumeName);
     case VolumeOperation::forceEject:
-        return QCoreApplication::translate("ConfirmationPresenter", "Force Eject “%1”?",
-                                           "Confirmation title")
+        //: Confirmation title
+        return QCoreApplication::translate("ConfirmationPresenter", "Force Eject “%1”?")
             .arg(volumeName);
     case VolumeOperation::remount:
     case VolumeOperation::autoRemount:
-        return QCoreApplication::translate("ConfirmationPresenter", "Remount “%1”?",
-                                           "Confirmation title")
+        //: Confirmation title
+        return QCoreApplication::translate("ConfirmationPresenter", "Remount “%1”?")
             .arg(volumeName);
     case VolumeOperation::rename:
-        return QCoreApplication::translate("ConfirmationPresenter", "Rename “%1”?",
-                                           "Confirmation title")
-            .arg(volumeName);
+        //: Confirmation title
+        return QCoreApplication::translate("ConfirmationPresenter", "Rename “%1”?").arg(volumeName);
     case VolumeOperation::erase:
-        return QCoreApplication::translate("ErasePanel", "Erase “%1”?", "Erase panel title")
-            .arg(volumeName);
+        //: Erase panel title
+        return QCoreApplication::translate("ErasePanel", "Erase “%1”?").arg(volumeName);
     }
     return {};
 }
@@ -51,31 +49,31 @@ QString warning(VolumeOperation operation, const QString &volumeName)
     switch (operation) {
     case VolumeOperation::eject:
     case VolumeOperation::autoEject:
+        //: Confirmation body
         return QCoreApplication::translate("ConfirmationPresenter",
-                                           "Are you sure you want to eject “%1”?",
-                                           "Confirmation body")
+                                           "Are you sure you want to eject “%1”?")
             .arg(volumeName);
     case VolumeOperation::forceEject:
+        //: Force-eject confirmation warning
         return QCoreApplication::translate("ConfirmationPresenter",
-                                           "Apps using “%1” may lose unsaved data.",
-                                           "Force-eject confirmation warning")
+                                           "Apps using “%1” may lose unsaved data.")
             .arg(volumeName);
     case VolumeOperation::remount:
     case VolumeOperation::autoRemount:
+        //: Confirmation body
         return QCoreApplication::translate("ConfirmationPresenter",
-                                           "Are you sure you want to remount “%1”?",
-                                           "Confirmation body")
+                                           "Are you sure you want to remount “%1”?")
             .arg(volumeName);
     case VolumeOperation::rename:
+        //: Confirmation body
         return QCoreApplication::translate("ConfirmationPresenter",
-                                           "Are you sure you want to rename “%1”?",
-                                           "Confirmation body")
+                                           "Are you sure you want to rename “%1”?")
             .arg(volumeName);
     case VolumeOperation::erase:
+        //: Erase confirmation warning
         return QCoreApplication::translate(
                    "ConfirmationPresenter",
-                   "All data on “%1” will be permanently destroyed. This can’t be undone.",
-                   "Erase confirmation warning")
+                   "All data on “%1” will be permanently destroyed. This can’t be undone.")
             .arg(volumeName);
     }
     return {};
@@ -86,19 +84,21 @@ QString verb(VolumeOperation operation)
     switch (operation) {
     case VolumeOperation::eject:
     case VolumeOperation::autoEject:
-        return QCoreApplication::translate("ConfirmationPresenter", "Eject",
-                                           "Confirm button / operation name");
+        //: Confirm button / operation name
+        return QCoreApplication::translate("ConfirmationPresenter", "Eject");
     case VolumeOperation::forceEject:
-        return QCoreApplication::translate("ConfirmationPresenter", "Force Eject",
-                                           "Destructive button");
+        //: Destructive button
+        return QCoreApplication::translate("ConfirmationPresenter", "Force Eject");
     case VolumeOperation::remount:
     case VolumeOperation::autoRemount:
-        return QCoreApplication::translate("ConfirmationPresenter", "Remount",
-                                           "Confirm button / operation name");
+        //: Confirm button / operation name
+        return QCoreApplication::translate("ConfirmationPresenter", "Remount");
     case VolumeOperation::rename:
-        return QCoreApplication::translate("ConfirmationPresenter", "Rename", "Button");
+        //: Button
+        return QCoreApplication::translate("ConfirmationPresenter", "Rename");
     case VolumeOperation::erase:
-        return QCoreApplication::translate("ConfirmationPresenter", "Erase", "Destructive button");
+        //: Destructive button
+        return QCoreApplication::translate("ConfirmationPresenter", "Erase");
     }
     return {};
 }

@@ -7,15 +7,15 @@
 
 ErasePanel::ErasePanel(const Volume &volume, QWidget *parent)
     : AlertDialog(Style::critical,
-                  QCoreApplication::translate("ErasePanel", "Erase “%1”?", "Erase panel title")
-                      .arg(volume.name),
+                  //: Erase panel title
+                  QCoreApplication::translate("ErasePanel", "Erase “%1”?").arg(volume.name),
+                  //: Erase panel body
                   QCoreApplication::translate("ErasePanel",
                                               "All data on the volume will be permanently "
                                               "destroyed. Choose a format and a name for the "
-                                              "erased volume.",
-                                              "Erase panel body"),
-                  QCoreApplication::translate("ErasePanel", "Erase", "Destructive button"), true,
-                  parent),
+                                              "erased volume."),
+                  //: Destructive button
+                  QCoreApplication::translate("ErasePanel", "Erase"), true, parent),
       m_volumeName(volume.name)
 {
     auto *accessory = new QWidget;
@@ -27,7 +27,8 @@ ErasePanel::ErasePanel(const Volume &volume, QWidget *parent)
     m_nameField = new QLineEdit(volume.name, accessory);
     m_nameField->setFixedSize(240, 24);
     m_nameField->setPlaceholderText(
-        QCoreApplication::translate("ErasePanel", "New name", "Text-field placeholder"));
+        //: Text-field placeholder
+        QCoreApplication::translate("ErasePanel", "New name"));
     auto *layout = new QVBoxLayout(accessory);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);

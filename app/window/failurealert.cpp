@@ -4,7 +4,8 @@
 
 FailureAlert::FailureAlert(const QString &title, const QString &text, QWidget *parent)
     : AlertDialog(Style::warning, title, text,
-                  QCoreApplication::translate("FailureAlert", "OK", "Button"), parent)
+                  //: Button
+                  QCoreApplication::translate("FailureAlert", "OK"), parent)
 {
 }
 

@@ -6,15 +6,14 @@ ForceEjectDialog::ForceEjectDialog(const QString &volumeName, const QStringList 
                                    QWidget *parent)
     : AlertDialog(
           Style::warning,
-          QCoreApplication::translate("ForceEjectDialog", "“%1” is in use",
-                                      "Force-eject dialog title")
-              .arg(volumeName),
+          //: Force-eject dialog title
+          QCoreApplication::translate("ForceEjectDialog", "“%1” is in use").arg(volumeName),
+          //: Force-eject dialog body; %2 is an app-name list
           QCoreApplication::translate("ForceEjectDialog",
-                                      "“%1” is in use by: %2. Force ejecting may cause data loss.",
-                                      "Force-eject dialog body; %2 is an app-name list")
+                                      "“%1” is in use by: %2. Force ejecting may cause data loss.")
               .arg(volumeName, blockers.join(QStringLiteral(", "))),
-          QCoreApplication::translate("ForceEjectDialog", "Force Eject", "Destructive button"),
-          true, parent)
+          //: Destructive button
+          QCoreApplication::translate("ForceEjectDialog", "Force Eject"), true, parent)
 {
 }
 

@@ -31,8 +31,8 @@ void HoldToConfirmButton::setClock(Clock clock)
 
 QString HoldToConfirmButton::idleTitle()
 {
-    return QCoreApplication::translate("HoldToConfirmButton", "Hold to Confirm",
-                                       "Hold-button idle title");
+    //: Hold-button idle title
+    return QCoreApplication::translate("HoldToConfirmButton", "Hold to Confirm");
 }
 
 void HoldToConfirmButton::mousePressEvent(QMouseEvent *event)
@@ -91,8 +91,8 @@ void HoldToConfirmButton::tick()
         return;
     }
     const qint64 seconds = (remaining.count() + 999) / 1000;
-    setText(QCoreApplication::translate("HoldToConfirmButton", "Hold… %1", "Hold-button countdown")
-                .arg(seconds));
+    //: Hold-button countdown
+    setText(QCoreApplication::translate("HoldToConfirmButton", "Hold… %1").arg(seconds));
 }
 
 void HoldToConfirmButton::abort()
@@ -105,8 +105,8 @@ void HoldToConfirmButton::succeed()
 {
     endHold();
     m_completed = true;
-    setText(QCoreApplication::translate("HoldToConfirmButton", "Confirmed",
-                                        "Hold-button completed title"));
+    //: Hold-button completed title
+    setText(QCoreApplication::translate("HoldToConfirmButton", "Confirmed"));
     setEnabled(false);
     if (onHoldCompleted)
         onHoldCompleted();

@@ -5,17 +5,19 @@
 
 RenamePrompt::RenamePrompt(const QString &currentName, QWidget *parent)
     : AlertDialog(Style::warning,
-                  QCoreApplication::translate("RenamePrompt", "Rename “%1”", "Rename prompt title")
-                      .arg(currentName),
-                  QCoreApplication::translate("RenamePrompt", "Enter a new name for the volume.",
-                                              "Rename prompt body"),
-                  QCoreApplication::translate("RenamePrompt", "Rename", "Button"), false, parent),
+                  //: Rename prompt title
+                  QCoreApplication::translate("RenamePrompt", "Rename “%1”").arg(currentName),
+                  //: Rename prompt body
+                  QCoreApplication::translate("RenamePrompt", "Enter a new name for the volume."),
+                  //: Button
+                  QCoreApplication::translate("RenamePrompt", "Rename"), false, parent),
       m_currentName(currentName)
 {
     m_nameField = new QLineEdit(currentName);
     m_nameField->setFixedSize(240, 24);
     m_nameField->setPlaceholderText(
-        QCoreApplication::translate("RenamePrompt", "Volume name", "Text-field placeholder"));
+        //: Text-field placeholder
+        QCoreApplication::translate("RenamePrompt", "Volume name"));
     m_nameField->selectAll();
     setAccessory(m_nameField);
     m_nameField->setFocus();

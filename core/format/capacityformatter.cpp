@@ -43,17 +43,23 @@ QString unitName(int index)
 {
     switch (index) {
     case 0:
-        return QCoreApplication::translate("CapacityFormatter", "B", "Byte unit");
+        //: Byte unit
+        return QCoreApplication::translate("CapacityFormatter", "B");
     case 1:
-        return QCoreApplication::translate("CapacityFormatter", "KB", "Byte unit");
+        //: Byte unit
+        return QCoreApplication::translate("CapacityFormatter", "KB");
     case 2:
-        return QCoreApplication::translate("CapacityFormatter", "MB", "Byte unit");
+        //: Byte unit
+        return QCoreApplication::translate("CapacityFormatter", "MB");
     case 3:
-        return QCoreApplication::translate("CapacityFormatter", "GB", "Byte unit");
+        //: Byte unit
+        return QCoreApplication::translate("CapacityFormatter", "GB");
     case 4:
-        return QCoreApplication::translate("CapacityFormatter", "TB", "Byte unit");
+        //: Byte unit
+        return QCoreApplication::translate("CapacityFormatter", "TB");
     default:
-        return QCoreApplication::translate("CapacityFormatter", "PB", "Byte unit");
+        //: Byte unit
+        return QCoreApplication::translate("CapacityFormatter", "PB");
     }
 }
 
@@ -65,7 +71,8 @@ QString CapacityFormatter::humanBytes(qint64 bytes)
 {
     const QLocale locale = numberLocale();
     if (bytes <= 999)
-        return QCoreApplication::translate("CapacityFormatter", "%1 bytes", "Byte count under 1 KB")
+        //: Byte count under 1 KB
+        return QCoreApplication::translate("CapacityFormatter", "%1 bytes")
             .arg(locale.toString(bytes));
 
     double value = double(bytes) / 1000.0;
@@ -106,7 +113,8 @@ QString CapacityFormatter::usageSummary(qint64 usedBytes, qint64 capacityBytes)
                            : 0;
 
     const QLocale locale = numberLocale();
-    return QCoreApplication::translate("CapacityFormatter", "%1% (%2/%3 %4)", "Capacity gauge text")
+    //: Capacity gauge text
+    return QCoreApplication::translate("CapacityFormatter", "%1% (%2/%3 %4)")
         .arg(locale.toString(percent), oneDecimal(double(usedBytes) / divisor, locale),
              oneDecimal(scaledCapacity, locale), unitName(unit));
 }
@@ -116,7 +124,7 @@ QString CapacityFormatter::describe(std::optional<qint64> freeBytes,
 {
     if (!freeBytes || !totalBytes)
         return QStringLiteral("—");
-    return QCoreApplication::translate("CapacityFormatter", "%1 free of %2",
-                                       "Free space of total capacity")
+    //: Free space of total capacity
+    return QCoreApplication::translate("CapacityFormatter", "%1 free of %2")
         .arg(humanBytes(*freeBytes), humanBytes(*totalBytes));
 }

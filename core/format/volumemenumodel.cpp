@@ -8,24 +8,28 @@ std::optional<QString> VolumeMenuModel::Item::title() const
 {
     switch (m_kind) {
     case Kind::toggleExclusion:
-        return QCoreApplication::translate("VolumeMenuModel", "Ignore in Auto-Eject & Eject All",
-                                           "Checkmark menu item exempting a volume from bulk "
-                                           "ejection");
+        //: Checkmark menu item exempting a volume from bulk ejection
+        return QCoreApplication::translate("VolumeMenuModel", "Ignore in Auto-Eject & Eject All");
     case Kind::openInFinder:
-        return QCoreApplication::translate("VolumeMenuModel", "Open in Finder", "Volume menu item");
+        //: Volume menu item
+        return QCoreApplication::translate("VolumeMenuModel", "Open in Finder");
     case Kind::copyPath:
-        return QCoreApplication::translate("VolumeMenuModel", "Copy Path", "Volume menu item");
+        //: Volume menu item
+        return QCoreApplication::translate("VolumeMenuModel", "Copy Path");
     case Kind::separator:
         return std::nullopt;
     case Kind::eject:
-        return QCoreApplication::translate("VolumeMenuModel", "Eject", "Volume menu item");
+        //: Volume menu item
+        return QCoreApplication::translate("VolumeMenuModel", "Eject");
     case Kind::remount:
-        return QCoreApplication::translate("VolumeMenuModel", "Remount", "Volume menu item");
+        //: Volume menu item
+        return QCoreApplication::translate("VolumeMenuModel", "Remount");
     case Kind::rename:
-        return QCoreApplication::translate("VolumeMenuModel", "Rename…", "Volume menu item");
+        //: Volume menu item
+        return QCoreApplication::translate("VolumeMenuModel", "Rename…");
     case Kind::erase:
-        return QCoreApplication::translate("VolumeMenuModel", "Erase…",
-                                           "Volume menu item (destructive)");
+        //: Volume menu item (destructive)
+        return QCoreApplication::translate("VolumeMenuModel", "Erase…");
     }
     return std::nullopt;
 }

@@ -9,27 +9,34 @@ QString VolumeRowFormatter::displayKind(VolumeKind kind)
 {
     switch (kind) {
     case VolumeKind::external:
-        return QCoreApplication::translate("VolumeRowFormatter", "External", "Volume kind");
+        //: Volume kind
+        return QCoreApplication::translate("VolumeRowFormatter", "External");
     case VolumeKind::diskImage:
-        return QCoreApplication::translate("VolumeRowFormatter", "Disk Image", "Volume kind");
+        //: Volume kind
+        return QCoreApplication::translate("VolumeRowFormatter", "Disk Image");
     case VolumeKind::systemImage:
-        return QCoreApplication::translate("VolumeRowFormatter", "System Image", "Volume kind");
+        //: Volume kind
+        return QCoreApplication::translate("VolumeRowFormatter", "System Image");
     case VolumeKind::network:
-        return QCoreApplication::translate("VolumeRowFormatter", "Network", "Volume kind");
+        //: Volume kind
+        return QCoreApplication::translate("VolumeRowFormatter", "Network");
     case VolumeKind::internalExtra:
-        return QCoreApplication::translate("VolumeRowFormatter", "Internal", "Volume kind");
+        //: Volume kind
+        return QCoreApplication::translate("VolumeRowFormatter", "Internal");
     case VolumeKind::boot:
-        return QCoreApplication::translate("VolumeRowFormatter", "Boot", "Volume kind");
+        //: Volume kind
+        return QCoreApplication::translate("VolumeRowFormatter", "Boot");
     case VolumeKind::systemHidden:
-        return QCoreApplication::translate("VolumeRowFormatter", "System", "Volume kind");
+        //: Volume kind
+        return QCoreApplication::translate("VolumeRowFormatter", "System");
     }
     return {};
 }
 
 QString VolumeRowFormatter::menuLabel(const Volume &volume)
 {
-    return QCoreApplication::translate("VolumeRowFormatter", "%1  —  %2 · %3",
-                                       "Menu row: volume name — kind · free space")
+    //: Menu row: volume name — kind · free space
+    return QCoreApplication::translate("VolumeRowFormatter", "%1  —  %2 · %3")
         .arg(volume.name, displayKind(volume.kind),
              CapacityFormatter::describe(volume.freeBytes, volume.capacityBytes));
 }
@@ -38,8 +45,8 @@ QString VolumeRowFormatter::accessibilitySummary(const Volume &volume)
 {
     QStringList parts{volume.name, displayKind(volume.kind)};
     if (!volume.isMounted)
-        parts.append(QCoreApplication::translate("VolumeRowFormatter", "not mounted",
-                                                 "VoiceOver mount state"));
+        //: VoiceOver mount state
+        parts.append(QCoreApplication::translate("VolumeRowFormatter", "not mounted"));
     if (volume.freeBytes && volume.capacityBytes)
         parts.append(CapacityFormatter::describe(volume.freeBytes, volume.capacityBytes));
     return parts.join(QStringLiteral(", "));

@@ -38,17 +38,17 @@ QString confirmationModelTitle(ConfirmationModel model)
 {
     switch (model) {
     case ConfirmationModel::alert:
-        return QCoreApplication::translate("ConfirmationModel", "Standard confirmation",
-                                           "Confirmation model");
+        //: Confirmation model
+        return QCoreApplication::translate("ConfirmationModel", "Standard confirmation");
     case ConfirmationModel::typeName:
-        return QCoreApplication::translate("ConfirmationModel", "Type the volume name",
-                                           "Confirmation model");
+        //: Confirmation model
+        return QCoreApplication::translate("ConfirmationModel", "Type the volume name");
     case ConfirmationModel::holdButton:
-        return QCoreApplication::translate("ConfirmationModel", "Hold to confirm",
-                                           "Confirmation model");
+        //: Confirmation model
+        return QCoreApplication::translate("ConfirmationModel", "Hold to confirm");
     case ConfirmationModel::yolo:
-        return QCoreApplication::translate("ConfirmationModel", "No confirmation (YOLO)",
-                                           "Confirmation model");
+        //: Confirmation model
+        return QCoreApplication::translate("ConfirmationModel", "No confirmation (YOLO)");
     }
     return {};
 }

@@ -121,9 +121,9 @@ QCoro::Task<CommandResult> ToolLauncher::run(QString executable, QStringList arg
 OperationResult ToolLauncher::result(const CommandResult &outcome, const QString &failurePrefix)
 {
     if (outcome.timedOut) {
-        return {false, QCoreApplication::translate("ToolLauncher", "%1 timed out",
-                                                   "External tool watchdog; %1 is a tool name")
-                           .arg(failurePrefix)};
+        //: External tool watchdog; %1 is a tool name
+        return {false,
+                QCoreApplication::translate("ToolLauncher", "%1 timed out").arg(failurePrefix)};
     }
     if (outcome.status == 0)
         return {true, std::nullopt};
@@ -134,8 +134,8 @@ OperationResult ToolLauncher::result(const CommandResult &outcome, const QString
     if (!detail.isEmpty())
         return {false, detail};
 
-    return {false, QCoreApplication::translate("ToolLauncher", "%1 failed (exit %2)",
-                                               "External tool failure; %1 is a tool name")
+    //: External tool failure; %1 is a tool name
+    return {false, QCoreApplication::translate("ToolLauncher", "%1 failed (exit %2)")
                        .arg(failurePrefix, QString::number(outcome.status))};
 }
 

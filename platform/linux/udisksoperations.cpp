@@ -78,11 +78,6 @@ QVariantList optionsArgument(const QVariantMap &options)
     return QVariantList{QVariant::fromValue(options)};
 }
 
-QString text(const char *source, const char *comment)
-{
-    return QCoreApplication::translate("UDisksOperations", source, comment);
-}
-
 OperationResult failure(const QString &detail)
 {
     return OperationResult{false, detail};
@@ -90,12 +85,17 @@ OperationResult failure(const QString &detail)
 
 OperationResult deviceOpenFailure(const QString &bsdName)
 {
-    return failure(text("Couldn’t open device %1", "Device open failure").arg(bsdName));
+    //: Device open failure
+    return failure(
+        QCoreApplication::translate("UDisksOperations", "Couldn’t open device %1").arg(bsdName));
 }
 
 OperationResult noDeviceNode(const Volume &volume)
 {
-    return failure(text("“%1” has no device node to eject.", "Eject failure").arg(volume.name));
+    //: Eject failure
+    return failure(
+        QCoreApplication::translate("UDisksOperations", "“%1” has no device node to eject.")
+            .arg(volume.name));
 }
 
 bool isFuse(const QString &fsType)
@@ -165,7 +165,8 @@ OperationResult UDisksOperations::result(const QDBusMessage &reply)
     const QString status =
         QString::number(statusOf(reply), 16).toUpper().rightJustified(8, QLatin1Char('0'));
     return failure(
-        text("Refused by the system (status 0x%1)", "DiskArbitration dissent without a message")
+        //: DiskArbitration dissent without a message
+        QCoreApplication::translate("UDisksOperations", "Refused by the system (status 0x%1)")
             .arg(status));
 }
 
@@ -239,7 +240,10 @@ bool UDisksOperations::isMounted(const QString &bsdName) const
 QCoro::Task<OperationResult> UDisksOperations::unmountPath(QString path, bool force)
 {
     const auto volumeOpenFailure = [&path] {
-        return failure(text("Couldn’t open the volume at %1", "Volume open failure").arg(path));
+        //: Volume open failure
+        return failure(
+            QCoreApplication::translate("UDisksOperations", "Couldn’t open the volume at %1")
+                .arg(path));
     };
     if (!co_await sessionReady()) {
         co_return volumeOpenFailure();
@@ -266,7 +270,9 @@ QCoro::Task<OperationResult> UDisksOperations::eject(Volume volume, bool force)
         if (volume.isMounted && !volume.mountPath.isEmpty()) {
             co_return co_await unmountPath(volume.mountPath, force);
         }
-        co_return failure(text("“%1” isn’t mounted.", "Eject failure").arg(volume.name));
+        //: Eject failure
+        co_return failure(QCoreApplication::translate("UDisksOperations", "“%1” isn’t mounted.")
+                              .arg(volume.name));
     case MediaPolicy::EjectSemantics::unmountKeepAttached:
     case MediaPolicy::EjectSemantics::physicalEject:
         break;
@@ -297,11 +303,15 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
             continue;
         }
         const QString detail =
-            outcome.detail.value_or(text("unknown error", "Fallback failure detail"));
-        co_return failure(text("“%1” was unmounted, but another volume on the same device "
-                               "couldn’t be: %2",
-                               "Multi-partition eject failure")
-                              .arg(volume.name, detail));
+            //: Fallback failure detail
+            outcome.detail.value_or(
+                QCoreApplication::translate("UDisksOperations", "unknown error"));
+        //: Multi-partition eject failure
+        co_return failure(
+            QCoreApplication::translate("UDisksOperations",
+                                        "“%1” was unmounted, but another volume on the same device "
+                                        "couldn’t be: %2")
+                .arg(volume.name, detail));
     }
     co_return OperationResult{true, std::nullopt};
 }
@@ -367,7 +377,8 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
     qsizetype attempts = mounted.size() + 1;
     while (!mounted.isEmpty()) {
         if (attempts-- == 0) {
-            co_return failure(text("unknown error", "Fallback failure detail"));
+            //: Fallback failure detail
+            co_return failure(QCoreApplication::translate("UDisksOperations", "unknown error"));
         }
         const QString name = mounted.constFirst();
         const QString object = mountedBlockObject(name);
@@ -390,9 +401,11 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
 QCoro::Task<OperationResult> UDisksOperations::remount(Volume volume)
 {
     if (volume.traits.isNetwork) {
-        co_return failure(text("“%1” is a network share. Reconnect to the server in Finder (Go ▸ "
-                               "Connect to Server…) to mount it again.",
-                               "Remount failure for network shares")
+        //: Remount failure for network shares
+        co_return failure(QCoreApplication::translate(
+                              "UDisksOperations",
+                              "“%1” is a network share. Reconnect to the server in Finder (Go ▸ "
+                              "Connect to Server…) to mount it again.")
                               .arg(volume.name));
     }
     if (!co_await sessionReady()) {
@@ -414,7 +427,9 @@ QCoro::Task<OperationResult> UDisksOperations::rename(Volume volume, QString new
 {
     if (volume.bsdName.isEmpty()) {
         co_return failure(
-            text("“%1” has no device node to rename.", "Rename failure").arg(volume.name));
+            //: Rename failure
+            QCoreApplication::translate("UDisksOperations", "“%1” has no device node to rename.")
+                .arg(volume.name));
     }
     if (!co_await sessionReady()) {
         co_return deviceOpenFailure(volume.bsdName);
@@ -433,14 +448,18 @@ QCoro::Task<OperationResult> UDisksOperations::rename(Volume volume, QString new
 QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString format, QString newName)
 {
     if (!MediaPolicy::allowsErase(volume)) {
-        co_return failure(text("“%1” can’t be erased — only removable, external, and disk-image "
-                               "volumes may be erased.",
-                               "Erase safety-rail refusal")
+        //: Erase safety-rail refusal
+        co_return failure(QCoreApplication::translate(
+                              "UDisksOperations",
+                              "“%1” can’t be erased — only removable, external, and disk-image "
+                              "volumes may be erased.")
                               .arg(volume.name));
     }
     if (volume.bsdName.isEmpty()) {
         co_return failure(
-            text("“%1” has no device node to erase.", "Erase failure").arg(volume.name));
+            //: Erase failure
+            QCoreApplication::translate("UDisksOperations", "“%1” has no device node to erase.")
+                .arg(volume.name));
     }
     if (!co_await sessionReady()) {
         co_return deviceOpenFailure(volume.bsdName);
