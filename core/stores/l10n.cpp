@@ -9,18 +9,32 @@ namespace {
 
 const char translatorName[] = "quillmere-l10n";
 
-QTranslator *loadCatalogue(const QLocale &locale, const QString &module,
-                           const QStringList &directories)
+QTranslator *newTranslator()
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
     translator->setObjectName(QLatin1String(translatorName));
-    const QString prefix = module + u'_';
+    return translator;
+}
+
+QTranslator *loadEnglish(const QString &module, const QStringList &directories)
+{
+    QTranslator *translator = newTranslator();
     for (const QString &directory : directories) {
-        if (translator->load(locale, module, QStringLiteral("_"), directory))
+        if (translator->load(module + QStringLiteral("_en"), directory))
             return translator;
     }
+    delete translator;
+    return nullptr;
+}
+
+// An empty catalogue (a language nobody has translated yet) would hide the English one.
+QTranslator *loadLocalized(const QLocale &locale, const QString &module,
+                           const QStringList &directories)
+{
+    QTranslator *translator = newTranslator();
     for (const QString &directory : directories) {
-        if (translator->load(prefix + QStringLiteral("en"), directory))
+        if (translator->load(locale, module, QStringLiteral("_"), directory) &&
+            !translator->isEmpty())
             return translator;
     }
     delete translator;
@@ -76,10 +90,19 @@ QStringList install(const std::optional<QString> &languageOverride, const QStrin
 
     const QLocale locale = localeFor(languageOverride);
     QStringList loaded;
+    // Qt asks the translator installed last first, so the chosen language goes on top of the
+    // English catalogue and every text it lacks still shows in the Linux wording.
     for (const QString &module : moduleNames) {
-        if (QTranslator *translator = loadCatalogue(locale, module, directories)) {
-            QCoreApplication::installTranslator(translator);
-            loaded.append(translator->filePath());
+        QTranslator *english = loadEnglish(module, directories);
+        if (english) {
+            QCoreApplication::installTranslator(english);
+            loaded.append(english->filePath());
+        }
+        if (locale.language() == QLocale::English)
+            continue;
+        if (QTranslator *localized = loadLocalized(locale, module, directories)) {
+            QCoreApplication::installTranslator(localized);
+            loaded.append(localized->filePath());
         }
     }
     return loaded;

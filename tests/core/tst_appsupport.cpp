@@ -24,8 +24,12 @@ bool makeCatalogue(const QString &directory, const QString &name, const QString 
     file.write(QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
                               "<!DOCTYPE TS><TS version=\"2.1\" language=\"%1\">"
                               "<context><name>Test</name><message><source>%2</source>"
-                              "<translation>%3</translation></message></context></TS>\n")
-                   .arg(language, source, translation)
+                              "%3</message></context></TS>\n")
+                   .arg(language, source,
+                        // What lupdate writes for a text nobody has translated yet.
+                        translation.isEmpty()
+                            ? QStringLiteral("<translation type=\"unfinished\"></translation>")
+                            : QStringLiteral("<translation>%1</translation>").arg(translation))
                    .toUtf8());
     file.close();
     const QString lrelease =
@@ -124,15 +128,29 @@ private slots:
                            QStringLiteral("Open in File Manager")))
             QSKIP("lrelease is not available to build test catalogues");
 
+        // German on top of English: what German lacks shows in the Linux wording.
         QStringList loaded = L10n::install(QStringLiteral("de"), {dir.path()});
-        QCOMPARE(loaded, QStringList{dir.filePath(QStringLiteral("quillmere_core_de.qm"))});
+        QCOMPARE(loaded, (QStringList{dir.filePath(QStringLiteral("quillmere_core_en.qm")),
+                                      dir.filePath(QStringLiteral("quillmere_core_de.qm"))}));
         QCOMPARE(translated("Eject"), QStringLiteral("Auswerfen"));
+        QCOMPARE(translated("Open in Finder"), QStringLiteral("Open in File Manager"));
 
-        // No French catalogue: the English one (the Linux wording) replaces the German one.
+        // No French catalogue: the German one is gone and the English one remains.
         loaded = L10n::install(QStringLiteral("fr"), {dir.path()});
         QCOMPARE(loaded, QStringList{dir.filePath(QStringLiteral("quillmere_core_en.qm"))});
         QCOMPARE(translated("Eject"), QStringLiteral("Eject"));
         QCOMPARE(translated("Open in Finder"), QStringLiteral("Open in File Manager"));
+
+        // A Spanish catalogue nobody has translated yet does not hide the English one.
+        QVERIFY(makeCatalogue(dir.path(), QStringLiteral("quillmere_core_es"), QStringLiteral("es"),
+                              QStringLiteral("Eject"), QString()));
+        loaded = L10n::install(QStringLiteral("es"), {dir.path()});
+        QCOMPARE(loaded, QStringList{dir.filePath(QStringLiteral("quillmere_core_en.qm"))});
+        QCOMPARE(translated("Open in Finder"), QStringLiteral("Open in File Manager"));
+
+        // English asks for nothing else.
+        loaded = L10n::install(QStringLiteral("en_GB"), {dir.path()});
+        QCOMPARE(loaded, QStringList{dir.filePath(QStringLiteral("quillmere_core_en.qm"))});
 
         // No catalogue at all is not an error; the source texts show.
         QTemporaryDir empty;
