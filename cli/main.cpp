@@ -1,6 +1,9 @@
 #include "historycommand.h"
 #include "listcommand.h"
 #include "operationcommands.h"
+#include "stores/l10n.h"
+#include "stores/preferencesstore.h"
+#include "stores/userdefaults.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,27 +15,33 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
+    L10n::install(PreferencesStore(*UserDefaults::standard()).languageOverride(),
+                  L10n::searchDirectories(),
+                  {QStringLiteral("quillmere_core"), QStringLiteral("quillmere_cli")});
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "Lists the volumes Quillmere sees.", "quillmere-cli --help"));
+    //: quillmere-cli --help
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Lists the volumes Quillmere sees."));
     parser.addHelpOption();
     parser.addPositionalArgument(
         QStringLiteral("command"),
+        //: quillmere-cli --help: the commands
         QCoreApplication::translate("main",
                                     "list, eject, eject-all, remount, rename, erase, blockers "
-                                    "or history",
-                                    "quillmere-cli --help: the commands"));
-    const QCommandLineOption all(
-        QStringLiteral("all"),
-        QCoreApplication::translate("main", "Show every kind of volume.", "quillmere-cli --help"));
+                                    "or history"));
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 //: quillmere-cli --help
+                                 QCoreApplication::translate("main", "Show every kind of volume."));
     const QCommandLineOption json(
-        QStringLiteral("json"), QCoreApplication::translate("main", "Print JSON with every field.",
-                                                            "quillmere-cli --help"));
+        QStringLiteral("json"),
+        //: quillmere-cli --help
+        QCoreApplication::translate("main", "Print JSON with every field."));
     const QCommandLineOption watch(
         QStringLiteral("watch"),
-        QCoreApplication::translate("main", "Then print a line for each change until interrupted.",
-                                    "quillmere-cli --help"));
+        //: quillmere-cli --help
+        QCoreApplication::translate("main",
+                                    "Then print a line for each change until interrupted."));
     parser.addOptions({all, json, watch});
     OperationCommands::addOptions(parser);
     HistoryCommand::addOptions(parser);
@@ -53,9 +62,9 @@ int main(int argc, char *argv[])
         return app.exec();
     }
     if (arguments.size() != 1 || arguments.first() != QLatin1String("list")) {
+        //: quillmere-cli usage error
         err << QCoreApplication::translate("main",
-                                           "Usage: quillmere-cli list [--all] [--json] [--watch]",
-                                           "quillmere-cli usage error")
+                                           "Usage: quillmere-cli list [--all] [--json] [--watch]")
             << '\n'
             << OperationCommands::usage() << '\n'
             << HistoryCommand::usage() << Qt::endl;
