@@ -1,5 +1,6 @@
 #include "shell/appdelegate.h"
 #include "shell/appservices.h"
+#include "shell/childprocessdefinitionstransport.h"
 #include "shell/singleinstance.h"
 #include "stores/appsupport.h"
 #include "stores/l10n.h"
@@ -25,6 +26,10 @@ QIcon applicationIcon()
 
 int main(int argc, char *argv[])
 {
+    // The definitions download, which the program runs in a child process of its own.
+    if (ChildProcessDefinitionsTransport::isChildInvocation(argc, argv))
+        return ChildProcessDefinitionsTransport::runChild(argc, argv);
+
     // Settings of the predecessor are copied before anything reads a setting.
     std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
     PreferencesStore::migrateFromKestrinDefaults(*defaults);

@@ -2,13 +2,13 @@
 
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicyoverrides.h"
+#include "shell/childprocessdefinitionstransport.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
 #include "window/dialogoperationprompts.h"
 
 #include "desktopnotifier.h"
 #include "logindsleepmonitor.h"
-#include "networkmediadefinitionstransport.h"
 #include "screenlockmonitor.h"
 #include "sysfsactivitymonitor.h"
 #include "udisksclient.h"
@@ -32,7 +32,7 @@ AppServices AppServices::production(UserDefaults &defaults)
     services.operations = std::make_unique<UDisksOperations>(client);
     services.history = std::make_unique<HistoryStore>();
     services.prompts = std::make_unique<DialogOperationPrompts>();
-    services.definitionsTransport = std::make_unique<NetworkMediaDefinitionsTransport>();
+    services.definitionsTransport = std::make_unique<ChildProcessDefinitionsTransport>();
     services.overridesPath = MediaPolicyOverrides::defaultFileURL();
     services.definitionsCachePath = MediaDefinitionsUpdater::defaultCachePath();
     services.activityMonitor = std::make_unique<SysfsActivityMonitor>();
