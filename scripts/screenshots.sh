@@ -2,18 +2,20 @@
 # Starts the tray application under Xvfb with test disks attached (a private udisks2, as the
 # real-device tests use), opens its menu and the first volume's submenu, and saves a PNG of
 # each in a folder whose name it prints last.
-#   scripts/screenshots.sh [--measure] [BUILD_DIR]   (default: build; needs root for the disks)
+#   scripts/screenshots.sh [--measure | --breakdown] [BUILD_DIR]   (default: build; needs root)
 # --measure then closes the menu, leaves the program at rest for 60 seconds and prints its
-# resident memory and the share of one core it used meanwhile.
+# resident memory and the share of one core it used meanwhile; --breakdown also prints what
+# that memory consists of: anonymous and file-backed parts, threads, the largest mappings.
 # The menu is opened the way a user without a tray would: by launching the program again.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 measure=0
-if [ "${1:-}" = --measure ]; then
-    measure=1
-    shift
-fi
+breakdown=0
+case "${1:-}" in
+--measure) measure=1 && shift ;;
+--breakdown) measure=1 && breakdown=1 && shift ;;
+esac
 build=$(cd "${1:-$root/build}" && pwd)
 app=$build/app/quillmere
 support=$root/tests/support
@@ -110,6 +112,18 @@ if [ $measure -eq 1 ]; then
     rss=$(awk '/^VmRSS/ { print $2, $3 }' "/proc/$pid/status")
     cpu=$(awk -v d=$((after - before)) -v hz="$hz" 'BEGIN { printf "%.2f", d / hz / 60 * 100 }')
     echo "at rest: resident $rss, CPU $cpu % of one core over 60 s" | tee "$out/at-rest.txt"
+    if [ $breakdown -eq 1 ]; then
+        {
+            grep -E '^(RssAnon|RssFile|RssShmem|Threads):' "/proc/$pid/status"
+            echo "threads: $(cat /proc/"$pid"/task/*/comm | paste -sd ' ')"
+            echo "largest mappings, kB resident and of it anonymous:"
+            awk '/^[0-9a-f]+-[0-9a-f]+ / { name = NF >= 6 ? $6 : "[anon]" }
+                 /^Rss:/ { rss[name] += $2 }
+                 /^Anonymous:/ { anon[name] += $2 }
+                 END { for (n in rss) printf "%8d %8d  %s\n", rss[n], anon[n], n }' \
+                "/proc/$pid/smaps" | sort -rn | awk 'NR <= 25'
+        } | tee "$out/breakdown.txt"
+    fi
 fi
 
 echo "$out"
