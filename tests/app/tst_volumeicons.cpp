@@ -1,5 +1,7 @@
 #include "discovery/volumestore.h"
 #include "surfaces/docktilecontroller.h"
+#include "surfaces/markiconengine.h"
+#include "surfaces/quillmeremark.h"
 #include "surfaces/volumeiconprovider.h"
 
 #include <QApplication>
@@ -72,6 +74,7 @@ private slots:
     void lastKnownIconSurvivesEject();
     void missingMountPointIsNotRemembered();
     void pixmapHasRequestedSize();
+    void applicationIconDrawsTheMarkAtEverySize();
     void tileShowsApplicationIconOrChevron();
     void tileStacksFirstThreeVolumes();
 
@@ -208,6 +211,19 @@ void TestVolumeIcons::pixmapHasRequestedSize()
         const QPixmap pixmap = icons.pixmap(removable(QStringLiteral("a")), size);
         QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(size, size));
     }
+}
+
+void TestVolumeIcons::applicationIconDrawsTheMarkAtEverySize()
+{
+    const QColor colour(43, 93, 140);
+    const QIcon icon(new MarkIconEngine(colour));
+    QCOMPARE(icon.availableSizes().size(), 5);
+    for (int side : {16, 24, 256}) {
+        const QImage drawn = icon.pixmap(side).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(drawn, QuillmereMark::image(side, colour).convertToFormat(QImage::Format_ARGB32));
+    }
+    // Greyed by the style, as a disabled icon is.
+    QVERIFY(icon.pixmap(32, QIcon::Disabled).toImage() != icon.pixmap(32).toImage());
 }
 
 void TestVolumeIcons::tileShowsApplicationIconOrChevron()
