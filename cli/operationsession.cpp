@@ -1,7 +1,5 @@
 #include "operationsession.h"
 
-#include "networkmediadefinitionstransport.h"
-
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicyoverrides.h"
 #include "stores/preferencesstore.h"
@@ -27,13 +25,7 @@ OperationSession::OperationSession()
     // The same policy layers the application installs at launch; nothing is fetched here.
     MediaPolicy::installOverrides(
         MediaPolicyOverrides::load(MediaPolicyOverrides::defaultFileURL()));
-    if (m_defaults) {
-        NetworkMediaDefinitionsTransport transport;
-        MediaDefinitionsUpdater updater(MediaDefinitionsUpdater::defaultFeedURL(),
-                                        MediaDefinitionsUpdater::defaultCachePath(), *m_defaults,
-                                        transport);
-        updater.installCachedDefinitions();
-    }
+    MediaDefinitionsUpdater::installCachedDefinitions(MediaDefinitionsUpdater::defaultCachePath());
 }
 
 OperationSession::~OperationSession() = default;

@@ -70,7 +70,15 @@ MediaDefinitionsUpdater::MediaDefinitionsUpdater(QUrl feedURL, QString cachePath
 
 std::optional<SignedDefinitions::Payload> MediaDefinitionsUpdater::installCachedDefinitions()
 {
-    QFile file(m_cachePath);
+    return installCachedDefinitions(m_cachePath, m_publicKeyBase64, m_appBuild, m_install);
+}
+
+std::optional<SignedDefinitions::Payload>
+MediaDefinitionsUpdater::installCachedDefinitions(const QString &cachePath,
+                                                  const QString &publicKeyBase64, qint64 appBuild,
+                                                  const Installer &install)
+{
+    QFile file(cachePath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const auto token = utf8Text(file.readAll());
@@ -78,15 +86,18 @@ std::optional<SignedDefinitions::Payload> MediaDefinitionsUpdater::installCached
     if (!token)
         return std::nullopt;
 
-    const auto result = SignedDefinitions::verify(*token, m_publicKeyBase64, 0, m_appBuild);
+    const auto result = SignedDefinitions::verify(*token, publicKeyBase64, 0, appBuild);
     if (!result.isValid()) {
-        QFile::remove(m_cachePath);
+        QFile::remove(cachePath);
         qCInfo(lcMediaDefs).noquote()
             << "Cached media definitions no longer verify — removed; compiled defaults apply.";
         return std::nullopt;
     }
     const SignedDefinitions::Payload &payload = *result.payload();
-    m_install(payload.overrides());
+    if (install)
+        install(payload.overrides());
+    else
+        MediaPolicy::installPulledDefinitions(payload.overrides());
     qCInfo(lcMediaDefs).noquote()
         << QStringLiteral("Applied cached media definitions rev %1.").arg(payload.rev);
     return payload;

@@ -38,6 +38,11 @@ public:
     // The cached payload when it still verifies (and is now installed); a cache that no
     // longer verifies is deleted.
     std::optional<SignedDefinitions::Payload> installCachedDefinitions();
+    // The same without an updater, for programs that never download.
+    static std::optional<SignedDefinitions::Payload> installCachedDefinitions(
+        const QString &cachePath,
+        const QString &publicKeyBase64 = QLatin1String(MediaDefsKeys::publicKeyBase64),
+        qint64 appBuild = currentAppBuild(), const Installer &install = {});
     QCoro::Task<> fetchIfDue(std::optional<qint64> cachedRev);
 
 private:
