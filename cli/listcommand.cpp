@@ -118,7 +118,9 @@ QStringList ListCommand::changeLines(const VolumeList &before, const VolumeList 
 
 QCoro::Task<int> ListCommand::run()
 {
-    UDisksClient client;
+    UDisksClient client(QDBusConnection::systemBus(), nullptr,
+                        m_options.watch ? UDisksClient::Updates::followed
+                                        : UDisksClient::Updates::snapshot);
     co_await client.untilAnswered();
     if (!client.isAvailable()) {
         //: quillmere-cli warning when the disk service is absent

@@ -70,7 +70,7 @@ QString deviceNameOf(const QVariantMap &block)
 
 } // namespace
 
-UDisksClient::UDisksClient(QDBusConnection connection, QObject *parent)
+UDisksClient::UDisksClient(QDBusConnection connection, QObject *parent, Updates updates)
     : QObject(parent), m_connection(std::move(connection))
 {
     qDBusRegisterMetaType<Interfaces>();
@@ -79,6 +79,10 @@ UDisksClient::UDisksClient(QDBusConnection connection, QObject *parent)
 
     if (!m_connection.isConnected()) {
         markAnswered();
+        return;
+    }
+    if (updates == Updates::snapshot) {
+        fetch();
         return;
     }
     m_watcher = new QDBusServiceWatcher(service, m_connection,

@@ -30,8 +30,12 @@ public:
     static const QString driveInterface;
     static const QString loopInterface;
 
+    // A snapshot is fetched once and never updated: a one-shot reader spares the bus
+    // subscriptions, each a blocking round trip.
+    enum class Updates { followed, snapshot };
+
     explicit UDisksClient(QDBusConnection connection = QDBusConnection::systemBus(),
-                          QObject *parent = nullptr);
+                          QObject *parent = nullptr, Updates updates = Updates::followed);
     ~UDisksClient() override;
 
     QDBusConnection connection() const { return m_connection; }
