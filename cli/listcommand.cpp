@@ -7,7 +7,6 @@
 #include "discovery/mounteventdiffer.h"
 #include "discovery/volumestore.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
 #include "udisksclient.h"
 #include "udisksdescriptionprovider.h"
 #include "udisksdisksource.h"
@@ -57,8 +56,9 @@ const Volume *findById(const VolumeList &volumes, const QString &id)
 
 } // namespace
 
-ListCommand::ListCommand(ListOptions options, QTextStream &out, QTextStream &err)
-    : m_options(options), m_out(out), m_err(err)
+ListCommand::ListCommand(ListOptions options, const PreferencesStore &preferences, QTextStream &out,
+                         QTextStream &err)
+    : m_options(options), m_preferences(preferences), m_out(out), m_err(err)
 {
 }
 
@@ -68,11 +68,7 @@ VolumeKindSet ListCommand::shownKinds() const
         const QList<VolumeKind> &kinds = allVolumeKinds();
         return VolumeKindSet(kinds.cbegin(), kinds.cend());
     }
-    const auto defaults = UserDefaults::standard();
-    if (!defaults) {
-        return VolumeStore::defaultEnabledKinds();
-    }
-    return PreferencesStore(*defaults).enabledKinds();
+    return m_preferences.enabledKinds();
 }
 
 void ListCommand::print(const VolumeList &volumes)

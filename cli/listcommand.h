@@ -6,6 +6,8 @@
 #include <QTextStream>
 #include <qcoro/qcorotask.h>
 
+class PreferencesStore;
+
 struct ListOptions {
     bool all = false;
     bool json = false;
@@ -16,7 +18,8 @@ struct ListOptions {
 // JSON; with --watch, then one line per change until interrupted.
 class ListCommand {
 public:
-    ListCommand(ListOptions options, QTextStream &out, QTextStream &err);
+    ListCommand(ListOptions options, const PreferencesStore &preferences, QTextStream &out,
+                QTextStream &err);
 
     QCoro::Task<int> run();
 
@@ -30,6 +33,7 @@ private:
     void print(const VolumeList &volumes);
 
     ListOptions m_options;
+    const PreferencesStore &m_preferences;
     QTextStream &m_out;
     QTextStream &m_err;
 };

@@ -15,8 +15,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
-    L10n::install(PreferencesStore(*UserDefaults::standard()).languageOverride(),
-                  L10n::searchDirectories(),
+    const std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+    const PreferencesStore preferences(*defaults);
+    L10n::install(preferences.languageOverride(), L10n::searchDirectories(),
                   {QStringLiteral("quillmere_core"), QStringLiteral("quillmere_cli")});
 
     QCommandLineParser parser;
@@ -71,7 +72,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    ListCommand command({parser.isSet(all), parser.isSet(json), parser.isSet(watch)}, out, err);
+    ListCommand command({parser.isSet(all), parser.isSet(json), parser.isSet(watch)}, preferences,
+                        out, err);
     // Started from the event loop, so that a command that finishes at once can still quit it.
     QTimer::singleShot(0, &app, [&command] {
         command.run().then([](int code) { QCoreApplication::exit(code); });
