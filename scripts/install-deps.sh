@@ -7,8 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-l10n-tools qt6-tools-dev qcoro-qt6-dev libsodium-dev
     libxcb1-dev libxcb-keysyms1-dev
-    # run time
-    udisks2 lsof
+    # run time (Qt's catalogues translate its own texts: command-line help, text-field menus)
+    udisks2 lsof qt6-translations-l10n
     # tests: real devices on a private bus, a real X server
     udev dbus xvfb xdotool util-linux e2fsprogs xfsprogs squashfs-tools
     # on Debian 12 sfdisk is packaged in fdisk and losetup in mount, not in util-linux

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -41,6 +42,13 @@ QTranslator *loadLocalized(const QLocale &locale, const QString &module,
     return nullptr;
 }
 
+// "C", "POSIX", "C.UTF-8" and an unset variable name no language.
+bool namesNoLanguage(const QString &name)
+{
+    return name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX") ||
+           name.startsWith(QLatin1String("C.")) || name.startsWith(QLatin1String("POSIX."));
+}
+
 } // namespace
 
 namespace L10n {
@@ -75,6 +83,33 @@ QLocale localeFor(const std::optional<QString> &languageOverride)
     return QLocale::system();
 }
 
+QLocale formatsLocale(const std::optional<QString> &languageOverride, const QString &systemFormats,
+                      const QLocale &system)
+{
+    const bool systemHasFormats = !namesNoLanguage(systemFormats);
+    if (languageOverride && !languageOverride->isEmpty()) {
+        const QLocale chosen(*languageOverride);
+        if (systemHasFormats && QLocale(systemFormats).language() == chosen.language())
+            return system;
+        return chosen;
+    }
+    if (systemHasFormats)
+        return system;
+    // The first of the system's languages (LANGUAGE, LC_MESSAGES), as the catalogues take it.
+    const QString language = system.uiLanguages().value(0);
+    return language.isEmpty() ? system : QLocale(language);
+}
+
+QString systemFormatsName()
+{
+    for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return {};
+}
+
 QStringList install(const std::optional<QString> &languageOverride, const QStringList &directories,
                     const QStringList &moduleNames)
 {
@@ -89,6 +124,7 @@ QStringList install(const std::optional<QString> &languageOverride, const QStrin
     }
 
     const QLocale locale = localeFor(languageOverride);
+    QLocale::setDefault(formatsLocale(languageOverride, systemFormatsName()));
     QStringList loaded;
     // Qt asks the translator installed last first, so the chosen language goes on top of the
     // English catalogue and every text it lacks still shows in the Linux wording.
@@ -104,6 +140,14 @@ QStringList install(const std::optional<QString> &languageOverride, const QStrin
             QCoreApplication::installTranslator(localized);
             loaded.append(localized->filePath());
         }
+    }
+    if (locale.language() != QLocale::English) {
+        QTranslator *qt = newTranslator();
+        if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        else
+            delete qt;
     }
     return loaded;
 }

@@ -16,9 +16,20 @@ const QStringList &modules();
 QStringList searchDirectories();
 // The locale catalogues are chosen for: the override when given, else the system's.
 QLocale localeFor(const std::optional<QString> &languageOverride);
+// The locale of numbers, dates and byte counts. An override brings its language's formats, unless
+// the system's formats are already of that language (Swiss German stays Swiss). Without one the
+// system's formats (LC_ALL, LC_NUMERIC, LANG) apply, and where those are C or POSIX, the formats of
+// the language the texts are in (LANGUAGE=de on a C system writes 1,5 GB).
+// systemFormats is the name of the system's formats locale as the environment gives it.
+QLocale formatsLocale(const std::optional<QString> &languageOverride, const QString &systemFormats,
+                      const QLocale &system = QLocale::system());
+// That name from the environment of this process.
+QString systemFormatsName();
 
-// Replaces the catalogues installed by an earlier call on the running application; returns the
-// files loaded.
+// Replaces the catalogues installed by an earlier call on the running application, makes
+// formatsLocale the default QLocale, and returns the program's catalogue files loaded. Qt's own
+// texts (command-line help, text-field menus) come from Qt's catalogue of the language where one
+// is installed.
 QStringList install(const std::optional<QString> &languageOverride,
                     const QStringList &directories = searchDirectories(),
                     const QStringList &moduleNames = modules());

@@ -163,6 +163,56 @@ private slots:
         QCOMPARE(L10n::localeFor(QStringLiteral("ja")).language(), QLocale::Japanese);
         QCOMPARE(L10n::localeFor(std::nullopt), QLocale::system());
     }
+
+    void formatsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("override");
+        QTest::addColumn<QString>("systemFormats");
+        // Stands in for QLocale::system(): its formats, or on a C system its first language
+        // (LANGUAGE), which is all formatsLocale reads of it there.
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("expected");
+        // The preference brings its language's formats, over whatever the system uses...
+        QTest::newRow("override, C system") << "fr"
+                                            << "C.UTF-8"
+                                            << "C"
+                                            << "fr_FR";
+        QTest::newRow("override, other system") << "ja"
+                                                << "de_DE.UTF-8"
+                                                << "de_DE"
+                                                << "ja_JP";
+        // ...but a system of the same language keeps its region.
+        QTest::newRow("override, same language") << "de"
+                                                 << "de_CH.UTF-8"
+                                                 << "de_CH"
+                                                 << "de_CH";
+        // Without one, the system's formats hold, as LC_NUMERIC and LANG set them.
+        QTest::newRow("system formats") << QString() << "es_ES.UTF-8"
+                                        << "es_ES"
+                                        << "es_ES";
+        // A C system has no formats of its own: those of the language the texts are in.
+        QTest::newRow("LANGUAGE on a C system") << QString() << "C.UTF-8"
+                                                << "de-AT"
+                                                << "de_AT";
+        QTest::newRow("LANGUAGE, no LANG") << QString() << ""
+                                           << "ja"
+                                           << "ja_JP";
+        QTest::newRow("POSIX, no language") << QString() << "POSIX"
+                                            << "C"
+                                            << "C";
+    }
+
+    void formatsFollowTheLanguage()
+    {
+        QFETCH(QString, override);
+        QFETCH(QString, systemFormats);
+        QFETCH(QString, system);
+        QFETCH(QString, expected);
+        const QLocale locale = L10n::formatsLocale(
+            override.isEmpty() ? std::nullopt : std::optional<QString>(override), systemFormats,
+            QLocale(system));
+        QCOMPARE(locale.name(), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAppSupport)
