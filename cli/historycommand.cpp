@@ -1,5 +1,7 @@
 #include "historycommand.h"
 
+#include "format/dateformatter.h"
+#include "format/textcolumns.h"
 #include "stores/historyentrycodec.h"
 #include "stores/historystore.h"
 
@@ -9,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace {
 
@@ -106,12 +109,21 @@ QString HistoryCommand::render(const HistoryEntryList &entries)
     const QString succeeded = QCoreApplication::translate("HistoryCommand", "ok");
     //: quillmere-cli history: the operation failed
     const QString failed = QCoreApplication::translate("HistoryCommand", "failed");
-    QString output;
+    const int resultWidth = std::max(TextColumns::width(succeeded), TextColumns::width(failed));
+    // Dates in the locale's words differ in length ("4/3/2025", "14/3/2025").
+    QStringList dates;
+    int dateWidth = 0;
     for (const HistoryEntry &entry : entries) {
-        QString line = HistoryEntryCodec::formatDate(entry.date) + QLatin1String("  ") +
+        dates.append(DateFormatter::medium(entry.date));
+        dateWidth = std::max(dateWidth, TextColumns::width(dates.constLast()));
+    }
+    QString output;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const HistoryEntry &entry = entries[i];
+        QString line = TextColumns::padded(dates[i], dateWidth) + QLatin1String("  ") +
                        entry.operation.leftJustified(11) + QLatin1Char(' ') +
-                       (entry.ok ? succeeded : failed).leftJustified(6) + QLatin1Char(' ') +
-                       entry.volumeName;
+                       TextColumns::padded(entry.ok ? succeeded : failed, resultWidth) +
+                       QLatin1Char(' ') + entry.volumeName;
         if (!entry.bsdName.isEmpty()) {
             line += QLatin1String(" (") + entry.bsdName + QLatin1Char(')');
         }

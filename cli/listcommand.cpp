@@ -6,6 +6,7 @@
 
 #include "discovery/mounteventdiffer.h"
 #include "discovery/volumestore.h"
+#include "format/dateformatter.h"
 #include "stores/preferencesstore.h"
 #include "udisksclient.h"
 #include "udisksdescriptionprovider.h"
@@ -33,7 +34,7 @@ QString eventLine(const QDateTime &date, const QString &operation, const Volume 
         object.insert(QLatin1String("volume"), VolumeJson::toJson(volume));
         return compact(object);
     }
-    QString line = date.toString(Qt::ISODate) + QLatin1String("  ") + operation.leftJustified(11) +
+    QString line = DateFormatter::medium(date) + QLatin1String("  ") + operation.leftJustified(11) +
                    volume.name;
     if (!volume.bsdName.isEmpty()) {
         line += QLatin1String(" (") + volume.bsdName + QLatin1Char(')');

@@ -1,6 +1,7 @@
 #include "volumetable.h"
 
 #include "format/capacityformatter.h"
+#include "format/textcolumns.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -42,17 +43,17 @@ QString VolumeTable::render(const VolumeList &volumes)
                      v.bsdName.isEmpty() ? none : v.bsdName,
                      v.mountPath.isEmpty() ? none : v.mountPath, freeOfTotal(v)});
     }
-    QList<qsizetype> widths(rows.first().size(), 0);
+    QList<int> widths(rows.first().size(), 0);
     for (const QStringList &row : rows) {
         for (qsizetype i = 0; i < row.size(); ++i) {
-            widths[i] = std::max(widths[i], row[i].size());
+            widths[i] = std::max(widths[i], TextColumns::width(row[i]));
         }
     }
     QString text;
     for (const QStringList &row : rows) {
         QString line;
         for (qsizetype i = 0; i < row.size(); ++i) {
-            line += i + 1 < row.size() ? row[i].leftJustified(widths[i] + 2) : row[i];
+            line += i + 1 < row.size() ? TextColumns::padded(row[i], widths[i] + 2) : row[i];
         }
         text += line + QLatin1Char('\n');
     }

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -70,10 +72,13 @@ constexpr int petabyteIndex = 5;
 QString CapacityFormatter::humanBytes(qint64 bytes)
 {
     const QLocale locale = numberLocale();
-    if (bytes <= 999)
+    if (bytes <= 999) {
+        // The count only picks the plural form ("1 octet", "2 octets"); %1 shows the exact value.
+        const int count = int(std::max<qint64>(bytes, std::numeric_limits<int>::min()));
         //: Byte count under 1 KB
-        return QCoreApplication::translate("CapacityFormatter", "%1 bytes")
+        return QCoreApplication::translate("CapacityFormatter", "%1 bytes", nullptr, count)
             .arg(locale.toString(bytes));
+    }
 
     double value = double(bytes) / 1000.0;
     int unit = 1;

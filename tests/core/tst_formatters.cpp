@@ -1,4 +1,6 @@
 #include "format/capacityformatter.h"
+#include "format/dateformatter.h"
+#include "format/textcolumns.h"
 #include "format/volumemenumodel.h"
 #include "format/volumerowformatter.h"
 #include "policy/mediapolicy.h"
@@ -218,6 +220,53 @@ private slots:
         MediaPolicy::installOverrides(*layer);
         QCOMPARE(describe(VolumeMenuModel::make(usb, false)),
                  (QStringList{"Open in Finder", "Copy Path", "-", "Eject"}));
+    }
+
+    void mediumDates_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en_US") << "en_US"
+                               << "3/4/2025 2:05:06 PM";
+        QTest::newRow("de") << "de"
+                            << "04.03.2025 14:05:06";
+        QTest::newRow("fr") << "fr"
+                            << "04/03/2025 14:05:06";
+        QTest::newRow("ja") << "ja"
+                            << "2025/03/04 14:05:06";
+        QTest::newRow("es") << "es"
+                            << "4/3/2025 14:05:06";
+        QTest::newRow("fi: dots between hours and minutes") << "fi"
+                                                            << "4.3.2025 14.05.06";
+        QTest::newRow("C") << "C"
+                           << "4 Mar 2025 14:05:06";
+    }
+
+    void mediumDates()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        // Shown in local time: the same instant reads the same in every zone once converted.
+        const QDateTime instant =
+            QDateTime(QDate(2025, 3, 4), QTime(14, 5, 6), Qt::LocalTime).toUTC();
+        QCOMPARE(DateFormatter::medium(instant, QLocale(locale)), text);
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(DateFormatter::medium(instant), text);
+    }
+
+    void terminalColumns()
+    {
+        QCOMPARE(TextColumns::width(QStringLiteral("MOUNTED")), 7);
+        QCOMPARE(TextColumns::width(QStringLiteral("マウント")), 8);
+        QCOMPARE(TextColumns::width(QStringLiteral("空き 1.5 GB")), 11);
+        QCOMPARE(TextColumns::width(QStringLiteral("EINGEHÄNGT")), 10);
+        // A decomposed Ä takes one column, as the composed one does.
+        QCOMPARE(TextColumns::width(QStringLiteral("A\u0308")), 1);
+        QCOMPARE(TextColumns::width(QStringLiteral("Ｆｕｌｌ")), 8);
+        QCOMPARE(TextColumns::width(QString::fromUcs4(U"\U00020B9F")), 2);
+        QCOMPARE(TextColumns::padded(QStringLiteral("名前"), 6), QStringLiteral("名前  "));
+        QCOMPARE(TextColumns::padded(QStringLiteral("NAME"), 6), QStringLiteral("NAME  "));
+        QCOMPARE(TextColumns::padded(QStringLiteral("デバイス"), 4), QStringLiteral("デバイス"));
     }
 };
 
