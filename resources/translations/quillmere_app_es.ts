@@ -7,7 +7,7 @@
         <location filename="../../app/window/alertdialog.cpp" line="+118"/>
         <source>Cancel</source>
         <extracomment>Button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -16,7 +16,7 @@
         <location filename="../../app/shell/appservices.cpp" line="+44"/>
         <source>Ejecting external volumes before sleep</source>
         <extracomment>Reason of the sleep delay lock, shown by system tools</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Expulsando los volúmenes externos antes de suspender</translation>
     </message>
 </context>
 <context>
@@ -25,19 +25,19 @@
         <location filename="../../app/services/autoejectcontroller.cpp" line="+263"/>
         <source>Quillmere</source>
         <extracomment>Auto-eject notification title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Ejected “%1” — will remount on wake</source>
         <extracomment>Auto-eject notification body; %1 is the volume name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» expulsado; se volverá a montar al reanudar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Ejected “%1”</source>
         <extracomment>Auto-eject notification body without remounting; %1 is the volume name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» expulsado</translation>
     </message>
 </context>
 <context>
@@ -46,97 +46,97 @@
         <location filename="../../app/window/confirmationdialog.cpp" line="+21"/>
         <source>Type the volume name to confirm.</source>
         <extracomment>Appended to a confirmation body</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre del volumen para confirmar.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Hold the button below for 3 seconds to enable %1.</source>
         <extracomment>Appended to a confirmation body; %1 is the confirm-button title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga pulsado el botón de abajo durante 3 segundos para activar «%1».</translation>
     </message>
     <message>
         <location filename="../../app/window/confirmationpresenter.cpp" line="+27"/>
         <source>Eject “%1”?</source>
         <extracomment>Confirmation title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Expulsar «%1»?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Force Eject “%1”?</source>
         <extracomment>Confirmation title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Forzar la expulsión de «%1»?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Remount “%1”?</source>
         <extracomment>Confirmation title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Volver a montar «%1»?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Rename “%1”?</source>
         <extracomment>Confirmation title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Renombrar «%1»?</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Are you sure you want to eject “%1”?</source>
         <extracomment>Confirmation body</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quiere expulsar «%1»?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Apps using “%1” may lose unsaved data.</source>
         <extracomment>Force-eject confirmation warning</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Las aplicaciones que usan «%1» podrían perder datos no guardados.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Are you sure you want to remount “%1”?</source>
         <extracomment>Confirmation body</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quiere volver a montar «%1»?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Are you sure you want to rename “%1”?</source>
         <extracomment>Confirmation body</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quiere renombrar «%1»?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>All data on “%1” will be permanently destroyed. This can’t be undone.</source>
         <extracomment>Erase confirmation warning</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los datos de «%1» se destruirán de forma permanente. Esta acción no se puede deshacer.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Eject</source>
         <extracomment>Confirm button / operation name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Expulsar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Force Eject</source>
         <extracomment>Destructive button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Forzar la expulsión</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Remount</source>
         <extracomment>Confirm button / operation name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver a montar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rename</source>
         <extracomment>Button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Erase</source>
         <extracomment>Destructive button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Formatear</translation>
     </message>
 </context>
 <context>
@@ -146,25 +146,25 @@
         <location filename="../../app/window/erasepanel.cpp" line="+11"/>
         <source>Erase “%1”?</source>
         <extracomment>Erase panel title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Formatear «%1»?</translation>
     </message>
     <message>
         <location filename="../../app/window/erasepanel.cpp" line="+2"/>
         <source>All data on the volume will be permanently destroyed. Choose a format and a name for the erased volume.</source>
         <extracomment>Erase panel body</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los datos del volumen se destruirán de forma permanente. Elija un formato y un nombre para el volumen formateado.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Erase</source>
         <extracomment>Destructive button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Formatear</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>New name</source>
         <extracomment>Text-field placeholder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre nuevo</translation>
     </message>
 </context>
 <context>
@@ -173,7 +173,7 @@
         <location filename="../../app/window/failurealert.cpp" line="+8"/>
         <source>OK</source>
         <extracomment>Button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -182,19 +182,19 @@
         <location filename="../../app/window/forceejectdialog.cpp" line="+10"/>
         <source>“%1” is in use</source>
         <extracomment>Force-eject dialog title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está en uso</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>“%1” is in use by: %2. Force ejecting may cause data loss.</source>
         <extracomment>Force-eject dialog body; %2 is an app-name list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» lo está usando: %2. Forzar la expulsión puede provocar la pérdida de datos.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Force Eject</source>
         <extracomment>Destructive button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Forzar la expulsión</translation>
     </message>
 </context>
 <context>
@@ -203,19 +203,19 @@
         <location filename="../../app/window/holdtoconfirmbutton.cpp" line="+35"/>
         <source>Hold to Confirm</source>
         <extracomment>Hold-button idle title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mantener para confirmar</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Hold… %1</source>
         <extracomment>Hold-button countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga… %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Confirmed</source>
         <extracomment>Hold-button completed title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Confirmado</translation>
     </message>
 </context>
 <context>
@@ -224,43 +224,43 @@
         <location filename="../../app/shell/operationflows.cpp" line="+75"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo expulsar el volumen.</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La operación falló.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo expulsar «%1»</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Couldn’t force eject “%1”</source>
         <extracomment>Force-eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo forzar la expulsión de «%1»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t rename “%1”</source>
         <extracomment>Rename failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo renombrar «%1»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t erase “%1”</source>
         <extracomment>Erase failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo formatear «%1»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t remount “%1”</source>
         <extracomment>Remount failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo volver a montar «%1»</translation>
     </message>
 </context>
 <context>
@@ -269,25 +269,25 @@
         <location filename="../../app/window/renameprompt.cpp" line="+9"/>
         <source>Rename “%1”</source>
         <extracomment>Rename prompt title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar «%1»</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Enter a new name for the volume.</source>
         <extracomment>Rename prompt body</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre nuevo para el volumen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rename</source>
         <extracomment>Button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Volume name</source>
         <extracomment>Text-field placeholder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del volumen</translation>
     </message>
 </context>
 <context>
@@ -296,85 +296,85 @@
         <location filename="../../app/surfaces/statusitem.cpp" line="+66"/>
         <source>Quillmere (Staging)</source>
         <extracomment>Status item tooltip</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere (Staging)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Quillmere</source>
         <extracomment>Status item accessibility description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <location line="+100"/>
         <source>Open Quillmere</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Quillmere</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>No volumes</source>
         <extracomment>Empty menu placeholder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay volúmenes</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Eject All</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Expulsar todo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Open /Volumes in Finder</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir los soportes extraíbles en el gestor de archivos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>History…</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Historial…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Preferences…</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias…</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Open Disk Utility</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Discos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Quit Quillmere</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Quillmere</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Mounting…</source>
         <extracomment>In-flight menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Montando…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remount</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver a montar</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Ejecting…</source>
         <extracomment>In-flight menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Expulsando…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Eject</source>
         <extracomment>Menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Expulsar</translation>
     </message>
 </context>
 <context>
@@ -383,7 +383,7 @@
         <location filename="../../app/surfaces/volumeactionsmenu.cpp" line="+190"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo expulsar «%1»</translation>
     </message>
 </context>
 </TS>

@@ -4,86 +4,87 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+28"/>
+        <location filename="../../cli/historycommand.cpp" line="+31"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history: nur die neuesten N Zeilen zeigen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>history: copy the history log to FILE.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history: das Verlaufsprotokoll nach FILE kopieren.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>       quillmere-cli history [--limit N] [--json]
        quillmere-cli history --export FILE</source>
         <extracomment>quillmere-cli usage of the history command</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>       quillmere-cli history [--limit N] [--json]
+       quillmere-cli history --export FILE</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>quillmere-cli history: takes no arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: nimmt keine Argumente an.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quillmere-cli history: --export takes no other option.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: --export lässt sich mit keiner anderen Option verbinden.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quillmere-cli history: couldn’t export to %1: %2</source>
         <extracomment>quillmere-cli history export failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: Export nach %1 fehlgeschlagen: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>quillmere-cli history: --limit takes a whole number, 0 or more.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: --limit erwartet eine ganze Zahl ab 0.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>ok</source>
         <extracomment>quillmere-cli history: the operation succeeded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>failed</source>
         <extracomment>quillmere-cli history: the operation failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+125"/>
+        <location filename="../../cli/listcommand.cpp" line="+124"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 läuft nicht auf dem Systembus; nur eingehängte Datenträger werden aufgeführt, keine nicht eingehängten Partitionen.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 ist jetzt verfügbar.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>quillmere-cli: udisks2 went away.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 ist nicht mehr verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -92,61 +93,61 @@
         <location filename="../../cli/operationcommands.cpp" line="+28"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht ausgeworfen werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t force eject “%1”</source>
         <extracomment>Force eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auswerfen von „%1“ konnte nicht erzwungen werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t rename “%1”</source>
         <extracomment>Rename failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht umbenannt werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t erase “%1”</source>
         <extracomment>Erase failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht formatiert werden</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Couldn’t remount “%1”</source>
         <extracomment>Remount failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht erneut eingehängt werden</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorgang ist fehlgeschlagen.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eject: auch aushängen, wenn Programme Dateien geöffnet halten.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>erase: the new file system (ext4, ExFAT, MS-DOS FAT32 or NTFS; default ext4).</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: das neue Dateisystem (ext4, ExFAT, MS-DOS FAT32 oder NTFS; Vorgabe: ext4).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>erase: the new volume name.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: der neue Name des Datenträgers.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>erase: confirm that everything on the volume may be destroyed.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: bestätigen, dass alle Daten auf dem Datenträger vernichtet werden dürfen.</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -158,85 +159,91 @@
        quillmere-cli blockers VOLUME
 VOLUME is a device name, a mount point or a volume name.</source>
         <extracomment>quillmere-cli usage of the operation commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>       quillmere-cli eject [--force] VOLUME
+       quillmere-cli eject-all
+       quillmere-cli remount VOLUME
+       quillmere-cli rename VOLUME NAME
+       quillmere-cli erase VOLUME [--format F] --name N --yes
+       quillmere-cli blockers VOLUME
+VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>quillmere-cli %1: wrong number of arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli %1: falsche Anzahl an Argumenten.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>quillmere-cli erase: unknown format “%1”; choose one of: %2.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli erase: unbekanntes Format „%1“; wählen Sie eines von: %2.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>quillmere-cli erase: give the new name with --name.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli erase: geben Sie den neuen Namen mit --name an.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>quillmere-cli: udisks2 is not running on the system bus.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 läuft nicht auf dem Systembus.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Ejected “%1”.</source>
         <extracomment>quillmere-cli eject success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ausgeworfen.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verwendet von: %1. „quillmere-cli eject --force“ wirft ihn trotzdem aus.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Nothing to eject.</source>
         <extracomment>quillmere-cli eject-all without targets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nichts auszuwerfen.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ eingehängt.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in „%2“ umbenannt.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Erasing “%1” destroys everything on it. Add --yes to erase it.</source>
         <extracomment>quillmere-cli erase without confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beim Formatieren wird alles auf „%1“ vernichtet. Fügen Sie --yes hinzu, um zu formatieren.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ als %2 „%3“ formatiert.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>No program holds files open on “%1”.</source>
         <extracomment>quillmere-cli blockers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Programm hält Dateien auf „%1“ geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -245,109 +252,109 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <location filename="../../cli/volumeresolver.cpp" line="+34"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Datenträger heißen „%1“ (%2); geben Sie einen über sein Gerät an.</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Datenträger heißt „%1“, ist dort eingehängt oder liegt auf diesem Gerät.</translation>
     </message>
 </context>
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+17"/>
+        <location filename="../../cli/volumetable.cpp" line="+18"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>NAME</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KIND</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ART</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MOUNTED</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EINGEHÄNGT</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DEVICE</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GERÄT</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MOUNT POINT</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EINHÄNGEPUNKT</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>FREE</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FREI</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>yes</source>
         <extracomment>Volume is mounted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no</source>
         <extracomment>Volume is not mounted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+26"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Datenträger auf, die Quillmere sieht.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>list, eject, eject-all, remount, rename, erase, blockers or history</source>
         <extracomment>quillmere-cli --help: the commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>list, eject, eject-all, remount, rename, erase, blockers oder history</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Show every kind of volume.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Arten von Datenträgern zeigen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>JSON mit allen Feldern ausgeben.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Danach bis zum Abbruch für jede Änderung eine Zeile ausgeben.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillmere-cli list [--all] [--json] [--watch]</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+28"/>
+        <location filename="../../cli/historycommand.cpp" line="+31"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>
@@ -68,7 +68,7 @@
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+125"/>
+        <location filename="../../cli/listcommand.cpp" line="+124"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation type="unfinished"></translation>
@@ -257,7 +257,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+17"/>
+        <location filename="../../cli/volumetable.cpp" line="+18"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
         <translation type="unfinished"></translation>
@@ -314,7 +314,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+26"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>

@@ -4,86 +4,87 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+28"/>
+        <location filename="../../cli/historycommand.cpp" line="+31"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history: mostrar solo las N líneas más recientes.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>history: copy the history log to FILE.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history: copiar el registro del historial en FILE.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>       quillmere-cli history [--limit N] [--json]
        quillmere-cli history --export FILE</source>
         <extracomment>quillmere-cli usage of the history command</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>       quillmere-cli history [--limit N] [--json]
+       quillmere-cli history --export FILE</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>quillmere-cli history: takes no arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: no admite argumentos.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quillmere-cli history: --export takes no other option.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: --export no admite ninguna otra opción.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quillmere-cli history: couldn’t export to %1: %2</source>
         <extracomment>quillmere-cli history export failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: no se pudo exportar a %1: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>quillmere-cli history: --limit takes a whole number, 0 or more.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: --limit requiere un número entero igual o mayor que 0.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>ok</source>
         <extracomment>quillmere-cli history: the operation succeeded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>failed</source>
         <extracomment>quillmere-cli history: the operation failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>error</translation>
     </message>
 </context>
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+125"/>
+        <location filename="../../cli/listcommand.cpp" line="+124"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 no se está ejecutando en el bus del sistema; solo se muestran los volúmenes montados, sin las particiones no montadas.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 ha aparecido.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>quillmere-cli: udisks2 went away.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 ha desaparecido.</translation>
     </message>
 </context>
 <context>
@@ -92,61 +93,61 @@
         <location filename="../../cli/operationcommands.cpp" line="+28"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo expulsar «%1»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t force eject “%1”</source>
         <extracomment>Force eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo forzar la expulsión de «%1»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t rename “%1”</source>
         <extracomment>Rename failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo renombrar «%1»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t erase “%1”</source>
         <extracomment>Erase failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo formatear «%1»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Couldn’t remount “%1”</source>
         <extracomment>Remount failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo volver a montar «%1»</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La operación falló.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eject: desmontar aunque haya programas con archivos abiertos.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>erase: the new file system (ext4, ExFAT, MS-DOS FAT32 or NTFS; default ext4).</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: el nuevo sistema de archivos (ext4, ExFAT, MS-DOS FAT32 o NTFS; de forma predeterminada, ext4).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>erase: the new volume name.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: el nuevo nombre del volumen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>erase: confirm that everything on the volume may be destroyed.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: confirmar que se puede destruir todo el contenido del volumen.</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -158,85 +159,91 @@
        quillmere-cli blockers VOLUME
 VOLUME is a device name, a mount point or a volume name.</source>
         <extracomment>quillmere-cli usage of the operation commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>       quillmere-cli eject [--force] VOLUME
+       quillmere-cli eject-all
+       quillmere-cli remount VOLUME
+       quillmere-cli rename VOLUME NAME
+       quillmere-cli erase VOLUME [--format F] --name N --yes
+       quillmere-cli blockers VOLUME
+VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>quillmere-cli %1: wrong number of arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli %1: número de argumentos incorrecto.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>quillmere-cli erase: unknown format “%1”; choose one of: %2.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli erase: formato «%1» desconocido; elija uno de estos: %2.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>quillmere-cli erase: give the new name with --name.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli erase: indique el nombre nuevo con --name.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>quillmere-cli: udisks2 is not running on the system bus.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 no se está ejecutando en el bus del sistema.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Ejected “%1”.</source>
         <extracomment>quillmere-cli eject success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» expulsado.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En uso por: %1. «quillmere-cli eject --force» lo expulsa de todos modos.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Nothing to eject.</source>
         <extracomment>quillmere-cli eject-all without targets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que expulsar.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» montado.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» renombrado como «%2».</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Erasing “%1” destroys everything on it. Add --yes to erase it.</source>
         <extracomment>quillmere-cli erase without confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Formatear «%1» destruye todo su contenido. Añada --yes para formatearlo.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» formateado como %2 «%3».</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>No program holds files open on “%1”.</source>
         <extracomment>quillmere-cli blockers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa tiene archivos abiertos en «%1».</translation>
     </message>
 </context>
 <context>
@@ -245,109 +252,109 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <location filename="../../cli/volumeresolver.cpp" line="+34"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hay varios volúmenes llamados «%1» (%2); indique uno por su dispositivo.</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ningún volumen se llama «%1», está montado ahí o se encuentra en ese dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+17"/>
+        <location filename="../../cli/volumetable.cpp" line="+18"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>NAME</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KIND</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TIPO</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MOUNTED</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MONTADO</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DEVICE</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DISPOSITIVO</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MOUNT POINT</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PUNTO DE MONTAJE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>FREE</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LIBRE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>yes</source>
         <extracomment>Volume is mounted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no</source>
         <extracomment>Volume is not mounted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+26"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los volúmenes que ve Quillmere.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>list, eject, eject-all, remount, rename, erase, blockers or history</source>
         <extracomment>quillmere-cli --help: the commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>list, eject, eject-all, remount, rename, erase, blockers o history</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Show every kind of volume.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todos los tipos de volumen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir JSON con todos los campos.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Después, imprimir una línea por cada cambio hasta que se interrumpa.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillmere-cli list [--all] [--json] [--watch]</translation>
     </message>
 </context>
 </TS>

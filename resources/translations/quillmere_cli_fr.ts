@@ -4,86 +4,87 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+28"/>
+        <location filename="../../cli/historycommand.cpp" line="+31"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history&#xa0;: n’afficher que les N lignes les plus récentes.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>history: copy the history log to FILE.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history&#xa0;: copier le journal de l’historique dans FILE.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>       quillmere-cli history [--limit N] [--json]
        quillmere-cli history --export FILE</source>
         <extracomment>quillmere-cli usage of the history command</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>       quillmere-cli history [--limit N] [--json]
+       quillmere-cli history --export FILE</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>quillmere-cli history: takes no arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history&#xa0;: n’accepte aucun argument.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quillmere-cli history: --export takes no other option.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history&#xa0;: --export ne se combine avec aucune autre option.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quillmere-cli history: couldn’t export to %1: %2</source>
         <extracomment>quillmere-cli history export failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history&#xa0;: impossible d’exporter vers %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>quillmere-cli history: --limit takes a whole number, 0 or more.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history&#xa0;: --limit attend un nombre entier positif ou nul.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>ok</source>
         <extracomment>quillmere-cli history: the operation succeeded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>failed</source>
         <extracomment>quillmere-cli history: the operation failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>échec</translation>
     </message>
 </context>
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+125"/>
+        <location filename="../../cli/listcommand.cpp" line="+124"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli&#xa0;: udisks2 n’est pas lancé sur le bus système&#x202f;; seuls les volumes montés sont listés, sans les partitions non montées.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli&#xa0;: udisks2 est apparu.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>quillmere-cli: udisks2 went away.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli&#xa0;: udisks2 a disparu.</translation>
     </message>
 </context>
 <context>
@@ -92,61 +93,61 @@
         <location filename="../../cli/operationcommands.cpp" line="+28"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’éjecter «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t force eject “%1”</source>
         <extracomment>Force eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de forcer l’éjection de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t rename “%1”</source>
         <extracomment>Rename failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t erase “%1”</source>
         <extracomment>Erase failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de formater «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Couldn’t remount “%1”</source>
         <extracomment>Remount failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de monter à nouveau «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’opération a échoué.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eject&#xa0;: démonter même si des programmes gardent des fichiers ouverts.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>erase: the new file system (ext4, ExFAT, MS-DOS FAT32 or NTFS; default ext4).</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase&#xa0;: le nouveau système de fichiers (ext4, ExFAT, MS-DOS FAT32 ou NTFS&#x202f;; ext4 par défaut).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>erase: the new volume name.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase&#xa0;: le nouveau nom du volume.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>erase: confirm that everything on the volume may be destroyed.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase&#xa0;: confirmer que tout le contenu du volume peut être détruit.</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -158,85 +159,91 @@
        quillmere-cli blockers VOLUME
 VOLUME is a device name, a mount point or a volume name.</source>
         <extracomment>quillmere-cli usage of the operation commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>       quillmere-cli eject [--force] VOLUME
+       quillmere-cli eject-all
+       quillmere-cli remount VOLUME
+       quillmere-cli rename VOLUME NAME
+       quillmere-cli erase VOLUME [--format F] --name N --yes
+       quillmere-cli blockers VOLUME
+VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>quillmere-cli %1: wrong number of arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli %1&#xa0;: nombre d’arguments incorrect.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>quillmere-cli erase: unknown format “%1”; choose one of: %2.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli erase&#xa0;: format «&#xa0;%1&#xa0;» inconnu&#x202f;; choisissez parmi&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>quillmere-cli erase: give the new name with --name.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli erase&#xa0;: indiquez le nouveau nom avec --name.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>quillmere-cli: udisks2 is not running on the system bus.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli&#xa0;: udisks2 n’est pas lancé sur le bus système.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Ejected “%1”.</source>
         <extracomment>quillmere-cli eject success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» éjecté.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisé par&#xa0;: %1. «&#xa0;quillmere-cli eject --force&#xa0;» l’éjecte quand même.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Nothing to eject.</source>
         <extracomment>quillmere-cli eject-all without targets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rien à éjecter.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» monté.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» renommé en «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Erasing “%1” destroys everything on it. Add --yes to erase it.</source>
         <extracomment>quillmere-cli erase without confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Formater «&#xa0;%1&#xa0;» détruit tout son contenu. Ajoutez --yes pour le formater.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» formaté en %2 «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>No program holds files open on “%1”.</source>
         <extracomment>quillmere-cli blockers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme ne garde de fichiers ouverts sur «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -245,109 +252,109 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <location filename="../../cli/volumeresolver.cpp" line="+34"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs volumes s’appellent «&#xa0;%1&#xa0;» (%2)&#x202f;; désignez-en un par son périphérique.</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun volume ne s’appelle «&#xa0;%1&#xa0;», n’est monté à cet endroit ni ne se trouve sur ce périphérique.</translation>
     </message>
 </context>
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+17"/>
+        <location filename="../../cli/volumetable.cpp" line="+18"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>NAME</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KIND</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TYPE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MOUNTED</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MONTÉ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DEVICE</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PÉRIPHÉRIQUE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MOUNT POINT</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>POINT DE MONTAGE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>FREE</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LIBRE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>yes</source>
         <extracomment>Volume is mounted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no</source>
         <extracomment>Volume is not mounted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+26"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liste les volumes que voit Quillmere.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>list, eject, eject-all, remount, rename, erase, blockers or history</source>
         <extracomment>quillmere-cli --help: the commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>list, eject, eject-all, remount, rename, erase, blockers ou history</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Show every kind of volume.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher tous les types de volumes.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrire du JSON avec tous les champs.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puis écrire une ligne par changement jusqu’à l’interruption.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: quillmere-cli list [--all] [--json] [--watch]</translation>
     </message>
 </context>
 </TS>

@@ -4,86 +4,87 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+28"/>
+        <location filename="../../cli/historycommand.cpp" line="+31"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history: 新しいほうから N 行だけを表示します。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>history: copy the history log to FILE.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history: 履歴ログを FILE にコピーします。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>       quillmere-cli history [--limit N] [--json]
        quillmere-cli history --export FILE</source>
         <extracomment>quillmere-cli usage of the history command</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>       quillmere-cli history [--limit N] [--json]
+       quillmere-cli history --export FILE</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>quillmere-cli history: takes no arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: 引数は指定できません。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quillmere-cli history: --export takes no other option.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: --export は他のオプションと併用できません。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quillmere-cli history: couldn’t export to %1: %2</source>
         <extracomment>quillmere-cli history export failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: %1 に書き出せませんでした: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>quillmere-cli history: --limit takes a whole number, 0 or more.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli history: --limit には 0 以上の整数を指定してください。</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>ok</source>
         <extracomment>quillmere-cli history: the operation succeeded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>成功</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>failed</source>
         <extracomment>quillmere-cli history: the operation failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
 </context>
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+125"/>
+        <location filename="../../cli/listcommand.cpp" line="+124"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: システムバスで udisks2 が動作していません。マウント済みのボリュームだけを表示し、マウントされていないパーティションは表示しません。</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 が利用できるようになりました。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>quillmere-cli: udisks2 went away.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: udisks2 が利用できなくなりました。</translation>
     </message>
 </context>
 <context>
@@ -92,61 +93,61 @@
         <location filename="../../cli/operationcommands.cpp" line="+28"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を取り出せませんでした</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t force eject “%1”</source>
         <extracomment>Force eject failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を強制的に取り出せませんでした</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t rename “%1”</source>
         <extracomment>Rename failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の名前を変更できませんでした</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn’t erase “%1”</source>
         <extracomment>Erase failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をフォーマットできませんでした</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Couldn’t remount “%1”</source>
         <extracomment>Remount failure alert title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を再マウントできませんでした</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>操作に失敗しました。</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eject: プログラムがファイルを開いていてもアンマウントします。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>erase: the new file system (ext4, ExFAT, MS-DOS FAT32 or NTFS; default ext4).</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: 新しいファイルシステム（ext4、ExFAT、MS-DOS FAT32、NTFS のいずれか。既定は ext4）。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>erase: the new volume name.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: 新しいボリューム名。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>erase: confirm that everything on the volume may be destroyed.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erase: ボリューム上のすべてのデータを消去してよいことを確認します。</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -158,85 +159,91 @@
        quillmere-cli blockers VOLUME
 VOLUME is a device name, a mount point or a volume name.</source>
         <extracomment>quillmere-cli usage of the operation commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>       quillmere-cli eject [--force] VOLUME
+       quillmere-cli eject-all
+       quillmere-cli remount VOLUME
+       quillmere-cli rename VOLUME NAME
+       quillmere-cli erase VOLUME [--format F] --name N --yes
+       quillmere-cli blockers VOLUME
+VOLUME にはデバイス名、マウントポイント、ボリューム名のいずれかを指定します。</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>quillmere-cli %1: wrong number of arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli %1: 引数の数が正しくありません。</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>quillmere-cli erase: unknown format “%1”; choose one of: %2.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli erase: 形式「%1」は不明です。次のいずれかを選んでください: %2。</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>quillmere-cli erase: give the new name with --name.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli erase: 新しい名前を --name で指定してください。</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>quillmere-cli: udisks2 is not running on the system bus.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quillmere-cli: システムバスで udisks2 が動作していません。</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Ejected “%1”.</source>
         <extracomment>quillmere-cli eject success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を取り出しました。</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使用中のプログラム: %1。「quillmere-cli eject --force」で強制的に取り出せます。</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Nothing to eject.</source>
         <extracomment>quillmere-cli eject-all without targets</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>取り出すものはありません。</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をマウントしました。</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の名前を「%2」に変更しました。</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Erasing “%1” destroys everything on it. Add --yes to erase it.</source>
         <extracomment>quillmere-cli erase without confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をフォーマットすると、中身はすべて消去されます。フォーマットするには --yes を付けてください。</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を %2 の「%3」としてフォーマットしました。</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>No program holds files open on “%1”.</source>
         <extracomment>quillmere-cli blockers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」上のファイルを開いているプログラムはありません。</translation>
     </message>
 </context>
 <context>
@@ -245,109 +252,109 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <location filename="../../cli/volumeresolver.cpp" line="+34"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のボリュームが複数あります（%2）。デバイス名で指定してください。</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前、マウント先、デバイスのいずれにも当てはまるボリュームはありません。</translation>
     </message>
 </context>
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+17"/>
+        <location filename="../../cli/volumetable.cpp" line="+18"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>NAME</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KIND</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MOUNTED</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>マウント</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DEVICE</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>デバイス</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MOUNT POINT</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>マウントポイント</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>FREE</source>
         <extracomment>quillmere-cli list column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>空き</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>yes</source>
         <extracomment>Volume is mounted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no</source>
         <extracomment>Volume is not mounted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+26"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere が認識しているボリュームを一覧表示します。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>list, eject, eject-all, remount, rename, erase, blockers or history</source>
         <extracomment>quillmere-cli --help: the commands</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>list、eject、eject-all、remount、rename、erase、blockers、history のいずれか</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Show every kind of volume.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべての種類のボリュームを表示します。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべてのフィールドを含む JSON を出力します。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>その後、中断されるまで変更ごとに 1 行出力します。</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quillmere-cli list [--all] [--json] [--watch]</translation>
     </message>
 </context>
 </TS>

@@ -4,58 +4,61 @@
 <context>
     <name>CapacityFormatter</name>
     <message>
-        <location filename="../../core/format/capacityformatter.cpp" line="+47"/>
+        <location filename="../../core/format/capacityformatter.cpp" line="+49"/>
         <source>B</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>KB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kB</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>MB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>GB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>TB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>PB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PB</translation>
     </message>
-    <message>
-        <location line="+13"/>
+    <message numerus="yes">
+        <location line="+15"/>
         <source>%1 bytes</source>
         <extracomment>Byte count under 1 KB</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 Byte</numerusform>
+            <numerusform>%1 Byte</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>%1% (%2/%3 %4)</source>
         <extracomment>Capacity gauge text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% (%2/%3 %4)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1 free of %2</source>
         <extracomment>Free space of total capacity</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 frei</translation>
     </message>
 </context>
 <context>
@@ -64,25 +67,25 @@
         <location filename="../../core/operations/confirmationmodel.cpp" line="+42"/>
         <source>Standard confirmation</source>
         <extracomment>Confirmation model</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Normale Bestätigung</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Type the volume name</source>
         <extracomment>Confirmation model</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datenträgernamen eintippen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Hold to confirm</source>
         <extracomment>Confirmation model</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zum Bestätigen gedrückt halten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No confirmation (YOLO)</source>
         <extracomment>Confirmation model</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bestätigung (YOLO)</translation>
     </message>
 </context>
 <context>
@@ -91,13 +94,13 @@
         <location filename="../../core/operations/toollauncher.cpp" line="+126"/>
         <source>%1 timed out</source>
         <extracomment>External tool watchdog; %1 is a tool name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 failed (exit %2)</source>
         <extracomment>External tool failure; %1 is a tool name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist fehlgeschlagen (Exit-Status %2)</translation>
     </message>
 </context>
 <context>
@@ -106,68 +109,68 @@
         <location filename="../../platform/linux/udisksoperations.cpp" line="+90"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gerät %1 konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>“%1” has no device node to eject.</source>
         <extracomment>Eject failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat keine Gerätedatei, die ausgeworfen werden könnte.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vom System abgelehnt (Status 0x%1)</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Couldn’t open the volume at %1</source>
         <extracomment>Volume open failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger unter %1 konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>“%1” isn’t mounted.</source>
         <extracomment>Eject failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht eingehängt.</translation>
     </message>
     <message>
         <location line="+34"/>
         <location line="+73"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Fehler</translation>
     </message>
     <message>
         <location line="-70"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde ausgehängt, ein anderer Datenträger auf demselben Gerät aber nicht: %2</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist eine Netzwerkfreigabe. Verbinden Sie sich in Ihrem Dateimanager erneut mit dem Server, um sie wieder einzuhängen.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat keine Gerätedatei, die umbenannt werden könnte.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>“%1” can’t be erased — only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Erase safety-rail refusal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht formatiert werden – formatiert werden dürfen nur Wechseldatenträger, externe Datenträger und Datenträgerabbilder.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>“%1” has no device node to erase.</source>
         <extracomment>Erase failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat keine Gerätedatei, die formatiert werden könnte.</translation>
     </message>
 </context>
 <context>
@@ -176,43 +179,43 @@
         <location filename="../../core/format/volumemenumodel.cpp" line="+12"/>
         <source>Ignore in Auto-Eject &amp; Eject All</source>
         <extracomment>Checkmark menu item exempting a volume from bulk ejection</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beim automatischen Auswerfen und „Alle auswerfen“ übergehen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open in Finder</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im Dateimanager öffnen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy Path</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pfad kopieren</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Eject</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auswerfen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remount</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erneut einhängen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rename…</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen …</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Erase…</source>
         <extracomment>Volume menu item (destructive)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Formatieren …</translation>
     </message>
 </context>
 <context>
@@ -221,55 +224,55 @@
         <location filename="../../core/format/volumerowformatter.cpp" line="+13"/>
         <source>External</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Extern</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Disk Image</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datenträgerabbild</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>System Image</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systemabbild</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Network</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Internal</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intern</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Boot</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Startdatenträger</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>System</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1  —  %2 · %3</source>
         <extracomment>Menu row: volume name — kind · free space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  —  %2 · %3</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>not mounted</source>
         <extracomment>VoiceOver mount state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht eingehängt</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 <context>
     <name>CapacityFormatter</name>
     <message>
-        <location filename="../../core/format/capacityformatter.cpp" line="+47"/>
+        <location filename="../../core/format/capacityformatter.cpp" line="+49"/>
         <source>B</source>
         <extracomment>Byte unit</extracomment>
         <translation type="unfinished"></translation>
@@ -39,14 +39,17 @@
         <extracomment>Byte unit</extracomment>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <location line="+13"/>
+    <message numerus="yes">
+        <location line="+15"/>
         <source>%1 bytes</source>
         <extracomment>Byte count under 1 KB</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>%1% (%2/%3 %4)</source>
         <extracomment>Capacity gauge text</extracomment>
         <translation type="unfinished"></translation>

@@ -4,58 +4,61 @@
 <context>
     <name>CapacityFormatter</name>
     <message>
-        <location filename="../../core/format/capacityformatter.cpp" line="+47"/>
+        <location filename="../../core/format/capacityformatter.cpp" line="+49"/>
         <source>B</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>KB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kB</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>MB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>GB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>TB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>PB</source>
         <extracomment>Byte unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PB</translation>
     </message>
-    <message>
-        <location line="+13"/>
+    <message numerus="yes">
+        <location line="+15"/>
         <source>%1 bytes</source>
         <extracomment>Byte count under 1 KB</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%1 byte</numerusform>
+            <numerusform>%1 bytes</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>%1% (%2/%3 %4)</source>
         <extracomment>Capacity gauge text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% (%2/%3 %4)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1 free of %2</source>
         <extracomment>Free space of total capacity</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 libres de %2</translation>
     </message>
 </context>
 <context>
@@ -64,25 +67,25 @@
         <location filename="../../core/operations/confirmationmodel.cpp" line="+42"/>
         <source>Standard confirmation</source>
         <extracomment>Confirmation model</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación estándar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Type the volume name</source>
         <extracomment>Confirmation model</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el nombre del volumen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Hold to confirm</source>
         <extracomment>Confirmation model</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mantener pulsado para confirmar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No confirmation (YOLO)</source>
         <extracomment>Confirmation model</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin confirmación (YOLO)</translation>
     </message>
 </context>
 <context>
@@ -91,13 +94,13 @@
         <location filename="../../core/operations/toollauncher.cpp" line="+126"/>
         <source>%1 timed out</source>
         <extracomment>External tool watchdog; %1 is a tool name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se agotó el tiempo de espera de %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 failed (exit %2)</source>
         <extracomment>External tool failure; %1 is a tool name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 falló (código de salida %2)</translation>
     </message>
 </context>
 <context>
@@ -106,68 +109,68 @@
         <location filename="../../platform/linux/udisksoperations.cpp" line="+90"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el dispositivo %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>“%1” has no device node to eject.</source>
         <extracomment>Eject failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no tiene un archivo de dispositivo que expulsar.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado por el sistema (estado 0x%1)</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Couldn’t open the volume at %1</source>
         <extracomment>Volume open failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el volumen en %1</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>“%1” isn’t mounted.</source>
         <extracomment>Eject failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no está montado.</translation>
     </message>
     <message>
         <location line="+34"/>
         <location line="+73"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <location line="-70"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se desmontó, pero otro volumen del mismo dispositivo no se pudo desmontar: %2</translation>
     </message>
     <message>
         <location line="+94"/>
         <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es un recurso compartido de red. Vuelva a conectarse al servidor desde su gestor de archivos para montarlo de nuevo.</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no tiene un archivo de dispositivo al que cambiar el nombre.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>“%1” can’t be erased — only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Erase safety-rail refusal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede formatear: solo se pueden formatear volúmenes extraíbles, volúmenes externos e imágenes de disco.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>“%1” has no device node to erase.</source>
         <extracomment>Erase failure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no tiene un archivo de dispositivo que formatear.</translation>
     </message>
 </context>
 <context>
@@ -176,43 +179,43 @@
         <location filename="../../core/format/volumemenumodel.cpp" line="+12"/>
         <source>Ignore in Auto-Eject &amp; Eject All</source>
         <extracomment>Checkmark menu item exempting a volume from bulk ejection</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Omitir en la expulsión automática y en «Expulsar todo»</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open in Finder</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en el gestor de archivos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy Path</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la ruta</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Eject</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Expulsar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Remount</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver a montar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rename…</source>
         <extracomment>Volume menu item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar…</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Erase…</source>
         <extracomment>Volume menu item (destructive)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Formatear…</translation>
     </message>
 </context>
 <context>
@@ -221,55 +224,55 @@
         <location filename="../../core/format/volumerowformatter.cpp" line="+13"/>
         <source>External</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Externo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Disk Image</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de disco</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>System Image</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del sistema</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Network</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Internal</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interno</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Boot</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arranque</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>System</source>
         <extracomment>Volume kind</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1  —  %2 · %3</source>
         <extracomment>Menu row: volume name — kind · free space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  —  %2 · %3</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>not mounted</source>
         <extracomment>VoiceOver mount state</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no montado</translation>
     </message>
 </context>
 </TS>

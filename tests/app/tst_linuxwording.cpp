@@ -74,7 +74,7 @@ private slots:
     // Languages without a translation of their own fall back to the English catalogue.
     void otherLanguagesKeepTheLinuxWords()
     {
-        L10n::install(QStringLiteral("de"), {QUILLMERE_QM_DIR});
+        L10n::install(QStringLiteral("it"), {QUILLMERE_QM_DIR});
         checkTheMenus();
         checkTheNetworkRemountFailure();
     }
