@@ -11,21 +11,30 @@
 
 namespace {
 
+// Japanese and Chinese sentences follow a full stop without a space.
+QString appendSentence(const QString &text, const QString &sentence)
+{
+    const bool fullWidthEnd = text.endsWith(QChar(0x3002)) || text.endsWith(QChar(0xFF01)) ||
+                              text.endsWith(QChar(0xFF1F));
+    return fullWidthEnd ? text + sentence : text + QLatin1Char(' ') + sentence;
+}
+
 QString bodyText(ConfirmationModel model, VolumeOperation operation, const QString &volumeName)
 {
     const QString body = ConfirmationPresenter::warning(operation, volumeName);
     switch (model) {
     case ConfirmationModel::typeName:
-        return body + QLatin1Char(' ') +
-               //: Appended to a confirmation body
-               QCoreApplication::translate("ConfirmationPresenter",
-                                           "Type the volume name to confirm.");
+        return appendSentence(body,
+                              //: Appended to a confirmation body
+                              QCoreApplication::translate("ConfirmationPresenter",
+                                                          "Type the volume name to confirm."));
     case ConfirmationModel::holdButton:
-        return body + QLatin1Char(' ') +
-               //: Appended to a confirmation body; %1 is the confirm-button title
-               QCoreApplication::translate("ConfirmationPresenter",
-                                           "Hold the button below for 3 seconds to enable %1.")
-                   .arg(ConfirmationPresenter::verb(operation));
+        return appendSentence(
+            body,
+            //: Appended to a confirmation body; %1 is the confirm-button title
+            QCoreApplication::translate("ConfirmationPresenter",
+                                        "Hold the button below for 3 seconds to enable %1.")
+                .arg(ConfirmationPresenter::verb(operation)));
     case ConfirmationModel::alert:
     case ConfirmationModel::yolo:
         break;

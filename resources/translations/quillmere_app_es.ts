@@ -43,13 +43,13 @@
 <context>
     <name>ConfirmationPresenter</name>
     <message>
-        <location filename="../../app/window/confirmationdialog.cpp" line="+21"/>
+        <location filename="../../app/window/confirmationdialog.cpp" line="+29"/>
         <source>Type the volume name to confirm.</source>
         <extracomment>Appended to a confirmation body</extracomment>
         <translation>Escriba el nombre del volumen para confirmar.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Hold the button below for 3 seconds to enable %1.</source>
         <extracomment>Appended to a confirmation body; %1 is the confirm-button title</extracomment>
         <translation>Mantenga pulsado el botón de abajo durante 3 segundos para activar «%1».</translation>
@@ -188,7 +188,7 @@
         <location line="+2"/>
         <source>“%1” is in use by: %2. Force ejecting may cause data loss.</source>
         <extracomment>Force-eject dialog body; %2 is an app-name list</extracomment>
-        <translation>«%1» lo está usando: %2. Forzar la expulsión puede provocar la pérdida de datos.</translation>
+        <translation>«%1» está siendo usado por: %2. Forzar la expulsión puede provocar la pérdida de datos.</translation>
     </message>
     <message>
         <location line="+4"/>

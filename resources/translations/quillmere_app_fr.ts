@@ -43,13 +43,13 @@
 <context>
     <name>ConfirmationPresenter</name>
     <message>
-        <location filename="../../app/window/confirmationdialog.cpp" line="+21"/>
+        <location filename="../../app/window/confirmationdialog.cpp" line="+29"/>
         <source>Type the volume name to confirm.</source>
         <extracomment>Appended to a confirmation body</extracomment>
         <translation>Saisissez le nom du volume pour confirmer.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Hold the button below for 3 seconds to enable %1.</source>
         <extracomment>Appended to a confirmation body; %1 is the confirm-button title</extracomment>
         <translation>Maintenez le bouton ci-dessous enfoncé pendant 3 secondes pour activer «&#xa0;%1&#xa0;».</translation>

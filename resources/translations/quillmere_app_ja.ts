@@ -43,13 +43,13 @@
 <context>
     <name>ConfirmationPresenter</name>
     <message>
-        <location filename="../../app/window/confirmationdialog.cpp" line="+21"/>
+        <location filename="../../app/window/confirmationdialog.cpp" line="+29"/>
         <source>Type the volume name to confirm.</source>
         <extracomment>Appended to a confirmation body</extracomment>
         <translation>確認のため、ボリューム名を入力してください。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Hold the button below for 3 seconds to enable %1.</source>
         <extracomment>Appended to a confirmation body; %1 is the confirm-button title</extracomment>
         <translation>下のボタンを 3 秒間押し続けると「%1」を選べるようになります。</translation>

@@ -9,6 +9,7 @@
 #include "surfaces/statusitem.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
+#include "window/confirmationdialog.h"
 #include "window/erasepanel.h"
 
 #include <QDir>
@@ -177,6 +178,22 @@ private slots:
                      !all.contains(QLatin1String("Volumes")) &&
                      !all.contains(QLatin1String("Disk Utility")),
                  qPrintable(all));
+    }
+
+    // A confirmation body is two sentences; Japanese puts no space after its full stop.
+    void confirmationSentencesJoinAsTheLanguageWrites()
+    {
+        L10n::install(QStringLiteral("ja"), {QUILLMERE_QM_DIR});
+        const QString japanese = ConfirmationDialog(ConfirmationModel::holdButton,
+                                                    VolumeOperation::erase, QStringLiteral("Stick"))
+                                     .informativeText();
+        QVERIFY2(japanese.contains(QStringLiteral("取り消せません。下のボタン")),
+                 qPrintable(japanese));
+        L10n::install(QStringLiteral("de"), {QUILLMERE_QM_DIR});
+        const QString german = ConfirmationDialog(ConfirmationModel::typeName,
+                                                  VolumeOperation::eject, QStringLiteral("Stick"))
+                                   .informativeText();
+        QVERIFY2(german.contains(QStringLiteral("auswerfen? Geben Sie")), qPrintable(german));
     }
 
     void numbersFollowTheChosenLanguage_data()
