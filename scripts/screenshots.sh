@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts the tray application under Xvfb with test disks attached (a private udisks2, as the
 # real-device tests use), opens its menu and the first volume's submenu, and saves a PNG of
-# each in a folder whose name it prints last.
+# each, once per language (status-menu-de.png, volume-submenu-de.png …: en, de, fr, ja, es, the
+# language given through LANGUAGE), in a folder whose name it prints last.
 #   scripts/screenshots.sh [--measure | --breakdown] [BUILD_DIR]   (default: build; needs root)
+# QUILLMERE_SCREENSHOT_DISPLAY picks the first X display number to try (default 99).
 # --measure then closes the menu, leaves the program at rest for 60 seconds and prints its
 # resident memory and the share of one core it used meanwhile; --breakdown also prints what
 # that memory consists of: anonymous and file-backed parts, threads, the largest mappings.
@@ -31,6 +33,11 @@ if ! command -v import >/dev/null || ! import -version 2>/dev/null | grep -q Ima
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q imagemagick >/dev/null ||
         die "ImageMagick's import is missing (apt-get install imagemagick)"
 fi
+if ! fc-list :lang=ja | grep -q .; then
+    # Japanese needs a font with its characters; a desktop has one, a bare machine does not.
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q fonts-vlgothic >/dev/null ||
+        die "no Japanese font (apt-get install fonts-vlgothic)"
+fi
 
 out=$(mktemp -d /tmp/quillmere-screenshots-XXXXXX)
 scratch=$(mktemp -d /tmp/quillmere-screens-run-XXXXXX)
@@ -58,7 +65,7 @@ export DBUS_SYSTEM_BUS_ADDRESS
 "$support/make-test-disks.sh" --dir "$disks" --mount three plain >/dev/null
 
 # A display of its own.
-display=99
+display=${QUILLMERE_SCREENSHOT_DISPLAY:-99}
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
     display=$((display + 1))
 done
@@ -84,24 +91,37 @@ export DBUS_SESSION_BUS_ADDRESS
 export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
 export QT_QPA_PLATFORM=xcb
 
-"$app" >"$scratch/app.log" 2>&1 &
-pids+=($!)
-sleep 4
-kill -0 "${pids[-1]}" 2>/dev/null || die "the application stopped: $(cat "$scratch/app.log")"
+# The menu and the first volume's submenu in one language; the program keeps running.
+shoot() {
+    local language=$1
+    LANGUAGE=$language "$app" >"$scratch/app-$language.log" 2>&1 &
+    pids+=($!)
+    sleep 4
+    kill -0 "${pids[-1]}" 2>/dev/null || die "the application stopped: $(cat "$scratch/app-$language.log")"
 
-xdotool mousemove 120 60
-# The second launch reopens the first one, which shows its menu at the pointer.
-timeout 20 "$app" || die "the second launch did not hand over to the first"
-sleep 1.5
-import -window root "$out/status-menu.png"
+    xdotool mousemove 120 60
+    # The second launch reopens the first one, which shows its menu at the pointer.
+    LANGUAGE=$language timeout 20 "$app" || die "the second launch did not hand over to the first"
+    sleep 1.5
+    import -window root "$out/status-menu-$language.png"
 
-# The first entry, then the first volume row, then its submenu.
-xdotool key Down Down Right
-sleep 1.5
-import -window root "$out/volume-submenu.png"
-
-if [ $measure -eq 1 ]; then
+    # The first entry, then the first volume row, then its submenu.
+    xdotool key Down Down Right
+    sleep 1.5
+    import -window root "$out/volume-submenu-$language.png"
     xdotool key Escape Escape
+}
+
+# Ends the program started last, so that the next language starts a new one.
+stop_app() {
+    local pid=${pids[-1]}
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    unset 'pids[-1]'
+}
+
+shoot en
+if [ $measure -eq 1 ]; then
     pid=${pids[-1]}
     ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
     hz=$(getconf CLK_TCK)
@@ -125,5 +145,10 @@ if [ $measure -eq 1 ]; then
         } | tee "$out/breakdown.txt"
     fi
 fi
+stop_app
+for language in de fr ja es; do
+    shoot "$language"
+    stop_app
+done
 
 echo "$out"
