@@ -11,6 +11,19 @@
 #include <QTimer>
 #include <cstdio>
 
+namespace {
+
+// The help option's texts are Qt's own; Qt's catalogues lack them in some languages, so the
+// program's catalogue carries them under Qt's context.
+[[maybe_unused]] const char *const qtHelpTexts[] = {
+    //: quillmere-cli --help: the -h option (Qt's own text)
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    //: quillmere-cli --help: the --help-all option (Qt's own text)
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);

@@ -247,6 +247,21 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <location filename="../../cli/main.cpp" line="+20"/>
+        <source>Displays help on commandline options.</source>
+        <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>quillmere-cli --help: the --help-all option (Qt&apos;s own text)</extracomment>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+</context>
+<context>
     <name>VolumeResolver</name>
     <message>
         <location filename="../../cli/volumeresolver.cpp" line="+34"/>
@@ -321,7 +336,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+26"/>
+        <location filename="../../cli/main.cpp" line="+17"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Listet die Datenträger auf, die Quillmere sieht.</translation>

@@ -240,6 +240,21 @@ VOLUME is a device name, a mount point or a volume name.</source>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <location filename="../../cli/main.cpp" line="+20"/>
+        <source>Displays help on commandline options.</source>
+        <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>quillmere-cli --help: the --help-all option (Qt&apos;s own text)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VolumeResolver</name>
     <message>
         <location filename="../../cli/volumeresolver.cpp" line="+34"/>
@@ -314,7 +329,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+26"/>
+        <location filename="../../cli/main.cpp" line="+17"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>

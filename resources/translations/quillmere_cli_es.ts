@@ -247,6 +247,21 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <location filename="../../cli/main.cpp" line="+20"/>
+        <source>Displays help on commandline options.</source>
+        <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>quillmere-cli --help: the --help-all option (Qt&apos;s own text)</extracomment>
+        <translation>Muestra la ayuda, incluidas las opciones específicas de Qt.</translation>
+    </message>
+</context>
+<context>
     <name>VolumeResolver</name>
     <message>
         <location filename="../../cli/volumeresolver.cpp" line="+34"/>
@@ -321,7 +336,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+26"/>
+        <location filename="../../cli/main.cpp" line="+17"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Muestra los volúmenes que ve Quillmere.</translation>

@@ -247,6 +247,21 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <location filename="../../cli/main.cpp" line="+20"/>
+        <source>Displays help on commandline options.</source>
+        <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Displays help including Qt specific options.</source>
+        <extracomment>quillmere-cli --help: the --help-all option (Qt&apos;s own text)</extracomment>
+        <translation>Affiche l’aide, y compris les options propres à Qt.</translation>
+    </message>
+</context>
+<context>
     <name>VolumeResolver</name>
     <message>
         <location filename="../../cli/volumeresolver.cpp" line="+34"/>
@@ -321,7 +336,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+26"/>
+        <location filename="../../cli/main.cpp" line="+17"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Liste les volumes que voit Quillmere.</translation>
