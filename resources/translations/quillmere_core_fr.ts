@@ -127,7 +127,7 @@
         <location line="+76"/>
         <source>Couldn’t open the volume at %1</source>
         <extracomment>Volume open failure</extracomment>
-        <translation>Impossible d’ouvrir le volume situé sur %1</translation>
+        <translation>Impossible d’ouvrir le volume monté sur %1</translation>
     </message>
     <message>
         <location line="+29"/>

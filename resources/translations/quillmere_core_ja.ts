@@ -145,7 +145,7 @@
         <location line="-70"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
-        <translation>「%1」はアンマウントしましたが、同じデバイス上の別のボリュームをアンマウントできませんでした: %2</translation>
+        <translation>「%1」はアンマウントされましたが、同じデバイス上の別のボリュームをアンマウントできませんでした: %2</translation>
     </message>
     <message>
         <location line="+94"/>
