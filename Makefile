@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -17,6 +17,10 @@ run: build
 
 test: build
 	./tests/support/run-tests.sh $(BUILD)
+
+# The Debian package, in $(BUILD); scripts/check-package.sh checks it with lintian.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

@@ -13,6 +13,9 @@ packages=(
     udev dbus xvfb xdotool util-linux e2fsprogs xfsprogs squashfs-tools
     # on Debian 12 sfdisk is packaged in fdisk and losetup in mount, not in util-linux
     fdisk mount
+    # the Debian package: dpkg-shlibdeps computes its dependencies (and reads the binaries with
+    # file), lintian checks it
+    dpkg-dev file lintian
 )
 
 missing=()

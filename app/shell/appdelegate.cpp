@@ -5,6 +5,7 @@
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
+#include "services/uninstallui.h"
 #include "stores/defaultskeys.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
@@ -166,6 +167,9 @@ void AppDelegate::applicationDidFinishLaunching()
 
 void AppDelegate::applicationWillTerminate()
 {
+    // After an uninstall nothing may be written back.
+    if (UninstallUI::isUninstalling())
+        return;
     m_services.defaults->setBool(QString::fromLatin1(DefaultsKeys::mainWindowOpen),
                                  mainWindowVisible());
 }

@@ -1,5 +1,6 @@
 #include "window/alertdialog.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -36,10 +37,18 @@ void AlertDialog::build(const QString &message, const QString &informativeText,
     setModal(true);
 
     auto *iconLabel = new QLabel(this);
-    const QStyle::StandardPixmap pixmap =
-        m_style == Style::critical ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning;
     const int iconSize = this->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    iconLabel->setPixmap(this->style()->standardIcon(pixmap, nullptr, this).pixmap(iconSize));
+    QIcon icon;
+    if (m_style == Style::informational)
+        icon = QApplication::windowIcon();
+    if (icon.isNull()) {
+        const QStyle::StandardPixmap pixmap =
+            m_style == Style::critical  ? QStyle::SP_MessageBoxCritical
+            : m_style == Style::warning ? QStyle::SP_MessageBoxWarning
+                                        : QStyle::SP_MessageBoxInformation;
+        icon = this->style()->standardIcon(pixmap, nullptr, this);
+    }
+    iconLabel->setPixmap(icon.pixmap(iconSize));
     iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     m_messageLabel = new QLabel(message, this);

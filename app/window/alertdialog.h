@@ -13,7 +13,8 @@ class QVBoxLayout;
 class AlertDialog : public QDialog {
     Q_OBJECT
 public:
-    enum class Style { warning, critical };
+    // informational shows the application's icon.
+    enum class Style { warning, critical, informational };
 
     AlertDialog(Style style, const QString &message, const QString &informativeText,
                 const QString &firstButtonTitle, bool destructive, QWidget *parent = nullptr);

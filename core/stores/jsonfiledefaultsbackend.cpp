@@ -43,8 +43,7 @@ bool acquire(QLockFile &lock)
 } // namespace
 
 JsonFileDefaultsBackend::JsonFileDefaultsBackend(const QString &directory, const QString &domain)
-    : m_directory(directory), m_domain(domain),
-      m_filePath(QDir(directory).filePath(domain + QStringLiteral(".json")))
+    : m_directory(directory), m_domain(domain), m_filePath(filePath(directory, domain))
 {
 }
 
@@ -52,8 +51,22 @@ JsonFileDefaultsBackend::~JsonFileDefaultsBackend() = default;
 
 QString JsonFileDefaultsBackend::defaultDirectory()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("quillmere"));
+    return directoryBelow(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+QString JsonFileDefaultsBackend::directoryBelow(const QString &configHome)
+{
+    return QDir(configHome).filePath(QStringLiteral("quillmere"));
+}
+
+QString JsonFileDefaultsBackend::filePath(const QString &directory, const QString &domain)
+{
+    return QDir(directory).filePath(domain + QStringLiteral(".json"));
+}
+
+QString JsonFileDefaultsBackend::lockFilePath(const QString &filePath)
+{
+    return filePath + QStringLiteral(".lock");
 }
 
 bool JsonFileDefaultsBackend::isUsableDomain(const QString &domain)
@@ -95,7 +108,7 @@ void JsonFileDefaultsBackend::write(const QString &key, const QVariant &value)
     }
     watchDirectory();
 
-    QLockFile lock(m_filePath + QStringLiteral(".lock"));
+    QLockFile lock(lockFilePath(m_filePath));
     if (!acquire(lock))
         qCWarning(lcDefaults) << "Settings lock" << lock.error() << "for" << m_filePath
                               << "- writing without it";
@@ -130,13 +143,13 @@ void JsonFileDefaultsBackend::write(const QString &key, const QVariant &value)
 void JsonFileDefaultsBackend::removeAll()
 {
     QMutexLocker locker(&m_mutex);
-    QLockFile lock(m_filePath + QStringLiteral(".lock"));
+    QLockFile lock(lockFilePath(m_filePath));
     const bool locked = acquire(lock);
     if (QFile::exists(m_filePath) && !QFile::remove(m_filePath))
         qCWarning(lcDefaults) << "Cannot remove" << m_filePath;
     if (locked)
         lock.unlock();
-    QFile::remove(m_filePath + QStringLiteral(".lock"));
+    QFile::remove(lockFilePath(m_filePath));
     adopt(Contents{}, currentStamp());
 }
 

@@ -21,6 +21,11 @@ public:
 
     // "$XDG_CONFIG_HOME/quillmere".
     static QString defaultDirectory();
+    // "<configHome>/quillmere".
+    static QString directoryBelow(const QString &configHome);
+    // The file of a domain in a directory, and the lock file beside it.
+    static QString filePath(const QString &directory, const QString &domain);
+    static QString lockFilePath(const QString &filePath);
     // A domain becomes a file name: no separators, no leading dot, nothing empty.
     static bool isUsableDomain(const QString &domain);
 

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "services/programfile.h"
+#include "stores/userfolders.h"
+
+#include <QString>
+#include <functional>
+
+class AppDelegate;
+class UserDefaults;
+
+// Removes everything the program stored for the user after a confirmation: the login item,
+// the support folder, the settings, the cache and a moved copy's launcher entry, each failure
+// skipped; then trashes the program when it is the user's own copy, and quits. A program the
+// package manager installed is left to it, and the confirmation says so. Main thread.
+class UninstallUI {
+public:
+    struct Dependencies {
+        // The running settings domain, emptied.
+        UserDefaults *defaults = nullptr;
+        UserFolders folders;
+        ProgramFile program;
+        QString applicationId;
+        // Modal; true for "Uninstall".
+        std::function<bool(const QString &body)> confirm;
+        std::function<void()> quit;
+    };
+
+    static Dependencies forThisProgram(UserDefaults &defaults);
+    // The "Uninstall Quillmere…" item.
+    static void presentFor(AppDelegate &delegate);
+
+    explicit UninstallUI(Dependencies dependencies);
+
+    // Set for the rest of the process once an uninstall has started: nothing is written back
+    // at quit.
+    static bool isUninstalling();
+
+    // The confirmation, then run(); false when cancelled.
+    bool present();
+    void run();
+
+    static QString confirmationBody(bool programIsUsersCopy);
+    static bool confirmWithDialog(const QString &body);
+
+private:
+    Dependencies m_d;
+};
