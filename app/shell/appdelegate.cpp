@@ -5,6 +5,8 @@
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
+#include "services/loginitemmanager.h"
+#include "services/runningprogram.h"
 #include "stores/defaultskeys.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
@@ -19,6 +21,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 constexpr char ejectAllShortcut[] = "ejectAll";
@@ -162,6 +165,22 @@ void AppDelegate::applicationDidFinishLaunching()
                        : pane == 1 ? MainWindowPane::history
                                    : MainWindowPane::volumes);
     }
+
+    startFirstStartTask();
+}
+
+void AppDelegate::startFirstStartTask()
+{
+    // After the event loop has started, so that the launch is complete when it asks anything.
+    QTimer::singleShot(0, this, [self = QPointer<AppDelegate>(this)] {
+        [](QPointer<AppDelegate> delegate) -> QCoro::Task<> {
+            if (!delegate)
+                co_return;
+            // The move offer goes first and ends the task when it moves the program.
+            if (LoginItemManager *loginItems = delegate->loginItems())
+                loginItems->applyFirstStartDefault(*delegate->m_services.defaults);
+        }(self);
+    });
 }
 
 void AppDelegate::applicationWillTerminate()
@@ -241,6 +260,12 @@ void AppDelegate::openMainWindow(MainWindowPane pane)
         m_mainWindow = m_services.makeMainWindow(*this);
     if (m_mainWindow)
         m_mainWindow->show(pane);
+}
+
+void AppDelegate::relaunch()
+{
+    if (m_services.relaunch)
+        m_services.relaunch(RunningProgram::path());
 }
 
 bool AppDelegate::mainWindowVisible() const

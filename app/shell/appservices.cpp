@@ -2,6 +2,7 @@
 
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicyoverrides.h"
+#include "services/apprelaunch.h"
 #include "shell/childprocessdefinitionstransport.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
@@ -36,6 +37,12 @@ AppServices AppServices::production(UserDefaults &defaults)
     services.overridesPath = MediaPolicyOverrides::defaultFileURL();
     services.definitionsCachePath = MediaDefinitionsUpdater::defaultCachePath();
     services.activityMonitor = std::make_unique<SysfsActivityMonitor>();
+    services.loginItems = std::make_unique<LoginItemManager>();
+    services.relaunch = [](const QString &program) {
+        // Quits even when the shell did not start: the user asked for a restart.
+        AppRelaunch::relaunch(program);
+        QCoreApplication::quit();
+    };
 
     const QString appName = QStringLiteral("Quillmere");
     services.autoEjectEvents.sleep = new LogindSleepMonitor(
