@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the tray application under Xvfb with test disks attached (a private udisks2, as the
 # real-device tests use), opens its menu and the first volume's submenu, and saves a PNG of
-# each in a folder whose name it prints last.
+# each in a folder whose name it prints last. The preferences pane, in English and German, is
+# drawn on the same display by its widget test (preferences-*.png).
 #   scripts/screenshots.sh [--measure | --breakdown] [BUILD_DIR]   (default: build; needs root)
 # --measure then closes the menu, leaves the program at rest for 60 seconds and prints its
 # resident memory and the share of one core it used meanwhile; --breakdown also prints what
@@ -99,6 +100,10 @@ import -window root "$out/status-menu.png"
 xdotool key Down Down Right
 sleep 1.5
 import -window root "$out/volume-submenu.png"
+
+QUILLMERE_SCREENSHOT_DIR=$out "$build/tests/tst_preferencespane" captureForScreenshots \
+    >"$scratch/pane.log" 2>&1 || die "the preferences pane was not drawn: $(cat "$scratch/pane.log")"
+[ -s "$out/preferences-de.png" ] || die "the preferences pane was not drawn: $(cat "$scratch/pane.log")"
 
 if [ $measure -eq 1 ]; then
     xdotool key Escape Escape

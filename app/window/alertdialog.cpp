@@ -36,10 +36,15 @@ void AlertDialog::build(const QString &message, const QString &informativeText,
     setModal(true);
 
     auto *iconLabel = new QLabel(this);
-    const QStyle::StandardPixmap pixmap =
-        m_style == Style::critical ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning;
     const int iconSize = this->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    iconLabel->setPixmap(this->style()->standardIcon(pixmap, nullptr, this).pixmap(iconSize));
+    QIcon icon = QGuiApplication::windowIcon();
+    if (m_style != Style::informational || icon.isNull()) {
+        icon =
+            this->style()->standardIcon(m_style == Style::critical ? QStyle::SP_MessageBoxCritical
+                                                                   : QStyle::SP_MessageBoxWarning,
+                                        nullptr, this);
+    }
+    iconLabel->setPixmap(icon.pixmap(iconSize));
     iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     m_messageLabel = new QLabel(message, this);
