@@ -37,12 +37,19 @@ void AlertDialog::build(const QString &message, const QString &informativeText,
 
     auto *iconLabel = new QLabel(this);
     const int iconSize = this->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    QIcon icon = QGuiApplication::windowIcon();
-    if (m_style != Style::informational || icon.isNull()) {
-        icon =
-            this->style()->standardIcon(m_style == Style::critical ? QStyle::SP_MessageBoxCritical
-                                                                   : QStyle::SP_MessageBoxWarning,
-                                        nullptr, this);
+    QIcon icon;
+    switch (m_style) {
+    case Style::informational:
+        icon = QGuiApplication::windowIcon();
+        if (icon.isNull())
+            icon = this->style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this);
+        break;
+    case Style::warning:
+        icon = this->style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this);
+        break;
+    case Style::critical:
+        icon = this->style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this);
+        break;
     }
     iconLabel->setPixmap(icon.pixmap(iconSize));
     iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
