@@ -2,7 +2,8 @@
 # Starts the tray application under Xvfb with test disks attached (a private udisks2, as the
 # real-device tests use), opens its menu and the first volume's submenu, and saves a PNG of
 # each, once per language (status-menu-de.png, volume-submenu-de.png …: en, de, fr, ja, es, the
-# language given through LANGUAGE), in a folder whose name it prints last.
+# language given through LANGUAGE), in a folder whose name it prints last. The preferences pane,
+# in English and German, is drawn on the same display by its widget test (preferences-*.png).
 #   scripts/screenshots.sh [--measure | --breakdown] [BUILD_DIR]   (default: build; needs root)
 # QUILLMERE_SCREENSHOT_DISPLAY picks the first X display number to try (default 99).
 # --measure then closes the menu, leaves the program at rest for 60 seconds and prints its
@@ -150,5 +151,9 @@ for language in de fr ja es; do
     shoot "$language"
     stop_app
 done
+
+QUILLMERE_SCREENSHOT_DIR=$out "$build/tests/tst_preferencespane" captureForScreenshots \
+    >"$scratch/pane.log" 2>&1 || die "the preferences pane was not drawn: $(cat "$scratch/pane.log")"
+[ -s "$out/preferences-de.png" ] || die "the preferences pane was not drawn: $(cat "$scratch/pane.log")"
 
 echo "$out"

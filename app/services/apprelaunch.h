@@ -2,12 +2,12 @@
 
 #include <QString>
 
+// Starts the program anew while this instance quits.
 namespace AppRelaunch {
 
-// Starts `program` anew once this instance has had time to go, through
-// /bin/sh -c 'sleep 0.4; exec "$0"' PROGRAM; the caller then quits. The single-instance name
-// is given up first, so the new instance does not hand itself over to this quitting one.
-// False when the shell could not be started.
+// Starts `program` detached after a short pause, through /bin/sh, and hands this process's
+// single-instance name over first, so that the new instance runs instead of reopening this
+// one. False when the shell did not start (the name is then taken back). The caller quits.
 bool relaunch(const QString &program);
 
 } // namespace AppRelaunch

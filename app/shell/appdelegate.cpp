@@ -5,6 +5,8 @@
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
+#include "services/loginitemmanager.h"
+#include "services/programfile.h"
 #include "services/uninstallui.h"
 #include "stores/defaultskeys.h"
 #include "stores/historyrecording.h"
@@ -20,6 +22,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 constexpr char ejectAllShortcut[] = "ejectAll";
@@ -163,6 +166,25 @@ void AppDelegate::applicationDidFinishLaunching()
                        : pane == 1 ? MainWindowPane::history
                                    : MainWindowPane::volumes);
     }
+
+    startFirstStartTask();
+}
+
+void AppDelegate::startFirstStartTask()
+{
+    // After the event loop has started, so that the launch is complete when it asks anything.
+    QTimer::singleShot(0, this, [self = QPointer<AppDelegate>(this)] {
+        [](QPointer<AppDelegate> delegate) -> QCoro::Task<> {
+            if (!delegate)
+                co_return;
+            // The move offer goes first and ends the task when it moves the program.
+            if (delegate->m_services.offerMove &&
+                delegate->m_services.offerMove(*delegate->m_services.defaults))
+                co_return;
+            if (LoginItemManager *loginItems = delegate->loginItems())
+                loginItems->applyFirstStartDefault(*delegate->m_services.defaults);
+        }(self);
+    });
 }
 
 void AppDelegate::applicationWillTerminate()
@@ -245,6 +267,12 @@ void AppDelegate::openMainWindow(MainWindowPane pane)
         m_mainWindow = m_services.makeMainWindow(*this);
     if (m_mainWindow)
         m_mainWindow->show(pane);
+}
+
+void AppDelegate::relaunch()
+{
+    if (m_services.relaunch)
+        m_services.relaunch(ProgramFile::current().path);
 }
 
 bool AppDelegate::mainWindowVisible() const

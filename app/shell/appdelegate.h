@@ -45,6 +45,8 @@ public:
 
     void applyConfiguration();
     void openMainWindow(MainWindowPane pane);
+    // Starts the program anew from where it runs and quits this instance.
+    void relaunch();
 
     PreferencesStore &prefs() const { return *m_prefs; }
     VolumeStore &store();
@@ -54,12 +56,15 @@ public:
     OperationFlows &flows() const { return *m_flows; }
     StatusItemController *statusController() const { return m_statusController.get(); }
     AutoEjectController *autoEject() const { return m_autoEject.get(); }
+    // Null where the program cannot start at login.
+    LoginItemManager *loginItems() const { return m_services.loginItems.get(); }
     const BusyMarks &busyVolumes() const { return *m_busyVolumes; }
     VolumeSurfaceHandlers surfaceHandlers();
 
 private:
     VolumeActionHandlers makeActionHandlers();
     void installMediaPolicies();
+    void startFirstStartTask();
     void redrawAfterSettle();
     void refreshActivity();
     void historyChanged();

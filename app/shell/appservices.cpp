@@ -2,6 +2,8 @@
 
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicyoverrides.h"
+#include "services/apprelaunch.h"
+#include "services/movetoapplications.h"
 #include "shell/childprocessdefinitionstransport.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
@@ -36,6 +38,15 @@ AppServices AppServices::production(UserDefaults &defaults)
     services.overridesPath = MediaPolicyOverrides::defaultFileURL();
     services.definitionsCachePath = MediaDefinitionsUpdater::defaultCachePath();
     services.activityMonitor = std::make_unique<SysfsActivityMonitor>();
+    services.loginItems = std::make_unique<LoginItemManager>();
+    services.relaunch = [](const QString &program) {
+        // Quits even when the shell did not start: the user asked for a restart.
+        AppRelaunch::relaunch(program);
+        QCoreApplication::quit();
+    };
+    services.offerMove = [](UserDefaults &defaults) {
+        return MoveToApplications::offerIfNeeded(defaults);
+    };
 
     const QString appName = QStringLiteral("Quillmere");
     services.autoEjectEvents.sleep = new LogindSleepMonitor(

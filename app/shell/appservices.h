@@ -3,6 +3,7 @@
 #include "operations/diskoperations.h"
 #include "policy/mediadefinitionstransport.h"
 #include "services/autoejectcontroller.h"
+#include "services/loginitemmanager.h"
 #include "shell/operationprompts.h"
 #include "shell/surfaceinterfaces.h"
 #include "stores/historyrecording.h"
@@ -36,6 +37,13 @@ struct AppServices {
     std::unique_ptr<SysfsActivityMonitor> activityMonitor;
     // Sleep, screen-lock and notification services for auto-eject; owned by `platform`.
     AutoEjectController::SystemEvents autoEjectEvents;
+    // Launch at login; none where the program cannot start itself at login.
+    std::unique_ptr<LoginItemManager> loginItems;
+    // Starts `program` as a new instance and ends this one (a language change takes effect).
+    std::function<void(const QString &program)> relaunch;
+    // The first start's offer to move a portable copy into place; true when the moved copy is
+    // being started and this instance quits. Unset: no offer.
+    std::function<bool(UserDefaults &)> offerMove;
     // None where the desktop offers no system-wide key grab.
     std::unique_ptr<ShortcutRegistry> shortcuts;
     // The surfaces that the delegate creates on demand; unset ones are not offered.

@@ -2,6 +2,10 @@
 
 #include <QDBusMessage>
 
+namespace {
+SingleInstance *nameHolder = nullptr;
+}
+
 SingleInstance::SingleInstance(QString appId, QDBusConnection bus, QObject *parent)
     : QObject(parent), m_appId(std::move(appId)), m_bus(std::move(bus))
 {
@@ -9,10 +13,23 @@ SingleInstance::SingleInstance(QString appId, QDBusConnection bus, QObject *pare
 
 SingleInstance::~SingleInstance()
 {
-    if (m_registered) {
-        m_bus.unregisterService(m_appId);
-        m_bus.unregisterObject(objectPath(m_appId));
-    }
+    release();
+}
+
+void SingleInstance::release()
+{
+    if (nameHolder == this)
+        nameHolder = nullptr;
+    if (!m_registered)
+        return;
+    m_registered = false;
+    m_bus.unregisterService(m_appId);
+    m_bus.unregisterObject(objectPath(m_appId));
+}
+
+SingleInstance *SingleInstance::holder()
+{
+    return nameHolder;
 }
 
 QString SingleInstance::objectPath(const QString &appId)
@@ -32,6 +49,7 @@ SingleInstance::Outcome SingleInstance::claim()
         return Outcome::noBus;
     if (m_bus.registerService(m_appId)) {
         m_registered = true;
+        nameHolder = this;
         return Outcome::primary;
     }
     m_bus.unregisterObject(path);

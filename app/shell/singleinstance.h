@@ -29,6 +29,11 @@ public:
     static QString objectPath(const QString &appId);
 
     Outcome claim();
+    // Gives the name up at once, for a new instance that starts while this one quits.
+    void release();
+
+    // The instance of this process that holds the name, if any.
+    static SingleInstance *holder();
 
     // Called when another launch asks this instance to reopen.
     std::function<void()> onReopen;

@@ -1,6 +1,5 @@
 #include "window/alertdialog.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -39,14 +38,18 @@ void AlertDialog::build(const QString &message, const QString &informativeText,
     auto *iconLabel = new QLabel(this);
     const int iconSize = this->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     QIcon icon;
-    if (m_style == Style::informational)
-        icon = QApplication::windowIcon();
-    if (icon.isNull()) {
-        const QStyle::StandardPixmap pixmap =
-            m_style == Style::critical  ? QStyle::SP_MessageBoxCritical
-            : m_style == Style::warning ? QStyle::SP_MessageBoxWarning
-                                        : QStyle::SP_MessageBoxInformation;
-        icon = this->style()->standardIcon(pixmap, nullptr, this);
+    switch (m_style) {
+    case Style::informational:
+        icon = QGuiApplication::windowIcon();
+        if (icon.isNull())
+            icon = this->style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this);
+        break;
+    case Style::warning:
+        icon = this->style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this);
+        break;
+    case Style::critical:
+        icon = this->style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this);
+        break;
     }
     iconLabel->setPixmap(icon.pixmap(iconSize));
     iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);

@@ -13,8 +13,8 @@ class QVBoxLayout;
 class AlertDialog : public QDialog {
     Q_OBJECT
 public:
-    // informational shows the application's icon.
-    enum class Style { warning, critical, informational };
+    // Informational shows the application's icon.
+    enum class Style { informational, warning, critical };
 
     AlertDialog(Style style, const QString &message, const QString &informativeText,
                 const QString &firstButtonTitle, bool destructive, QWidget *parent = nullptr);

@@ -3,9 +3,8 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace {
+namespace DesktopEntry {
 
-// Escapes of a string value (the file level), after any quoting of the Exec key.
 QString stringValue(const QString &text)
 {
     QString out;
@@ -30,10 +29,6 @@ QString stringValue(const QString &text)
     }
     return out;
 }
-
-} // namespace
-
-namespace DesktopEntry {
 
 QString execArgument(const QString &argument)
 {

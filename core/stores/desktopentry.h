@@ -6,6 +6,9 @@
 // outside the system folders. Pure text work.
 namespace DesktopEntry {
 
+// A string value as the file stores it: backslash, newline, tab and carriage return escaped.
+QString stringValue(const QString &text);
+
 // One argument of an Exec key as the file stores it: quoted when it holds a reserved
 // character, "%" doubled, backslashes escaped once for the quoting and once for the file.
 QString execArgument(const QString &argument);

@@ -197,6 +197,14 @@ struct FakeServices {
     FakeDiskOperations *operations = nullptr;
     MemoryHistory *history = nullptr;
     FakePrompts *prompts = nullptr;
+    LoginItemManager *loginItems = nullptr;
+    // The programs a relaunch was asked to start.
+    QStringList relaunches;
+
+    QString autostartEntryPath() const
+    {
+        return folder.filePath(QStringLiteral("config/autostart/com.quillmere.app.desktop"));
+    }
 
     AppServices make()
     {
@@ -218,6 +226,12 @@ struct FakeServices {
         // An empty sysfs: no disk ever shows activity.
         services.activityMonitor = std::make_unique<SysfsActivityMonitor>(
             SysfsReader(folder.filePath(QStringLiteral("sys"))));
+        // Never the user's own autostart folder.
+        auto login = std::make_unique<LoginItemManager>(autostartEntryPath(),
+                                                        QStringLiteral("/usr/bin/quillmere"));
+        loginItems = login.get();
+        services.loginItems = std::move(login);
+        services.relaunch = [this](const QString &program) { relaunches.append(program); };
         return services;
     }
 };

@@ -1,0 +1,86 @@
+#include "services/loginitemmanager.h"
+
+#include "services/programfile.h"
+#include "stores/appsupport.h"
+#include "stores/autostartentry.h"
+#include "stores/defaultskeys.h"
+#include "stores/userdefaults.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+QString describe(const QString &path, const QString &error)
+{
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error);
+}
+
+} // namespace
+
+LoginItemManager::LoginItemManager(QString entryPath, QString program)
+    : m_entryPath(std::move(entryPath)), m_program(std::move(program))
+{
+}
+
+LoginItemManager::~LoginItemManager() = default;
+
+QString LoginItemManager::defaultEntryPath()
+{
+    const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return config.filePath(QStringLiteral("autostart/") +
+                           AutostartEntry::fileName(AppSupport::bundleIdentifier()));
+}
+
+QString LoginItemManager::program() const
+{
+    return m_program.isEmpty() ? ProgramFile::current().path : m_program;
+}
+
+bool LoginItemManager::isEnabled() const
+{
+    QFile file(m_entryPath);
+    if (!QFileInfo(m_entryPath).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    return AutostartEntry::isInEffect(file.readAll());
+}
+
+std::optional<QString> LoginItemManager::setEnabled(bool enabled)
+{
+    if (!enabled) {
+        QFile file(m_entryPath);
+        if (!file.exists() || file.remove())
+            return std::nullopt;
+        return describe(m_entryPath, file.errorString());
+    }
+
+    const QString folder = QFileInfo(m_entryPath).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        if (QFileInfo(folder).exists() || QFileInfo(folder).isSymLink())
+            //: Login-item error detail: a file stands where the autostart folder goes
+            return describe(folder,
+                            QCoreApplication::translate("LoginItemManager", "not a folder"));
+        //: Login-item error detail
+        return describe(folder, QCoreApplication::translate("LoginItemManager",
+                                                            "the folder cannot be created"));
+    }
+    QSaveFile file(m_entryPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(AutostartEntry::contents(program())) < 0 ||
+        !file.commit())
+        return describe(m_entryPath, file.errorString());
+    return std::nullopt;
+}
+
+void LoginItemManager::applyFirstStartDefault(UserDefaults &defaults)
+{
+    const QString key = QString::fromLatin1(DefaultsKeys::loginItemDefaultApplied);
+    if (defaults.boolValue(key).value_or(false))
+        return;
+    // Set before the attempt, so that a refused registration is not tried again.
+    defaults.setBool(key, true);
+    setEnabled(true);
+}

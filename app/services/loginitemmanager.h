@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class UserDefaults;
+
+// Launch at login through the XDG autostart entry of this application. What the desktop will
+// do at the next login is read from the entry itself, never remembered here.
+class LoginItemManager {
+public:
+    // The entry at `entryPath` starts `program`.
+    explicit LoginItemManager(QString entryPath = defaultEntryPath(), QString program = QString());
+    virtual ~LoginItemManager();
+
+    // $XDG_CONFIG_HOME/autostart/<application id>.desktop
+    static QString defaultEntryPath();
+
+    QString entryPath() const { return m_entryPath; }
+    // The program the entry starts; the running one unless given.
+    QString program() const;
+
+    // The entry exists and the desktop starts it.
+    virtual bool isEnabled() const;
+    // Writes or removes the entry; on failure the reason, as the user reads it.
+    virtual std::optional<QString> setEnabled(bool enabled);
+
+    // At the first start only: marks the default applied first, then enables. A failure is
+    // not retried, and a later start never enables again, even after the user turned it off.
+    void applyFirstStartDefault(UserDefaults &defaults);
+
+private:
+    QString m_entryPath;
+    QString m_program;
+};
