@@ -11,6 +11,7 @@
 #include <optional>
 
 class DockTileController;
+class MenuTrackingFilter;
 class MediaDefinitionsUpdater;
 class PreferencesStore;
 class StatusItemController;
@@ -54,6 +55,8 @@ public:
     OperationFlows &flows() const { return *m_flows; }
     StatusItemController *statusController() const { return m_statusController.get(); }
     AutoEjectController *autoEject() const { return m_autoEject.get(); }
+    // The named global shortcuts (for the recorder); null where none are kept.
+    GlobalShortcuts::Registry *shortcuts() const { return m_services.shortcuts.get(); }
     const BusyMarks &busyVolumes() const { return *m_busyVolumes; }
     VolumeSurfaceHandlers surfaceHandlers();
 
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<PopoverSurface> m_dockPopover;
     std::unique_ptr<MainWindowSurface> m_mainWindow;
     std::unique_ptr<AutoEjectController> m_autoEject;
+    std::unique_ptr<MenuTrackingFilter> m_menuTracking;
     BusyMarks *m_busyVolumes;
     std::unique_ptr<VolumeChangeHandler> m_volumeChanges;
     std::unique_ptr<OperationFlows> m_flows;

@@ -3,6 +3,7 @@
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicyoverrides.h"
 #include "shell/childprocessdefinitionstransport.h"
+#include "shortcut/desktopshortcuts.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
 #include "window/dialogoperationprompts.h"
@@ -48,5 +49,6 @@ AppServices AppServices::production(UserDefaults &defaults)
                               ScreenLockMonitor::currentSessionId(), owner);
     services.autoEjectEvents.notifications = new DesktopNotifier(
         QDBusConnection::sessionBus(), appName, AppSupport::bundleIdentifier(), owner);
+    services.shortcuts = DesktopShortcuts::make(defaults);
     return services;
 }

@@ -5,6 +5,7 @@
 #include "services/autoejectcontroller.h"
 #include "shell/operationprompts.h"
 #include "shell/surfaceinterfaces.h"
+#include "shortcuts/shortcutregistry.h"
 #include "stores/historyrecording.h"
 
 #include "sysfsactivitymonitor.h"
@@ -36,8 +37,9 @@ struct AppServices {
     std::unique_ptr<SysfsActivityMonitor> activityMonitor;
     // Sleep, screen-lock and notification services for auto-eject; owned by `platform`.
     AutoEjectController::SystemEvents autoEjectEvents;
-    // None where the desktop offers no system-wide key grab.
-    std::unique_ptr<ShortcutRegistry> shortcuts;
+    // The named global shortcuts; unset where nothing records or registers them. Without a
+    // hot-key service of the desktop it stores names but registers nothing.
+    std::unique_ptr<GlobalShortcuts::Registry> shortcuts;
     // The surfaces that the delegate creates on demand; unset ones are not offered.
     std::function<std::unique_ptr<PopoverSurface>(AppDelegate &)> makePopover;
     std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> makeMainWindow;

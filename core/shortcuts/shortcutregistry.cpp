@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace GlobalShortcuts {
 
@@ -182,6 +183,7 @@ void Registry::updateEventHandler()
             }
         }
         m_listensToRawKeys = true;
+        m_rawKeyDown.reset();
         return;
     }
     for (auto it = m_hotKeys.begin(); it != m_hotKeys.end(); ++it) {
@@ -218,11 +220,20 @@ bool Registry::handleRawKeyEvent(const Shortcut &pressed, bool keyDown)
 {
     if (!m_listensToRawKeys)
         return false;
+    // The key-up of a combination is the release of its key, whichever modifiers were let go
+    // first (the X grab behaves the same).
+    if (!keyDown && m_rawKeyDown && m_rawKeyDown->carbonKeyCode == pressed.carbonKeyCode) {
+        const Shortcut shortcut = *std::exchange(m_rawKeyDown, std::nullopt);
+        dispatch(shortcut, false);
+        return true;
+    }
     const qint64 modifiers = pressed.carbonModifiers & CarbonModifier::hotKeyMask;
     for (const HotKey &hotKey : std::as_const(m_hotKeys)) {
         if (hotKey.shortcut.carbonKeyCode == pressed.carbonKeyCode &&
             hotKey.shortcut.carbonModifiers == modifiers) {
-            dispatch(hotKey.shortcut, keyDown);
+            const Shortcut shortcut = hotKey.shortcut;
+            m_rawKeyDown = keyDown ? std::optional<Shortcut>(shortcut) : std::nullopt;
+            dispatch(shortcut, keyDown);
             return true;
         }
     }

@@ -105,6 +105,8 @@ private:
     bool m_menuOpen = false;
     bool m_handlerInstalled = false;
     bool m_listensToRawKeys = false;
+    // The hot key whose key went down on the menu path and has not come up yet.
+    std::optional<Shortcut> m_rawKeyDown;
 };
 
 } // namespace GlobalShortcuts
