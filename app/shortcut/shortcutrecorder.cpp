@@ -167,12 +167,19 @@ void ShortcutRecorder::startRecording()
     setPlaceholderText(pressShortcutText());
     m_registry->setRecorderActive(true);
     qApp->installEventFilter(this);
+    grabKeyboardIfActive();
+}
+
+void ShortcutRecorder::grabKeyboardIfActive()
+{
     // On X11 other programs' grabs would take their combinations before we see them, and the
-    // recorder could never say that they are taken.
-    if (isVisible() && QGuiApplication::platformName() == QLatin1String("xcb")) {
-        grabKeyboard();
-        m_grabsKeyboard = true;
-    }
+    // recorder could never say that they are taken. Only while our window is the active one,
+    // so that the keyboard is never kept from the program the user turned to.
+    if (!m_recording || m_grabsKeyboard || !isVisible() || !window()->isActiveWindow() ||
+        QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    grabKeyboard();
+    m_grabsKeyboard = true;
 }
 
 void ShortcutRecorder::endRecording()
@@ -212,6 +219,8 @@ void ShortcutRecorder::focusInEvent(QFocusEvent *event)
     // A window that opens or comes back gives its focus widget the focus again; that is not
     // the user asking to record.
     if (event->reason() == Qt::ActiveWindowFocusReason) {
+        // Recording that began while the window was still coming back.
+        grabKeyboardIfActive();
         QMetaObject::invokeMethod(
             this,
             [this] {

@@ -72,6 +72,7 @@ protected:
 private:
     void startRecording();
     void endRecording();
+    void grabKeyboardIfActive();
     void stopAndDropFocus();
     void record(QKeyEvent *event);
     void accept(const GlobalShortcuts::Shortcut &shortcut);
