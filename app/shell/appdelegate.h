@@ -11,8 +11,8 @@
 #include <optional>
 
 class DockTileController;
-class MenuTrackingFilter;
 class MediaDefinitionsUpdater;
+class MenuTrackingFilter;
 class PreferencesStore;
 class StatusItemController;
 class VolumeActionsMenu;
