@@ -8,6 +8,7 @@
 #include "services/loginitemmanager.h"
 #include "services/programfile.h"
 #include "services/uninstallui.h"
+#include "shortcut/menutrackingfilter.h"
 #include "stores/defaultskeys.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
@@ -23,10 +24,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
-
-namespace {
-constexpr char ejectAllShortcut[] = "ejectAll";
-}
 
 AppDelegate::AppDelegate(AppServices services, QObject *parent)
     : QObject(parent), m_services(std::move(services))
@@ -128,8 +125,11 @@ void AppDelegate::applicationDidFinishLaunching()
             self->m_statusController->rebuild();
     };
 
-    if (m_services.shortcuts) {
-        m_services.shortcuts->onKeyUp(QString::fromLatin1(ejectAllShortcut), [self] {
+    if (GlobalShortcuts::Registry *shortcuts = m_services.shortcuts.get()) {
+        // Menus hold the keyboard while open; the shortcut must still work then.
+        m_menuTracking = std::make_unique<MenuTrackingFilter>(*shortcuts);
+        shortcuts->declare(GlobalShortcuts::Name::ejectAll());
+        shortcuts->onKeyUp(GlobalShortcuts::Name::ejectAll(), [self] {
             if (self)
                 self->ejectAll();
         });

@@ -12,6 +12,7 @@
 
 class DockTileController;
 class MediaDefinitionsUpdater;
+class MenuTrackingFilter;
 class PreferencesStore;
 class StatusItemController;
 class VolumeActionsMenu;
@@ -58,6 +59,8 @@ public:
     AutoEjectController *autoEject() const { return m_autoEject.get(); }
     // Null where the program cannot start at login.
     LoginItemManager *loginItems() const { return m_services.loginItems.get(); }
+    // The named global shortcuts (for the recorder); null where none are kept.
+    GlobalShortcuts::Registry *shortcuts() const { return m_services.shortcuts.get(); }
     const BusyMarks &busyVolumes() const { return *m_busyVolumes; }
     VolumeSurfaceHandlers surfaceHandlers();
 
@@ -82,6 +85,7 @@ private:
     std::unique_ptr<PopoverSurface> m_dockPopover;
     std::unique_ptr<MainWindowSurface> m_mainWindow;
     std::unique_ptr<AutoEjectController> m_autoEject;
+    std::unique_ptr<MenuTrackingFilter> m_menuTracking;
     BusyMarks *m_busyVolumes;
     std::unique_ptr<VolumeChangeHandler> m_volumeChanges;
     std::unique_ptr<OperationFlows> m_flows;

@@ -5,6 +5,7 @@
 #include "services/apprelaunch.h"
 #include "services/movetoapplications.h"
 #include "shell/childprocessdefinitionstransport.h"
+#include "shortcut/desktopshortcuts.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
 #include "window/dialogoperationprompts.h"
@@ -59,5 +60,6 @@ AppServices AppServices::production(UserDefaults &defaults)
                               ScreenLockMonitor::currentSessionId(), owner);
     services.autoEjectEvents.notifications = new DesktopNotifier(
         QDBusConnection::sessionBus(), appName, AppSupport::bundleIdentifier(), owner);
+    services.shortcuts = DesktopShortcuts::make(defaults);
     return services;
 }

@@ -6,6 +6,7 @@
 #include "services/loginitemmanager.h"
 #include "shell/operationprompts.h"
 #include "shell/surfaceinterfaces.h"
+#include "shortcuts/shortcutregistry.h"
 #include "stores/historyrecording.h"
 
 #include "sysfsactivitymonitor.h"
@@ -44,8 +45,9 @@ struct AppServices {
     // The first start's offer to move a portable copy into place; true when the moved copy is
     // being started and this instance quits. Unset: no offer.
     std::function<bool(UserDefaults &)> offerMove;
-    // None where the desktop offers no system-wide key grab.
-    std::unique_ptr<ShortcutRegistry> shortcuts;
+    // The named global shortcuts; unset where nothing records or registers them. Without a
+    // hot-key service of the desktop it stores names but registers nothing.
+    std::unique_ptr<GlobalShortcuts::Registry> shortcuts;
     // The surfaces that the delegate creates on demand; unset ones are not offered.
     std::function<std::unique_ptr<PopoverSurface>(AppDelegate &)> makePopover;
     std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> makeMainWindow;

@@ -29,10 +29,3 @@ public:
     virtual void rebuildContentsAndLayout() = 0;
     virtual void refreshActivity() = 0;
 };
-
-// System-wide key combinations by name; the key-up of a registered name runs its action.
-class ShortcutRegistry {
-public:
-    virtual ~ShortcutRegistry() = default;
-    virtual void onKeyUp(const QString &name, std::function<void()> action) = 0;
-};
