@@ -190,10 +190,12 @@ void AppDelegate::applyConfiguration()
     } else if (!m_statusController) {
         auto status = std::make_unique<StatusItemController>(&store(), m_icons.get(), &actions());
         status->sortMode = m_prefs->sortMode();
-        status->onOpenPreferences = [self] {
-            if (self)
-                self->openMainWindow(MainWindowPane::preferences);
-        };
+        if (hasPreferencesPane()) {
+            status->onOpenPreferences = [self] {
+                if (self)
+                    self->openMainWindow(MainWindowPane::preferences);
+            };
+        }
         status->onOpenHistory = [self] {
             if (self)
                 self->openMainWindow(MainWindowPane::history);
@@ -241,6 +243,22 @@ void AppDelegate::openMainWindow(MainWindowPane pane)
         m_mainWindow = m_services.makeMainWindow(*this);
     if (m_mainWindow)
         m_mainWindow->show(pane);
+}
+
+bool AppDelegate::hasPreferencesPane() const
+{
+    return m_services.makePreferencesPane && m_services.makeMainWindow;
+}
+
+QWidget *AppDelegate::makePreferencesPane(QWidget *parent)
+{
+    return m_services.makePreferencesPane ? m_services.makePreferencesPane(*this, parent) : nullptr;
+}
+
+void AppDelegate::uninstall()
+{
+    if (m_services.uninstall)
+        m_services.uninstall(*this);
 }
 
 bool AppDelegate::mainWindowVisible() const

@@ -45,6 +45,13 @@ public:
 
     void applyConfiguration();
     void openMainWindow(MainWindowPane pane);
+    MainWindowSurface *mainWindow() const { return m_mainWindow.get(); }
+
+    // The Preferences pane that the main window hosts, when the program has one.
+    bool hasPreferencesPane() const;
+    QWidget *makePreferencesPane(QWidget *parent);
+    bool canUninstall() const { return bool(m_services.uninstall); }
+    void uninstall();
 
     PreferencesStore &prefs() const { return *m_prefs; }
     VolumeStore &store();

@@ -3,6 +3,7 @@
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicyoverrides.h"
 #include "shell/childprocessdefinitionstransport.h"
+#include "shell/mainwindowfactory.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
 #include "window/dialogoperationprompts.h"
@@ -30,7 +31,9 @@ AppServices AppServices::production(UserDefaults &defaults)
     services.defaults = &defaults;
     services.makeDiskSource = [provider] { return std::make_shared<UDisksDiskSource>(provider); };
     services.operations = std::make_unique<UDisksOperations>(client);
-    services.history = std::make_unique<HistoryStore>();
+    auto history = std::make_unique<HistoryStore>();
+    services.makeMainWindow = MainWindowFactory::make(*history);
+    services.history = std::move(history);
     services.prompts = std::make_unique<DialogOperationPrompts>();
     services.definitionsTransport = std::make_unique<ChildProcessDefinitionsTransport>();
     services.overridesPath = MediaPolicyOverrides::defaultFileURL();
