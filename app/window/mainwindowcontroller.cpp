@@ -18,8 +18,10 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QWidgetAction>
+#include <malloc.h>
 
 namespace {
 
@@ -72,9 +74,6 @@ MainWindowController::MainWindowController(Dependencies dependencies, QObject *p
     // was open then is to open again at the next start.
     qApp->installEventFilter(this);
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_isTerminating = true; });
-
-    build();
-    showPane(MainWindowPane::volumes);
 }
 
 MainWindowController::~MainWindowController()
@@ -93,8 +92,10 @@ bool MainWindowController::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void MainWindowController::build()
+void MainWindowController::ensureWindow()
 {
+    if (m_parts)
+        return;
     m_parts = std::make_unique<Parts>();
     Parts &parts = *m_parts;
     parts.window = std::make_unique<MainWindowFrame>();
@@ -216,6 +217,7 @@ void MainWindowController::build()
                              .topLeft());
         }
     }
+    showPane(m_currentPane);
 }
 
 QString MainWindowController::windowTitle(MainWindowPane pane)
@@ -244,6 +246,7 @@ QWidget *MainWindowController::paneWidget(MainWindowPane pane)
 
 void MainWindowController::showPane(MainWindowPane pane)
 {
+    ensureWindow();
     QWidget *content = paneWidget(pane);
     if (!content) {
         // A pane nobody provides; the stored number may come from a build that had it.
@@ -307,11 +310,26 @@ void MainWindowController::windowClosed()
         onVisibilityChange(false);
     if (m_deps.prefs)
         m_deps.prefs->defaults().setBool(key(DefaultsKeys::mainWindowOpen), false);
+    releaseWindow();
+}
+
+void MainWindowController::releaseWindow()
+{
+    // A tray program spends most of its life with the window closed: its widgets, pixmaps and
+    // the X server's copy of its pixels are not worth keeping. Made again at the next show.
+    QMainWindow *window = m_parts->window.release();
+    window->hide();
+    m_parts.reset();
+    connect(window, &QObject::destroyed, qApp, [] {
+        // Hands the freed heap back to the system once the widgets are gone.
+        QTimer::singleShot(0, qApp, [] { malloc_trim(0); });
+    });
+    window->deleteLater();
 }
 
 void MainWindowController::saveGeometry()
 {
-    if (m_deps.prefs)
+    if (m_parts && m_deps.prefs)
         m_deps.prefs->defaults().setData(key(DefaultsKeys::mainWindowGeometry),
                                          m_parts->window->saveGeometry());
 }
@@ -324,6 +342,8 @@ void MainWindowController::setViewMode(VolumesPanel::Mode mode)
             key(DefaultsKeys::mainWindowViewMode),
             mode == VolumesPanel::Mode::list ? QStringLiteral("list") : QStringLiteral("grid"));
     }
+    if (!m_parts)
+        return;
     if (m_parts->volumesPanel->mode() != mode)
         m_parts->volumesPanel->setMode(mode);
     m_parts->viewModeControl->setSelectedSegment(mode == VolumesPanel::Mode::list
@@ -339,24 +359,26 @@ bool MainWindowController::showsVolumesPane() const
 
 void MainWindowController::refreshVolumes()
 {
-    m_parts->volumesPanel->refresh();
+    if (m_parts)
+        m_parts->volumesPanel->refresh();
 }
 
 void MainWindowController::refreshVolumesActivity()
 {
-    m_parts->volumesPanel->refreshActivity();
+    if (m_parts)
+        m_parts->volumesPanel->refreshActivity();
 }
 
 void MainWindowController::refreshHistory()
 {
     // A hidden History pane reads the log when it appears.
-    if (m_currentPane == MainWindowPane::history)
+    if (m_parts && m_currentPane == MainWindowPane::history)
         m_parts->historyPanel->refresh();
 }
 
 void MainWindowController::showAbout()
 {
-    QMessageBox box(m_parts->window.get());
+    QMessageBox box(window());
     //: About box title
     box.setWindowTitle(tr("About Quillmere"));
     box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
@@ -369,50 +391,50 @@ void MainWindowController::showAbout()
 
 QMainWindow *MainWindowController::window() const
 {
-    return m_parts->window.get();
+    return m_parts ? m_parts->window.get() : nullptr;
 }
 
 SidebarView *MainWindowController::sidebar() const
 {
-    return m_parts->sidebar;
+    return m_parts ? m_parts->sidebar : nullptr;
 }
 
 QToolBar *MainWindowController::toolbar() const
 {
-    return m_parts->toolbar;
+    return m_parts ? m_parts->toolbar : nullptr;
 }
 
 QAction *MainWindowController::viewModeItem() const
 {
-    return m_parts->viewModeItem;
+    return m_parts ? m_parts->viewModeItem : nullptr;
 }
 
 ViewModeControl *MainWindowController::viewModeControl() const
 {
-    return m_parts->viewModeControl;
+    return m_parts ? m_parts->viewModeControl : nullptr;
 }
 
 MainMenuBar *MainWindowController::menuBar() const
 {
-    return m_parts->menuBar;
+    return m_parts ? m_parts->menuBar : nullptr;
 }
 
 QStackedWidget *MainWindowController::detail() const
 {
-    return m_parts->detail;
+    return m_parts ? m_parts->detail : nullptr;
 }
 
 VolumesPanel *MainWindowController::volumesPanel() const
 {
-    return m_parts->volumesPanel;
+    return m_parts ? m_parts->volumesPanel : nullptr;
 }
 
 HistoryPanel *MainWindowController::historyPanel() const
 {
-    return m_parts->historyPanel;
+    return m_parts ? m_parts->historyPanel : nullptr;
 }
 
 QWidget *MainWindowController::preferencesPanel() const
 {
-    return m_parts->preferencesPanel;
+    return m_parts ? m_parts->preferencesPanel.data() : nullptr;
 }

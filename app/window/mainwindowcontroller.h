@@ -29,7 +29,8 @@ class ViewModeControl;
 
 // The main window: a sidebar of panes (Volumes, History, Preferences), the chosen pane beside
 // it, a toolbar whose grid/list switch belongs to the Volumes pane, and the menu bar. Remembers
-// the pane, the view mode, whether it is open and where it was. Main thread.
+// the pane, the view mode, whether it is open and where it was. The widgets exist only while
+// the window is open. Main thread.
 class MainWindowController : public QObject, public MainWindowSurface {
     Q_OBJECT
 public:
@@ -82,7 +83,8 @@ public:
 
     static QString windowTitle(MainWindowPane pane);
 
-    // The window and its parts, for tests and the screenshots.
+    // The window and its parts while it exists (from the first show until it is closed), for
+    // tests.
     QMainWindow *window() const;
     SidebarView *sidebar() const;
     QToolBar *toolbar() const;
@@ -101,8 +103,9 @@ protected:
 private:
     struct Parts;
 
-    void build();
+    void ensureWindow();
     void windowClosed();
+    void releaseWindow();
     void saveGeometry();
     void updateToolbar();
     QWidget *paneWidget(MainWindowPane pane);

@@ -410,6 +410,8 @@ private slots:
             menu->addAction(QStringLiteral("Sort by Name"))->setCheckable(true);
         };
         MainWindowController window(std::move(deps));
+        window.showPane(MainWindowPane::volumes);
+        QVERIFY(!window.window()->isVisible());
         QMenu *view = window.menuBar()->viewMenu();
         const int before = filled;
         emit view->aboutToShow();
@@ -498,14 +500,26 @@ private slots:
         QCOMPARE(window->volumesPanel()->volumes().constFirst().name, QStringLiteral("A-disk"));
     }
 
-    void visibilityIsReportedOnShowAndClose()
+    void closedWindowLetsGoOfItsWidgets()
     {
-        Rig rig({});
+        Rig rig({removableVolume(QStringLiteral("Stick"))});
         MainWindowController *window = rig.open();
+        window->viewAsList();
         QList<bool> seen;
         window->onVisibilityChange = [&seen](bool visible) { seen.append(visible); };
-        window->window()->close();
+        const QPointer<QMainWindow> frame = window->window();
+        frame->close();
+        QVERIFY(!window->window());
+        QTRY_VERIFY(!frame);
+        // The delegate may still ask for redraws; there is nothing to redraw.
+        window->refreshVolumes();
+        window->refreshHistory();
+
         rig.open();
+        QCOMPARE(rig.window(), window);
+        QVERIFY(window->window() && window->window()->isVisible());
+        QCOMPARE(window->volumesPanel()->mode(), VolumesPanel::Mode::list);
+        QCOMPARE(window->volumesPanel()->table()->rowCount(), 1);
         rig.open(MainWindowPane::history);
         QCOMPARE(seen, (QList<bool>{false, true}));
     }
