@@ -215,7 +215,8 @@ QList<GridTileView *> VolumesPanel::tiles() const
 void VolumesPanel::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_mode == Mode::grid && GridColumns::volumesPanel(width()) != m_lastGridCols)
+    // A hidden panel builds its grid when it appears.
+    if (isVisible() && m_mode == Mode::grid && GridColumns::volumesPanel(width()) != m_lastGridCols)
         rebuildGrid();
 }
 
