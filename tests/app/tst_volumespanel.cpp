@@ -8,6 +8,7 @@
 #include "window/volumespanel.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
@@ -284,6 +285,34 @@ private slots:
         QCOMPARE(unmounted->actions().constFirst()->text(), QStringLiteral("Remount"));
         unmounted->actions().constFirst()->trigger();
         QCOMPARE(rig.remounted, QStringList{part.id});
+    }
+
+    void rightClickSelectsTheRowAndShowsItsMenu()
+    {
+        const Volume part = removableVolume(QStringLiteral("Part"), false);
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        Rig rig({part, stick}, VolumesPanel::Mode::list);
+        QTableWidget *table = rig.panel->table();
+        emit table->customContextMenuRequested(rig.rowCentre(0));
+        QCOMPARE(table->currentRow(), 0);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().constFirst()->text(), QStringLiteral("Remount"));
+        menu->close();
+
+        // Outside the rows there is no volume to act on.
+        emit table->customContextMenuRequested(QPoint(20, table->viewport()->height() - 4));
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(table->currentRow(), 0);
+
+        // A tile asks for its volume's menu in the same way.
+        rig.panel->setMode(VolumesPanel::Mode::grid);
+        emit rig.tile(1)->contextMenuRequested(rig.tile(1)->mapToGlobal(QPoint(10, 10)));
+        menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QVERIFY(menu->actions().size() > 1);
+        menu->close();
     }
 
     void activityRefreshTouchesOnlyTheDots()
