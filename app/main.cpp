@@ -9,6 +9,7 @@
 #include "surfaces/markiconengine.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
 namespace {
@@ -17,6 +18,24 @@ QIcon applicationIcon()
 {
     return QIcon::fromTheme(QStringLiteral("quillmere"),
                             QIcon(new MarkIconEngine(QColor(43, 93, 140))));
+}
+
+// Under a bare window manager no desktop names an icon theme and Qt looks only in hicolor,
+// which has no device icons; then a common full theme fills in, if one is installed.
+void chooseFallbackIconTheme()
+{
+    const QString fallback = QIcon::fallbackThemeName();
+    if (!fallback.isEmpty() && fallback != QLatin1String("hicolor"))
+        return;
+    for (const char *theme : {"Adwaita", "breeze", "elementary", "gnome"}) {
+        for (const QString &folder : QIcon::themeSearchPaths()) {
+            if (QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(theme) +
+                                  QStringLiteral("/index.theme"))) {
+                QIcon::setFallbackThemeName(QLatin1String(theme));
+                return;
+            }
+        }
+    }
 }
 
 } // namespace
@@ -37,6 +56,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(AppSupport::bundleIdentifier());
     // A tray program: closing its last window does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    chooseFallbackIconTheme();
     QApplication::setWindowIcon(applicationIcon());
     L10n::install(PreferencesStore(*defaults).languageOverride());
 

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Starts the tray application under Xvfb with test disks attached (a private udisks2, as the
-# real-device tests use), opens its menu and the first volume's submenu, and saves a PNG of
-# each, once per language (status-menu-de.png, volume-submenu-de.png …: en, de, fr, ja, es, the
-# language given through LANGUAGE), in a folder whose name it prints last. The preferences pane,
-# in English and German, is drawn on the same display by its widget test (preferences-*.png).
+# real-device tests use), opens its menu and the first volume's submenu, then the main window on
+# the Volumes pane as grid and as list, ejects a volume that a process holds (declining the
+# force-eject offer) and then ejects it for good, and shows the History pane with both lines.
+# Then, once per other language (de, fr, ja, es, given through LANGUAGE), the menu, the submenu
+# and the main window again (status-menu-de.png, volume-submenu-de.png, main-window-de.png …).
+# The preferences pane, in English and German, is drawn on the same display by its widget test
+# (preferences-*.png). It saves the PNGs in a folder whose name it prints last.
 #   scripts/screenshots.sh [--measure | --breakdown] [BUILD_DIR]   (default: build; needs root)
 # QUILLMERE_SCREENSHOT_DISPLAY picks the first X display number to try (default 99).
-# --measure then closes the menu, leaves the program at rest for 60 seconds and prints its
-# resident memory and the share of one core it used meanwhile; --breakdown also prints what
-# that memory consists of: anonymous and file-backed parts, threads, the largest mappings.
+# --measure leaves the program at rest for 60 seconds before the main window was ever opened
+# and again after it was opened and closed, and prints its resident memory and the share of
+# one core it used each time; --breakdown also prints what that memory consists of: anonymous
+# and file-backed parts, threads, the largest mappings.
 # The menu is opened the way a user without a tray would: by launching the program again.
 set -euo pipefail
 
@@ -92,7 +96,8 @@ export DBUS_SESSION_BUS_ADDRESS
 export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
 export QT_QPA_PLATFORM=xcb
 
-# The menu and the first volume's submenu in one language; the program keeps running.
+# Starts the program in one language and saves its menu and the first volume's submenu; the
+# program keeps running.
 shoot() {
     local language=$1
     LANGUAGE=$language "$app" >"$scratch/app-$language.log" 2>&1 &
@@ -122,8 +127,11 @@ stop_app() {
 }
 
 shoot en
-if [ $measure -eq 1 ]; then
-    pid=${pids[-1]}
+pid=${pids[-1]}
+
+# Resident memory and CPU over 60 seconds without any input; $1 names the moment.
+at_rest() {
+    local label=$1 file=$2 before after rss cpu hz
     ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
     hz=$(getconf CLK_TCK)
     sleep 5
@@ -132,9 +140,10 @@ if [ $measure -eq 1 ]; then
     after=$(ticks)
     rss=$(awk '/^VmRSS/ { print $2, $3 }' "/proc/$pid/status")
     cpu=$(awk -v d=$((after - before)) -v hz="$hz" 'BEGIN { printf "%.2f", d / hz / 60 * 100 }')
-    echo "at rest: resident $rss, CPU $cpu % of one core over 60 s" | tee "$out/at-rest.txt"
+    echo "$label: resident $rss, CPU $cpu % of one core over 60 s" | tee -a "$out/at-rest.txt"
     if [ $breakdown -eq 1 ]; then
         {
+            echo "== $label"
             grep -E '^(RssAnon|RssFile|RssShmem|Threads):' "/proc/$pid/status"
             echo "threads: $(cat /proc/"$pid"/task/*/comm | paste -sd ' ')"
             echo "largest mappings, kB resident and of it anonymous:"
@@ -143,12 +152,76 @@ if [ $measure -eq 1 ]; then
                  /^Anonymous:/ { anon[name] += $2 }
                  END { for (n in rss) printf "%8d %8d  %s\n", rss[n], anon[n], n }' \
                 "/proc/$pid/smaps" | sort -rn | awk 'NR <= 25'
-        } | tee "$out/breakdown.txt"
+        } | tee -a "$out/$file"
     fi
-fi
+}
+
+[ $measure -eq 1 ] && at_rest "at rest, main window never opened" breakdown.txt
+
+# The tray menu at the pointer, as in the first picture.
+menu() {
+    xdotool mousemove 120 60
+    timeout 20 "$app" || die "the second launch did not hand over to the first"
+    sleep 1.5
+}
+# The volume rows sort by name: QMEXT2, QMEXT4, QMPLAIN, QMXFS; "Open Quillmere" comes first.
+eject_plain() {
+    menu
+    xdotool key Down Down Down Down Right Return
+}
+
+menu
+xdotool key Down Return
+sleep 2
+window=$(xdotool search --sync --onlyvisible --name '^Quillmere — ' | head -n 1)
+[ -n "$window" ] || die "the main window did not open"
+xdotool mousemove --window "$window" 450 450
+import -window "$window" "$out/main-volumes-grid.png"
+xdotool key ctrl+2
+sleep 1
+import -window "$window" "$out/main-volumes-list.png"
+xdotool key ctrl+1
+
+# A failed eject: a process keeps its working folder on QMPLAIN and the force-eject offer is
+# declined. Then the same volume ejected once nothing holds it.
+(cd "/mnt/$(basename "$disks")/QMPLAIN" && exec sleep 600) &
+blocker=$!
+pids+=("$blocker")
+eject_plain
+sleep 5
+import -window root "$out/force-eject-offer.png"
+xdotool key Escape
+sleep 2
+kill "$blocker"
+wait "$blocker" 2>/dev/null || true
+sleep 1
+eject_plain
+sleep 5
+
+# The History row of the sidebar.
+xdotool mousemove --window "$window" 60 99 click 1
+sleep 1.5
+xdotool mousemove --window "$window" 450 450
+import -window "$window" "$out/main-history.png"
+
+# Closed by hand, as a user would.
+xdotool key ctrl+w
+sleep 1
+xdotool search --onlyvisible --name '^Quillmere — ' >/dev/null && die "the main window did not close"
+
+[ $measure -eq 1 ] && at_rest "at rest, main window opened and closed" breakdown-after-window.txt
 stop_app
+
 for language in de fr ja es; do
     shoot "$language"
+    # "Open Quillmere", the menu's first entry.
+    menu
+    xdotool key Down Return
+    sleep 2
+    window=$(xdotool search --sync --onlyvisible --name '^Quillmere' | head -n 1)
+    [ -n "$window" ] || die "the main window did not open in $language"
+    xdotool mousemove --window "$window" 450 450
+    import -window "$window" "$out/main-window-$language.png"
     stop_app
 done
 

@@ -216,10 +216,12 @@ void AppDelegate::applyConfiguration()
     } else if (!m_statusController) {
         auto status = std::make_unique<StatusItemController>(&store(), m_icons.get(), &actions());
         status->sortMode = m_prefs->sortMode();
-        status->onOpenPreferences = [self] {
-            if (self)
-                self->openMainWindow(MainWindowPane::preferences);
-        };
+        if (hasPreferencesPane()) {
+            status->onOpenPreferences = [self] {
+                if (self)
+                    self->openMainWindow(MainWindowPane::preferences);
+            };
+        }
         status->onOpenHistory = [self] {
             if (self)
                 self->openMainWindow(MainWindowPane::history);
@@ -273,6 +275,22 @@ void AppDelegate::relaunch()
 {
     if (m_services.relaunch)
         m_services.relaunch(ProgramFile::current().path);
+}
+
+bool AppDelegate::hasPreferencesPane() const
+{
+    return m_services.makePreferencesPane && m_services.makeMainWindow;
+}
+
+QWidget *AppDelegate::makePreferencesPane(QWidget *parent)
+{
+    return m_services.makePreferencesPane ? m_services.makePreferencesPane(*this, parent) : nullptr;
+}
+
+void AppDelegate::uninstall()
+{
+    if (m_services.uninstall)
+        m_services.uninstall(*this);
 }
 
 bool AppDelegate::mainWindowVisible() const

@@ -48,6 +48,13 @@ public:
     void openMainWindow(MainWindowPane pane);
     // Starts the program anew from where it runs and quits this instance.
     void relaunch();
+    MainWindowSurface *mainWindow() const { return m_mainWindow.get(); }
+
+    // The Preferences pane that the main window hosts, when the program has one.
+    bool hasPreferencesPane() const;
+    QWidget *makePreferencesPane(QWidget *parent);
+    bool canUninstall() const { return bool(m_services.uninstall); }
+    void uninstall();
 
     PreferencesStore &prefs() const { return *m_prefs; }
     VolumeStore &store();

@@ -4,11 +4,14 @@
 #include "policy/mediapolicyoverrides.h"
 #include "services/apprelaunch.h"
 #include "services/movetoapplications.h"
+#include "services/uninstallui.h"
 #include "shell/childprocessdefinitionstransport.h"
+#include "shell/mainwindowfactory.h"
 #include "shortcut/desktopshortcuts.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
 #include "window/dialogoperationprompts.h"
+#include "window/preferencespane.h"
 
 #include "desktopnotifier.h"
 #include "logindsleepmonitor.h"
@@ -33,7 +36,13 @@ AppServices AppServices::production(UserDefaults &defaults)
     services.defaults = &defaults;
     services.makeDiskSource = [provider] { return std::make_shared<UDisksDiskSource>(provider); };
     services.operations = std::make_unique<UDisksOperations>(client);
-    services.history = std::make_unique<HistoryStore>();
+    auto history = std::make_unique<HistoryStore>();
+    services.makeMainWindow = MainWindowFactory::make(*history);
+    services.makePreferencesPane = [](AppDelegate &delegate, QWidget *parent) -> QWidget * {
+        return new PreferencesPane(delegate, parent);
+    };
+    services.uninstall = [](AppDelegate &delegate) { UninstallUI::presentFor(delegate); };
+    services.history = std::move(history);
     services.prompts = std::make_unique<DialogOperationPrompts>();
     services.definitionsTransport = std::make_unique<ChildProcessDefinitionsTransport>();
     services.overridesPath = MediaPolicyOverrides::defaultFileURL();

@@ -18,6 +18,7 @@
 
 class AppDelegate;
 class DiskSource;
+class QWidget;
 class UserDefaults;
 
 // Everything the application delegate takes from the platform, so that the same delegate runs
@@ -51,6 +52,11 @@ struct AppServices {
     // The surfaces that the delegate creates on demand; unset ones are not offered.
     std::function<std::unique_ptr<PopoverSurface>(AppDelegate &)> makePopover;
     std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> makeMainWindow;
+    // The Preferences pane's content, hosted by the main window. Unset, the pane and every
+    // "Preferences…" item are left out.
+    std::function<QWidget *(AppDelegate &, QWidget *parent)> makePreferencesPane;
+    // Starts uninstalling; unset, "Uninstall Quillmere…" is not offered.
+    std::function<void(AppDelegate &)> uninstall;
 
     // The program's own: udisks2 on the system bus, the history and settings of this user,
     // the real dialogs.

@@ -187,9 +187,12 @@ void StatusItemController::rebuild()
     m_menu->addSeparator();
     //: Menu item
     m_menu->addAction(tr("History…"), this, &StatusItemController::openHistory);
-    //: Menu item
-    m_menu->addAction(tr("Preferences…"), this, &StatusItemController::openPreferences)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    // Only where there is a Preferences pane to open.
+    if (onOpenPreferences) {
+        //: Menu item
+        m_menu->addAction(tr("Preferences…"), this, &StatusItemController::openPreferences)
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    }
     //: Menu item
     QAction *diskUtility =
         m_menu->addAction(tr("Open Disk Utility"), this, &StatusItemController::openDiskUtility);

@@ -33,6 +33,7 @@ public:
                          QObject *parent = nullptr);
     ~StatusItemController() override;
 
+    // Unset, the menu has no "Preferences…" item; read at each rebuild.
     std::function<void()> onOpenPreferences;
     std::function<void()> onOpenHistory;
     std::function<void()> onOpenMainWindow;

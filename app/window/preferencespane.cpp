@@ -5,6 +5,7 @@
 #include "operations/confirmationmodel.h"
 #include "services/loginitemmanager.h"
 #include "shell/appdelegate.h"
+#include "shortcut/shortcutrecorder.h"
 #include "stores/preferencesstore.h"
 #include "surfaces/statusitem.h"
 #include "window/alertdialog.h"
@@ -125,6 +126,22 @@ QLabel *PreferencesPane::sectionHeader(const QString &title)
     return header;
 }
 
+QWidget *PreferencesPane::shortcutRow()
+{
+    //: Preferences row label
+    auto *label = new QLabel(tr("Eject All shortcut:"));
+    auto *recorder =
+        new ShortcutRecorder(m_delegate.shortcuts(), GlobalShortcuts::Name::ejectAll());
+    label->setBuddy(recorder);
+    //: Shortcut hint
+    auto *hint = new QLabel(tr("Works from any app"));
+    setFaintText(hint, 0.6);
+    // Where the desktop offers no global shortcuts the field says so; the hint would mislead.
+    hint->setVisible(recorder->isAvailable());
+    connect(recorder, &ShortcutRecorder::availabilityChanged, hint, &QLabel::setVisible);
+    return row({label, recorder, hint}, 8);
+}
+
 QWidget *PreferencesPane::buildContent()
 {
     auto *content = new QWidget;
@@ -215,8 +232,7 @@ QWidget *PreferencesPane::buildContent()
     add(m_lockBox);
     add(idleRow());
     add(m_remountBox);
-    // The "Eject All shortcut:" row (label, ShortcutRecorder for "ejectAll", "Works from any
-    // app" hint) is the last of this section.
+    add(shortcutRow());
     updateRemountEnabled();
 
     //: Preferences section

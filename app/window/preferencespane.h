@@ -51,6 +51,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QWidget *shortcutRow();
     QWidget *buildContent();
     QLabel *sectionHeader(const QString &title);
     QWidget *idleRow();

@@ -27,6 +27,8 @@ inline constexpr char mainWindowOpen[] = "QMMainWindowOpen";
 inline constexpr char mainWindowPane[] = "QMMainWindowPane";
 // String "grid" or "list".
 inline constexpr char mainWindowViewMode[] = "mainWindowViewMode";
+// Bytes: the main window's size and place (QWidget::saveGeometry), restored when it is made.
+inline constexpr char mainWindowGeometry[] = "mainWindowGeometry";
 // Boolean: registering at login has been attempted once by default.
 inline constexpr char loginItemDefaultApplied[] = "QMLoginItemDefaultApplied";
 // Date of the last media-definitions fetch.

@@ -25,6 +25,7 @@ class TestStatusItem : public QObject {
         QStringList ejected;
         QStringList remounted;
         QSet<QString> busy;
+        int preferencesOpened = 0;
 
         explicit Rig(const VolumeList &volumes, bool handlers = true)
         {
@@ -37,6 +38,7 @@ class TestStatusItem : public QObject {
                                           [this](const Volume &v) { remounted.append(v.id); }};
             }
             status->busyProvider = [this](const Volume &v) { return busy.contains(v.id); };
+            status->onOpenPreferences = [this] { ++preferencesOpened; };
             status->rebuild();
         }
     };
@@ -103,6 +105,23 @@ private slots:
         expected += fixedBlock();
         QCOMPARE(entries(rig.status->menu()), expected);
         QVERIFY(rig.status->volumeItems().isEmpty());
+    }
+
+    void preferencesItemOnlyWhereThereIsAPaneToOpen()
+    {
+        Rig rig({});
+        QAction *preferences = entryTitled(rig.status->menu(), QStringLiteral("Preferences…"));
+        QVERIFY(preferences);
+        preferences->trigger();
+        QCOMPARE(rig.preferencesOpened, 1);
+
+        rig.status->onOpenPreferences = nullptr;
+        rig.status->rebuild();
+        QStringList expected{QStringLiteral("Open Quillmere"), QStringLiteral("-"),
+                             QStringLiteral("No volumes (off)")};
+        expected += fixedBlock();
+        expected.removeOne(QStringLiteral("Preferences…"));
+        QCOMPARE(entries(rig.status->menu()), expected);
     }
 
     void removableMountedVolumeGetsTheHandledEject()

@@ -1,5 +1,5 @@
-// The tray application over a real udisks2 (tests/support): the status menu lists a test disk's
-// partitions, and its Eject entry runs the whole flow down to the history.
+// The tray application over a real udisks2 (tests/support): the status menu and the main window
+// list a test disk's partitions, and their Eject entries run the whole flow down to the history.
 #include "operationfixture.h"
 
 #include "../app/appfakes.h"
@@ -11,9 +11,15 @@
 
 #include "discovery/volumestore.h"
 #include "shell/appdelegate.h"
+#include "shell/mainwindowfactory.h"
 #include "stores/historystore.h"
+#include "surfaces/gridtileview.h"
 #include "surfaces/statusitem.h"
+#include "window/historypanel.h"
+#include "window/historytablemodel.h"
+#include "window/mainwindowcontroller.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QTest>
 #include <algorithm>
@@ -48,6 +54,7 @@ class TestAppEjectFlow : public QObject {
         auto history = std::make_unique<HistoryStore>(
             m_home.filePath(QString::fromLatin1(QTest::currentTestFunction())));
         m_history = history.get();
+        services.makeMainWindow = MainWindowFactory::make(*history);
         services.history = std::move(history);
         m_delegate = std::make_unique<AppDelegate>(std::move(services));
         m_delegate->applicationDidFinishLaunching();
@@ -165,6 +172,76 @@ private slots:
         operations.sort();
         QCOMPARE(operations, (QStringList{QStringLiteral("eject"), QStringLiteral("unmount"),
                                           QStringLiteral("unmount"), QStringLiteral("unmount")}));
+        QVERIFY(m_fakes->prompts->alerts.isEmpty());
+    }
+
+    void theWindowsTileEjectsAPartitionAndItsHistoryShowsTheLines()
+    {
+        const QString loop =
+            m_fixture.makeDisks(m_disks, {QStringLiteral("--mount"), QStringLiteral("three")})
+                .value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        launch({loop});
+        m_delegate->openMainWindow(MainWindowPane::volumes);
+        auto *window = static_cast<MainWindowController *>(m_delegate->mainWindow());
+        QVERIFY(window && window->isVisible());
+
+        // The tiles of the disk's partitions, by device name.
+        const auto diskTiles = [&] {
+            QMap<QString, GridTileView *> tiles;
+            for (GridTileView *tile : window->volumesPanel()->tiles()) {
+                if (tile->volume() && tile->volume()->bsdName.startsWith(loop + QLatin1Char('p')))
+                    tiles.insert(tile->volume()->bsdName, tile);
+            }
+            return tiles;
+        };
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         const auto tiles = diskTiles();
+                         return tiles.size() == 3 &&
+                                std::all_of(tiles.cbegin(), tiles.cend(), [](GridTileView *t) {
+                                    return t->buttonKind() == EjectRemountSpec::Kind::eject;
+                                });
+                     },
+                     15000),
+                 "the Volumes pane does not show the three partitions with eject buttons");
+        QCOMPARE(diskTiles().value(loop + QStringLiteral("p2"))->title(), QStringLiteral("QMEXT4"));
+        QTest::mouseClick(diskTiles().value(loop + QStringLiteral("p2"))->overlayButton(),
+                          Qt::LeftButton);
+
+        // The drive stays attached; its partitions come back as tiles that offer Remount.
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         const auto tiles = diskTiles();
+                         return tiles.size() == 3 &&
+                                std::all_of(tiles.cbegin(), tiles.cend(), [](GridTileView *t) {
+                                    return t->buttonKind() == EjectRemountSpec::Kind::remount &&
+                                           t->isDimmed() && !t->isBusy();
+                                });
+                     },
+                     30000),
+                 "the partitions are not all shown unmounted");
+
+        m_delegate->openMainWindow(MainWindowPane::history);
+        HistoryTableModel *model = window->historyPanel()->model();
+        const auto shown = [&] {
+            QStringList lines;
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const auto text = [&](int column) {
+                    return model->data(model->index(row, column), Qt::DisplayRole).toString();
+                };
+                lines.append(text(HistoryTableModel::volumeColumn) + QLatin1Char(' ') +
+                             text(HistoryTableModel::operationColumn) + QLatin1Char(' ') +
+                             text(HistoryTableModel::resultColumn));
+            }
+            lines.sort();
+            return lines;
+        };
+        QVERIFY(QTest::qWaitFor([&] { return model->rowCount() == 4; }, 30000));
+        QCOMPARE(shown(), (QStringList{QStringLiteral("QMEXT2 Unmounted ✓"),
+                                       QStringLiteral("QMEXT4 Eject ✓"),
+                                       QStringLiteral("QMEXT4 Unmounted ✓"),
+                                       QStringLiteral("QMXFS Unmounted ✓")}));
         QVERIFY(m_fakes->prompts->alerts.isEmpty());
     }
 

@@ -1,0 +1,52 @@
+#include "shell/mainwindowfactory.h"
+
+#include "discovery/volumestore.h"
+#include "model/volumesorter.h"
+#include "shell/appdelegate.h"
+#include "stores/historystore.h"
+#include "stores/preferencesstore.h"
+#include "window/mainwindowcontroller.h"
+
+#include <QPointer>
+
+namespace MainWindowFactory {
+
+std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> make(HistoryStore &history)
+{
+    return [&history](AppDelegate &delegate) -> std::unique_ptr<MainWindowSurface> {
+        QPointer<AppDelegate> self(&delegate);
+        MainWindowController::Dependencies deps;
+        deps.volumesProvider = [self] {
+            return self ? VolumeSorter::sorted(self->store().visibleVolumes(),
+                                               self->prefs().sortMode())
+                        : VolumeList();
+        };
+        deps.icons = &delegate.icons();
+        deps.actions = &delegate.actions();
+        deps.volumeHandlers = delegate.surfaceHandlers();
+        deps.busyProvider = [self](const Volume &volume) { return self && self->isBusy(volume); };
+        deps.activityProvider = [self](const Volume &volume) {
+            return self && self->isActive(volume);
+        };
+        deps.prefs = &delegate.prefs();
+        deps.history = &history;
+        if (delegate.hasPreferencesPane()) {
+            deps.makePreferencesPane = [self](QWidget *parent) {
+                return self ? self->makePreferencesPane(parent) : nullptr;
+            };
+        }
+        deps.onEjectAll = [self] {
+            if (self)
+                self->ejectAll();
+        };
+        if (delegate.canUninstall()) {
+            deps.onUninstall = [self] {
+                if (self)
+                    self->uninstall();
+            };
+        }
+        return std::make_unique<MainWindowController>(std::move(deps));
+    };
+}
+
+} // namespace MainWindowFactory

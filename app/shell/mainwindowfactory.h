@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shell/surfaceinterfaces.h"
+
+#include <functional>
+#include <memory>
+
+class AppDelegate;
+class HistoryStore;
+
+// Builds the main window the way the delegate opens it: the delegate's volumes in the user's
+// sort order, its icons, actions menu, handlers, busy and activity marks, and the given log.
+namespace MainWindowFactory {
+
+std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> make(HistoryStore &history);
+
+} // namespace MainWindowFactory
