@@ -2,11 +2,14 @@
 
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicyoverrides.h"
+#include "shell/appdelegate.h"
 #include "shell/childprocessdefinitionstransport.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
+#include "surfaces/dockpopovercontroller.h"
 #include "window/dialogoperationprompts.h"
 
+#include "desktopanimationsetting.h"
 #include "desktopnotifier.h"
 #include "logindsleepmonitor.h"
 #include "screenlockmonitor.h"
@@ -36,6 +39,13 @@ AppServices AppServices::production(UserDefaults &defaults)
     services.overridesPath = MediaPolicyOverrides::defaultFileURL();
     services.definitionsCachePath = MediaDefinitionsUpdater::defaultCachePath();
     services.activityMonitor = std::make_unique<SysfsActivityMonitor>();
+    services.untilDisksDescribed = [client] { return client->untilAnswered(); };
+    auto *animations = new DesktopAnimationSetting(QDBusConnection::sessionBus(), owner);
+    services.reduceMotion = [animations] { return !animations->animationsEnabled(); };
+    services.makePopover = [](AppDelegate &delegate) -> std::unique_ptr<PopoverSurface> {
+        return std::make_unique<DockPopoverController>(&delegate.store(), &delegate.icons(),
+                                                       &delegate.actions());
+    };
 
     const QString appName = QStringLiteral("Quillmere");
     services.autoEjectEvents.sleep = new LogindSleepMonitor(

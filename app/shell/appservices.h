@@ -9,6 +9,7 @@
 
 #include "sysfsactivitymonitor.h"
 
+#include <QCoro/QCoroTask>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -36,6 +37,11 @@ struct AppServices {
     std::unique_ptr<SysfsActivityMonitor> activityMonitor;
     // Sleep, screen-lock and notification services for auto-eject; owned by `platform`.
     AutoEjectController::SystemEvents autoEjectEvents;
+    // Completes once the disk service has described the disks (or proved absent), so that a
+    // Eject All right after the start finds them; unset means at once.
+    std::function<QCoro::Task<>()> untilDisksDescribed;
+    // The desktop asks for no animations; unset means animations are on.
+    std::function<bool()> reduceMotion;
     // None where the desktop offers no system-wide key grab.
     std::unique_ptr<ShortcutRegistry> shortcuts;
     // The surfaces that the delegate creates on demand; unset ones are not offered.
