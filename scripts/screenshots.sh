@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Starts the tray application under Xvfb with test disks attached (a private udisks2, as the
-# real-device tests use), opens its menu and the first volume's submenu, and saves a PNG of
-# each in a folder whose name it prints last.
+# real-device tests use), opens its menu and the first volume's submenu, then the volumes
+# popover in its fan, grid and list layouts, and saves a PNG of each in a folder whose name it
+# prints last.
 #   scripts/screenshots.sh [--measure | --breakdown] [BUILD_DIR]   (default: build; needs root)
 # --measure then closes the menu, leaves the program at rest for 60 seconds and prints its
 # resident memory and the share of one core it used meanwhile; --breakdown also prints what
 # that memory consists of: anonymous and file-backed parts, threads, the largest mappings.
-# The menu is opened the way a user without a tray would: by launching the program again.
+# The menu and the popover are opened the way a user without a tray would: by launching the
+# program again (with the popover surface off, that shows the menu).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,13 +64,17 @@ display=99
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
     display=$((display + 1))
 done
-Xvfb ":$display" -screen 0 1024x640x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+Xvfb ":$display" -screen 0 1024x640x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=:$display
 for _ in $(seq 1 50); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.1
 done
+# A desktop picture, so that the popover's translucency shows.
+convert -size 1024x640 gradient:'#2b5d8c-#c8874a' "$scratch/desktop.png"
+# display sets the root window and then reports failure, as it shows no window of its own.
+display -window root "$scratch/desktop.png" || true
 
 # A session bus of its own, so the single-instance handshake stays inside this run.
 dbus-daemon --session --nofork --print-address=1 >"$scratch/session-bus" 2>/dev/null &
@@ -84,10 +90,36 @@ export DBUS_SESSION_BUS_ADDRESS
 export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
 export QT_QPA_PLATFORM=xcb
 
-"$app" >"$scratch/app.log" 2>&1 &
-pids+=($!)
-sleep 4
-kill -0 "${pids[-1]}" 2>/dev/null || die "the application stopped: $(cat "$scratch/app.log")"
+# settings KEY=VALUE...: the program's settings file for the next start (booleans and strings).
+settings() {
+    mkdir -p "$XDG_CONFIG_HOME/quillmere"
+    local body="" pair key value
+    for pair in "$@"; do
+        key=${pair%%=*} value=${pair#*=}
+        case $value in
+        true | false) entry="{\"type\": \"bool\", \"value\": $value}" ;;
+        *) entry="{\"type\": \"string\", \"value\": \"$value\"}" ;;
+        esac
+        body="$body${body:+, }\"$key\": $entry"
+    done
+    echo "{$body}" >"$XDG_CONFIG_HOME/quillmere/$appid.json"
+}
+appid=com.quillmere.app
+
+start_app() {
+    "$app" >>"$scratch/app.log" 2>&1 &
+    pids+=($!)
+    sleep 4
+    kill -0 "${pids[-1]}" 2>/dev/null || die "the application stopped: $(cat "$scratch/app.log")"
+}
+
+stop_app() {
+    kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null || true
+    unset 'pids[-1]'
+}
+
+settings dockEnabled=false
+start_app
 
 xdotool mousemove 120 60
 # The second launch reopens the first one, which shows its menu at the pointer.
@@ -99,6 +131,23 @@ import -window root "$out/status-menu.png"
 xdotool key Down Down Right
 sleep 1.5
 import -window root "$out/volume-submenu.png"
+
+if [ $measure -eq 0 ]; then
+    xdotool key Escape Escape
+    # The popover in each layout, opened by a second launch with the pointer where a launcher
+    # bar would be.
+    for layout in fan grid list; do
+        stop_app
+        settings dockEnabled=true popoverViewMode=$layout
+        start_app
+        xdotool mousemove 420 610
+        timeout 20 "$app" || die "the second launch did not hand over to the first"
+        sleep 1.5
+        import -window root "$out/popover-$layout.png"
+        xdotool key Escape
+        sleep 0.5
+    done
+fi
 
 if [ $measure -eq 1 ]; then
     xdotool key Escape Escape

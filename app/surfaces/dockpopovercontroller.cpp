@@ -495,6 +495,8 @@ void DockPopoverController::layoutGrid(const VolumeList &volumes, QScreen *scree
     scroll->viewport()->setAutoFillBackground(false);
     scroll->setAutoFillBackground(false);
     scroll->setWidget(grid);
+    // The scroll area fills its widget's background; the panel's material shows instead.
+    grid->setAutoFillBackground(false);
     scroll->setWidgetResizable(false);
     scroll->setGeometry(body.left(), body.top() + int(GridPanelGeometry::titleBarHeight),
                         body.width(), int(std::ceil(g.visibleGridHeight)));

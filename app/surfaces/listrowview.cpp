@@ -117,7 +117,8 @@ void ListRowView::setAccessory(Accessory accessory)
         m_button->setAccessibleName(tr("Remount %1").arg(m_title));
         break;
     case Accessory::options:
-        m_button->setSymbol(SymbolIcons::icon(SymbolIcons::Symbol::chevronUp));
+        // A plain chevron: the theme's go-up is an arrow, which reads as "eject".
+        m_button->setSymbol(SymbolIcons::fallback(SymbolIcons::Symbol::chevronDown));
         m_button->setAccessibleName(m_title);
         break;
     case Accessory::none:
