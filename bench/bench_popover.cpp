@@ -3,7 +3,9 @@
 // of the desktop, the material and every entry) into an image, as an X server without a
 // compositor needs. Prints the median and the slowest frame of each animation; the budget is
 // 16 ms a frame.
-//   QT_QPA_PLATFORM=offscreen build/bench/bench_popover [rounds]
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_popover [rounds] [folder]
+// With a folder, the middle frame of each opening is saved there as a PNG, to see what was
+// timed.
 
 #include "discovery/disksource.h"
 #include "discovery/volumestore.h"
@@ -113,6 +115,7 @@ int main(int argc, char *argv[])
     });
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    const QString saveFolder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
     auto source = std::make_shared<FixedSource>();
     source->volumes = makeVolumes();
@@ -157,6 +160,8 @@ int main(int argc, char *argv[])
                     const double t = s / open;
                     fan->setPose(t, DockPopoverController::fanOpenLaunchScale, 0.5 + 0.5 * t);
                     opening.push_back(paintFrame(panel, target));
+                    if (round == 0 && !saveFolder.isEmpty() && opening.size() == 12)
+                        target.save(saveFolder + QStringLiteral("/fan-opening.png"));
                 }
                 for (double s = 0; s <= DockPopoverController::fanCloseSeconds + 1e-9;
                      s += frameSeconds) {
@@ -172,6 +177,9 @@ int main(int argc, char *argv[])
                     const double t = s / DockPopoverController::panelOpenSeconds;
                     panel->setSlide(int(DockPopoverController::panelSlide * (1 - t)));
                     opening.push_back(paintFrame(panel, target));
+                    if (round == 0 && !saveFolder.isEmpty() && opening.size() == 6)
+                        target.save(saveFolder + QLatin1Char('/') + QLatin1String(c.name) +
+                                    QStringLiteral("-opening.png"));
                 }
                 for (double s = 0; s <= DockPopoverController::panelCloseSeconds + 1e-9;
                      s += frameSeconds) {
