@@ -346,7 +346,7 @@ void DockPopoverController::layoutFan(const VolumeList &volumes, QScreen *screen
     const FanGeometry::Split split = FanGeometry::split(volumes.size());
     const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
 
-    QList<FanGeometry::ItemSpec> specs;
+    QList<FanGeometry::ItemShape> shapes;
     QList<FanView::Item> items;
     for (int i = 0; i < split.shown; ++i) {
         const Volume &volume = volumes.at(i);
@@ -357,7 +357,7 @@ void DockPopoverController::layoutFan(const VolumeList &volumes, QScreen *screen
         item.dimmed = !volume.isMounted;
         item.picture = FanView::renderPicture(item.title, m_icons->pixmap(volume, 2 * fanIconSize),
                                               item.iconSize, FanGeometry::pillBottom, ratio);
-        specs.append({FanGeometry::pillWidth(FanView::pillTextWidth(item.title)), item.iconSize});
+        shapes.append({FanGeometry::pillWidth(FanView::pillTextWidth(item.title)), item.iconSize});
         items.append(item);
     }
 
@@ -369,10 +369,10 @@ void DockPopoverController::layoutFan(const VolumeList &volumes, QScreen *screen
     folder.picture =
         FanView::renderPicture(folder.title, iconPixmap(folderIcon(), 2 * int(folder.iconSize)),
                                folder.iconSize, FanGeometry::folderPillBottom, ratio);
-    specs.append({FanGeometry::pillWidth(FanView::pillTextWidth(folder.title)), folder.iconSize});
+    shapes.append({FanGeometry::pillWidth(FanView::pillTextWidth(folder.title)), folder.iconSize});
     items.append(folder);
 
-    const FanGeometry::Layout fan = FanGeometry::layout(specs);
+    const FanGeometry::Layout fan = FanGeometry::layout(shapes);
     const QRectF screenRect = screen ? QRectF(screen->geometry()) : QRectF();
     const QRectF frame = FanGeometry::panelFrame(fan, m_anchor, screenRect);
     const double height = frame.height();

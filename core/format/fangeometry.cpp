@@ -24,7 +24,7 @@ double pillWidth(double textWidth)
     return std::ceil(textWidth) + pillPadding;
 }
 
-Layout layout(const QList<ItemSpec> &items)
+Layout layout(const QList<ItemShape> &items)
 {
     Layout fan;
     double left = std::numeric_limits<double>::max();
@@ -32,10 +32,10 @@ Layout layout(const QList<ItemSpec> &items)
     double top = std::numeric_limits<double>::lowest();
 
     for (int j = 0; j < items.size(); ++j) {
-        const ItemSpec &spec = items.at(j);
+        const ItemShape &shape = items.at(j);
         PlacedItem item;
-        item.size = spec.size();
-        item.iconInset = spec.iconInset();
+        item.size = shape.size();
+        item.iconInset = shape.iconInset();
         item.tilt = theta(j);
         item.iconCentre = arcPoint(j);
         // The item's own x axis points at the arc's centre; its middle lies half the icon

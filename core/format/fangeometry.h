@@ -36,7 +36,7 @@ QPointF arcPoint(int j);
 // A pill around text of this width: ceiling(width) + 27.
 double pillWidth(double textWidth);
 
-struct ItemSpec {
+struct ItemShape {
     double pillWidth = 0;
     double iconSize = FanGeometry::iconSize;
 
@@ -63,7 +63,7 @@ struct Layout {
 };
 
 // Items in order, the folder item last.
-Layout layout(const QList<ItemSpec> &items);
+Layout layout(const QList<ItemShape> &items);
 
 // The panel's left edge for an anchor at anchorX (the first icon over the anchor), before
 // clamping to the screen.

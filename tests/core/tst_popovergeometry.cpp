@@ -142,11 +142,11 @@ private slots:
 
     void fanContainerHoldsEveryTiltedItemWithItsMargins()
     {
-        QList<FanGeometry::ItemSpec> specs;
+        QList<FanGeometry::ItemShape> shapes;
         for (int j = 0; j < 10; ++j)
-            specs.append({40.0 + 13 * j, 64});
-        specs.append({150, FanGeometry::folderSize});
-        const FanGeometry::Layout fan = FanGeometry::layout(specs);
+            shapes.append({40.0 + 13 * j, 64});
+        shapes.append({150, FanGeometry::folderSize});
+        const FanGeometry::Layout fan = FanGeometry::layout(shapes);
         QCOMPARE(fan.items.size(), 11);
 
         double left = 1e9, right = -1e9, top = -1e9;
