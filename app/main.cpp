@@ -1,6 +1,7 @@
 #include "shell/appdelegate.h"
 #include "shell/appservices.h"
 #include "shell/childprocessdefinitionstransport.h"
+#include "shell/desktopactions.h"
 #include "shell/singleinstance.h"
 #include "stores/appsupport.h"
 #include "stores/l10n.h"
@@ -9,6 +10,7 @@
 #include "surfaces/markiconengine.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
 
@@ -60,14 +62,48 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(applicationIcon());
     L10n::install(PreferencesStore(*defaults).languageOverride());
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Eject, remount, rename and erase volumes."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption actionOption(
+        QStringLiteral("action"),
+        QStringLiteral("Performs a launcher action in the running instance (starting it when "
+                       "none runs): %1.")
+            .arg(DesktopActions::names().join(QStringLiteral(", "))),
+        QStringLiteral("name"));
+    parser.addOption(actionOption);
+    parser.process(app);
+    std::optional<DesktopAction> action;
+    if (parser.isSet(actionOption)) {
+        action = DesktopActions::fromName(parser.value(actionOption));
+        if (!action) {
+            qCritical("quillmere: unknown action \"%s\"; the actions are %s",
+                      qPrintable(parser.value(actionOption)),
+                      qPrintable(DesktopActions::names().join(QStringLiteral(", "))));
+            return 2;
+        }
+    }
+
     SingleInstance instance(AppSupport::bundleIdentifier());
-    if (instance.claim() == SingleInstance::Outcome::secondary)
+    const std::optional<QString> actionName =
+        action ? std::optional(DesktopActions::name(*action)) : std::nullopt;
+    if (instance.claim(actionName) == SingleInstance::Outcome::secondary)
         return 0;
 
     AppDelegate delegate(AppServices::production(*defaults));
     instance.onReopen = [&delegate] { delegate.applicationShouldHandleReopen(); };
+    instance.onAction = [&delegate](const QString &name) {
+        if (const auto handed = DesktopActions::fromName(name))
+            delegate.performAction(*handed);
+        else
+            qWarning("Quillmere: ignoring the unknown action \"%s\"", qPrintable(name));
+    };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      [&delegate] { delegate.applicationWillTerminate(); });
     delegate.applicationDidFinishLaunching();
+    // Started for an action: the program runs on once it is done.
+    if (action)
+        delegate.performAction(*action);
     return app.exec();
 }

@@ -6,14 +6,16 @@
 # Then, once per other language (de, fr, ja, es, given through LANGUAGE), the menu, the submenu
 # and the main window again (status-menu-de.png, volume-submenu-de.png, main-window-de.png …).
 # The preferences pane, in English and German, is drawn on the same display by its widget test
-# (preferences-*.png). It saves the PNGs in a folder whose name it prints last.
+# (preferences-*.png). Last, the volumes popover in its fan, grid and list layouts
+# (popover-fan.png …). It saves the PNGs in a folder whose name it prints last.
 #   scripts/screenshots.sh [--measure | --breakdown] [BUILD_DIR]   (default: build; needs root)
 # QUILLMERE_SCREENSHOT_DISPLAY picks the first X display number to try (default 99).
 # --measure leaves the program at rest for 60 seconds before the main window was ever opened
 # and again after it was opened and closed, and prints its resident memory and the share of
 # one core it used each time; --breakdown also prints what that memory consists of: anonymous
 # and file-backed parts, threads, the largest mappings.
-# The menu is opened the way a user without a tray would: by launching the program again.
+# The menu and the popover are opened the way a user without a tray would: by launching the
+# program again (with the popover surface off, that shows the menu).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -74,13 +76,17 @@ display=${QUILLMERE_SCREENSHOT_DISPLAY:-99}
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
     display=$((display + 1))
 done
-Xvfb ":$display" -screen 0 1024x640x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+Xvfb ":$display" -screen 0 1024x640x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=:$display
 for _ in $(seq 1 50); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.1
 done
+# A desktop picture, so that the popover's translucency shows.
+convert -size 1024x640 gradient:'#2b5d8c-#c8874a' "$scratch/desktop.png"
+# display sets the root window and then reports failure, as it shows no window of its own.
+display -window root "$scratch/desktop.png" || true
 
 # A session bus of its own, so the single-instance handshake stays inside this run.
 dbus-daemon --session --nofork --print-address=1 >"$scratch/session-bus" 2>/dev/null &
@@ -96,10 +102,28 @@ export DBUS_SESSION_BUS_ADDRESS
 export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
 export QT_QPA_PLATFORM=xcb
 
+# settings KEY=VALUE...: the program's settings file for the next start (booleans and strings).
+appid=com.quillmere.app
+settings() {
+    mkdir -p "$XDG_CONFIG_HOME/quillmere"
+    local body="" pair key value entry
+    for pair in "$@"; do
+        key=${pair%%=*} value=${pair#*=}
+        case $value in
+        true | false) entry="{\"type\": \"bool\", \"value\": $value}" ;;
+        *) entry="{\"type\": \"string\", \"value\": \"$value\"}" ;;
+        esac
+        body="$body${body:+, }\"$key\": $entry"
+    done
+    echo "{$body}" >"$XDG_CONFIG_HOME/quillmere/$appid.json"
+}
+
 # Starts the program in one language and saves its menu and the first volume's submenu; the
 # program keeps running.
 shoot() {
     local language=$1
+    # Without the popover surface a second launch shows the tray menu.
+    settings dockEnabled=false
     LANGUAGE=$language "$app" >"$scratch/app-$language.log" 2>&1 &
     pids+=($!)
     sleep 4
@@ -222,6 +246,23 @@ for language in de fr ja es; do
     [ -n "$window" ] || die "the main window did not open in $language"
     xdotool mousemove --window "$window" 450 450
     import -window "$window" "$out/main-window-$language.png"
+    stop_app
+done
+
+# The popover in each layout, opened by a second launch with the pointer where a launcher bar
+# would be.
+for layout in fan grid list; do
+    settings dockEnabled=true popoverViewMode=$layout
+    LANGUAGE=en "$app" >>"$scratch/app-popover.log" 2>&1 &
+    pids+=($!)
+    sleep 4
+    kill -0 "${pids[-1]}" 2>/dev/null || die "the application stopped: $(cat "$scratch/app-popover.log")"
+    xdotool mousemove 420 610
+    timeout 20 "$app" || die "the second launch did not hand over to the first"
+    sleep 1.5
+    import -window root "$out/popover-$layout.png"
+    xdotool key Escape
+    sleep 0.5
     stop_app
 done
 

@@ -8,6 +8,7 @@
 #include "services/loginitemmanager.h"
 #include "services/programfile.h"
 #include "services/uninstallui.h"
+#include "shell/desktopplaces.h"
 #include "shortcut/menutrackingfilter.h"
 #include "stores/defaultskeys.h"
 #include "stores/historyrecording.h"
@@ -15,6 +16,7 @@
 #include "stores/userdefaults.h"
 #include "surfaces/docktilecontroller.h"
 #include "surfaces/statusitem.h"
+#include "surfaces/viewoptionsmenu.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
 
@@ -250,9 +252,11 @@ void AppDelegate::applyConfiguration()
         m_statusController = std::move(status);
     }
 
+    // There is no separate dock presence to show or hide on Linux (the launcher is the
+    // desktop's), so the activation policy of the other platform has no counterpart here.
     if (m_prefs->dockEnabled()) {
-        if (!m_dockPopover && m_services.makePopover)
-            m_dockPopover = m_services.makePopover(*this);
+        if (!m_dockPopover)
+            createPopover();
     } else if (m_dockPopover) {
         if (m_dockPopover->isShown())
             m_dockPopover->close();
@@ -261,6 +265,166 @@ void AppDelegate::applyConfiguration()
 
     if (m_dockTile)
         m_dockTile->refresh();
+}
+
+void AppDelegate::createPopover()
+{
+    if (!m_services.makePopover)
+        return;
+    std::unique_ptr<PopoverSurface> popover = m_services.makePopover(*this);
+    if (!popover)
+        return;
+    QPointer<AppDelegate> self(this);
+    popover->sortMode = m_prefs->sortMode();
+    popover->viewMode = m_prefs->popoverViewMode();
+    popover->onVisibilityChange = [self](bool visible) {
+        if (!self || !self->m_dockTile || self->m_dockTile->popoverOpen == visible)
+            return;
+        self->m_dockTile->popoverOpen = visible;
+        self->m_dockTile->refresh();
+    };
+    popover->optionsMenuProvider = [self]() -> QMenu * {
+        if (!self)
+            return nullptr;
+        auto *menu = new QMenu();
+        self->addViewOptionSections(menu);
+        return menu;
+    };
+    popover->volumeHandlers = surfaceHandlers();
+    popover->busyProvider = [self](const Volume &volume) { return self && self->isBusy(volume); };
+    popover->activityProvider = [self](const Volume &volume) {
+        return self && self->isActive(volume);
+    };
+    if (m_services.reduceMotion)
+        popover->reduceMotion = m_services.reduceMotion;
+    m_dockPopover = std::move(popover);
+}
+
+void AppDelegate::addViewOptionSections(QMenu *menu)
+{
+    QPointer<AppDelegate> self(this);
+    ViewOptionsMenu::Handlers handlers;
+    handlers.selectSort = [self](const QAction *item) {
+        if (self)
+            self->selectSort(item);
+    };
+    handlers.selectDisplay = [self](const QAction *item) {
+        if (self)
+            self->selectDisplay(item);
+    };
+    handlers.selectView = [self](const QAction *item) {
+        if (self)
+            self->selectView(item);
+    };
+    ViewOptionsMenu::addSections(menu, *m_prefs, std::move(handlers));
+}
+
+void AppDelegate::selectSort(const QAction *item)
+{
+    const auto mode = item ? sortModeFromString(item->data().toString()) : std::nullopt;
+    if (!mode)
+        return;
+    m_prefs->setSortMode(*mode);
+    applySortMode();
+}
+
+void AppDelegate::applySortMode()
+{
+    const SortMode mode = m_prefs->sortMode();
+    if (m_statusController)
+        m_statusController->sortMode = mode;
+    if (m_dockPopover)
+        m_dockPopover->sortMode = mode;
+    if (m_dockTile)
+        m_dockTile->sortMode = mode;
+    if (m_statusController)
+        m_statusController->rebuild();
+    if (m_dockPopover && m_dockPopover->isShown())
+        m_dockPopover->rebuildContentsAndLayout();
+    if (m_dockTile)
+        m_dockTile->refresh();
+    // The window reads the order afresh at each redraw.
+    if (mainWindowVisible())
+        m_mainWindow->refreshVolumes();
+}
+
+void AppDelegate::selectView(const QAction *item)
+{
+    const auto mode = item ? popoverViewModeFromString(item->data().toString()) : std::nullopt;
+    if (!mode)
+        return;
+    m_prefs->setPopoverViewMode(*mode);
+    if (m_dockPopover) {
+        m_dockPopover->viewMode = *mode;
+        if (m_dockPopover->isShown())
+            m_dockPopover->rebuildContentsAndLayout();
+    }
+}
+
+void AppDelegate::selectDisplay(const QAction *item)
+{
+    const auto mode = item ? dockDisplayModeFromString(item->data().toString()) : std::nullopt;
+    if (!mode)
+        return;
+    m_prefs->setDockDisplayMode(*mode);
+    if (m_dockTile) {
+        m_dockTile->mode = *mode;
+        m_dockTile->refresh();
+    }
+}
+
+void AppDelegate::performAction(DesktopAction action)
+{
+    if (m_dockPopover && m_dockPopover->isShown())
+        m_dockPopover->close();
+    switch (action) {
+    case DesktopAction::open:
+        openMainFromDock();
+        break;
+    case DesktopAction::ejectAll:
+        ejectAllOnceDisksAreKnown();
+        break;
+    case DesktopAction::history:
+        openMainWindow(MainWindowPane::history);
+        break;
+    case DesktopAction::preferences:
+        openMainWindow(MainWindowPane::preferences);
+        break;
+    case DesktopAction::openVolumes:
+        openVolumesInFinder();
+        break;
+    case DesktopAction::diskUtility:
+        openDiskUtility();
+        break;
+    }
+}
+
+QCoro::Task<> AppDelegate::ejectAllOnceDisksAreKnown()
+{
+    QPointer<AppDelegate> self(this);
+    if (m_services.untilDisksDescribed)
+        co_await m_services.untilDisksDescribed();
+    if (!self)
+        co_return;
+    // The store may still wait out the quiet time after the service's first answer.
+    self->store().reload();
+    self->ejectAll();
+}
+
+void AppDelegate::openMainFromDock()
+{
+    openMainWindow(MainWindowPane::volumes);
+}
+
+void AppDelegate::openVolumesInFinder()
+{
+    DesktopPlaces::openFolder(DesktopPlaces::volumesFolder());
+}
+
+void AppDelegate::openDiskUtility()
+{
+    if (!DesktopPlaces::launchDiskUtility())
+        qWarning("Quillmere: no disk management application (gnome-disks) could be started");
 }
 
 void AppDelegate::openMainWindow(MainWindowPane pane)

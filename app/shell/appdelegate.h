@@ -2,6 +2,7 @@
 
 #include "shell/appservices.h"
 #include "shell/busymarks.h"
+#include "shell/desktopactions.h"
 #include "shell/operationflows.h"
 #include "shell/volumechangehandler.h"
 #include "shell/volumehandlers.h"
@@ -13,6 +14,8 @@
 class DockTileController;
 class MediaDefinitionsUpdater;
 class MenuTrackingFilter;
+class QAction;
+class QMenu;
 class PreferencesStore;
 class StatusItemController;
 class VolumeActionsMenu;
@@ -56,6 +59,25 @@ public:
     bool canUninstall() const { return bool(m_services.uninstall); }
     void uninstall();
 
+    // A desktop action of the launcher. It closes an open popover first, as opening the
+    // launcher's menu would; Eject All waits until the disk service has described the disks,
+    // so it also works right after the program started for it.
+    void performAction(DesktopAction action);
+    void openMainFromDock();
+    void openVolumesInFinder();
+    void openDiskUtility();
+
+    // The view-option sections (sort order, launcher display, popover layout) with check
+    // marks that follow the preferences; the popover's options menu and the main window's
+    // View menu carry them.
+    void addViewOptionSections(QMenu *menu);
+    // A chosen option: its data is the raw value; an unknown one changes nothing.
+    void selectSort(const QAction *item);
+    void selectView(const QAction *item);
+    void selectDisplay(const QAction *item);
+    // Hands the stored sort order to every surface and redraws them.
+    void applySortMode();
+
     PreferencesStore &prefs() const { return *m_prefs; }
     VolumeStore &store();
     VolumeIconProvider &icons() const { return *m_icons; }
@@ -63,6 +85,8 @@ public:
     HistoryRecording &history() const { return *m_services.history; }
     OperationFlows &flows() const { return *m_flows; }
     StatusItemController *statusController() const { return m_statusController.get(); }
+    PopoverSurface *dockPopover() const { return m_dockPopover.get(); }
+    DockTileController *dockTile() const { return m_dockTile.get(); }
     AutoEjectController *autoEject() const { return m_autoEject.get(); }
     // Null where the program cannot start at login.
     LoginItemManager *loginItems() const { return m_services.loginItems.get(); }
@@ -78,6 +102,8 @@ private:
     void redrawAfterSettle();
     void refreshActivity();
     void historyChanged();
+    void createPopover();
+    QCoro::Task<> ejectAllOnceDisksAreKnown();
     bool mainWindowVisible() const;
 
     AppServices m_services;

@@ -5,14 +5,17 @@
 #include "services/apprelaunch.h"
 #include "services/movetoapplications.h"
 #include "services/uninstallui.h"
+#include "shell/appdelegate.h"
 #include "shell/childprocessdefinitionstransport.h"
 #include "shell/mainwindowfactory.h"
 #include "shortcut/desktopshortcuts.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
+#include "surfaces/dockpopovercontroller.h"
 #include "window/dialogoperationprompts.h"
 #include "window/preferencespane.h"
 
+#include "desktopanimationsetting.h"
 #include "desktopnotifier.h"
 #include "logindsleepmonitor.h"
 #include "screenlockmonitor.h"
@@ -56,6 +59,13 @@ AppServices AppServices::production(UserDefaults &defaults)
     };
     services.offerMove = [](UserDefaults &defaults) {
         return MoveToApplications::offerIfNeeded(defaults);
+    };
+    services.untilDisksDescribed = [client] { return client->untilAnswered(); };
+    auto *animations = new DesktopAnimationSetting(QDBusConnection::sessionBus(), owner);
+    services.reduceMotion = [animations] { return !animations->animationsEnabled(); };
+    services.makePopover = [](AppDelegate &delegate) -> std::unique_ptr<PopoverSurface> {
+        return std::make_unique<DockPopoverController>(&delegate.store(), &delegate.icons(),
+                                                       &delegate.actions());
     };
 
     const QString appName = QStringLiteral("Quillmere");

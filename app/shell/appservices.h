@@ -11,6 +11,7 @@
 
 #include "sysfsactivitymonitor.h"
 
+#include <QCoro/QCoroTask>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -39,6 +40,11 @@ struct AppServices {
     std::unique_ptr<SysfsActivityMonitor> activityMonitor;
     // Sleep, screen-lock and notification services for auto-eject; owned by `platform`.
     AutoEjectController::SystemEvents autoEjectEvents;
+    // Completes once the disk service has described the disks (or proved absent), so that a
+    // Eject All right after the start finds them; unset means at once.
+    std::function<QCoro::Task<>()> untilDisksDescribed;
+    // The desktop asks for no animations; unset means animations are on.
+    std::function<bool()> reduceMotion;
     // Launch at login; none where the program cannot start itself at login.
     std::unique_ptr<LoginItemManager> loginItems;
     // Starts `program` as a new instance and ends this one (a language change takes effect).

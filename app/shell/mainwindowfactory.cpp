@@ -35,6 +35,10 @@ std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> make(HistorySto
                 return self ? self->makePreferencesPane(parent) : nullptr;
             };
         }
+        deps.addViewOptionSections = [self](QMenu *menu) {
+            if (self)
+                self->addViewOptionSections(menu);
+        };
         deps.onEjectAll = [self] {
             if (self)
                 self->ejectAll();

@@ -40,7 +40,7 @@ QString SingleInstance::objectPath(const QString &appId)
     return path;
 }
 
-SingleInstance::Outcome SingleInstance::claim()
+SingleInstance::Outcome SingleInstance::claim(const std::optional<QString> &action)
 {
     if (!m_bus.isConnected())
         return Outcome::noBus;
@@ -54,9 +54,17 @@ SingleInstance::Outcome SingleInstance::claim()
     }
     m_bus.unregisterObject(path);
 
-    QDBusMessage activate = QDBusMessage::createMethodCall(
-        m_appId, path, QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
-    activate << QVariantMap();
+    const QString interface = QStringLiteral("org.freedesktop.Application");
+    QDBusMessage activate;
+    if (action) {
+        activate = QDBusMessage::createMethodCall(m_appId, path, interface,
+                                                  QStringLiteral("ActivateAction"));
+        activate << *action << QVariantList() << QVariantMap();
+    } else {
+        activate =
+            QDBusMessage::createMethodCall(m_appId, path, interface, QStringLiteral("Activate"));
+        activate << QVariantMap();
+    }
     // Events keep flowing while waiting, so an owner in this very process can answer too.
     const QDBusMessage reply = m_bus.call(activate, QDBus::BlockWithGui, activateTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage)
@@ -70,4 +78,13 @@ void SingleInstance::Activate(const QVariantMap &platformData)
     Q_UNUSED(platformData);
     if (onReopen)
         onReopen();
+}
+
+void SingleInstance::ActivateAction(const QString &actionName, const QVariantList &parameter,
+                                    const QVariantMap &platformData)
+{
+    Q_UNUSED(parameter);
+    Q_UNUSED(platformData);
+    if (onAction)
+        onAction(actionName);
 }

@@ -5,17 +5,19 @@
 #include <QString>
 #include <QVariantMap>
 #include <functional>
+#include <optional>
 
 // Keeps the program to one instance per session: the first one owns a name on the session bus
-// derived from the application id and answers org.freedesktop.Application.Activate; a later
-// launch asks it to reopen instead of starting a second one.
+// derived from the application id and answers org.freedesktop.Application's Activate and
+// ActivateAction; a later launch asks it to reopen, or to perform a desktop action, instead of
+// starting a second one.
 class SingleInstance : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 public:
     enum class Outcome {
         primary,   // this process owns the name
-        secondary, // another instance owns it and was asked to reopen
+        secondary, // another instance owns it and was asked to reopen (or to act)
         noBus      // no session bus: nothing to coordinate with, so run
     };
 
@@ -28,7 +30,8 @@ public:
     // "com.quillmere.app" is served at "/com/quillmere/app".
     static QString objectPath(const QString &appId);
 
-    Outcome claim();
+    // With an action, a running instance is asked to perform it rather than to reopen.
+    Outcome claim(const std::optional<QString> &action = std::nullopt);
     // Gives the name up at once, for a new instance that starts while this one quits.
     void release();
 
@@ -37,9 +40,13 @@ public:
 
     // Called when another launch asks this instance to reopen.
     std::function<void()> onReopen;
+    // Called with the action's name when another launch hands one over.
+    std::function<void(const QString &)> onAction;
 
 public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
+    Q_SCRIPTABLE void ActivateAction(const QString &actionName, const QVariantList &parameter,
+                                     const QVariantMap &platformData);
 
 private:
     QString m_appId;

@@ -1,7 +1,14 @@
 #pragma once
 
+#include "model/viewoptions.h"
+#include "model/volume.h"
+#include "shell/volumehandlers.h"
+
 #include <QString>
 #include <functional>
+#include <optional>
+
+class QMenu;
 
 // The application's main window as the delegate drives it. Panes: volumes = 0, history = 1,
 // preferences = 2, as stored in the defaults.
@@ -18,10 +25,25 @@ public:
     virtual void refreshHistory() = 0;
 };
 
-// The volumes popover, opened from the tray icon or by launching the program again.
+// The volumes popover, opened from the tray icon or by launching the program again. The
+// delegate sets the fields once, when it creates the popover, and the sort and view modes when
+// the user changes them.
 class PopoverSurface {
 public:
     virtual ~PopoverSurface() = default;
+
+    SortMode sortMode = SortMode::name;
+    PopoverViewMode viewMode = PopoverViewMode::grid;
+    std::optional<VolumeSurfaceHandlers> volumeHandlers;
+    std::function<bool(const Volume &)> activityProvider;
+    std::function<bool(const Volume &)> busyProvider;
+    // Told true when the panel opens and false when it starts closing.
+    std::function<void(bool)> onVisibilityChange;
+    // A new menu with the view options; the popover owns and deletes it.
+    std::function<QMenu *()> optionsMenuProvider;
+    // The desktop asks for no animations.
+    std::function<bool()> reduceMotion;
+
     // Its panel is visible and not closing.
     virtual bool isShown() const = 0;
     virtual void toggle() = 0;

@@ -358,8 +358,13 @@ private slots:
                  (QStringList{QStringLiteral("Undo"), QStringLiteral("Redo"), QStringLiteral("-"),
                               QStringLiteral("Cut"), QStringLiteral("Copy"),
                               QStringLiteral("Paste"), QStringLiteral("Select All")}));
-        QCOMPARE(titles(menus->viewMenu()),
-                 (QStringList{QStringLiteral("as Grid"), QStringLiteral("as List")}));
+        // The view options follow the two modes, below a separator, with a check mark each.
+        const QStringList view = titles(menus->viewMenu());
+        QCOMPARE(view.mid(0, 3), (QStringList{QStringLiteral("as Grid"), QStringLiteral("as List"),
+                                              QStringLiteral("-")}));
+        QVERIFY(view.indexOf(QStringLiteral("Sort by")) > 2);
+        QVERIFY(view.contains(QStringLiteral("View content as")));
+        QVERIFY(view.contains(QStringLiteral("Display as")));
         QCOMPARE(titles(menus->windowMenu()),
                  (QStringList{QStringLiteral("Minimize"), QStringLiteral("Zoom")}));
         QCOMPARE(titles(menus->helpMenu()),
