@@ -151,6 +151,22 @@ void AppDelegate::applicationDidFinishLaunching()
 
     applyConfiguration();
 
+    // Before udisks2 answers, unmounted partitions are unknown and would look newly attached
+    // when they appear; the first list waits for its answer (or its absence).
+    if (m_services.untilDiskServiceAnswered) {
+        [](QPointer<AppDelegate> delegate,
+           std::function<QCoro::Task<>()> untilAnswered) -> QCoro::Task<> {
+            co_await untilAnswered();
+            if (delegate)
+                delegate->startVolumeStore();
+        }(self, m_services.untilDiskServiceAnswered);
+    } else {
+        startVolumeStore();
+    }
+}
+
+void AppDelegate::startVolumeStore()
+{
     store().start();
 
     if (m_services.defaults->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen))

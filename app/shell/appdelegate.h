@@ -60,6 +60,9 @@ public:
 private:
     VolumeActionHandlers makeActionHandlers();
     void installMediaPolicies();
+    // Starts the store (the first list arrives through storeDidChange) and reopens the main
+    // window if it was open at the last quit.
+    void startVolumeStore();
     void redrawAfterSettle();
     void refreshActivity();
     void historyChanged();

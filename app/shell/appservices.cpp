@@ -29,6 +29,7 @@ AppServices AppServices::production(UserDefaults &defaults)
     auto provider = std::make_shared<UDisksDescriptionProvider>(client);
     services.defaults = &defaults;
     services.makeDiskSource = [provider] { return std::make_shared<UDisksDiskSource>(provider); };
+    services.untilDiskServiceAnswered = [client] { return client->untilAnswered(); };
     services.operations = std::make_unique<UDisksOperations>(client);
     services.history = std::make_unique<HistoryStore>();
     services.prompts = std::make_unique<DialogOperationPrompts>();

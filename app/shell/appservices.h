@@ -27,6 +27,9 @@ struct AppServices {
     UserDefaults *defaults = nullptr;
     // Called once, when the volume store is first needed.
     std::function<std::shared_ptr<DiskSource>()> makeDiskSource;
+    // Completes once the disk service has answered for the first time (or proved absent), so
+    // that the first list is complete; unset, the store starts at once.
+    std::function<QCoro::Task<>()> untilDiskServiceAnswered;
     std::unique_ptr<DiskOperations> operations;
     std::unique_ptr<HistoryRecording> history;
     std::unique_ptr<OperationPrompts> prompts;
