@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 
 namespace {
@@ -57,8 +56,7 @@ HistoryEntryList HistoryStore::entries(std::optional<int> limit)
 void HistoryStore::clear()
 {
     m_queue.sync([this] {
-        QLockFile lock(lockFilePath());
-        SharedFile::acquire(lock);
+        const SharedFile::ScopedLock lock(lockFilePath());
         QFile::remove(m_filePath);
         m_cachedLineCount = 0;
         m_cachedStamp = SharedFile::stamp(m_filePath);
@@ -135,8 +133,7 @@ void HistoryStore::appendLocked(const QByteArray &line)
     ensureFileLocked();
     // Without the lock (a folder that refuses it) the line is still written, but the file is
     // not rewritten under another process's feet.
-    QLockFile lock(lockFilePath());
-    const bool locked = SharedFile::acquire(lock);
+    const SharedFile::ScopedLock lock(lockFilePath());
     const qint64 count = lineCountLocked();
 
     // Appending mode, so that a line written meanwhile by another process is not overwritten.
@@ -155,7 +152,7 @@ void HistoryStore::appendLocked(const QByteArray &line)
 
     m_cachedLineCount = count + 1;
     m_cachedStamp = SharedFile::stamp(m_filePath);
-    if (*m_cachedLineCount > m_cap && locked)
+    if (*m_cachedLineCount > m_cap && lock.isLocked())
         rotateLocked();
 }
 

@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QLockFile>
 #include <QThread>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace SharedFile {
 
@@ -38,6 +42,32 @@ bool acquire(QLockFile &lock)
         pauseMs = std::min(pauseMs * 2, 20);
     }
     return true;
+}
+
+ScopedLock::ScopedLock(const QString &lockPath)
+{
+    m_fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_fd < 0)
+        return;
+    QDeadlineTimer deadline(lockTimeoutMs);
+    int pauseMs = 1;
+    for (;;) {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+            m_locked = true;
+            return;
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
+            return;
+        QThread::msleep(pauseMs);
+        pauseMs = std::min(pauseMs * 2, 20);
+    }
+}
+
+ScopedLock::~ScopedLock()
+{
+    // Closing the last descriptor releases the lock.
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 } // namespace SharedFile

@@ -24,4 +24,21 @@ Stamp stamp(const QString &path);
 // holder died is taken over. False when it could not be taken.
 bool acquire(QLockFile &lock);
 
+// An advisory lock (flock) on a lock file beside a shared file, held while in scope, waiting
+// up to 10 seconds. Unlike QLockFile it writes nothing to disk, so it is cheap enough for every
+// history line, and the kernel lets go of it when its holder dies.
+class ScopedLock {
+public:
+    explicit ScopedLock(const QString &lockPath);
+    ~ScopedLock();
+    ScopedLock(const ScopedLock &) = delete;
+    ScopedLock &operator=(const ScopedLock &) = delete;
+
+    bool isLocked() const { return m_locked; }
+
+private:
+    int m_fd = -1;
+    bool m_locked = false;
+};
+
 } // namespace SharedFile

@@ -29,6 +29,8 @@ public:
             d->ejectable = true;
             d->deviceModel = QStringLiteral("Test USB Drive");
             d->deviceProtocol = QStringLiteral("usb");
+            // udisks2 counts loop devices as the system's, USB drives not.
+            d->hintSystem = false;
         }
         return d;
     }
