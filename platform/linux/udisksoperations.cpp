@@ -586,6 +586,23 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
         co_return deviceOpenFailure(volume.bsdName);
     }
 
+    // udisks2 wipes the old file system before it finds that the tool for the new one is
+    // missing: ask first, and leave the volume alone.
+    const QString type = filesystemType(format);
+    if (const auto missing = co_await missingTool(type)) {
+        if (missing->isEmpty()) {
+            //: Erase failure when the file system cannot be made on this computer
+            co_return failure(QCoreApplication::translate(
+                                  "UDisksOperations", "This computer can’t make %1 file systems.")
+                                  .arg(format));
+        }
+        //: Erase failure when the program that makes the file system is missing; %2 is its name
+        co_return failure(QCoreApplication::translate(
+                              "UDisksOperations",
+                              "This computer can’t make %1 file systems: %2 is not installed.")
+                              .arg(format, *missing));
+    }
+
     // Every mount of the device, not only the one the volume was listed with.
     const bool wasMounted = isMounted(volume.bsdName);
     const OperationResult unmounted =
@@ -594,7 +611,6 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
         co_return unmounted;
     }
 
-    const QString type = filesystemType(format);
     QVariantMap options;
     options.insert(QStringLiteral("label"), newName);
     // The partition type follows the new file system, so that other systems recognise it.
@@ -644,25 +660,34 @@ QCoro::Task<QStringList> UDisksOperations::availableEraseFormats()
     }
     QStringList available;
     for (const QString &format : eraseFormats()) {
-        const QVariantList arguments{filesystemType(format)};
-        const QDBusMessage reply =
-            co_await m_client->call(UDisksClient::managerObjectPath, UDisksClient::managerInterface,
-                                    QStringLiteral("CanFormat"), arguments, queryTimeoutMs);
-        bool makeable = true;
-        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-            // (available, the utility that is missing otherwise)
-            const auto answer = reply.arguments().constFirst().value<QDBusArgument>();
-            QString missingUtility;
-            answer.beginStructure();
-            answer >> makeable >> missingUtility;
-            answer.endStructure();
-        }
-        // An older udisks2 cannot tell: the format stays offered.
-        if (makeable) {
+        if (!co_await missingTool(filesystemType(format))) {
             available.append(format);
         }
     }
     co_return available;
+}
+
+QCoro::Task<std::optional<QString>> UDisksOperations::missingTool(QString fileSystemType)
+{
+    const QVariantList arguments{fileSystemType};
+    const QDBusMessage reply =
+        co_await m_client->call(UDisksClient::managerObjectPath, UDisksClient::managerInterface,
+                                QStringLiteral("CanFormat"), arguments, queryTimeoutMs);
+    // An older udisks2 cannot tell: the format counts as makeable.
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        co_return std::nullopt;
+    }
+    // (available, the utility that is missing otherwise)
+    const auto answer = reply.arguments().constFirst().value<QDBusArgument>();
+    bool makeable = true;
+    QString utility;
+    answer.beginStructure();
+    answer >> makeable >> utility;
+    answer.endStructure();
+    if (makeable) {
+        co_return std::nullopt;
+    }
+    co_return utility;
 }
 
 QCoro::Task<BlockerList> UDisksOperations::listBlockers(QStringList arguments)

@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class UDisksClient;
 
@@ -78,6 +79,9 @@ private:
     QCoro::Task<bool> isUnlocked(QString encryptedObject);
     // Mounts a file system again after a failed erase.
     QCoro::Task<OperationResult> mount(QString blockObject);
+    // The program udisks2 lacks to make a file system of this type (possibly unnamed), or none
+    // when it can make it or cannot tell.
+    QCoro::Task<std::optional<QString>> missingTool(QString fileSystemType);
 
     bool isMounted(const QString &bsdName) const;
     // The device an unlocked encrypted device is built on, through stacked ones.
