@@ -186,8 +186,8 @@ private slots:
         QVERIFY(!m_client->hasAnswered());
         QVERIFY(m_delegate->store().allVolumes().isEmpty());
 
-        QVERIFY(QTest::qWaitFor([&] { return !m_delegate->store().allVolumes().isEmpty(); },
-                                10000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return !m_delegate->store().allVolumes().isEmpty(); }, 10000));
         // The first list already holds the attached partitions, not mounted, none settling.
         QStringList listed;
         for (const Volume &volume : m_delegate->store().allVolumes()) {

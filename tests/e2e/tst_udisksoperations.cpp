@@ -430,10 +430,11 @@ private slots:
             const OperationResult refused =
                 await(operations.erase(*target, missing, QStringLiteral("QMFAILED")));
             QVERIFY(!refused.ok);
-            QVERIFY2(refused.detail && refused.detail->startsWith(
-                                           QStringLiteral("This computer can’t make %1 file systems")
-                                               .arg(missing)),
-                     qPrintable(refused.detail.value_or(QString())));
+            QVERIFY2(
+                refused.detail &&
+                    refused.detail->startsWith(
+                        QStringLiteral("This computer can’t make %1 file systems").arg(missing)),
+                qPrintable(refused.detail.value_or(QString())));
             QCOMPARE(OperationFixture::mountPointOf(p2), target->mountPath);
         }
 
