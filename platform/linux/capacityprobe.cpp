@@ -3,118 +3,86 @@
 #include <QFile>
 #include <QHash>
 #include <cerrno>
-#include <fcntl.h>
+#include <condition_variable>
 #include <mutex>
-#include <poll.h>
-#include <signal.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// What the child writes: the two figures, or -1 when statvfs failed.
+// What the child leaves for its parent: the two figures, or -1 when statvfs failed.
 struct Answer {
     qint64 total = -1;
     qint64 available = -1;
 };
 
+// statvfs in a vfork child. A thread stuck in a FUSE request cannot be killed and would keep
+// the program (or quillmere-cli) from ever exiting; a thread that waits for its vfork child
+// can be, and the child that hangs is left to init.
+std::optional<CapacityProbe::Capacity> readInChild(const char *path)
+{
+    // The child shares this memory until it exits; the answer is written there.
+    auto *volatile answer = new Answer;
+    const pid_t pid = ::vfork();
+    if (pid == 0) {
+        struct statvfs fs {};
+        if (::statvfs(path, &fs) == 0) {
+            answer->total = static_cast<qint64>(fs.f_blocks) * static_cast<qint64>(fs.f_frsize);
+            answer->available = static_cast<qint64>(fs.f_bavail) * static_cast<qint64>(fs.f_frsize);
+        }
+        ::_exit(0);
+    }
+    std::optional<CapacityProbe::Capacity> result;
+    if (pid > 0) {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        if (answer->total >= 0) {
+            result = CapacityProbe::Capacity{answer->total, answer->available};
+        }
+    }
+    delete answer;
+    return result;
+}
+
 } // namespace
 
-// Each read runs in a child process rather than a thread: a thread stuck in a FUSE request
-// cannot be killed, and would keep the program (or quillmere-cli) from ever exiting.
 struct CapacityProbe::Shared {
     struct Read {
         Clock::time_point started;
-        pid_t pid = -1;
-        int fd = -1;
+        Clock::time_point finished;
         bool done = false;
-        bool late = false;
         std::optional<Capacity> result;
     };
 
     std::mutex mutex;
-    QHash<QString, Read> reads;
+    std::condition_variable answered;
+    QHash<QString, std::shared_ptr<Read>> reads;
 
-    ~Shared()
+    // The thread holds the shared state, so a read that hangs past the probe's life stays safe.
+    static void startLocked(const std::shared_ptr<Shared> &shared, const QString &path)
     {
-        for (Read &read : reads) {
-            finish(read, false);
+        auto read = std::make_shared<Read>();
+        read->started = Clock::now();
+        try {
+            std::thread([shared, read, bytes = QFile::encodeName(path)] {
+                const std::optional<Capacity> capacity = readInChild(bytes.constData());
+                const std::lock_guard lock(shared->mutex);
+                read->result = capacity;
+                read->finished = Clock::now();
+                read->done = true;
+                shared->answered.notify_all();
+            }).detach();
+        } catch (const std::system_error &) {
+            // No thread to spare: no capacity this time.
+            read->finished = read->started;
+            read->done = true;
         }
-    }
-
-    static void startLocked(Shared &shared, const QString &path)
-    {
-        Read read;
-        read.started = Clock::now();
-        read.done = true; // unless the child starts
-        const QByteArray bytes = QFile::encodeName(path);
-        int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) == 0) {
-            const pid_t pid = ::fork();
-            if (pid == 0) {
-                // Only async-signal-safe calls here: the parent has other threads. Nobody may
-                // be reading any more when a hung read ends.
-                ::signal(SIGPIPE, SIG_IGN);
-                ::close(fds[0]);
-                Answer answer;
-                struct statvfs fs {};
-                if (::statvfs(bytes.constData(), &fs) == 0) {
-                    answer.total = static_cast<qint64>(fs.f_blocks) * qint64(fs.f_frsize);
-                    answer.available = static_cast<qint64>(fs.f_bavail) * qint64(fs.f_frsize);
-                }
-                [[maybe_unused]] const ssize_t n = ::write(fds[1], &answer, sizeof answer);
-                ::_exit(0);
-            }
-            ::close(fds[1]);
-            if (pid > 0) {
-                read.pid = pid;
-                read.fd = fds[0];
-                read.done = false;
-            } else {
-                ::close(fds[0]);
-            }
-        }
-        shared.reads.insert(path, read);
-    }
-
-    // Waits up to timeoutMs for the child's answer; true once it answered (or failed).
-    static bool await(Read &read, int timeoutMs)
-    {
-        if (read.done) {
-            return true;
-        }
-        pollfd p{read.fd, POLLIN, 0};
-        int ready = 0;
-        do {
-            ready = ::poll(&p, 1, std::max(timeoutMs, 0));
-        } while (ready < 0 && errno == EINTR);
-        if (ready == 0) {
-            return false;
-        }
-        Answer answer;
-        if (::read(read.fd, &answer, sizeof answer) == sizeof answer && answer.total >= 0) {
-            read.result = Capacity{answer.total, answer.available};
-        }
-        finish(read, true);
-        return true;
-    }
-
-    // Closes the pipe and collects the child; one still hanging is left to init.
-    static void finish(Read &read, bool answered)
-    {
-        if (read.fd >= 0) {
-            ::close(read.fd);
-            read.fd = -1;
-        }
-        if (read.pid > 0) {
-            while (::waitpid(read.pid, nullptr, answered ? 0 : WNOHANG) < 0 && errno == EINTR) {
-            }
-            read.pid = -1;
-        }
-        read.done = true;
+        shared->reads.insert(path, read);
     }
 };
 
@@ -128,7 +96,7 @@ void CapacityProbe::start(const QStringList &paths)
     const std::lock_guard lock(m_shared->mutex);
     // Forget the mounts that are gone once their reads have ended.
     for (auto it = m_shared->reads.begin(); it != m_shared->reads.end();) {
-        if (it->late && !paths.contains(it.key()) && Shared::await(*it, 0)) {
+        if ((*it)->done && !paths.contains(it.key())) {
             it = m_shared->reads.erase(it);
         } else {
             ++it;
@@ -136,45 +104,40 @@ void CapacityProbe::start(const QStringList &paths)
     }
     for (const QString &path : paths) {
         if (!m_shared->reads.contains(path)) {
-            Shared::startLocked(*m_shared, path);
+            Shared::startLocked(m_shared, path);
         }
     }
 }
 
 std::optional<CapacityProbe::Capacity> CapacityProbe::read(const QString &path)
 {
-    const std::lock_guard lock(m_shared->mutex);
+    std::unique_lock lock(m_shared->mutex);
     auto it = m_shared->reads.find(path);
-    if (it != m_shared->reads.end() && it->late) {
-        // It hung before: an answer that came since is stale, and asking again is pointless
-        // while it still hangs.
-        if (!Shared::await(*it, 0)) {
-            return std::nullopt;
-        }
+    // An answer that came after the limit is stale: ask again.
+    if (it != m_shared->reads.end() && (*it)->done && (*it)->finished > (*it)->started + m_limit) {
         m_shared->reads.erase(it);
         it = m_shared->reads.end();
     }
     if (it == m_shared->reads.end()) {
-        Shared::startLocked(*m_shared, path);
+        Shared::startLocked(m_shared, path);
         it = m_shared->reads.find(path);
     }
-    const auto remaining =
-        std::chrono::duration_cast<std::chrono::milliseconds>(it->started + m_limit - Clock::now());
-    if (!Shared::await(*it, static_cast<int>(remaining.count()))) {
-        it->late = true;
+    const std::shared_ptr<Shared::Read> read = *it;
+    m_shared->answered.wait_until(lock, read->started + m_limit, [&read] { return read->done; });
+    if (!read->done) {
         return std::nullopt;
     }
-    const std::optional<Capacity> result = it->result;
-    m_shared->reads.erase(it);
-    return result;
+    m_shared->reads.remove(path);
+    return read->result;
 }
 
 int CapacityProbe::hangingReads() const
 {
     const std::lock_guard lock(m_shared->mutex);
+    const Clock::time_point now = Clock::now();
     int hanging = 0;
-    for (Shared::Read &read : m_shared->reads) {
-        if (read.late && !Shared::await(read, 0)) {
+    for (const auto &read : std::as_const(m_shared->reads)) {
+        if (!read->done && now > read->started + m_limit) {
             ++hanging;
         }
     }

@@ -8,10 +8,11 @@
 #include <memory>
 #include <optional>
 
-// statvfs in child processes, for file systems whose server may never answer (a hard NFS
-// mount whose server is gone, a FUSE daemon that hangs): a read that has not answered within
-// the limit reads as "no capacity", and while it still hangs its path is not asked again, so
-// the caller never waits for it twice. Copies share their reads. Thread-safe.
+// statvfs off the caller's thread (in a child process, waited for by a thread of its own), for
+// file systems whose server may never answer (a hard NFS mount whose server is gone, a FUSE
+// daemon that hangs): a read that has not answered within the limit reads as "no capacity",
+// and while it still hangs its path is not asked again, so the caller never waits for it
+// twice. Copies share their reads. Thread-safe.
 class CapacityProbe {
 public:
     struct Capacity {
