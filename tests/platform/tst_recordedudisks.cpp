@@ -1,6 +1,7 @@
-// An unlocked LUKS stick and a LUKS root file system, as udisks2 publishes them (recorded in
-// data/udisks-luks-usb-stick.json), served by a fake udisks2 on a private bus: the description
-// provider, the disk source and the operations see what they would on such a laptop.
+// A laptop with a LUKS root file system and an unlocked LUKS stick, as udisks2 publishes them
+// (recorded in data/udisks-luks-usb-stick.json), served by a fake udisks2 on a private bus: the
+// description provider, the disk source and the operations see what they would there, and the
+// operations' calls are recorded, also where udisks2 refuses one.
 #include "../support/fakes/fakeudisks.h"
 #include "../support/fakes/privatebus.h"
 
@@ -50,7 +51,7 @@ const Volume *findVolume(const VolumeList &volumes, const QString &id)
 
 } // namespace
 
-class TestEncryptedVolumes : public QObject {
+class TestRecordedUDisks : public QObject {
     Q_OBJECT
 
     std::unique_ptr<PrivateBus> m_bus;
@@ -272,6 +273,79 @@ private slots:
         QCOMPARE(m_udisks->callSummary(), QStringList{QStringLiteral("Unmount dm_2d0")});
     }
 
+    void anEraseAsksFirstWhetherTheFormatCanBeMade()
+    {
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(
+            operations.erase(*stick, QStringLiteral("ExFAT"), QStringLiteral("WIPED")));
+        QCOMPARE(result.ok, false);
+        QCOMPARE(result.detail, std::optional(QStringLiteral(
+                                    "This computer can’t make ExFAT file systems: mkfs.exfat is "
+                                    "not installed.")));
+        // Nothing was unmounted, nothing wiped.
+        QCOMPARE(m_udisks->callSummary(), QStringList{QStringLiteral("CanFormat Manager")});
+    }
+
+    void anEraseMountsTheVolumeAgainWhenTheFormatFails_data()
+    {
+        QTest::addColumn<bool>("formatFails");
+        QTest::addColumn<bool>("mountFails");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("detail");
+        const QString formatError =
+            QStringLiteral("Error wiping device: Failed to wipe signatures on the device "
+                           "'/dev/dm-0'");
+        const QString mountError =
+            QStringLiteral("Error mounting /dev/dm-0: wrong fs type, bad option, bad superblock");
+        QTest::newRow("format fails") << true << false << false << formatError;
+        QTest::newRow("format and mount fail")
+            << true << true << false
+            << formatError + QStringLiteral(" The volume couldn’t be mounted again: ") + mountError;
+        QTest::newRow("erased but not mounted")
+            << false << true << true
+            << QStringLiteral("Erased, but the volume couldn’t be mounted: ") + mountError;
+        QTest::newRow("erased") << false << false << true << QString();
+    }
+
+    void anEraseMountsTheVolumeAgainWhenTheFormatFails()
+    {
+        QFETCH(bool, formatFails);
+        QFETCH(bool, mountFails);
+        QFETCH(bool, ok);
+        QFETCH(QString, detail);
+        if (formatFails) {
+            m_udisks->refuse(QStringLiteral("Format"),
+                             {QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
+                              QStringLiteral("Error wiping device: Failed to wipe signatures on "
+                                             "the device '/dev/dm-0'")});
+        }
+        if (mountFails) {
+            m_udisks->refuse(QStringLiteral("Mount"),
+                             {QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
+                              QStringLiteral("Error mounting /dev/dm-0: wrong fs type, bad "
+                                             "option, bad superblock")});
+        }
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(
+            operations.erase(*stick, QStringLiteral("ext4"), QStringLiteral("WIPED")));
+        QCOMPARE(result.ok, ok);
+        QCOMPARE(result.detail.value_or(QString()), detail);
+        QCOMPARE(m_udisks->callSummary(),
+                 (QStringList{QStringLiteral("CanFormat Manager"), QStringLiteral("Unmount dm_2d0"),
+                              QStringLiteral("Format dm_2d0"), QStringLiteral("Mount dm_2d0")}));
+        const FakeUDisks::Call format = m_udisks->calls().at(2);
+        QCOMPARE(format.arguments.value(0).toString(), QStringLiteral("ext4"));
+        const QVariantMap options = qdbus_cast<QVariantMap>(format.arguments.value(1));
+        QCOMPARE(options.value(QStringLiteral("label")).toString(), QStringLiteral("WIPED"));
+        QVERIFY(options.value(QStringLiteral("take-ownership")).toBool());
+    }
+
     void theFormatsOfferedAreThoseUDisksCanMake()
     {
         UDisksOperations operations(m_client, mountInfoPath());
@@ -290,5 +364,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEncryptedVolumes)
-#include "tst_encryptedvolumes.moc"
+QTEST_GUILESS_MAIN(TestRecordedUDisks)
+#include "tst_recordedudisks.moc"
