@@ -352,7 +352,8 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
                                         "couldn’t be: %2")
                 .arg(volume.name, detail));
     }
-    const OperationResult locked = co_await lockEncryptedDevices(*volume.wholeDiskBSD);
+    const OperationResult locked =
+        co_await lockEncryptedDevices(*volume.wholeDiskBSD, volume.bsdName);
     if (!locked.ok) {
         //: Eject failure of an encrypted volume that stays unlocked
         co_return failure(QCoreApplication::translate(
@@ -378,12 +379,14 @@ QCoro::Task<bool> UDisksOperations::isUnlocked(QString encryptedObject)
     co_return value.value<QDBusObjectPath>().path() != QLatin1String("/");
 }
 
-QCoro::Task<OperationResult> UDisksOperations::lockEncryptedDevices(QString wholeDisk)
+QCoro::Task<OperationResult> UDisksOperations::lockEncryptedDevices(QString wholeDisk,
+                                                                    QString device)
 {
     if (!co_await sessionReady()) {
         co_return OperationResult{true, std::nullopt};
     }
     // Unlocked devices on this disk, by the encrypted block each unlocks.
+    const QString deviceObject = m_client->blockObject(device);
     QStringList encrypted;
     const UDisksClient::Objects &objects = m_client->objects();
     for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
@@ -394,7 +397,7 @@ QCoro::Task<OperationResult> UDisksOperations::lockEncryptedDevices(QString whol
         const QString physical = m_client->bsdName(m_client->physicalBlockObject(backing));
         const QStringList onDisk = DiskMerger::partitionBSDNames(
             wholeDisk, QStringList{QStringLiteral("/dev/") + physical});
-        if (!physical.isEmpty() && !onDisk.isEmpty()) {
+        if ((!physical.isEmpty() && !onDisk.isEmpty()) || it.key().path() == deviceObject) {
             encrypted.append(backing);
         }
     }
@@ -440,7 +443,7 @@ QCoro::Task<OperationResult> UDisksOperations::detachImage(Volume volume, bool f
     if (!unmounted.ok) {
         co_return unmounted;
     }
-    const OperationResult locked = co_await lockEncryptedDevices(loop);
+    const OperationResult locked = co_await lockEncryptedDevices(loop, QString());
     if (!locked.ok) {
         co_return locked;
     }

@@ -73,9 +73,10 @@ private:
                                             bool namedSteps);
     static OperationResult stepResult(const QDBusMessage &reply, const QString &step);
 
-    // Locks every unlocked encrypted device on the whole disk (nothing of which may be mounted
-    // any more), so that nothing decrypted is left when the drive is pulled.
-    QCoro::Task<OperationResult> lockEncryptedDevices(QString wholeDisk);
+    // Locks every unlocked encrypted device on the whole disk, and the device itself when it is
+    // an unlocked one (nothing of which may be mounted any more), so that nothing decrypted is
+    // left when the drive is pulled.
+    QCoro::Task<OperationResult> lockEncryptedDevices(QString wholeDisk, QString device);
     QCoro::Task<bool> isUnlocked(QString encryptedObject);
     // Mounts a file system again after a failed erase.
     QCoro::Task<OperationResult> mount(QString blockObject);

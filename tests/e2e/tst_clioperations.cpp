@@ -296,9 +296,9 @@ private slots:
         }
         const QString mountPoint = OperationFixture::mountPointOf(p2);
         const qsizetype count = historyLines().size();
-        const CliRun run = cli({QStringLiteral("erase"), p2, QStringLiteral("--format"),
-                                QStringLiteral("exfat"), QStringLiteral("--name"),
-                                QStringLiteral("QMNOPE"), QStringLiteral("--yes")});
+        const CliRun run =
+            cli({QStringLiteral("erase"), p2, QStringLiteral("--format"), QStringLiteral("exfat"),
+                 QStringLiteral("--name"), QStringLiteral("QMNOPE"), QStringLiteral("--yes")});
         QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains(QStringLiteral("this computer can’t make ExFAT file systems")),
                  qPrintable(run.err));

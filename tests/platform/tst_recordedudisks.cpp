@@ -209,6 +209,12 @@ private slots:
         QCOMPARE(stick->name, QStringLiteral("STICK"));
         QCOMPARE(toString(stick->kind), QStringLiteral("external"));
         QVERIFY(!findVolume(volumes, QStringLiteral("sdb1")));
+
+        // Ejecting it locks it: there is nothing to unmount.
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(operations.eject(*stick, false));
+        QVERIFY2(result.ok, qPrintable(result.detail.value_or(QString())));
+        QCOMPARE(m_udisks->callSummary(), QStringList{QStringLiteral("Lock sdb1")});
     }
 
     void ejectUnmountsThenLocksAndLeavesNothingDecrypted()
