@@ -1,6 +1,9 @@
-// currentVolumes() against the number of mounts: adds 10, 50 and 100 tmpfs mounts (as root)
-// below a temporary folder, times both Linux disk sources, and removes the mounts again.
-// Run with DBUS_SYSTEM_BUS_ADDRESS pointing at a bus with udisks2 to include descriptions.
+// currentVolumes() against the number of mounts: the machine's mount table with 0, 10, 50 and
+// 100 USB-stick-like ext4 mounts added (and, in the last rows, 5 NFS shares), as a mount table
+// file whose mount points are folders below a temporary folder. Kernel and virtual file
+// systems are not volumes, so real tmpfs mounts would measure nothing; the added devices do
+// not exist, so their description and sysfs lookups miss, but every step runs. Run with
+// DBUS_SYSTEM_BUS_ADDRESS pointing at a bus with udisks2 to include descriptions.
 #include "mountinfo.h"
 #include "mounttabledisksource.h"
 #include "udisksclient.h"
@@ -10,42 +13,36 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
-#include <csignal>
 #include <ctime>
-#include <sys/mount.h>
-#include <unistd.h>
 
 namespace {
 
-QStringList mounted;
-
-void unmountAll()
+// The real table followed by `sticks` added ext4 mounts and `shares` NFS mounts.
+bool writeTable(const QString &base, const QString &file, int sticks, int shares)
 {
-    for (const QString &path : std::as_const(mounted)) {
-        ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+    QFile real(QString::fromLatin1(MountInfo::defaultPath));
+    QFile out(file);
+    if (!real.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
     }
-    mounted.clear();
-}
-
-void onSignal(int)
-{
-    unmountAll();
-    std::_Exit(1);
-}
-
-bool addMounts(const QString &base, int count)
-{
-    for (int i = mounted.size(); i < count; ++i) {
+    out.write(real.readAll());
+    for (int i = 0; i < sticks + shares; ++i) {
         const QString path = base + QStringLiteral("/m%1").arg(i);
         QDir().mkpath(path);
-        if (::mount("quillmere-bench", QFile::encodeName(path).constData(), "tmpfs", 0,
-                    "size=64k") != 0) {
-            return false;
-        }
-        mounted.append(path);
+        const QString line =
+            i < sticks ? QStringLiteral("%1 1 8:%2 / %3 rw,nosuid,nodev - ext4 /dev/sdz%2 rw\n")
+                             .arg(1000 + i)
+                             .arg(i + 1)
+                             .arg(path)
+                       : QStringLiteral("%1 1 0:%2 / %3 rw - nfs4 server:/export%2 rw,hard\n")
+                             .arg(1000 + i)
+                             .arg(500 + i)
+                             .arg(path);
+        out.write(line.toUtf8());
     }
     return true;
 }
@@ -82,45 +79,40 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    if (::geteuid() != 0) {
-        out << "bench_discovery: needs root to add mounts\n";
-        return 1;
-    }
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
 
     UDisksClient client;
     while (!client.hasAnswered()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     }
+    QTemporaryDir base(QStringLiteral("/tmp/quillmere-bench-XXXXXX"));
+    const QString table = base.filePath(QStringLiteral("mountinfo"));
     auto provider = std::make_shared<UDisksDescriptionProvider>(&client);
-    UDisksDiskSource udisks(provider);
-    MountTableDiskSource table;
+    UDisksDiskSource udisks(provider, VolumeResourceReader(), table);
+    MountTableDiskSource mountTable(VolumeResourceReader(), table);
     out << "udisks2 " << (client.isAvailable() ? "present" : "absent") << ", "
         << client.objects().size() << " objects; median of 200 calls\n";
-    out << "extra mounts  mountinfo lines  volumes  UDisksDiskSource us (wall/cpu)  "
+    out << "added mounts  mountinfo lines  volumes  UDisksDiskSource us (wall/cpu)  "
            "MountTableDiskSource us (wall/cpu)\n";
 
-    QTemporaryDir base(QStringLiteral("/tmp/quillmere-bench-XXXXXX"));
-    int status = 0;
-    for (int extra : {0, 10, 50, 100}) {
-        if (!addMounts(base.path(), extra)) {
-            out << "mount failed at " << mounted.size() << " mounts\n";
-            status = 1;
-            break;
+    const QList<std::pair<int, int>> rows{{0, 0}, {10, 0}, {50, 0}, {100, 0}, {95, 5}};
+    for (const auto &[sticks, shares] : rows) {
+        if (!writeTable(base.path(), table, sticks, shares)) {
+            out << "cannot write " << table << "\n";
+            return 1;
         }
         qsizetype volumes = 0;
         qsizetype ignored = 0;
         const auto [uWall, uCpu] = medianMicros(udisks, 200, &volumes);
-        const auto [tWall, tCpu] = medianMicros(table, 200, &ignored);
+        const auto [tWall, tCpu] = medianMicros(mountTable, 200, &ignored);
         const auto pair = [](double wall, double cpu) {
             return QString::number(wall, 'f', 0) + QLatin1Char('/') + QString::number(cpu, 'f', 0);
         };
-        out << qSetFieldWidth(12) << extra << qSetFieldWidth(17) << MountInfo::read().size()
+        const QString added = shares == 0 ? QString::number(sticks)
+                                          : QStringLiteral("%1+%2 nfs").arg(sticks).arg(shares);
+        out << qSetFieldWidth(12) << added << qSetFieldWidth(17) << MountInfo::read(table).size()
             << qSetFieldWidth(9) << volumes << qSetFieldWidth(32) << pair(uWall, uCpu)
             << qSetFieldWidth(36) << pair(tWall, tCpu) << qSetFieldWidth(0) << "\n";
         out.flush();
     }
-    unmountAll();
-    return status;
+    return 0;
 }

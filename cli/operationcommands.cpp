@@ -195,6 +195,17 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
                      "quillmere-cli: udisks2 is not running on the system bus.")
               << Qt::endl;
     }
+    if (command == QLatin1String("erase")) {
+        const QStringList makeable = co_await session.operations().availableEraseFormats();
+        if (!makeable.contains(format)) {
+            co_return usageError(
+                //: quillmere-cli usage error; %2 lists the formats that can be made
+                QCoreApplication::translate("OperationCommands",
+                                            "quillmere-cli erase: this computer can’t make %1 "
+                                            "file systems; it can make: %2.")
+                    .arg(format, makeable.join(QLatin1String(", "))));
+        }
+    }
 
     if (command == QLatin1String("eject")) {
         co_return co_await eject(session, operands[0], parser.isSet(forceOption));

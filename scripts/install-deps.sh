@@ -11,6 +11,9 @@ packages=(
     udisks2 lsof qt6-translations-l10n
     # tests: real devices on a private bus, a real X server
     udev dbus xvfb xdotool util-linux e2fsprogs xfsprogs squashfs-tools
+    # tests: an unprivileged user's calls, authorized by polkitd on the private bus (pkcheck
+    # tells when its rules are in force; useradd makes the test user)
+    polkitd passwd
     # on Debian 12 sfdisk is packaged in fdisk and losetup in mount, not in util-linux
     fdisk mount
     # the Debian package: dpkg-shlibdeps computes its dependencies (and reads the binaries with

@@ -157,6 +157,22 @@ void AppDelegate::applicationDidFinishLaunching()
 
     applyConfiguration();
 
+    // Before udisks2 answers, unmounted partitions are unknown and would look newly attached
+    // when they appear; the first list waits for its answer (or its absence).
+    if (m_services.untilDiskServiceAnswered) {
+        [](QPointer<AppDelegate> delegate,
+           std::function<QCoro::Task<>()> untilAnswered) -> QCoro::Task<> {
+            co_await untilAnswered();
+            if (delegate)
+                delegate->startVolumeStore();
+        }(self, m_services.untilDiskServiceAnswered);
+    } else {
+        startVolumeStore();
+    }
+}
+
+void AppDelegate::startVolumeStore()
+{
     store().start();
 
     if (m_services.defaults->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen))
@@ -402,8 +418,8 @@ void AppDelegate::performAction(DesktopAction action)
 QCoro::Task<> AppDelegate::ejectAllOnceDisksAreKnown()
 {
     QPointer<AppDelegate> self(this);
-    if (m_services.untilDisksDescribed)
-        co_await m_services.untilDisksDescribed();
+    if (m_services.untilDiskServiceAnswered)
+        co_await m_services.untilDiskServiceAnswered();
     if (!self)
         co_return;
     // The store may still wait out the quiet time after the service's first answer.

@@ -99,6 +99,9 @@ private:
     VolumeActionHandlers makeActionHandlers();
     void installMediaPolicies();
     void startFirstStartTask();
+    // Starts the store (the first list arrives through storeDidChange) and reopens the main
+    // window if it was open at the last quit.
+    void startVolumeStore();
     void redrawAfterSettle();
     void refreshActivity();
     void historyChanged();

@@ -38,6 +38,7 @@ AppServices AppServices::production(UserDefaults &defaults)
     auto provider = std::make_shared<UDisksDescriptionProvider>(client);
     services.defaults = &defaults;
     services.makeDiskSource = [provider] { return std::make_shared<UDisksDiskSource>(provider); };
+    services.untilDiskServiceAnswered = [client] { return client->untilAnswered(); };
     services.operations = std::make_unique<UDisksOperations>(client);
     auto history = std::make_unique<HistoryStore>();
     services.makeMainWindow = MainWindowFactory::make(*history);
@@ -60,7 +61,6 @@ AppServices AppServices::production(UserDefaults &defaults)
     services.offerMove = [](UserDefaults &defaults) {
         return MoveToApplications::offerIfNeeded(defaults);
     };
-    services.untilDisksDescribed = [client] { return client->untilAnswered(); };
     auto *animations = new DesktopAnimationSetting(QDBusConnection::sessionBus(), owner);
     services.reduceMotion = [animations] { return !animations->animationsEnabled(); };
     services.makePopover = [](AppDelegate &delegate) -> std::unique_ptr<PopoverSurface> {

@@ -31,6 +31,10 @@ struct AppServices {
     UserDefaults *defaults = nullptr;
     // Called once, when the volume store is first needed.
     std::function<std::shared_ptr<DiskSource>()> makeDiskSource;
+    // Completes once the disk service has answered for the first time (or proved absent), so
+    // that the first list is complete and an Eject All right after the start finds the disks;
+    // unset, the store starts at once.
+    std::function<QCoro::Task<>()> untilDiskServiceAnswered;
     std::unique_ptr<DiskOperations> operations;
     std::unique_ptr<HistoryRecording> history;
     std::unique_ptr<OperationPrompts> prompts;
@@ -40,9 +44,6 @@ struct AppServices {
     std::unique_ptr<SysfsActivityMonitor> activityMonitor;
     // Sleep, screen-lock and notification services for auto-eject; owned by `platform`.
     AutoEjectController::SystemEvents autoEjectEvents;
-    // Completes once the disk service has described the disks (or proved absent), so that a
-    // Eject All right after the start finds them; unset means at once.
-    std::function<QCoro::Task<>()> untilDisksDescribed;
     // The desktop asks for no animations; unset means animations are on.
     std::function<bool()> reduceMotion;
     // Launch at login; none where the program cannot start itself at login.

@@ -106,7 +106,19 @@ QCoro::Task<> OperationFlows::erase(Volume volume)
     if (!MediaPolicy::allowsErase(volume))
         co_return;
     QPointer<OperationFlows> self(this);
-    const std::optional<EraseChoice> choice = m_deps.prompts->eraseChoice(volume);
+    const QStringList formats = co_await m_deps.operations->availableEraseFormats();
+    if (!self)
+        co_return;
+    if (formats.isEmpty()) {
+        //: Erase failure alert text when no erase format can be made
+        m_deps.prompts->alert(
+            failureTitle(VolumeOperation::erase, volume.name),
+            QCoreApplication::translate("OperationFlows",
+                                        "This computer has none of the tools that make the file "
+                                        "systems a volume can be erased to."));
+        co_return;
+    }
+    const std::optional<EraseChoice> choice = m_deps.prompts->eraseChoice(volume, formats);
     if (!self || !choice)
         co_return;
     const ConfirmationModel model = m_deps.prefs->confirmationModel();

@@ -27,8 +27,10 @@ public:
     virtual bool forceEject(const QString &volumeName, const QStringList &blockers) = 0;
     // The rename prompt: the trimmed new name, or none when cancelled, empty or unchanged.
     virtual std::optional<QString> renameName(const QString &currentName) = 0;
-    // The erase panel: the chosen format and name, or none when cancelled.
-    virtual std::optional<EraseChoice> eraseChoice(const Volume &volume) = 0;
+    // The erase panel offering these formats: the chosen format and name, or none when
+    // cancelled.
+    virtual std::optional<EraseChoice> eraseChoice(const Volume &volume,
+                                                   const QStringList &formats) = 0;
     // The confirmation style of the stored model for the operation; yolo answers true without
     // asking (the flows do not call it then).
     virtual bool confirm(ConfirmationModel model, VolumeOperation operation,

@@ -13,11 +13,28 @@ VolumeChangeHandler::VolumeChangeHandler(HistoryRecording &history, BusyMarks &b
 {
 }
 
+namespace {
+
+// Images that the system mounts for itself (snap packages) come and go with software updates:
+// nobody mounted or unmounted them, so they leave no history line.
+VolumeList userMounts(const VolumeList &volumes)
+{
+    VolumeList result;
+    for (const Volume &volume : volumes) {
+        if (!volume.traits.isSystemManaged)
+            result.append(volume);
+    }
+    return result;
+}
+
+} // namespace
+
 bool VolumeChangeHandler::handle(const VolumeList &allVolumes, const QDateTime &now)
 {
     bool wrote = false;
     if (m_lastSnapshot) {
-        const HistoryEntryList entries = MountEventDiffer::diff(*m_lastSnapshot, allVolumes, now);
+        const HistoryEntryList entries =
+            MountEventDiffer::diff(userMounts(*m_lastSnapshot), userMounts(allVolumes), now);
         for (const HistoryEntry &entry : entries)
             m_history.append(entry);
         wrote = !entries.isEmpty();

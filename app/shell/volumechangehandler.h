@@ -10,7 +10,8 @@ class HistoryRecording;
 
 // Turns each publication of the volume store into "mount" and "unmount" history lines and
 // keeps the busy marks that depend on mount states. The first publication only sets the
-// baseline: what is attached at launch was not mounted or unmounted by anyone now.
+// baseline: what is attached at launch was not mounted or unmounted by anyone now. Images the
+// system mounts for itself are left out of the history.
 class VolumeChangeHandler {
 public:
     VolumeChangeHandler(HistoryRecording &history, BusyMarks &busy);

@@ -67,9 +67,9 @@ bool VolumeIconProvider::isReadable(const Volume &volume)
 {
     if (!volume.isMounted || volume.mountPath.isEmpty())
         return false;
-    // A stat on a share whose server went away can block for minutes; its icon never depends
-    // on the path anyway.
-    if (iconKind(volume) == IconKind::network)
+    // A stat on a share whose server went away, or on a FUSE file system whose daemon hangs,
+    // can block for minutes; without a device the icon never depends on the path anyway.
+    if (iconKind(volume) == IconKind::network || volume.bsdName.isEmpty())
         return true;
     return QFileInfo::exists(volume.mountPath);
 }

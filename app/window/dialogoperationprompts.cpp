@@ -18,9 +18,10 @@ std::optional<QString> DialogOperationPrompts::renameName(const QString &current
     return RenamePrompt::present(currentName, m_parent);
 }
 
-std::optional<EraseChoice> DialogOperationPrompts::eraseChoice(const Volume &volume)
+std::optional<EraseChoice> DialogOperationPrompts::eraseChoice(const Volume &volume,
+                                                               const QStringList &formats)
 {
-    return ErasePanel::present(volume, m_parent);
+    return ErasePanel::present(volume, formats, m_parent);
 }
 
 bool DialogOperationPrompts::confirm(ConfirmationModel model, VolumeOperation operation,

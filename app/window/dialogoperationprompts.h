@@ -13,7 +13,8 @@ public:
 
     bool forceEject(const QString &volumeName, const QStringList &blockers) override;
     std::optional<QString> renameName(const QString &currentName) override;
-    std::optional<EraseChoice> eraseChoice(const Volume &volume) override;
+    std::optional<EraseChoice> eraseChoice(const Volume &volume,
+                                           const QStringList &formats) override;
     bool confirm(ConfirmationModel model, VolumeOperation operation,
                  const QString &volumeName) override;
     void alert(const QString &title, const QString &text) override;

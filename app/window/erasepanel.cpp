@@ -1,11 +1,13 @@
 #include "window/erasepanel.h"
 
+#include "udisksoperations.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-ErasePanel::ErasePanel(const Volume &volume, QWidget *parent)
+ErasePanel::ErasePanel(const Volume &volume, const QStringList &offered, QWidget *parent)
     : AlertDialog(Style::critical,
                   //: Erase panel title
                   QCoreApplication::translate("ErasePanel", "Erase “%1”?").arg(volume.name),
@@ -16,12 +18,12 @@ ErasePanel::ErasePanel(const Volume &volume, QWidget *parent)
                                               "erased volume."),
                   //: Destructive button
                   QCoreApplication::translate("ErasePanel", "Erase"), true, parent),
-      m_volumeName(volume.name)
+      m_volumeName(volume.name), m_offered(offered)
 {
     auto *accessory = new QWidget;
     accessory->setFixedSize(240, 61);
     m_formatBox = new QComboBox(accessory);
-    m_formatBox->addItems(formats());
+    m_formatBox->addItems(m_offered);
     m_formatBox->setCurrentIndex(0);
     m_formatBox->setFixedSize(240, 25);
     m_nameField = new QLineEdit(volume.name, accessory);
@@ -38,18 +40,17 @@ ErasePanel::ErasePanel(const Volume &volume, QWidget *parent)
     m_nameField->setFocus();
 }
 
-std::optional<ErasePanel::Choice> ErasePanel::present(const Volume &volume, QWidget *parent)
+std::optional<ErasePanel::Choice> ErasePanel::present(const Volume &volume,
+                                                      const QStringList &offered, QWidget *parent)
 {
-    ErasePanel panel(volume, parent);
+    ErasePanel panel(volume, offered, parent);
     panel.run();
     return panel.choice();
 }
 
 const QStringList &ErasePanel::formats()
 {
-    static const QStringList list{QStringLiteral("ext4"), QStringLiteral("ExFAT"),
-                                  QStringLiteral("MS-DOS FAT32"), QStringLiteral("NTFS")};
-    return list;
+    return UDisksOperations::eraseFormats();
 }
 
 std::optional<ErasePanel::Choice> ErasePanel::choice() const
@@ -57,8 +58,8 @@ std::optional<ErasePanel::Choice> ErasePanel::choice() const
     if (result() != QDialog::Accepted)
         return std::nullopt;
     Choice choice;
-    choice.format =
-        m_formatBox->currentIndex() >= 0 ? m_formatBox->currentText() : formats().first();
+    choice.format = m_formatBox->currentIndex() >= 0 ? m_formatBox->currentText()
+                                                     : m_offered.value(0, formats().first());
     const QString name = m_nameField->text().trimmed();
     choice.name = name.isEmpty() ? m_volumeName : name;
     return choice;

@@ -16,12 +16,15 @@ class ErasePanel : public AlertDialog {
 public:
     using Choice = EraseChoice;
 
-    explicit ErasePanel(const Volume &volume, QWidget *parent = nullptr);
+    // offered: the formats this machine can make, in the order of formats().
+    explicit ErasePanel(const Volume &volume, const QStringList &offered = formats(),
+                        QWidget *parent = nullptr);
 
-    static std::optional<Choice> present(const Volume &volume, QWidget *parent = nullptr);
+    static std::optional<Choice> present(const Volume &volume, const QStringList &offered,
+                                         QWidget *parent = nullptr);
 
-    // Offered in this order; the first is preselected and the fallback. Passed to the
-    // operations as they stand.
+    // Every erase format, the one list the operations use; the first offered one is
+    // preselected and the fallback. Passed to the operations as they stand.
     static const QStringList &formats();
 
     QComboBox *formatBox() const { return m_formatBox; }
@@ -31,6 +34,7 @@ public:
 
 private:
     QString m_volumeName;
+    QStringList m_offered;
     QComboBox *m_formatBox = nullptr;
     QLineEdit *m_nameField = nullptr;
 };

@@ -128,8 +128,9 @@ const QSet<QString> &helperPartitionNames()
 
 const QSet<QString> &efiContentHints()
 {
+    // The GPT type GUID, the name some schemes use, and the MBR type 0xef.
     static const QSet<QString> hints{QStringLiteral("C12A7328-F81F-11D2-BA4B-00A0C93EC93B"),
-                                     QStringLiteral("EFI")};
+                                     QStringLiteral("EFI"), QStringLiteral("0XEF")};
     return hints;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QCoro/QCoroTask>
 #include <QString>
+#include <QStringList>
 
 // The seam between the platform's volume operations and everything that drives them.
 // Every task completes exactly once and reports failure only through its result.
@@ -20,4 +21,7 @@ public:
     virtual QCoro::Task<OperationResult> erase(Volume volume, QString format, QString newName) = 0;
     // Never fails: anything that goes wrong yields an empty list.
     virtual QCoro::Task<BlockerList> blockers(Volume volume) = 0;
+    // The erase formats whose file system can be made on this machine, in the order they are
+    // offered, the default first.
+    virtual QCoro::Task<QStringList> availableEraseFormats() = 0;
 };

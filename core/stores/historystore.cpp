@@ -56,8 +56,10 @@ HistoryEntryList HistoryStore::entries(std::optional<int> limit)
 void HistoryStore::clear()
 {
     m_queue.sync([this] {
+        const SharedFile::ScopedLock lock(lockFilePath());
         QFile::remove(m_filePath);
         m_cachedLineCount = 0;
+        m_cachedStamp = SharedFile::stamp(m_filePath);
     });
 }
 
@@ -119,10 +121,20 @@ HistoryStore::Lines HistoryStore::readLinesLocked() const
     return lines;
 }
 
+qint64 HistoryStore::lineCountLocked()
+{
+    if (!m_cachedLineCount || SharedFile::stamp(m_filePath) != m_cachedStamp)
+        m_cachedLineCount = readLinesLocked().pieces.size();
+    return *m_cachedLineCount;
+}
+
 void HistoryStore::appendLocked(const QByteArray &line)
 {
     ensureFileLocked();
-    const qint64 count = m_cachedLineCount ? *m_cachedLineCount : readLinesLocked().pieces.size();
+    // Without the lock (a folder that refuses it) the line is still written, but the file is
+    // not rewritten under another process's feet.
+    const SharedFile::ScopedLock lock(lockFilePath());
+    const qint64 count = lineCountLocked();
 
     // Appending mode, so that a line written meanwhile by another process is not overwritten.
     QFile file(m_filePath);
@@ -139,7 +151,8 @@ void HistoryStore::appendLocked(const QByteArray &line)
     file.close();
 
     m_cachedLineCount = count + 1;
-    if (*m_cachedLineCount > m_cap)
+    m_cachedStamp = SharedFile::stamp(m_filePath);
+    if (*m_cachedLineCount > m_cap && lock.isLocked())
         rotateLocked();
 }
 
@@ -148,6 +161,7 @@ void HistoryStore::rotateLocked()
     const Lines lines = readLinesLocked();
     if (lines.pieces.size() <= m_cap) {
         m_cachedLineCount = lines.pieces.size();
+        m_cachedStamp = SharedFile::stamp(m_filePath);
         return;
     }
     QByteArray kept;
@@ -160,4 +174,5 @@ void HistoryStore::rotateLocked()
         file.commit();
     }
     m_cachedLineCount = m_cap;
+    m_cachedStamp = SharedFile::stamp(m_filePath);
 }

@@ -2,6 +2,7 @@
 
 #include "stores/historyrecording.h"
 #include "stores/serialqueue.h"
+#include "stores/sharedfile.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -9,7 +10,10 @@
 
 // The operation history: a JSON Lines file, oldest line first, holding at most `cap` lines.
 // Every file access runs on one worker thread; append returns at once, the other operations
-// wait for everything scheduled before them. Failures are swallowed, except on export.
+// wait for everything scheduled before them. Appends, rotations and clearing take a lock file
+// beside the log, so the program and the command line never drop each other's lines and the
+// file holds at most one line over the cap, until the rotation that follows at once. Failures
+// are swallowed, except on export.
 class HistoryStore : public HistoryRecording {
 public:
     static constexpr int defaultCap = 10000;
@@ -41,10 +45,16 @@ private:
     Lines readLinesLocked() const;
     void appendLocked(const QByteArray &line);
     void rotateLocked();
+    // The number of lines, counted again when another process changed the file since this
+    // store last saw it.
+    qint64 lineCountLocked();
+    QString lockFilePath() const { return m_filePath + QStringLiteral(".lock"); }
 
     QString m_filePath;
     int m_cap;
     std::optional<qint64> m_cachedLineCount;
+    // The file as it was when m_cachedLineCount was right.
+    SharedFile::Stamp m_cachedStamp;
     // Last, so that it finishes its jobs before the members they use go away.
     SerialQueue m_queue;
 };

@@ -2,7 +2,6 @@
 
 #include "stores/defaultsvaluecodec.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,24 +20,6 @@ Q_LOGGING_CATEGORY(lcDefaults, "com.tarnwick.quillmere.Defaults")
 // File times are coarse (kernel ticks, then whole milliseconds): a file changed this shortly
 // before it was read may change again without a visible difference, so it is read again.
 constexpr qint64 racyWindowMs = 2000;
-constexpr int lockTimeoutMs = 10000;
-constexpr int staleLockMs = 10000;
-
-// QLockFile's own waiting backs off from 100 ms upwards; settings writes take a millisecond,
-// so poll briefly instead.
-bool acquire(QLockFile &lock)
-{
-    lock.setStaleLockTime(staleLockMs);
-    QDeadlineTimer deadline(lockTimeoutMs);
-    int pauseMs = 1;
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        QThread::msleep(pauseMs);
-        pauseMs = std::min(pauseMs * 2, 20);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -109,7 +90,7 @@ void JsonFileDefaultsBackend::write(const QString &key, const QVariant &value)
     watchDirectory();
 
     QLockFile lock(lockFilePath(m_filePath));
-    if (!acquire(lock))
+    if (!SharedFile::acquire(lock))
         qCWarning(lcDefaults) << "Settings lock" << lock.error() << "for" << m_filePath
                               << "- writing without it";
 
@@ -144,7 +125,7 @@ void JsonFileDefaultsBackend::removeAll()
 {
     QMutexLocker locker(&m_mutex);
     QLockFile lock(lockFilePath(m_filePath));
-    const bool locked = acquire(lock);
+    const bool locked = SharedFile::acquire(lock);
     if (QFile::exists(m_filePath) && !QFile::remove(m_filePath))
         qCWarning(lcDefaults) << "Cannot remove" << m_filePath;
     if (locked)
@@ -162,13 +143,7 @@ std::unique_ptr<UserDefaultsBackend> JsonFileDefaultsBackend::forDomain(const QS
 
 JsonFileDefaultsBackend::Stamp JsonFileDefaultsBackend::currentStamp() const
 {
-    // QFile gives the times in UTC; QFileInfo's local times cost a time-zone lookup each.
-    QFile file(m_filePath);
-    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
-    if (!modified.isValid())
-        return {};
-    return Stamp{true, file.size(), modified.toMSecsSinceEpoch(),
-                 file.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch()};
+    return SharedFile::stamp(m_filePath);
 }
 
 JsonFileDefaultsBackend::Contents JsonFileDefaultsBackend::readFile() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stores/sharedfile.h"
 #include "stores/userdefaultsbackend.h"
 
 #include <QDateTime>
@@ -40,13 +41,7 @@ public:
     void watchForChanges() override;
 
 private:
-    struct Stamp {
-        bool exists = false;
-        qint64 size = -1;
-        qint64 modifiedMs = -1;
-        qint64 changedMs = -1;
-        bool operator==(const Stamp &) const = default;
-    };
+    using Stamp = SharedFile::Stamp;
     struct Contents {
         QJsonObject root;
         bool malformed = false;

@@ -5,7 +5,8 @@
 #include <optional>
 
 // What the disk service says about one block device (the fields with their defaults for
-// "missing"), plus udisks2's hint that desktops should not show the device.
+// "missing"), plus udisks2's hints that desktops should not show the device or that it belongs
+// to the system, and the device an unlocked encrypted device unlocks.
 struct DeviceDescription {
     std::optional<QString> volumeName;
     std::optional<QString> mediaName;
@@ -21,6 +22,9 @@ struct DeviceDescription {
     std::optional<QString> deviceProtocol;
     std::optional<QString> mediaKind;
     bool hintIgnore = false;
+    bool hintSystem = false;
+    // Kernel name of the encrypted device this cleartext device unlocks (sdb1 for dm-0).
+    std::optional<QString> backingDevice;
 
     bool operator==(const DeviceDescription &) const = default;
 

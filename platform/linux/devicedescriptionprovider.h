@@ -19,6 +19,13 @@ public:
     virtual std::optional<DeviceDescription> description(const QString &bsdName) const = 0;
     // Block devices that carry no partition table (partitions and unpartitioned disks).
     virtual QStringList leafBSDNames() const = 0;
+    // The kernel name of a device known by another path (/dev/mapper/luks-… is dm-0), when
+    // the service knows the path; the mount table may name a device by any of its links.
+    virtual std::optional<QString> kernelName(const QString &devicePath) const
+    {
+        Q_UNUSED(devicePath);
+        return std::nullopt;
+    }
 
 signals:
     // Devices appeared, vanished or changed, or the service came or went.

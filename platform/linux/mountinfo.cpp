@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 namespace MountInfo {
 
@@ -119,6 +120,35 @@ MountInfoList read(const QString &path)
     return parse(file.readAll());
 }
 
+bool isNotAVolume(const MountInfoEntry &entry)
+{
+    static const QSet<QString> types = {QStringLiteral("proc"),
+                                        QStringLiteral("sysfs"),
+                                        QStringLiteral("devtmpfs"),
+                                        QStringLiteral("devpts"),
+                                        QStringLiteral("tmpfs"),
+                                        QStringLiteral("cgroup"),
+                                        QStringLiteral("cgroup2"),
+                                        QStringLiteral("overlay"),
+                                        QStringLiteral("debugfs"),
+                                        QStringLiteral("tracefs"),
+                                        QStringLiteral("securityfs"),
+                                        QStringLiteral("pstore"),
+                                        QStringLiteral("bpf"),
+                                        QStringLiteral("configfs"),
+                                        QStringLiteral("fusectl"),
+                                        QStringLiteral("mqueue"),
+                                        QStringLiteral("hugetlbfs"),
+                                        QStringLiteral("binfmt_misc"),
+                                        QStringLiteral("efivarfs"),
+                                        QStringLiteral("nsfs"),
+                                        QStringLiteral("ramfs"),
+                                        QStringLiteral("rpc_pipefs"),
+                                        QStringLiteral("fuse.gvfsd-fuse"),
+                                        QStringLiteral("fuse.portal")};
+    return entry.mountPoint != QLatin1String("/") && types.contains(entry.fsType);
+}
+
 MountInfoList volumeMounts(const MountInfoList &entries)
 {
     MountInfoList result;
@@ -129,7 +159,8 @@ MountInfoList volumeMounts(const MountInfoList &entries)
     QHash<QString, QStringList> rootsByDevice;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const MountInfoEntry &entry = entries[i];
-        if (entry.fsType == QLatin1String("autofs") || lastAtPoint.value(entry.mountPoint) != i) {
+        if (entry.fsType == QLatin1String("autofs") || isNotAVolume(entry) ||
+            lastAtPoint.value(entry.mountPoint) != i) {
             continue;
         }
         QStringList &roots = rootsByDevice[entry.majorMinor];

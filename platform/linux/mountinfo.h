@@ -32,10 +32,14 @@ MountInfoList parse(QByteArrayView text);
 MountInfoList read(const QString &path = QString::fromLatin1(defaultPath));
 QString decodeField(QByteArrayView field);
 
-// The mounts that stand for volumes, in table order: automounter (autofs) placeholders are
-// dropped first, then mounts hidden under a later mount on the same path, then repeated
-// mounts of a tree already listed (bind mounts of the same file system at a root inside an
-// earlier mount's root).
+// Kernel and virtual file systems without a device, and the desktop's own FUSE helpers (gvfs,
+// the document portal): never a volume, except the root file system, whatever its type.
+bool isNotAVolume(const MountInfoEntry &entry);
+
+// The mounts that stand for volumes, in table order: automounter (autofs) placeholders and
+// mounts that are not volumes are dropped first, then mounts hidden under a later mount on
+// the same path, then repeated mounts of a tree already listed (bind mounts of the same file
+// system at a root inside an earlier mount's root).
 MountInfoList volumeMounts(const MountInfoList &entries);
 
 // The entry mounted last at a path (the one visible there), or nullptr.

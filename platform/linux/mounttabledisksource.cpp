@@ -14,8 +14,10 @@ void MountTableDiskSource::setChangeHandler(ChangeHandler handler)
 
 VolumeList MountTableDiskSource::currentVolumes()
 {
+    const MountInfoList mounts = MountInfo::volumeMounts(MountInfo::read(m_mountInfoPath));
+    m_resources.beginReading(mounts);
     VolumeList volumes;
-    for (const MountInfoEntry &entry : MountInfo::volumeMounts(MountInfo::read(m_mountInfoPath))) {
+    for (const MountInfoEntry &entry : mounts) {
         const QString source = resolvedMountSource(entry.source);
         volumes.append(build(entry, m_resources.read(entry, source, false)));
     }

@@ -1,12 +1,5 @@
 #include "sysfsactivitymonitor.h"
 
-#include "discovery/diskmerger.h"
-
-namespace {
-// Stacked device-mapper targets (LVM on LUKS on RAID) are a few levels deep at most.
-constexpr int maxStackDepth = 8;
-} // namespace
-
 SysfsActivityMonitor::SysfsActivityMonitor(SysfsReader sysfs, QObject *parent)
     : QObject(parent), m_sysfs(std::move(sysfs)),
       m_clock([] { return QDateTime::currentDateTimeUtc(); })
@@ -58,28 +51,6 @@ void SysfsActivityMonitor::sample()
     }
 }
 
-std::optional<QString> SysfsActivityMonitor::physicalStoreWholeDisk(const QString &synthesized,
-                                                                    int depth) const
-{
-    if (depth > maxStackDepth) {
-        return std::nullopt;
-    }
-    for (const QString &slave : m_sysfs.slaves(synthesized)) {
-        if (slave == synthesized) {
-            continue;
-        }
-        const QString whole = DiskMerger::wholeDiskBSD(slave).value_or(slave);
-        if (!m_sysfs.slaves(whole).isEmpty()) {
-            if (auto deeper = physicalStoreWholeDisk(whole, depth + 1)) {
-                return deeper;
-            }
-            continue;
-        }
-        return whole;
-    }
-    return std::nullopt;
-}
-
 QString SysfsActivityMonitor::resolvePhysical(const QString &name)
 {
     if (m_lastActiveDates.contains(name)) {
@@ -89,7 +60,7 @@ QString SysfsActivityMonitor::resolvePhysical(const QString &name)
         it != m_physicalBySynthesized.cend()) {
         return it.value();
     }
-    if (const auto physical = physicalStoreWholeDisk(name, 0)) {
+    if (const auto physical = m_sysfs.physicalWholeDisk(name)) {
         m_physicalBySynthesized.insert(name, *physical);
         return *physical;
     }

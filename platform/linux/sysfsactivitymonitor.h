@@ -36,7 +36,6 @@ public:
 private:
     ActivityDiff::Counters readCounters() const;
     QString resolvePhysical(const QString &name);
-    std::optional<QString> physicalStoreWholeDisk(const QString &synthesized, int depth) const;
 
     SysfsReader m_sysfs;
     QTimer m_timer;

@@ -1,5 +1,7 @@
 #include "sysfsreader.h"
 
+#include "discovery/diskmerger.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,6 +72,32 @@ std::optional<QString> SysfsReader::wholeDisk(const QString &name) const
         return std::nullopt;
     }
     return disk;
+}
+
+std::optional<QString> SysfsReader::physicalWholeDisk(const QString &synthesized) const
+{
+    return physicalWholeDisk(synthesized, 0);
+}
+
+std::optional<QString> SysfsReader::physicalWholeDisk(const QString &synthesized, int depth) const
+{
+    if (depth > maxStackDepth) {
+        return std::nullopt;
+    }
+    for (const QString &slave : slaves(synthesized)) {
+        if (slave == synthesized) {
+            continue;
+        }
+        const QString whole = DiskMerger::wholeDiskBSD(slave).value_or(slave);
+        if (!slaves(whole).isEmpty()) {
+            if (auto deeper = physicalWholeDisk(whole, depth + 1)) {
+                return deeper;
+            }
+            continue;
+        }
+        return whole;
+    }
+    return std::nullopt;
 }
 
 bool SysfsReader::isRemovable(const QString &disk) const

@@ -22,6 +22,9 @@ public:
     QStringList slaves(const QString &name) const;
     // The disk holding a partition, the name itself for a whole disk, none for an unknown name.
     std::optional<QString> wholeDisk(const QString &name) const;
+    // The physical whole disk below a synthesized device (an unlocked encrypted device, a
+    // logical volume, a RAID array), through stacked ones; none for a device built on nothing.
+    std::optional<QString> physicalWholeDisk(const QString &synthesized) const;
     bool isRemovable(const QString &disk) const;
     // A device reached through USB, MMC/SD or FireWire is not internal.
     bool isInternal(const QString &disk) const;
@@ -29,6 +32,10 @@ public:
     std::optional<QString> loopBackingFile(const QString &disk) const;
 
 private:
+    // Stacked device-mapper targets (LVM on LUKS on RAID) are a few levels deep at most.
+    static constexpr int maxStackDepth = 8;
+
+    std::optional<QString> physicalWholeDisk(const QString &synthesized, int depth) const;
     QString classBlock(const QString &name) const;
     QString readTrimmed(const QString &path) const;
 

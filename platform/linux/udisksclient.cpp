@@ -18,6 +18,10 @@ const QString UDisksClient::partitionTableInterface =
     QStringLiteral("org.freedesktop.UDisks2.PartitionTable");
 const QString UDisksClient::driveInterface = QStringLiteral("org.freedesktop.UDisks2.Drive");
 const QString UDisksClient::loopInterface = QStringLiteral("org.freedesktop.UDisks2.Loop");
+const QString UDisksClient::encryptedInterface =
+    QStringLiteral("org.freedesktop.UDisks2.Encrypted");
+const QString UDisksClient::managerInterface = QStringLiteral("org.freedesktop.UDisks2.Manager");
+const QString UDisksClient::managerObjectPath = QStringLiteral("/org/freedesktop/UDisks2/Manager");
 
 namespace {
 
@@ -55,13 +59,18 @@ QVariantMap normalized(const QVariantMap &properties)
     return result;
 }
 
+// udisks2 sends device paths as NUL-terminated byte strings.
+QString pathOf(QByteArray bytes)
+{
+    while (bytes.endsWith('\0')) {
+        bytes.chop(1);
+    }
+    return QString::fromUtf8(bytes);
+}
+
 QString deviceNameOf(const QVariantMap &block)
 {
-    QByteArray device = block.value(QStringLiteral("Device")).toByteArray();
-    while (device.endsWith('\0')) {
-        device.chop(1);
-    }
-    const QString path = QString::fromUtf8(device);
+    const QString path = pathOf(block.value(QStringLiteral("Device")).toByteArray());
     if (!path.startsWith(QLatin1String("/dev/")) || path.size() <= 5) {
         return {};
     }
@@ -252,12 +261,18 @@ void UDisksClient::onPropertiesChanged(const QDBusMessage &message)
 
 bool UDisksClient::hasInterface(const QString &objectPath, const QString &interface) const
 {
+    if (objectPath.isEmpty()) {
+        return false;
+    }
     const auto it = m_objects.constFind(QDBusObjectPath(objectPath));
     return it != m_objects.cend() && it->contains(interface);
 }
 
 QVariantMap UDisksClient::properties(const QString &objectPath, const QString &interface) const
 {
+    if (objectPath.isEmpty()) {
+        return {};
+    }
     const auto it = m_objects.constFind(QDBusObjectPath(objectPath));
     if (it == m_objects.cend()) {
         return {};
@@ -268,17 +283,35 @@ QVariantMap UDisksClient::properties(const QString &objectPath, const QString &i
 void UDisksClient::rebuildDeviceIndex() const
 {
     m_objectByDevice.clear();
+    m_objectByPath.clear();
     for (auto it = m_objects.cbegin(); it != m_objects.cend(); ++it) {
         const auto block = it->constFind(blockInterface);
         if (block == it->cend()) {
             continue;
         }
+        const QString object = it.key().path();
         const QString name = deviceNameOf(*block);
         if (!name.isEmpty()) {
-            m_objectByDevice.insert(name, it.key().path());
+            m_objectByDevice.insert(name, object);
+            m_objectByPath.insert(QStringLiteral("/dev/") + name, object);
+        }
+        m_objectByPath.insert(pathOf(block->value(QStringLiteral("PreferredDevice")).toByteArray()),
+                              object);
+        const auto links = block->value(QStringLiteral("Symlinks")).value<QList<QByteArray>>();
+        for (const QByteArray &link : links) {
+            m_objectByPath.insert(pathOf(link), object);
         }
     }
+    m_objectByPath.remove(QString());
     m_indexDirty = false;
+}
+
+QString UDisksClient::blockObjectForPath(const QString &devicePath) const
+{
+    if (m_indexDirty) {
+        rebuildDeviceIndex();
+    }
+    return m_objectByPath.value(devicePath);
 }
 
 QString UDisksClient::blockObject(const QString &bsdName) const
@@ -294,11 +327,40 @@ QString UDisksClient::bsdName(const QString &blockObjectPath) const
     return deviceNameOf(properties(blockObjectPath, blockInterface));
 }
 
+QString UDisksClient::cryptoBackingObject(const QString &blockObjectPath) const
+{
+    const QString backing = properties(blockObjectPath, blockInterface)
+                                .value(QStringLiteral("CryptoBackingDevice"))
+                                .value<QDBusObjectPath>()
+                                .path();
+    if (backing.isEmpty() || backing == QLatin1String("/") ||
+        !hasInterface(backing, blockInterface)) {
+        return {};
+    }
+    return backing;
+}
+
+QString UDisksClient::physicalBlockObject(const QString &blockObjectPath) const
+{
+    // LUKS in LUKS, or on LVM on LUKS, is a few levels deep at most.
+    constexpr int maxStackDepth = 8;
+    QString object = blockObjectPath;
+    for (int depth = 0; depth < maxStackDepth; ++depth) {
+        const QString backing = cryptoBackingObject(object);
+        if (backing.isEmpty()) {
+            break;
+        }
+        object = backing;
+    }
+    return object;
+}
+
 QCoro::Task<QDBusMessage> UDisksClient::call(QString objectPath, QString interface, QString method,
                                              QVariantList arguments, int timeoutMs)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, objectPath, interface, method);
     message.setArguments(arguments);
+    message.setInteractiveAuthorizationAllowed(true);
     const QDBusPendingCall pending = m_connection.asyncCall(message, timeoutMs);
     co_return co_await pending;
 }

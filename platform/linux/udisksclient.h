@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
+#include <limits>
 #include <qcoro/qcorotask.h>
 
 class QDBusServiceWatcher;
@@ -29,6 +30,9 @@ public:
     static const QString partitionTableInterface;
     static const QString driveInterface;
     static const QString loopInterface;
+    static const QString encryptedInterface;
+    static const QString managerInterface;
+    static const QString managerObjectPath;
 
     // A snapshot is fetched once and never updated: a one-shot reader spares the bus
     // subscriptions, each a blocking round trip.
@@ -54,10 +58,22 @@ public:
 
     // The block object of a kernel device name (sdb1, loop3p1, dm-0), or an empty string.
     QString blockObject(const QString &bsdName) const;
+    // The block object of a device file by any of its names: /dev/dm-0, /dev/mapper/luks-…,
+    // /dev/disk/by-uuid/…; an empty string when udisks2 knows no such device.
+    QString blockObjectForPath(const QString &devicePath) const;
     // The kernel name of a block object's device, or an empty string.
     QString bsdName(const QString &blockObjectPath) const;
+    // The encrypted block object that an unlocked (cleartext) block object unlocks, or an empty
+    // string for any other block.
+    QString cryptoBackingObject(const QString &blockObjectPath) const;
+    // The block object below stacked unlocked devices (the partition of a USB stick below its
+    // cleartext device), the object itself for any other block.
+    QString physicalBlockObject(const QString &blockObjectPath) const;
 
-    // A method call on a udisks2 object; the reply, or an error message, is returned.
+    // A method call on a udisks2 object; the reply, or an error message, is returned. Every
+    // call allows interactive authorization, so polkit may ask the user for a password;
+    // noTimeout waits as long as the user takes.
+    static constexpr int noTimeout = std::numeric_limits<int>::max();
     QCoro::Task<QDBusMessage> call(QString objectPath, QString interface, QString method,
                                    QVariantList arguments, int timeoutMs = -1);
 
@@ -90,4 +106,5 @@ private:
     quint64 m_generation = 0;
     mutable bool m_indexDirty = true;
     mutable QHash<QString, QString> m_objectByDevice;
+    mutable QHash<QString, QString> m_objectByPath;
 };

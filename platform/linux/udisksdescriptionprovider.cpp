@@ -72,11 +72,19 @@ UDisksDescriptionProvider::description(const QString &bsdName) const
     const QVariantMap block = m_client->properties(path, UDisksClient::blockInterface);
     const bool isPartition = m_client->hasInterface(path, UDisksClient::partitionInterface);
     const QVariantMap partition = m_client->properties(path, UDisksClient::partitionInterface);
-    const QString table = partition.value(QStringLiteral("Table")).value<QDBusObjectPath>().path();
+
+    // An unlocked encrypted device is on the drive of the device it unlocks.
+    const QString physical = m_client->physicalBlockObject(path);
+    const QVariantMap physicalBlock = m_client->properties(physical, UDisksClient::blockInterface);
+    const QString table = m_client->properties(physical, UDisksClient::partitionInterface)
+                              .value(QStringLiteral("Table"))
+                              .value<QDBusObjectPath>()
+                              .path();
     const bool isLoop =
-        m_client->hasInterface(path, UDisksClient::loopInterface) ||
+        m_client->hasInterface(physical, UDisksClient::loopInterface) ||
         (!table.isEmpty() && m_client->hasInterface(table, UDisksClient::loopInterface));
-    const QString drivePath = block.value(QStringLiteral("Drive")).value<QDBusObjectPath>().path();
+    const QString drivePath =
+        physicalBlock.value(QStringLiteral("Drive")).value<QDBusObjectPath>().path();
     const QVariantMap drive = m_client->properties(drivePath, UDisksClient::driveInterface);
 
     DeviceDescription d;
@@ -93,6 +101,14 @@ UDisksDescriptionProvider::description(const QString &bsdName) const
         d.volumeUUID = uuid->toUpper();
     }
     d.hintIgnore = block.value(QStringLiteral("HintIgnore")).toBool();
+    // udisks2 may count a cleartext device as the system's; the stick it unlocks is not.
+    d.hintSystem = physicalBlock.value(QStringLiteral("HintSystem")).toBool();
+    if (const QString backing = m_client->cryptoBackingObject(path); !backing.isEmpty()) {
+        const QString name = m_client->bsdName(backing);
+        if (!name.isEmpty()) {
+            d.backingDevice = name;
+        }
+    }
     if (isLoop) {
         d.removable = true;
         d.deviceInternal = false;
@@ -112,6 +128,19 @@ UDisksDescriptionProvider::description(const QString &bsdName) const
         d.mediaKind = media->toUpper();
     }
     return d;
+}
+
+std::optional<QString> UDisksDescriptionProvider::kernelName(const QString &devicePath) const
+{
+    const QString object = m_client->blockObjectForPath(devicePath);
+    if (object.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString name = m_client->bsdName(object);
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name;
 }
 
 QStringList UDisksDescriptionProvider::leafBSDNames() const

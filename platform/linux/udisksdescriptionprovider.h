@@ -5,7 +5,8 @@
 class UDisksClient;
 
 // Device descriptions from udisks2's objects, read from the client's mirror (no bus round
-// trip). A loop device has no drive; it is described as a removable disk image.
+// trip). A loop device has no drive; it is described as a removable disk image. An unlocked
+// encrypted device is described with the drive of the device it unlocks.
 class UDisksDescriptionProvider : public DeviceDescriptionProvider {
     Q_OBJECT
 public:
@@ -14,6 +15,7 @@ public:
     bool isAvailable() const override;
     std::optional<DeviceDescription> description(const QString &bsdName) const override;
     QStringList leafBSDNames() const override;
+    std::optional<QString> kernelName(const QString &devicePath) const override;
 
 private:
     UDisksClient *m_client;

@@ -52,17 +52,49 @@ std::optional<QString> UDisksDiskSource::verifiedWholeDisk(const QString &bsdNam
     return whole;
 }
 
+QString UDisksDiskSource::physicalDevice(const QString &bsdName) const
+{
+    QString device = bsdName;
+    for (int depth = 0; depth < maxStackDepth; ++depth) {
+        const auto description = m_provider->description(device);
+        if (!description || !description->backingDevice) {
+            break;
+        }
+        device = *description->backingDevice;
+    }
+    if (device == bsdName) {
+        // Logical volumes, RAID arrays, or encrypted devices the disk service does not describe.
+        if (const auto disk = m_resources.sysfs().physicalWholeDisk(bsdName)) {
+            return *disk;
+        }
+    }
+    return device;
+}
+
+QString UDisksDiskSource::resolvedSource(const QString &source) const
+{
+    const QString resolved = resolvedMountSource(source);
+    if (!resolved.startsWith(QLatin1String("/dev/"))) {
+        return resolved;
+    }
+    // The mount table may name a device by a link that this namespace cannot resolve.
+    if (const auto name = m_provider->kernelName(resolved)) {
+        return QStringLiteral("/dev/") + *name;
+    }
+    return resolved;
+}
+
 std::optional<QString> UDisksDiskSource::bootWholeDiskBSD(const MountInfoList &entries) const
 {
     const MountInfoEntry *root = MountInfo::visibleAt(entries, QStringLiteral("/"));
     if (root == nullptr) {
         return std::nullopt;
     }
-    const auto bsd = DiskMerger::bsdName(resolvedMountSource(root->source));
+    const auto bsd = DiskMerger::bsdName(resolvedSource(root->source));
     if (!bsd) {
         return std::nullopt;
     }
-    return DiskMerger::wholeDiskBSD(*bsd);
+    return DiskMerger::wholeDiskBSD(physicalDevice(*bsd));
 }
 
 VolumeList UDisksDiskSource::currentVolumes()
@@ -72,23 +104,25 @@ VolumeList UDisksDiskSource::currentVolumes()
 
     // Sources repeat (bind mounts, several mounts of one device): resolve each once.
     QHash<QString, QString> resolved;
-    const auto resolve = [&resolved](const QString &source) {
+    const auto resolve = [this, &resolved](const QString &source) {
         auto it = resolved.constFind(source);
         if (it == resolved.cend()) {
-            it = resolved.insert(source, resolvedMountSource(source));
+            it = resolved.insert(source, resolvedSource(source));
         }
         return it.value();
     };
 
+    const MountInfoList mounts = MountInfo::volumeMounts(entries);
+    m_resources.beginReading(mounts);
     VolumeList volumes;
-    for (const MountInfoEntry &entry : MountInfo::volumeMounts(entries)) {
+    for (const MountInfoEntry &entry : mounts) {
         const QString source = resolve(entry.source);
         MountedVolumeBuilder::Input input;
         input.path = entry.mountPoint;
         input.bsdName = DiskMerger::bsdName(source);
         if (input.bsdName) {
             input.description = m_provider->description(*input.bsdName);
-            input.wholeDiskBSD = verifiedWholeDisk(*input.bsdName);
+            input.wholeDiskBSD = verifiedWholeDisk(physicalDevice(*input.bsdName));
         }
         input.resources =
             m_resources.read(entry, source, input.description && input.description->hintIgnore);
@@ -112,7 +146,8 @@ VolumeList UDisksDiskSource::currentVolumes()
             continue;
         }
         const auto d = m_provider->description(name);
-        if (!d) {
+        // Devices the disk service keeps from desktops are not offered for remounting.
+        if (!d || d->hintIgnore || d->hintSystem) {
             continue;
         }
         UnmountedCandidate c;

@@ -30,12 +30,20 @@ public:
     VolumeList currentVolumes() override;
     void setChangeHandler(ChangeHandler handler) override;
 
-    // The whole disk of the file system mounted at "/".
+    // The whole disk of the file system mounted at "/", below any encrypted device or logical
+    // volume it is on.
     std::optional<QString> bootWholeDiskBSD(const MountInfoList &entries) const;
 
 private:
+    static constexpr int maxStackDepth = 8;
+
     void scheduleChange();
     std::optional<QString> verifiedWholeDisk(const QString &bsdName) const;
+    // The device an unlocked encrypted device (dm-0) or a stacked one is built on (sdb1, or the
+    // disk sdb when only sysfs tells), the name itself for a physical device.
+    QString physicalDevice(const QString &bsdName) const;
+    // The mount source with links resolved, as /dev/ and the kernel name where one is known.
+    QString resolvedSource(const QString &source) const;
 
     std::shared_ptr<DeviceDescriptionProvider> m_provider;
     VolumeResourceReader m_resources;

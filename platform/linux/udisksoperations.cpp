@@ -10,8 +10,12 @@
 #include "policy/mediapolicy.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusError>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QVariantMap>
+#include <algorithm>
 
 namespace {
 
@@ -144,13 +148,48 @@ QStringList UDisksOperations::siblingsToUnmount(const QString &bsdName,
     return siblings;
 }
 
+std::optional<QString> UDisksOperations::mountedDevice(const QString &source) const
+{
+    const QString resolved = resolvedMountSource(source);
+    if (m_client != nullptr && resolved.startsWith(QLatin1String("/dev/"))) {
+        const QString name = m_client->bsdName(m_client->blockObjectForPath(resolved));
+        if (!name.isEmpty()) {
+            return name;
+        }
+    }
+    return DiskMerger::bsdName(resolved);
+}
+
+QString UDisksOperations::physicalDevice(const QString &bsdName) const
+{
+    if (m_client == nullptr) {
+        return bsdName;
+    }
+    const QString object = m_client->blockObject(bsdName);
+    if (object.isEmpty()) {
+        return bsdName;
+    }
+    const QString physical = m_client->bsdName(m_client->physicalBlockObject(object));
+    return physical.isEmpty() ? bsdName : physical;
+}
+
 QStringList UDisksOperations::mountedPartitions(const QString &wholeDiskBSD) const
 {
-    QStringList sources;
+    QStringList names;
     for (const MountInfoEntry &entry : MountInfo::read(m_mountInfoPath)) {
-        sources.append(resolvedMountSource(entry.source));
+        const auto device = mountedDevice(entry.source);
+        if (!device) {
+            continue;
+        }
+        QStringList sources{QStringLiteral("/dev/") + *device};
+        if (const QString physical = physicalDevice(*device); physical != *device) {
+            sources.append(QStringLiteral("/dev/") + physical);
+        }
+        if (!DiskMerger::partitionBSDNames(wholeDiskBSD, sources).isEmpty()) {
+            names.append(*device);
+        }
     }
-    return DiskMerger::partitionBSDNames(wholeDiskBSD, sources);
+    return names;
 }
 
 OperationResult UDisksOperations::result(const QDBusMessage &reply)
@@ -223,7 +262,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountDevice(QString bsdName, bo
     const QVariantList arguments = optionsArgument(options);
     const QDBusMessage reply =
         co_await m_client->call(object, UDisksClient::filesystemInterface,
-                                QStringLiteral("Unmount"), arguments, mountTimeoutMs);
+                                QStringLiteral("Unmount"), arguments, UDisksClient::noTimeout);
     const OperationResult outcome = result(reply);
     // Another eject of the same disk may have got there first.
     if (!outcome.ok && !isMounted(bsdName)) {
@@ -313,6 +352,76 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
                                         "couldn’t be: %2")
                 .arg(volume.name, detail));
     }
+    const OperationResult locked =
+        co_await lockEncryptedDevices(*volume.wholeDiskBSD, volume.bsdName);
+    if (!locked.ok) {
+        //: Eject failure of an encrypted volume that stays unlocked
+        co_return failure(QCoreApplication::translate(
+                              "UDisksOperations",
+                              "“%1” was unmounted, but an encrypted volume on the same device "
+                              "couldn’t be locked: %2")
+                              .arg(volume.name, locked.detail.value_or(QString())));
+    }
+    co_return OperationResult{true, std::nullopt};
+}
+
+QCoro::Task<bool> UDisksOperations::isUnlocked(QString encryptedObject)
+{
+    const QVariantList arguments{UDisksClient::encryptedInterface,
+                                 QStringLiteral("CleartextDevice")};
+    const QDBusMessage reply =
+        co_await m_client->call(encryptedObject, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                QStringLiteral("Get"), arguments, queryTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        co_return true;
+    }
+    const QVariant value = reply.arguments().constFirst().value<QDBusVariant>().variant();
+    co_return value.value<QDBusObjectPath>().path() != QLatin1String("/");
+}
+
+QCoro::Task<OperationResult> UDisksOperations::lockEncryptedDevices(QString wholeDisk,
+                                                                    QString device)
+{
+    if (!co_await sessionReady()) {
+        co_return OperationResult{true, std::nullopt};
+    }
+    // Unlocked devices on this disk, by the encrypted block each unlocks.
+    const QString deviceObject = m_client->blockObject(device);
+    QStringList encrypted;
+    const UDisksClient::Objects &objects = m_client->objects();
+    for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
+        const QString backing = m_client->cryptoBackingObject(it.key().path());
+        if (backing.isEmpty() || encrypted.contains(backing)) {
+            continue;
+        }
+        const QString physical = m_client->bsdName(m_client->physicalBlockObject(backing));
+        const QStringList onDisk = DiskMerger::partitionBSDNames(
+            wholeDisk, QStringList{QStringLiteral("/dev/") + physical});
+        if ((!physical.isEmpty() && !onDisk.isEmpty()) || it.key().path() == deviceObject) {
+            encrypted.append(backing);
+        }
+    }
+    // A device encrypted inside an unlocked one is locked before the outer one.
+    const auto depth = [this](const QString &object) {
+        int hops = 0;
+        for (QString o = m_client->cryptoBackingObject(object); !o.isEmpty() && hops < 8;
+             o = m_client->cryptoBackingObject(o)) {
+            ++hops;
+        }
+        return hops;
+    };
+    std::stable_sort(encrypted.begin(), encrypted.end(),
+                     [&depth](const QString &a, const QString &b) { return depth(a) > depth(b); });
+    for (const QString &object : std::as_const(encrypted)) {
+        const QVariantList arguments = optionsArgument(QVariantMap());
+        const QDBusMessage reply =
+            co_await m_client->call(object, UDisksClient::encryptedInterface,
+                                    QStringLiteral("Lock"), arguments, UDisksClient::noTimeout);
+        const OperationResult outcome = result(reply);
+        if (!outcome.ok && co_await isUnlocked(object)) {
+            co_return outcome;
+        }
+    }
     co_return OperationResult{true, std::nullopt};
 }
 
@@ -334,10 +443,15 @@ QCoro::Task<OperationResult> UDisksOperations::detachImage(Volume volume, bool f
     if (!unmounted.ok) {
         co_return unmounted;
     }
+    const OperationResult locked = co_await lockEncryptedDevices(loop, QString());
+    if (!locked.ok) {
+        co_return locked;
+    }
+    // Deleting a loop device that another user set up may ask for a password.
     const QVariantList deleteArguments = optionsArgument(QVariantMap());
     const QDBusMessage reply =
         co_await m_client->call(loopObject, UDisksClient::loopInterface, QStringLiteral("Delete"),
-                                deleteArguments, detachStepTimeoutMs);
+                                deleteArguments, UDisksClient::noTimeout);
     const OperationResult deleted = stepResult(reply, QStringLiteral("delete %1").arg(loop));
     if (!deleted.ok && !SysfsReader().loopBackingFile(loop)) {
         co_return OperationResult{true, std::nullopt};
@@ -385,9 +499,9 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
         if (object.isEmpty()) {
             co_return deviceOpenFailure(name);
         }
-        const QDBusMessage reply = co_await m_client->call(
-            object, UDisksClient::filesystemInterface, QStringLiteral("Unmount"), arguments,
-            namedSteps ? detachStepTimeoutMs : mountTimeoutMs);
+        const QDBusMessage reply =
+            co_await m_client->call(object, UDisksClient::filesystemInterface,
+                                    QStringLiteral("Unmount"), arguments, UDisksClient::noTimeout);
         const OperationResult outcome =
             namedSteps ? stepResult(reply, QStringLiteral("unmount %1").arg(name)) : result(reply);
         if (!outcome.ok && isMounted(name)) {
@@ -415,11 +529,16 @@ QCoro::Task<OperationResult> UDisksOperations::remount(Volume volume)
     if (object.isEmpty()) {
         co_return deviceOpenFailure(volume.bsdName);
     }
+    co_return co_await mount(object);
+}
+
+QCoro::Task<OperationResult> UDisksOperations::mount(QString blockObject)
+{
     // No mount point and no options: udisks2 chooses where.
     const QVariantList arguments = optionsArgument(QVariantMap());
     const QDBusMessage reply =
-        co_await m_client->call(object, UDisksClient::filesystemInterface, QStringLiteral("Mount"),
-                                arguments, mountTimeoutMs);
+        co_await m_client->call(blockObject, UDisksClient::filesystemInterface,
+                                QStringLiteral("Mount"), arguments, UDisksClient::noTimeout);
     co_return result(reply);
 }
 
@@ -439,9 +558,10 @@ QCoro::Task<OperationResult> UDisksOperations::rename(Volume volume, QString new
         co_return deviceOpenFailure(volume.bsdName);
     }
     const QVariantList arguments{newName, QVariant::fromValue(QVariantMap())};
-    const QDBusMessage reply =
-        co_await m_client->call(object, UDisksClient::filesystemInterface,
-                                QStringLiteral("SetLabel"), arguments, renameTimeoutMs);
+    // Relabelling an internal volume asks for an administrator's password.
+    const QDBusMessage reply = co_await m_client->call(
+        object, UDisksClient::filesystemInterface, QStringLiteral("SetLabel"), arguments,
+        volume.isRemovable ? renameTimeoutMs : UDisksClient::noTimeout);
     co_return result(reply);
 }
 
@@ -469,14 +589,31 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
         co_return deviceOpenFailure(volume.bsdName);
     }
 
+    // udisks2 wipes the old file system before it finds that the tool for the new one is
+    // missing: ask first, and leave the volume alone.
+    const QString type = filesystemType(format);
+    if (const auto missing = co_await missingTool(type)) {
+        if (missing->isEmpty()) {
+            //: Erase failure when the file system cannot be made on this computer
+            co_return failure(QCoreApplication::translate(
+                                  "UDisksOperations", "This computer can’t make %1 file systems.")
+                                  .arg(format));
+        }
+        //: Erase failure when the program that makes the file system is missing; %2 is its name
+        co_return failure(QCoreApplication::translate(
+                              "UDisksOperations",
+                              "This computer can’t make %1 file systems: %2 is not installed.")
+                              .arg(format, *missing));
+    }
+
     // Every mount of the device, not only the one the volume was listed with.
+    const bool wasMounted = isMounted(volume.bsdName);
     const OperationResult unmounted =
         co_await unmountAll(volume.bsdName, volume.bsdName, false, false);
     if (!unmounted.ok) {
         co_return unmounted;
     }
 
-    const QString type = filesystemType(format);
     QVariantMap options;
     options.insert(QStringLiteral("label"), newName);
     // The partition type follows the new file system, so that other systems recognise it.
@@ -486,19 +623,74 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
         options.insert(QStringLiteral("take-ownership"), true);
     }
     const QVariantList formatArguments{type, QVariant::fromValue(options)};
-    const QDBusMessage formatted =
-        co_await m_client->call(object, UDisksClient::blockInterface, QStringLiteral("Format"),
-                                formatArguments, formatTimeoutMs);
+    // Formatting an internal volume asks for an administrator's password.
+    const QDBusMessage formatted = co_await m_client->call(
+        object, UDisksClient::blockInterface, QStringLiteral("Format"), formatArguments,
+        volume.isRemovable ? formatTimeoutMs : UDisksClient::noTimeout);
     const OperationResult outcome = result(formatted);
     if (!outcome.ok) {
-        co_return outcome;
+        // The old file system is still there: leave it as usable as it was.
+        if (!wasMounted) {
+            co_return outcome;
+        }
+        const OperationResult remounted = co_await mount(object);
+        if (remounted.ok) {
+            co_return outcome;
+        }
+        //: Erase failure after which the volume stays unmounted; %1 is why the erase failed
+        co_return failure(
+            QCoreApplication::translate("UDisksOperations",
+                                        "%1 The volume couldn’t be mounted again: %2")
+                .arg(outcome.detail.value_or(QString()), remounted.detail.value_or(QString())));
     }
 
-    const QVariantList mountArguments = optionsArgument(QVariantMap());
-    const QDBusMessage mountedAgain =
-        co_await m_client->call(object, UDisksClient::filesystemInterface, QStringLiteral("Mount"),
-                                mountArguments, mountTimeoutMs);
-    co_return result(mountedAgain);
+    const OperationResult mounted = co_await mount(object);
+    if (!mounted.ok) {
+        //: Detail of a successful erase whose new volume could not be mounted
+        co_return OperationResult{
+            true, QCoreApplication::translate("UDisksOperations",
+                                              "Erased, but the volume couldn’t be mounted: %1")
+                      .arg(mounted.detail.value_or(QString()))};
+    }
+    co_return OperationResult{true, std::nullopt};
+}
+
+QCoro::Task<QStringList> UDisksOperations::availableEraseFormats()
+{
+    // Without udisks2 nothing can be told; the erase itself then says what is wrong.
+    if (!co_await sessionReady()) {
+        co_return eraseFormats();
+    }
+    QStringList available;
+    for (const QString &format : eraseFormats()) {
+        if (!co_await missingTool(filesystemType(format))) {
+            available.append(format);
+        }
+    }
+    co_return available;
+}
+
+QCoro::Task<std::optional<QString>> UDisksOperations::missingTool(QString fileSystemType)
+{
+    const QVariantList arguments{fileSystemType};
+    const QDBusMessage reply =
+        co_await m_client->call(UDisksClient::managerObjectPath, UDisksClient::managerInterface,
+                                QStringLiteral("CanFormat"), arguments, queryTimeoutMs);
+    // An older udisks2 cannot tell: the format counts as makeable.
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        co_return std::nullopt;
+    }
+    // (available, the utility that is missing otherwise)
+    const auto answer = reply.arguments().constFirst().value<QDBusArgument>();
+    bool makeable = true;
+    QString utility;
+    answer.beginStructure();
+    answer >> makeable >> utility;
+    answer.endStructure();
+    if (makeable) {
+        co_return std::nullopt;
+    }
+    co_return utility;
 }
 
 QCoro::Task<BlockerList> UDisksOperations::listBlockers(QStringList arguments)

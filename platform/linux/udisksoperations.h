@@ -7,22 +7,25 @@
 #include <QDBusMessage>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class UDisksClient;
 
-// The volume operations over udisks2: unmount, mount, relabel, format and loop deletion on the
-// system bus, `umount` for mounts that udisks2 does not manage, and `lsof` for the processes
-// that hold a volume. A refused unmount after which the device is no longer mounted counts as
-// done (a concurrent eject of the same disk got there first). Everything runs on the main thread as
-// coroutines that wait for replies and child processes, so several operations may be in flight at
-// once. The client must outlive every operation started here.
+// The volume operations over udisks2: unmount, mount, relabel, format, locking of encrypted
+// devices and loop deletion on the system bus, `umount` for mounts that udisks2 does not manage,
+// and `lsof` for the processes that hold a volume. A refused unmount or lock after which the
+// device is no longer mounted or unlocked counts as done (a concurrent eject of the same disk got
+// there first). Everything runs on the main thread as coroutines that wait for replies and child
+// processes, so several operations may be in flight at once. The client must outlive every
+// operation started here.
 class UDisksOperations : public DiskOperations {
 public:
-    // Per-call limits on the bus; formatting a large device takes long.
-    static constexpr int detachStepTimeoutMs = 10 * 1000;
+    // Per-call limits on the bus, for calls that cannot raise a password prompt; those that can
+    // (polkit's auth_admin) wait as long as the user takes. Formatting a large device takes long.
     static constexpr int renameTimeoutMs = 10 * 1000;
     static constexpr int formatTimeoutMs = 4 * 60 * 60 * 1000;
-    static constexpr int mountTimeoutMs = 60 * 60 * 1000;
+    // Questions that change nothing and need no authorization.
+    static constexpr int queryTimeoutMs = 10 * 1000;
     static constexpr double toolTimeoutSeconds = 10.0;
 
     static constexpr const char *lsofPath = "/usr/bin/lsof";
@@ -37,15 +40,19 @@ public:
     QCoro::Task<OperationResult> rename(Volume volume, QString newName) override;
     QCoro::Task<OperationResult> erase(Volume volume, QString format, QString newName) override;
     QCoro::Task<BlockerList> blockers(Volume volume) override;
+    // The erase formats whose file system udisks2 can make here (Manager.CanFormat).
+    QCoro::Task<QStringList> availableEraseFormats() override;
 
-    // The erase formats offered to the user, the default first.
+    // Every erase format, in the order offered to the user, the default first: the one list
+    // that the erase panel, the command line and the operations share.
     static const QStringList &eraseFormats();
     // The file-system type udisks2 is asked for; names it does not know are passed unchanged.
     static QString filesystemType(const QString &eraseFormat);
 
     static QStringList siblingsToUnmount(const QString &bsdName,
                                          const QStringList &mountedOnDevice);
-    // Device names mounted from the whole disk, in mount-table order (repeats kept).
+    // Device names mounted from the whole disk, in mount-table order (repeats kept); an
+    // unlocked encrypted device counts as on the disk of the device it unlocks.
     QStringList mountedPartitions(const QString &wholeDiskBSD) const;
 
     // A reply of udisks2 as a result: its error message on refusal, or the refusal text with a
@@ -61,12 +68,27 @@ private:
     QCoro::Task<OperationResult> detachImage(Volume volume, bool force);
     QCoro::Task<BlockerList> listBlockers(QStringList arguments);
     // Unmounts every mount from wholeDisk (only of onlyDevice when given), one at a time.
-    // Named steps report a time-out with the step's name and use the short limit.
+    // Named steps report a time-out with the step's name.
     QCoro::Task<OperationResult> unmountAll(QString wholeDisk, QString onlyDevice, bool force,
                                             bool namedSteps);
     static OperationResult stepResult(const QDBusMessage &reply, const QString &step);
 
+    // Locks every unlocked encrypted device on the whole disk, and the device itself when it is
+    // an unlocked one (nothing of which may be mounted any more), so that nothing decrypted is
+    // left when the drive is pulled.
+    QCoro::Task<OperationResult> lockEncryptedDevices(QString wholeDisk, QString device);
+    QCoro::Task<bool> isUnlocked(QString encryptedObject);
+    // Mounts a file system again after a failed erase.
+    QCoro::Task<OperationResult> mount(QString blockObject);
+    // The program udisks2 lacks to make a file system of this type (possibly unnamed), or none
+    // when it can make it or cannot tell.
+    QCoro::Task<std::optional<QString>> missingTool(QString fileSystemType);
+
     bool isMounted(const QString &bsdName) const;
+    // The device an unlocked encrypted device is built on, through stacked ones.
+    QString physicalDevice(const QString &bsdName) const;
+    // The kernel name of a mount source, also where only udisks2 knows the link.
+    std::optional<QString> mountedDevice(const QString &source) const;
     // True once udisks2 answered and is on the bus: the counterpart of an open session.
     QCoro::Task<bool> sessionReady();
     QString mountedBlockObject(const QString &bsdName) const;

@@ -6,11 +6,31 @@
 #include <QFile>
 #include <QSet>
 #include <cstdlib>
-#include <sys/statvfs.h>
 
-VolumeResourceReader::VolumeResourceReader(SysfsReader sysfs, QString homePath)
-    : m_sysfs(std::move(sysfs)), m_homePath(homePath.isEmpty() ? QDir::homePath() : homePath)
+VolumeResourceReader::VolumeResourceReader(SysfsReader sysfs, QString homePath,
+                                           CapacityProbe capacity)
+    : m_sysfs(std::move(sysfs)), m_homePath(homePath.isEmpty() ? QDir::homePath() : homePath),
+      m_capacity(std::move(capacity))
 {
+}
+
+bool VolumeResourceReader::mayHang(const QString &fsType)
+{
+    return isNetworkFileSystemType(fsType) || fsType == QLatin1String("fuse") ||
+           fsType == QLatin1String("fuseblk") || fsType.startsWith(QLatin1String("fuse."));
+}
+
+void VolumeResourceReader::beginReading(const MountInfoList &mounts) const
+{
+    QStringList paths;
+    for (const MountInfoEntry &entry : mounts) {
+        if (mayHang(entry.fsType)) {
+            paths.append(entry.mountPoint);
+        }
+    }
+    if (!paths.isEmpty()) {
+        m_capacity.start(paths);
+    }
 }
 
 bool VolumeResourceReader::isSystemFileSystemType(const QString &fsType)
@@ -66,17 +86,23 @@ VolumeResources VolumeResourceReader::read(const MountInfoEntry &entry,
     r.isBrowsable =
         isBrowsablePath(path, m_homePath) && !isSystemFileSystemType(entry.fsType) && !hintIgnore;
 
-    struct statvfs fs {};
-    if (::statvfs(QFile::encodeName(path).constData(), &fs) == 0) {
-        r.totalCapacity = static_cast<qint64>(fs.f_blocks) * static_cast<qint64>(fs.f_frsize);
-        r.availableCapacity = static_cast<qint64>(fs.f_bavail) * static_cast<qint64>(fs.f_frsize);
+    const std::optional<CapacityProbe::Capacity> capacity =
+        mayHang(entry.fsType) ? m_capacity.read(path)
+                              : CapacityProbe::readNow(QFile::encodeName(path));
+    if (capacity) {
+        r.totalCapacity = capacity->total;
+        r.availableCapacity = capacity->available;
     }
 
     const auto bsd = DiskMerger::bsdName(resolvedSource);
     if (!bsd) {
         return r;
     }
-    const auto disk = m_sysfs.wholeDisk(*bsd);
+    // An unlocked encrypted device or a logical volume is as removable as the disk below it.
+    auto disk = m_sysfs.physicalWholeDisk(*bsd);
+    if (!disk) {
+        disk = m_sysfs.wholeDisk(*bsd);
+    }
     if (!disk) {
         return r;
     }

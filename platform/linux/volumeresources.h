@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capacityprobe.h"
 #include "mountinfo.h"
 #include "sysfsreader.h"
 
@@ -25,11 +26,16 @@ struct VolumeResources {
     bool operator==(const VolumeResources &) const = default;
 };
 
-// Reads the resource values of mounts. The home folder is injectable for tests.
+// Reads the resource values of mounts. The home folder is injectable for tests. Copies share
+// their capacity reads.
 class VolumeResourceReader {
 public:
-    explicit VolumeResourceReader(SysfsReader sysfs = SysfsReader(), QString homePath = QString());
+    explicit VolumeResourceReader(SysfsReader sysfs = SysfsReader(), QString homePath = QString(),
+                                  CapacityProbe capacity = CapacityProbe());
 
+    // Starts the capacity reads of those mounts whose server may not answer, so that read()
+    // waits for all of them together.
+    void beginReading(const MountInfoList &mounts) const;
     // resolvedSource is the mount source with symbolic links resolved (/dev/dm-0 rather
     // than /dev/mapper/x); hintIgnore is the disk service's "do not show" hint.
     VolumeResources read(const MountInfoEntry &entry, const QString &resolvedSource,
@@ -38,6 +44,9 @@ public:
     // Kernel and system file systems, never shown as volumes.
     static bool isSystemFileSystemType(const QString &fsType);
     static bool isNetworkFileSystemType(const QString &fsType);
+    // Network file systems and FUSE daemons: statvfs waits for a server that may be gone, so
+    // it never runs on the caller's thread.
+    static bool mayHang(const QString &fsType);
     // "/" and mount points below the desktop's mount roots or the home folder.
     static bool isBrowsablePath(const QString &path, const QString &homePath);
 
@@ -46,6 +55,7 @@ public:
 private:
     SysfsReader m_sysfs;
     QString m_homePath;
+    mutable CapacityProbe m_capacity;
 };
 
 // realpath() of a mount source that is an absolute path; other sources come back unchanged.

@@ -91,6 +91,9 @@ public:
         calls.append({QStringLiteral("blockers"), volume.id, false, {}});
         co_return blockerList;
     }
+    QCoro::Task<QStringList> availableEraseFormats() override { co_return eraseFormats; }
+
+    QStringList eraseFormats{QStringLiteral("ext4"), QStringLiteral("ExFAT")};
 
 private:
     struct Gate {
@@ -129,6 +132,7 @@ public:
     QList<ConfirmationModel> confirmations;
     int renameAsked = 0;
     int eraseAsked = 0;
+    QStringList offeredFormats;
     QList<Alert> alerts;
 
     bool forceEject(const QString &, const QStringList &blockers) override
@@ -141,9 +145,10 @@ public:
         ++renameAsked;
         return renameAnswer;
     }
-    std::optional<EraseChoice> eraseChoice(const Volume &) override
+    std::optional<EraseChoice> eraseChoice(const Volume &, const QStringList &formats) override
     {
         ++eraseAsked;
+        offeredFormats = formats;
         return eraseAnswer;
     }
     bool confirm(ConfirmationModel model, VolumeOperation, const QString &) override

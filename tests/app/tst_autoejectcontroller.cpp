@@ -98,6 +98,7 @@ public:
         co_return OperationResult{false, QStringLiteral("unexpected")};
     }
     QCoro::Task<BlockerList> blockers(Volume) override { co_return BlockerList(); }
+    QCoro::Task<QStringList> availableEraseFormats() override { co_return QStringList(); }
 
 private:
     void setMounted(const QString &id, bool mounted)

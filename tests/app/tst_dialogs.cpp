@@ -328,6 +328,16 @@ void TestDialogs::erasePanelChoice()
     cancelled.open();
     cancelled.cancelButton()->click();
     QCOMPARE(cancelled.choice(), std::nullopt);
+
+    // Only what this machine can make is offered.
+    ErasePanel limited(volumeNamed(QStringLiteral("Stick")),
+                       {QStringLiteral("ExFAT"), QStringLiteral("NTFS")});
+    QCOMPARE(limited.formatBox()->count(), 2);
+    QCOMPARE(limited.formatBox()->itemText(1), QStringLiteral("NTFS"));
+    limited.open();
+    limited.firstButton()->click();
+    QCOMPARE(limited.choice(),
+             std::optional(EraseChoice{QStringLiteral("ExFAT"), QStringLiteral("Stick")}));
 }
 
 void TestDialogs::forceEjectTexts()
@@ -440,7 +450,7 @@ void TestDialogs::promptsRunTheDialogs()
         panel->formatBox()->setCurrentIndex(1);
         panel->firstButton()->click();
     });
-    QCOMPARE(prompts.eraseChoice(volumeNamed(QStringLiteral("Stick"))),
+    QCOMPARE(prompts.eraseChoice(volumeNamed(QStringLiteral("Stick")), ErasePanel::formats()),
              std::optional(EraseChoice{QStringLiteral("ExFAT"), QStringLiteral("Stick")}));
 
     whenModal<FailureAlert>([](FailureAlert *alert) {

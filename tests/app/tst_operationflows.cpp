@@ -213,6 +213,30 @@ private slots:
         }
     }
 
+    void eraseOffersOnlyTheFormatsThisMachineCanMake()
+    {
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        {
+            Rig rig;
+            rig.operations.eraseFormats = {QStringLiteral("ext4"), QStringLiteral("NTFS")};
+            QCoro::waitFor(rig.flows->erase(stick));
+            QCOMPARE(rig.prompts.offeredFormats,
+                     (QStringList{QStringLiteral("ext4"), QStringLiteral("NTFS")}));
+        }
+        {
+            Rig rig;
+            rig.operations.eraseFormats.clear();
+            rig.prompts.eraseAnswer = EraseChoice{QStringLiteral("ext4"), QStringLiteral("x")};
+            QCoro::waitFor(rig.flows->erase(stick));
+            QCOMPARE(rig.prompts.eraseAsked, 0);
+            QVERIFY(rig.operations.calls.isEmpty());
+            QCOMPARE(rig.prompts.alerts.size(), 1);
+            QCOMPARE(rig.prompts.alerts.constFirst().title,
+                     QStringLiteral("Couldn’t erase “Stick”"));
+            QVERIFY(rig.history.lines.isEmpty());
+        }
+    }
+
     void eraseIsNotOfferedWhereThePolicyForbidsIt()
     {
         Rig rig;

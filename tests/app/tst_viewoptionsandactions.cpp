@@ -64,7 +64,7 @@ struct Program {
             popover->openFolder = [](const QString &) {};
             return popover;
         };
-        services.untilDisksDescribed = [this]() -> QCoro::Task<> { return waitForDisks(); };
+        services.untilDiskServiceAnswered = [this]() -> QCoro::Task<> { return waitForDisks(); };
         delegate = std::make_unique<AppDelegate>(std::move(services));
     }
 

@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
+#include <qcoro/qcorosignal.h>
 
 // The delegate over fake services: what each store publication writes and marks, and how the
 // marks reach the tray menu. Also the single-instance handshake on a private session bus.
@@ -45,6 +47,53 @@ private slots:
         QVERIFY(delegate.busyVolumes().isEmpty());
         QVERIFY(delegate.statusController());
         QCOMPARE(delegate.statusController()->volumeItems().size(), 2);
+    }
+
+    void theFirstListWaitsForTheDiskServicesAnswer()
+    {
+        FakeServices fakes;
+        // Before udisks2 answers, the source knows only what is mounted.
+        fakes.source->volumes = {removableVolume(QStringLiteral("Stick"))};
+        AppServices services = fakes.make();
+        QTimer answer;
+        answer.setSingleShot(true);
+        services.untilDiskServiceAnswered = [&answer]() -> QCoro::Task<> {
+            co_await qCoro(&answer, &QTimer::timeout);
+        };
+        AppDelegate delegate(std::move(services));
+        delegate.applicationDidFinishLaunching();
+        QVERIFY(delegate.store().allVolumes().isEmpty());
+
+        const Volume part = removableVolume(QStringLiteral("Part"), false);
+        fakes.source->volumes.append(part);
+        answer.start(0);
+        QVERIFY(QTest::qWaitFor([&] { return delegate.store().allVolumes().size() == 2; }));
+        // The unmounted partition was attached before launch: it is not settling.
+        QVERIFY(!delegate.isBusy(part));
+        QVERIFY(delegate.busyVolumes().isEmpty());
+        QVERIFY(fakes.history->lines.isEmpty());
+        QCOMPARE(delegate.statusController()->volumeItems().size(), 2);
+    }
+
+    void systemImagesLeaveNoHistoryLine()
+    {
+        FakeServices fakes;
+        fakes.source->volumes = {removableVolume(QStringLiteral("Stick"), false)};
+        AppDelegate delegate(fakes.make());
+        delegate.applicationDidFinishLaunching();
+
+        // A snap refresh mounts the new revision's image beside the stick being mounted.
+        Volume snap = removableVolume(QStringLiteral("core22"));
+        snap.id = snap.bsdName = QStringLiteral("loop7");
+        snap.mountPath = QStringLiteral("/snap/core22/1380");
+        snap.kind = VolumeKind::systemImage;
+        snap.traits.isDiskImage = true;
+        snap.traits.isSystemManaged = true;
+        fakes.source->publish({removableVolume(QStringLiteral("Stick")), snap});
+        QCOMPARE(fakes.history->operations(), QStringList{QStringLiteral("mount")});
+        QCOMPARE(fakes.history->lines.constFirst().volumeName, QStringLiteral("Stick"));
+        fakes.source->publish({removableVolume(QStringLiteral("Stick"))});
+        QCOMPARE(fakes.history->operations(), QStringList{QStringLiteral("mount")});
     }
 
     void laterPublicationsWriteMountLinesAndKeepBusyMarks()

@@ -211,8 +211,10 @@ private slots:
 
     void efiContentHintInAnyCase()
     {
-        for (const char *hint : {"C12A7328-F81F-11D2-BA4B-00A0C93EC93B",
-                                 "c12a7328-f81f-11d2-ba4b-00a0c93ec93b", "efi", "EFI"}) {
+        // The GPT type GUID, the scheme name, and the MBR type of an EFI partition.
+        for (const char *hint :
+             {"C12A7328-F81F-11D2-BA4B-00A0C93EC93B", "c12a7328-f81f-11d2-ba4b-00a0c93ec93b", "efi",
+              "EFI", "0xef", "0xEF"}) {
             UnmountedCandidate c = partition("sdb1", QStringLiteral("Data"));
             c.contentHint = QString::fromLatin1(hint);
             QVERIFY2(!included(c), hint);
@@ -220,6 +222,11 @@ private slots:
         UnmountedCandidate c = partition("sdb1", QStringLiteral("Data"));
         c.contentHint = QStringLiteral("0FC63DAF-8483-4772-8E79-3D69D8477DE4");
         QVERIFY(included(c));
+        // Other MBR types, FAT32 with LBA among them, are ordinary partitions.
+        for (const char *hint : {"0x0c", "0x83", "0x07"}) {
+            c.contentHint = QString::fromLatin1(hint);
+            QVERIFY2(included(c), hint);
+        }
     }
 
     void buildsUnmountedVolumes()

@@ -51,6 +51,11 @@ public:
         list << Blocker{42, QStringLiteral("vim")};
         co_return list;
     }
+    QCoro::Task<QStringList> availableEraseFormats() override
+    {
+        co_await later();
+        co_return QStringList{QStringLiteral("ext4")};
+    }
 
 private:
     static QCoro::Task<> later()

@@ -34,6 +34,7 @@ class TestAppEjectFlow : public QObject {
     std::unique_ptr<FakeServices> m_fakes;
     std::unique_ptr<AppDelegate> m_delegate;
     HistoryStore *m_history = nullptr;
+    UDisksClient *m_client = nullptr;
 
     // The delegate as the program builds it, except that it talks to the private udisks2, keeps
     // its history and settings in the test's folders, and answers no dialogs.
@@ -43,6 +44,7 @@ class TestAppEjectFlow : public QObject {
         AppServices services = m_fakes->make();
         services.platform = std::make_shared<QObject>();
         auto *client = new UDisksClient(m_fixture.bus, services.platform.get());
+        m_client = client;
         std::shared_ptr<DeviceDescriptionProvider> provider =
             std::make_shared<UDisksDescriptionProvider>(client);
         if (!usbDisks.isEmpty())
@@ -50,6 +52,7 @@ class TestAppEjectFlow : public QObject {
         services.makeDiskSource = [provider] {
             return std::make_shared<UDisksDiskSource>(provider);
         };
+        services.untilDiskServiceAnswered = [client] { return client->untilAnswered(); };
         services.operations = std::make_unique<UDisksOperations>(client);
         auto history = std::make_unique<HistoryStore>(
             m_home.filePath(QString::fromLatin1(QTest::currentTestFunction())));
@@ -136,6 +139,7 @@ private slots:
         m_delegate.reset();
         m_fakes.reset();
         m_history = nullptr;
+        m_client = nullptr;
         m_fixture.detachDisks(m_disks);
     }
 
@@ -243,6 +247,40 @@ private slots:
                                        QStringLiteral("QMEXT4 Unmounted ✓"),
                                        QStringLiteral("QMXFS Unmounted ✓")}));
         QVERIFY(m_fakes->prompts->alerts.isEmpty());
+    }
+
+    void theFirstListHoldsTheUnmountedPartitionsAndMarksNothingBusy()
+    {
+        const QString loop =
+            m_fixture.makeDisks(m_disks, {QStringLiteral("three")}).value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QStringList partitions{loop + QStringLiteral("p1"), loop + QStringLiteral("p2"),
+                                     loop + QStringLiteral("p3")};
+        QVERIFY(m_fixture.waitForFileSystems(partitions));
+
+        launch({loop});
+        // Launched before udisks2 has answered: nothing is published yet.
+        QVERIFY(!m_client->hasAnswered());
+        QVERIFY(m_delegate->store().allVolumes().isEmpty());
+
+        QVERIFY(
+            QTest::qWaitFor([&] { return !m_delegate->store().allVolumes().isEmpty(); }, 10000));
+        // The first list already holds the attached partitions, not mounted, none settling.
+        QStringList listed;
+        for (const Volume &volume : m_delegate->store().allVolumes()) {
+            if (partitions.contains(volume.bsdName) && !volume.isMounted)
+                listed.append(volume.bsdName);
+        }
+        listed.sort();
+        QCOMPARE(listed, partitions);
+        QVERIFY(m_delegate->busyVolumes().isEmpty());
+        // Nor later: the changes udisks2 reports after its answer are no new attachments.
+        QTest::qWait(1500);
+        QVERIFY(m_delegate->busyVolumes().isEmpty());
+        QCOMPARE(diskRows(loop).size(), 3);
+        for (const Row &row : diskRows(loop))
+            QCOMPARE(titles(row.action->menu()), QStringList{QStringLiteral("Remount")});
+        QVERIFY(m_history->entries().isEmpty());
     }
 
     void ejectingADiskImageRemovesItFromTheMenu()

@@ -66,6 +66,10 @@ public:
     {
         co_return co_await m_inner.blockers(volume);
     }
+    QCoro::Task<QStringList> availableEraseFormats() override
+    {
+        co_return co_await m_inner.availableEraseFormats();
+    }
 
 private:
     DiskOperations &m_inner;

@@ -2,6 +2,8 @@
 // settings and the history in a folder of the test's own.
 #include "operationfixture.h"
 
+#include "udisksoperations.h"
+
 #include "policy/excludedvolume.h"
 #include "stores/appsupport.h"
 #include "stores/historyentrycodec.h"
@@ -9,6 +11,7 @@
 #include "stores/userdefaults.h"
 
 #include <QCoreApplication>
+#include <QCoro/QCoroTask>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -274,6 +277,34 @@ private slots:
         QFile original(historyPath());
         QVERIFY(original.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), original.readAll());
+    }
+
+    void eraseRefusesAFormatThisMachineCannotMake()
+    {
+        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
+                                 .value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p2 = loop + QStringLiteral("p2");
+        QVERIFY(m_fixture.waitForFileSystems({p2}));
+        // The tests install no exFAT tools; a machine that has them has nothing to refuse here.
+        UDisksClient client(m_fixture.bus);
+        QVERIFY(QTest::qWaitFor([&] { return client.hasAnswered(); }, 10000));
+        const QStringList makeable =
+            QCoro::waitFor(UDisksOperations(&client).availableEraseFormats());
+        if (makeable.contains(QStringLiteral("ExFAT"))) {
+            QSKIP("udisks2 can make exFAT file systems here");
+        }
+        const QString mountPoint = OperationFixture::mountPointOf(p2);
+        const qsizetype count = historyLines().size();
+        const CliRun run =
+            cli({QStringLiteral("erase"), p2, QStringLiteral("--format"), QStringLiteral("exfat"),
+                 QStringLiteral("--name"), QStringLiteral("QMNOPE"), QStringLiteral("--yes")});
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("this computer can’t make ExFAT file systems")),
+                 qPrintable(run.err));
+        QVERIFY2(run.err.contains(QLatin1String("ext4")), qPrintable(run.err));
+        QCOMPARE(OperationFixture::mountPointOf(p2), mountPoint);
+        QCOMPARE(historyLines().size(), count);
     }
 
     void withoutUDisksAnEjectFailsWithTheDeviceText()

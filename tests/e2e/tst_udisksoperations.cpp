@@ -61,7 +61,6 @@ class TestUDisksOperations : public QObject {
 private:
     OperationFixture m_fixture;
     QString m_disks;
-    QString m_tmpfs;
     std::unique_ptr<UDisksClient> m_client;
     std::shared_ptr<DeviceDescriptionProvider> m_provider;
     std::unique_ptr<VolumeStore> m_store;
@@ -157,10 +156,6 @@ private slots:
         m_store.reset();
         m_provider.reset();
         m_client.reset();
-        if (!m_tmpfs.isEmpty()) {
-            ::umount2(QFile::encodeName(m_tmpfs).constData(), MNT_DETACH);
-            m_tmpfs.clear();
-        }
         m_fixture.detachDisks(m_disks);
     }
 
@@ -402,38 +397,84 @@ private slots:
         QCOMPARE(entries, QStringList{QStringLiteral("lost+found")});
     }
 
-    void anOverrideEjectsATmpfsVolumeByItsPath()
+    void aFormatThatFailsLeavesThePartitionMountedAgain()
     {
-        m_tmpfs = m_disks + QStringLiteral("/qmtmpfs");
-        QVERIFY(QDir().mkpath(m_tmpfs));
-        QCOMPARE(::mount("tmpfs", QFile::encodeName(m_tmpfs).constData(), "tmpfs", 0, "size=1m"),
-                 0);
-        discover();
-        const auto tmpfs = [this]() -> std::optional<Volume> {
-            for (const Volume &v : m_store->allVolumes()) {
-                if (v.mountPath == m_tmpfs) {
-                    return v;
-                }
-            }
-            return std::nullopt;
-        }();
-        QVERIFY(tmpfs);
-        QVERIFY(tmpfs->bsdName.isEmpty());
+        const QString loop = threeMounted().value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p2 = loop + QStringLiteral("p2");
+        discover({loop});
+        const auto target = volume(p2, true);
+        QVERIFY(target);
+        QFile kept(target->mountPath + QStringLiteral("/kept.txt"));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write("still here after the failed erase");
+        kept.close();
+        const auto keptAt = [&p2] {
+            QFile file(OperationFixture::mountPointOf(p2) + QStringLiteral("/kept.txt"));
+            return file.open(QIODevice::ReadOnly) &&
+                   file.readAll() == "still here after the failed erase";
+        };
 
+        // A file system this machine has no tool for (the tests install none for exFAT):
+        // refused before anything is unmounted, since udisks2 would wipe the old one first.
         UDisksOperations operations(m_client.get());
-        // Without the rule it has no device to unmount by.
-        const OperationResult refused = await(operations.eject(*tmpfs, false));
-        QCOMPARE(refused.detail,
-                 std::optional(QStringLiteral("“qmtmpfs” has no device node to eject.")));
+        const QStringList makeable = await(operations.availableEraseFormats());
+        QVERIFY(makeable.contains(QStringLiteral("ext4")));
+        QString missing;
+        for (const QString &format : UDisksOperations::eraseFormats()) {
+            if (!makeable.contains(format)) {
+                missing = format;
+            }
+        }
+        if (!missing.isEmpty()) {
+            const OperationResult refused =
+                await(operations.erase(*target, missing, QStringLiteral("QMFAILED")));
+            QVERIFY(!refused.ok);
+            QVERIFY2(
+                refused.detail &&
+                    refused.detail->startsWith(
+                        QStringLiteral("This computer can’t make %1 file systems").arg(missing)),
+                qPrintable(refused.detail.value_or(QString())));
+            QCOMPARE(OperationFixture::mountPointOf(p2), target->mountPath);
+        }
+
+        // A device that refuses writes: the format fails after the unmount.
+        QProcess readOnly;
+        readOnly.start(QStringLiteral("blockdev"),
+                       {QStringLiteral("--setro"), QStringLiteral("/dev/") + p2});
+        QVERIFY(readOnly.waitForFinished() && readOnly.exitCode() == 0);
+        const OperationResult failed =
+            await(operations.erase(*target, QStringLiteral("ext4"), QStringLiteral("QMFAILED")));
+        QVERIFY(!failed.ok);
+        QVERIFY2(failed.detail && !failed.detail->isEmpty() &&
+                     !failed.detail->contains(QLatin1String("mounted again")),
+                 qPrintable(failed.detail.value_or(QString())));
+        QCOMPARE(label(p2), QStringLiteral("QMEXT4"));
+        QVERIFY2(!OperationFixture::mountPointOf(p2).isEmpty(), "the partition is mounted again");
+        QVERIFY(keptAt());
+    }
+
+    void anOverrideUnmountsADiskImageByItsPathAndKeepsItAttached()
+    {
+        const QString loop =
+            m_fixture.makeDisks(m_disks, {QStringLiteral("--mount"), QStringLiteral("plain")})
+                .value(QStringLiteral("plain"));
+        QVERIFY(!loop.isEmpty());
+        discover();
+        const auto plain = volume(loop, true);
+        QVERIFY(plain);
+        QCOMPARE(plain->name, QStringLiteral("QMPLAIN"));
 
         const auto rules = MediaPolicyOverrides::decode(
-            R"([{"match": {"volumeName": "qmtmpfs"}, "policy": {"ejectSemantics": "unmountByPath"}}])");
+            R"([{"match": {"volumeName": "QMPLAIN"}, "policy": {"ejectSemantics": "unmountByPath"}}])");
         QVERIFY(rules);
         MediaPolicy::installOverrides(*rules);
-        const OperationResult result = await(operations.eject(*tmpfs, false));
+        UDisksOperations operations(m_client.get());
+        const OperationResult result = await(operations.eject(*plain, false));
         QCOMPARE(result, (OperationResult{true, std::nullopt}));
-        QVERIFY(MountInfo::visibleAt(MountInfo::read(), m_tmpfs) == nullptr);
-        m_tmpfs.clear();
+        QVERIFY(MountInfo::visibleAt(MountInfo::read(), plain->mountPath) == nullptr);
+        // Unmounted by path, not detached as a disk image would be.
+        QVERIFY(OperationFixture::isAttached(loop));
     }
 };
 

@@ -20,6 +20,10 @@ public:
 
     bool isAvailable() const override { return m_inner->isAvailable(); }
     QStringList leafBSDNames() const override { return m_inner->leafBSDNames(); }
+    std::optional<QString> kernelName(const QString &devicePath) const override
+    {
+        return m_inner->kernelName(devicePath);
+    }
     std::optional<DeviceDescription> description(const QString &bsdName) const override
     {
         auto d = m_inner->description(bsdName);
@@ -29,6 +33,8 @@ public:
             d->ejectable = true;
             d->deviceModel = QStringLiteral("Test USB Drive");
             d->deviceProtocol = QStringLiteral("usb");
+            // udisks2 counts loop devices as the system's, USB drives not.
+            d->hintSystem = false;
         }
         return d;
     }

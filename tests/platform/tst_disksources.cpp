@@ -229,6 +229,62 @@ private slots:
         QCOMPARE(toString(backup.kind), QStringLiteral("external"));
     }
 
+    void hiddenAndSystemPartitionsAreNotOfferedForRemount()
+    {
+        auto provider = std::make_shared<FakeProvider>();
+        provider->descriptions.insert(QStringLiteral("sdz"), whole(false));
+        provider->descriptions.insert(QStringLiteral("sdz2"), usbPartition(QStringLiteral("DATA")));
+        provider->descriptions.insert(QStringLiteral("sdz3"), usbPartition(QStringLiteral("HIDE")));
+        provider->descriptions[QStringLiteral("sdz3")].hintIgnore = true;
+        provider->descriptions.insert(QStringLiteral("sdz4"), usbPartition(QStringLiteral("SYS")));
+        provider->descriptions[QStringLiteral("sdz4")].hintSystem = true;
+        // An EFI partition of an MBR disk.
+        provider->descriptions.insert(QStringLiteral("sdz5"), usbPartition(QStringLiteral("BOOT")));
+        provider->descriptions[QStringLiteral("sdz5")].contentHint = QStringLiteral("0xef");
+        provider->leaves = {QStringLiteral("sdz2"), QStringLiteral("sdz3"), QStringLiteral("sdz4"),
+                            QStringLiteral("sdz5")};
+        UDisksDiskSource source(provider, resources(), m_mountInfo);
+        QStringList unmounted;
+        for (const Volume &v : source.currentVolumes()) {
+            if (!v.isMounted) {
+                unmounted.append(v.id);
+            }
+        }
+        QCOMPARE(unmounted, QStringList{QStringLiteral("sdz2")});
+    }
+
+    void theBootDiskIsFoundBelowALogicalVolume()
+    {
+        QTemporaryDir dir;
+        // sysfs: the logical volume dm-3 is built on nvme0n1p3.
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sys/class/block/dm-3/slaves/nvme0n1p3")));
+        QFile table(dir.filePath(QStringLiteral("mountinfo")));
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.write("27 1 253:3 / / rw - xfs /dev/dm-3 rw\n"
+                    "28 27 259:1 / /boot/efi rw - vfat /dev/nvme0n1p1 rw\n"
+                    "29 27 259:2 / /srv/data rw - ext4 /dev/nvme0n1p2 rw\n");
+        table.close();
+        auto provider = std::make_shared<FakeProvider>();
+        provider->descriptions.insert(QStringLiteral("nvme0n1"), whole(true));
+        DeviceDescription partition = whole(true);
+        partition.whole = false;
+        provider->descriptions.insert(QStringLiteral("nvme0n1p1"), partition);
+        provider->descriptions.insert(QStringLiteral("nvme0n1p2"), partition);
+        provider->descriptions.insert(QStringLiteral("dm-3"), whole(true));
+        UDisksDiskSource source(
+            provider,
+            VolumeResourceReader(SysfsReader(dir.filePath(QStringLiteral("sys"))),
+                                 QStringLiteral("/home/ann")),
+            table.fileName());
+        const VolumeList volumes = source.currentVolumes();
+        QCOMPARE(volumes.size(), 3);
+        QCOMPARE(volumes[0].bsdName, QStringLiteral("dm-3"));
+        QCOMPARE(volumes[0].wholeDiskBSD, std::optional(QStringLiteral("nvme0n1")));
+        for (const Volume &v : volumes) {
+            QVERIFY2(v.traits.sharesBootDevice, qPrintable(v.id));
+        }
+    }
+
     void withoutTheDiskServiceOnlyMountedVolumesAreListed()
     {
         auto provider = std::make_shared<FakeProvider>();

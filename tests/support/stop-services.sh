@@ -22,7 +22,12 @@ stop_pid() {
 
 stop_pid "$state/udisksd.pid"
 [ "${1:-}" = "--udisksd-only" ] && exit 0
+stop_pid "$state/polkitd.pid"
 stop_pid "$state/udevd.pid"
 stop_pid "$state/dbus.pid"
-rm -f "$state/bus-address" "$state/system_bus_socket"
+if [ -f "$state/bus-dir" ]; then
+    busdir=$(cat "$state/bus-dir")
+    case $busdir in /tmp/quillmere-bus-*) rm -rf "$busdir" ;; esac
+fi
+rm -rf "$state/bus-address" "$state/bus-dir" "$state/polkit-rules.d"
 exit 0

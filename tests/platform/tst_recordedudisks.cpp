@@ -1,0 +1,374 @@
+// A laptop with a LUKS root file system and an unlocked LUKS stick, as udisks2 publishes them
+// (recorded in data/udisks-luks-usb-stick.json), served by a fake udisks2 on a private bus: the
+// description provider, the disk source and the operations see what they would there, and the
+// operations' calls are recorded, also where udisks2 refuses one.
+#include "../support/fakes/fakeudisks.h"
+#include "../support/fakes/privatebus.h"
+
+#include "udisksclient.h"
+#include "udisksdescriptionprovider.h"
+#include "udisksdisksource.h"
+#include "udisksoperations.h"
+
+#include "policy/autoejectpolicy.h"
+#include "policy/mediapolicy.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+const QString stickLuks = QStringLiteral("5c1a9e0f-3d2b-4e7a-9b61-2f4c8d0a7e13");
+const QString rootLuks = QStringLiteral("0e4f6a21-9c8d-4b3e-a1f7-52d6c0b8e394");
+
+// The laptop's mount table: root on its LUKS device, the EFI partition, the stick.
+QByteArray mountTable(bool stickMounted)
+{
+    QByteArray text = "26 1 253:1 / / rw,relatime shared:1 - ext4 /dev/mapper/luks-" +
+                      rootLuks.toLatin1() +
+                      " rw\n"
+                      "27 26 259:1 / /boot/efi rw,relatime shared:2 - vfat /dev/nvme0n1p1 rw\n"
+                      "28 26 0:22 / /proc rw,relatime shared:3 - proc proc rw\n";
+    if (stickMounted) {
+        text += "812 26 253:0 / /media/ann/STICK rw,nosuid,nodev,relatime shared:420 - ext4 "
+                "/dev/mapper/luks-" +
+                stickLuks.toLatin1() + " rw\n";
+    }
+    return text;
+}
+
+const Volume *findVolume(const VolumeList &volumes, const QString &id)
+{
+    for (const Volume &v : volumes) {
+        if (v.id == id) {
+            return &v;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestRecordedUDisks : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<PrivateBus> m_bus;
+    QTemporaryDir m_dir;
+    std::unique_ptr<FakeUDisks> m_udisks;
+    QDBusConnection m_connection{QString()};
+    UDisksClient *m_client = nullptr;
+    std::shared_ptr<UDisksDescriptionProvider> m_provider;
+
+    QString mountInfoPath() const { return m_dir.filePath(QStringLiteral("mountinfo")); }
+
+    void writeMountTable(bool stickMounted)
+    {
+        QFile file(mountInfoPath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(mountTable(stickMounted));
+    }
+
+    // Volumes as the application's source builds them here; no sysfs, no real mounts.
+    VolumeList currentVolumes()
+    {
+        UDisksDiskSource source(
+            m_provider,
+            VolumeResourceReader(SysfsReader(m_dir.filePath(QStringLiteral("sys"))),
+                                 QStringLiteral("/home/ann")),
+            mountInfoPath());
+        return source.currentVolumes();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!PrivateBus::available()) {
+            QSKIP("dbus-daemon is not installed");
+        }
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("sys/class/block")));
+    }
+
+    void init()
+    {
+        m_bus = std::make_unique<PrivateBus>();
+        QString error;
+        QVERIFY2(m_bus->start(&error), qPrintable(error));
+        m_connection = m_bus->connect(QStringLiteral("fake-udisks"));
+        writeMountTable(true);
+        m_udisks = std::make_unique<FakeUDisks>(m_connection, mountInfoPath());
+        QVERIFY2(m_udisks->load(qEnvironmentVariable("QUILLMERE_TEST_DATA") +
+                                    QStringLiteral("/udisks-luks-usb-stick.json"),
+                                &error),
+                 qPrintable(error));
+        QVERIFY(m_udisks->registerOnBus());
+        m_client = new UDisksClient(m_bus->connect(QStringLiteral("client")), this);
+        m_provider = std::make_shared<UDisksDescriptionProvider>(m_client);
+        QVERIFY(QTest::qWaitFor([this] { return m_client->isAvailable(); }, 5000));
+    }
+
+    void cleanup()
+    {
+        m_provider.reset();
+        delete m_client;
+        m_client = nullptr;
+        m_udisks.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("fake-udisks"));
+        m_bus.reset();
+    }
+
+    void theCleartextDeviceIsDescribedWithTheStickItUnlocks()
+    {
+        const auto d = m_provider->description(QStringLiteral("dm-0"));
+        QVERIFY(d);
+        QCOMPARE(d->volumeName, std::optional(QStringLiteral("STICK")));
+        QVERIFY(d->mountable);
+        QVERIFY(d->whole);
+        QVERIFY(d->removable);
+        QVERIFY(!d->deviceInternal);
+        QVERIFY(d->ejectable);
+        QCOMPARE(d->deviceModel, std::optional(QStringLiteral("Ultra")));
+        QCOMPARE(d->deviceProtocol, std::optional(QStringLiteral("usb")));
+        QCOMPARE(d->backingDevice, std::optional(QStringLiteral("sdb1")));
+        QVERIFY(!d->indicatesDiskImage());
+
+        // The encrypted partition itself holds no file system that could be mounted.
+        const auto locked = m_provider->description(QStringLiteral("sdb1"));
+        QVERIFY(locked);
+        QVERIFY(!locked->mountable);
+        QVERIFY(!locked->backingDevice);
+
+        // The mount table names it by its mapper link.
+        QCOMPARE(m_provider->kernelName(QStringLiteral("/dev/mapper/luks-") + stickLuks),
+                 std::optional(QStringLiteral("dm-0")));
+        QCOMPARE(m_provider->kernelName(QStringLiteral("/dev/sdb1")),
+                 std::optional(QStringLiteral("sdb1")));
+        QVERIFY(!m_provider->kernelName(QStringLiteral("/dev/mapper/other")));
+    }
+
+    void anUnlockedStickIsAnExternalVolumeThatEjectAllIncludes()
+    {
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        QCOMPARE(stick->name, QStringLiteral("STICK"));
+        QCOMPARE(stick->mountPath, QStringLiteral("/media/ann/STICK"));
+        QCOMPARE(stick->bsdName, QStringLiteral("dm-0"));
+        QCOMPARE(toString(stick->kind), QStringLiteral("external"));
+        QVERIFY(stick->isMounted);
+        QVERIFY(stick->isRemovable);
+        QVERIFY(stick->isEjectable);
+        QCOMPARE(stick->wholeDiskBSD, std::optional(QStringLiteral("sdb")));
+        QCOMPARE(stick->volumeUUID,
+                 std::optional(QStringLiteral("B4E2C7D1-6A38-4F95-8C0E-1D7A3F52E9B6")));
+        QVERIFY(!stick->traits.sharesBootDevice);
+        QCOMPARE(stick->traits.deviceModel, std::optional(QStringLiteral("Ultra")));
+        QVERIFY(MediaPolicy::policy(*stick).ejectSemantics !=
+                MediaPolicy::EjectSemantics::detachImage);
+        QVERIFY(MediaPolicy::offersEjectAction(*stick));
+
+        const VolumeList ejectAll = AutoEjectPolicy::volumesForEjectAll(volumes, {});
+        QVERIFY(findVolume(ejectAll, QStringLiteral("dm-0")));
+        AutoEjectPreferences onSleep;
+        onSleep.ejectOnSleep = true;
+        const VolumeList beforeSleep = AutoEjectPolicy::volumesToEject(
+            volumes, AutoEjectTrigger::sleep, onSleep, [](const QString &) { return 600.0; });
+        QVERIFY(findVolume(beforeSleep, QStringLiteral("dm-0")));
+
+        // The encrypted partition below it is not a second volume.
+        QVERIFY(!findVolume(volumes, QStringLiteral("sdb1")));
+    }
+
+    void theBootDiskIsFoundBelowTheEncryptedRoot()
+    {
+        const VolumeList volumes = currentVolumes();
+        const Volume *root = findVolume(volumes, QStringLiteral("dm-1"));
+        QVERIFY(root);
+        QCOMPARE(toString(root->kind), QStringLiteral("boot"));
+        QCOMPARE(root->wholeDiskBSD, std::optional(QStringLiteral("nvme0n1")));
+        QVERIFY(root->traits.sharesBootDevice);
+        QVERIFY(!root->isRemovable);
+
+        const Volume *efi = findVolume(volumes, QStringLiteral("nvme0n1p1"));
+        QVERIFY(efi);
+        QVERIFY(efi->traits.sharesBootDevice);
+        QVERIFY(!findVolume(AutoEjectPolicy::volumesForEjectAll(volumes, {}),
+                            QStringLiteral("nvme0n1p1")));
+    }
+
+    void anUnlockedButUnmountedStickIsOfferedForRemount()
+    {
+        writeMountTable(false);
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        QVERIFY(!stick->isMounted);
+        QCOMPARE(stick->name, QStringLiteral("STICK"));
+        QCOMPARE(toString(stick->kind), QStringLiteral("external"));
+        QVERIFY(!findVolume(volumes, QStringLiteral("sdb1")));
+
+        // Ejecting it locks it: there is nothing to unmount.
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(operations.eject(*stick, false));
+        QVERIFY2(result.ok, qPrintable(result.detail.value_or(QString())));
+        QCOMPARE(m_udisks->callSummary(), QStringList{QStringLiteral("Lock sdb1")});
+    }
+
+    void ejectUnmountsThenLocksAndLeavesNothingDecrypted()
+    {
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(operations.eject(*stick, false));
+        QVERIFY2(result.ok, qPrintable(result.detail.value_or(QString())));
+        QCOMPARE(m_udisks->callSummary(),
+                 (QStringList{QStringLiteral("Unmount dm_2d0"), QStringLiteral("Lock sdb1")}));
+        // polkit may ask the user; udisks2 only lets it when the call allows it.
+        for (const FakeUDisks::Call &call : m_udisks->calls()) {
+            QVERIFY(call.interactiveAuthorizationAllowed);
+        }
+
+        // Once udisks2 has said so, the stick is listed neither mounted nor for remount.
+        QVERIFY(QTest::qWaitFor(
+            [this] { return m_provider->description(QStringLiteral("dm-0")) == std::nullopt; },
+            5000));
+        const VolumeList after = currentVolumes();
+        for (const Volume &v : after) {
+            QVERIFY2(v.wholeDiskBSD != std::optional(QStringLiteral("sdb")) &&
+                         !v.bsdName.startsWith(QLatin1String("sdb")) &&
+                         v.bsdName != QLatin1String("dm-0"),
+                     qPrintable(v.id));
+        }
+    }
+
+    void aRefusedLockFailsTheEjectWithUDisksText()
+    {
+        m_udisks->refuse(QStringLiteral("Lock"),
+                         {QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
+                          QStringLiteral("Error locking /dev/sdb1: Device or resource busy")});
+        const Volume *stick = nullptr;
+        const VolumeList volumes = currentVolumes();
+        stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(operations.eject(*stick, false));
+        QVERIFY(!result.ok);
+        QCOMPARE(result.detail,
+                 std::optional(QStringLiteral("“STICK” was unmounted, but an encrypted volume on "
+                                              "the same device couldn’t be locked: Error locking "
+                                              "/dev/sdb1: Device or resource busy")));
+    }
+
+    void aRefusedUnmountLocksNothing()
+    {
+        m_udisks->refuse(QStringLiteral("Unmount"),
+                         {QStringLiteral("org.freedesktop.UDisks2.Error.NotAuthorizedCanObtain"),
+                          QStringLiteral("Not authorized to perform operation")});
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(operations.eject(*stick, false));
+        QVERIFY(!result.ok);
+        QCOMPARE(result.detail,
+                 std::optional(QStringLiteral("Not authorized to perform operation")));
+        QCOMPARE(m_udisks->callSummary(), QStringList{QStringLiteral("Unmount dm_2d0")});
+    }
+
+    void anEraseAsksFirstWhetherTheFormatCanBeMade()
+    {
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(
+            operations.erase(*stick, QStringLiteral("ExFAT"), QStringLiteral("WIPED")));
+        QCOMPARE(result.ok, false);
+        QCOMPARE(result.detail, std::optional(QStringLiteral(
+                                    "This computer can’t make ExFAT file systems: mkfs.exfat is "
+                                    "not installed.")));
+        // Nothing was unmounted, nothing wiped.
+        QCOMPARE(m_udisks->callSummary(), QStringList{QStringLiteral("CanFormat Manager")});
+    }
+
+    void anEraseMountsTheVolumeAgainWhenTheFormatFails_data()
+    {
+        QTest::addColumn<bool>("formatFails");
+        QTest::addColumn<bool>("mountFails");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("detail");
+        const QString formatError =
+            QStringLiteral("Error wiping device: Failed to wipe signatures on the device "
+                           "'/dev/dm-0'");
+        const QString mountError =
+            QStringLiteral("Error mounting /dev/dm-0: wrong fs type, bad option, bad superblock");
+        QTest::newRow("format fails") << true << false << false << formatError;
+        QTest::newRow("format and mount fail")
+            << true << true << false
+            << formatError + QStringLiteral(" The volume couldn’t be mounted again: ") + mountError;
+        QTest::newRow("erased but not mounted")
+            << false << true << true
+            << QStringLiteral("Erased, but the volume couldn’t be mounted: ") + mountError;
+        QTest::newRow("erased") << false << false << true << QString();
+    }
+
+    void anEraseMountsTheVolumeAgainWhenTheFormatFails()
+    {
+        QFETCH(bool, formatFails);
+        QFETCH(bool, mountFails);
+        QFETCH(bool, ok);
+        QFETCH(QString, detail);
+        if (formatFails) {
+            m_udisks->refuse(QStringLiteral("Format"),
+                             {QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
+                              QStringLiteral("Error wiping device: Failed to wipe signatures on "
+                                             "the device '/dev/dm-0'")});
+        }
+        if (mountFails) {
+            m_udisks->refuse(QStringLiteral("Mount"),
+                             {QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
+                              QStringLiteral("Error mounting /dev/dm-0: wrong fs type, bad "
+                                             "option, bad superblock")});
+        }
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        const OperationResult result = QCoro::waitFor(
+            operations.erase(*stick, QStringLiteral("ext4"), QStringLiteral("WIPED")));
+        QCOMPARE(result.ok, ok);
+        QCOMPARE(result.detail.value_or(QString()), detail);
+        QCOMPARE(m_udisks->callSummary(),
+                 (QStringList{QStringLiteral("CanFormat Manager"), QStringLiteral("Unmount dm_2d0"),
+                              QStringLiteral("Format dm_2d0"), QStringLiteral("Mount dm_2d0")}));
+        const FakeUDisks::Call format = m_udisks->calls().at(2);
+        QCOMPARE(format.arguments.value(0).toString(), QStringLiteral("ext4"));
+        const QVariantMap options = qdbus_cast<QVariantMap>(format.arguments.value(1));
+        QCOMPARE(options.value(QStringLiteral("label")).toString(), QStringLiteral("WIPED"));
+        QVERIFY(options.value(QStringLiteral("take-ownership")).toBool());
+    }
+
+    void theFormatsOfferedAreThoseUDisksCanMake()
+    {
+        UDisksOperations operations(m_client, mountInfoPath());
+        const QStringList formats = QCoro::waitFor(operations.availableEraseFormats());
+        QCOMPARE(formats, QStringList{QStringLiteral("ext4")});
+        QCOMPARE(m_udisks->callSummary(), (QStringList{QStringLiteral("CanFormat Manager"),
+                                                       QStringLiteral("CanFormat Manager"),
+                                                       QStringLiteral("CanFormat Manager"),
+                                                       QStringLiteral("CanFormat Manager")}));
+        QStringList asked;
+        for (const FakeUDisks::Call &call : m_udisks->calls()) {
+            asked.append(call.arguments.value(0).toString());
+        }
+        QCOMPARE(asked, (QStringList{QStringLiteral("ext4"), QStringLiteral("exfat"),
+                                     QStringLiteral("vfat"), QStringLiteral("ntfs")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordedUDisks)
+#include "tst_recordedudisks.moc"
