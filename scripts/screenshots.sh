@@ -218,6 +218,8 @@ xdotool key Escape
 sleep 2
 kill "$blocker"
 wait "$blocker" 2>/dev/null || true
+# Off the list again, so that stop_app below ends the program, not this.
+unset 'pids[-1]'
 sleep 1
 eject_plain
 sleep 5
