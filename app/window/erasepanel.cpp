@@ -1,5 +1,7 @@
 #include "window/erasepanel.h"
 
+#include "operations/volumenamerules.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -36,6 +38,21 @@ ErasePanel::ErasePanel(const Volume &volume, QWidget *parent)
     layout->addWidget(m_nameField);
     setAccessory(accessory);
     m_nameField->setFocus();
+    connect(m_nameField, &QLineEdit::textChanged, this, &ErasePanel::checkName);
+    connect(m_formatBox, &QComboBox::currentIndexChanged, this, &ErasePanel::checkName);
+    checkName();
+}
+
+QString ErasePanel::chosenName() const
+{
+    const QString name = m_nameField->text().trimmed();
+    return name.isEmpty() ? m_volumeName : name;
+}
+
+void ErasePanel::checkName()
+{
+    setProblem(
+        VolumeNameRules::problem(m_formatBox->currentText(), chosenName()).value_or(QString()));
 }
 
 std::optional<ErasePanel::Choice> ErasePanel::present(const Volume &volume, QWidget *parent)
@@ -59,7 +76,6 @@ std::optional<ErasePanel::Choice> ErasePanel::choice() const
     Choice choice;
     choice.format =
         m_formatBox->currentIndex() >= 0 ? m_formatBox->currentText() : formats().first();
-    const QString name = m_nameField->text().trimmed();
-    choice.name = name.isEmpty() ? m_volumeName : name;
+    choice.name = chosenName();
     return choice;
 }

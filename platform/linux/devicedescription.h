@@ -20,6 +20,8 @@ struct DeviceDescription {
     std::optional<QString> deviceModel;
     std::optional<QString> deviceProtocol;
     std::optional<QString> mediaKind;
+    // udisks2's IdType of a file system ("ext4", "vfat").
+    std::optional<QString> fileSystemType;
     bool hintIgnore = false;
 
     bool operator==(const DeviceDescription &) const = default;

@@ -92,6 +92,9 @@ UDisksDescriptionProvider::description(const QString &bsdName) const
     if (const auto uuid = nonEmpty(block.value(QStringLiteral("IdUUID")))) {
         d.volumeUUID = uuid->toUpper();
     }
+    if (block.value(QStringLiteral("IdUsage")).toString() == QLatin1String("filesystem")) {
+        d.fileSystemType = nonEmpty(block.value(QStringLiteral("IdType")));
+    }
     d.hintIgnore = block.value(QStringLiteral("HintIgnore")).toBool();
     if (isLoop) {
         d.removable = true;

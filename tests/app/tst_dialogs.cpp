@@ -423,7 +423,8 @@ void TestDialogs::promptsRunTheDialogs()
         prompt->nameField()->setText(QStringLiteral(" Trips "));
         prompt->firstButton()->click();
     });
-    QCOMPARE(prompts.renameName(QStringLiteral("Photos")), std::optional(QStringLiteral("Trips")));
+    QCOMPARE(prompts.renameName(QStringLiteral("Photos"), QStringLiteral("ext4")),
+             std::optional(QStringLiteral("Trips")));
 
     whenModal<ForceEjectDialog>([](ForceEjectDialog *dialog) { dialog->cancelButton()->click(); });
     QVERIFY(!prompts.forceEject(QStringLiteral("Stick"), {QStringLiteral("vim")}));
