@@ -1,6 +1,7 @@
 #include "listcommand.h"
 
 #include "interruptwatcher.h"
+#include "terminaltext.h"
 #include "volumejson.h"
 #include "volumetable.h"
 
@@ -21,7 +22,8 @@ namespace {
 
 QString compact(const QJsonObject &object)
 {
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    return TerminalText::jsonSafe(
+        QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
 }
 
 QString eventLine(const QDateTime &date, const QString &operation, const Volume &volume, bool json)
@@ -34,12 +36,12 @@ QString eventLine(const QDateTime &date, const QString &operation, const Volume 
         return compact(object);
     }
     QString line = date.toString(Qt::ISODate) + QLatin1String("  ") + operation.leftJustified(11) +
-                   volume.name;
+                   TerminalText::escaped(volume.name);
     if (!volume.bsdName.isEmpty()) {
-        line += QLatin1String(" (") + volume.bsdName + QLatin1Char(')');
+        line += QLatin1String(" (") + TerminalText::escaped(volume.bsdName) + QLatin1Char(')');
     }
     if (!volume.mountPath.isEmpty()) {
-        line += QLatin1String(" ") + volume.mountPath;
+        line += QLatin1String(" ") + TerminalText::escaped(volume.mountPath);
     }
     return line;
 }
@@ -78,7 +80,8 @@ void ListCommand::print(const VolumeList &volumes)
         for (const Volume &v : volumes) {
             array.append(VolumeJson::toJson(v));
         }
-        m_out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+        m_out << TerminalText::jsonSafe(
+            QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
     } else {
         m_out << VolumeTable::render(volumes);
     }
