@@ -13,6 +13,9 @@ packages=(
     udev dbus xvfb xdotool util-linux e2fsprogs xfsprogs squashfs-tools
     # on Debian 12 sfdisk is packaged in fdisk and losetup in mount, not in util-linux
     fdisk mount
+    # fuzz/: the parsers of outside input under libFuzzer with AddressSanitizer and
+    # UndefinedBehaviorSanitizer, which GCC does not offer; libFuzzer itself is in libclang-rt
+    clang libclang-rt-14-dev
 )
 
 missing=()
