@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
+#include <algorithm>
 #include <qcoro/qcorosignal.h>
 
 namespace {
@@ -59,9 +60,28 @@ const Volume *findById(const VolumeList &volumes, const QString &id)
 } // namespace
 
 ListCommand::ListCommand(ListOptions options, const PreferencesStore &preferences, QTextStream &out,
-                         QTextStream &err)
-    : m_options(options), m_preferences(preferences), m_out(out), m_err(err)
+                         QTextStream &err, std::unique_ptr<UDisksClient> snapshot)
+    : m_options(options), m_preferences(preferences), m_out(out), m_err(err),
+      m_snapshot(std::move(snapshot))
 {
+}
+
+ListCommand::~ListCommand() = default;
+
+bool ListCommand::isOneShot(const QStringList &arguments)
+{
+    const QStringList given = arguments.mid(1);
+    const auto command = std::find_if(given.cbegin(), given.cend(), [](const QString &argument) {
+        return !argument.startsWith(QLatin1Char('-'));
+    });
+    return command != given.cend() && *command == QLatin1String("list") &&
+           !given.contains(QLatin1String("--watch"));
+}
+
+std::unique_ptr<UDisksClient> ListCommand::startSnapshot()
+{
+    return std::make_unique<UDisksClient>(QDBusConnection::systemBus(), nullptr,
+                                          UDisksClient::Updates::snapshot);
 }
 
 VolumeKindSet ListCommand::shownKinds() const
@@ -117,9 +137,12 @@ QStringList ListCommand::changeLines(const VolumeList &before, const VolumeList 
 
 QCoro::Task<int> ListCommand::run()
 {
-    UDisksClient client(QDBusConnection::systemBus(), nullptr,
-                        m_options.watch ? UDisksClient::Updates::followed
-                                        : UDisksClient::Updates::snapshot);
+    if (!m_snapshot || m_options.watch) {
+        m_snapshot = std::make_unique<UDisksClient>(
+            QDBusConnection::systemBus(), nullptr,
+            m_options.watch ? UDisksClient::Updates::followed : UDisksClient::Updates::snapshot);
+    }
+    UDisksClient &client = *m_snapshot;
     co_await client.untilAnswered();
     if (!client.isAvailable()) {
         //: quillmere-cli warning when the disk service is absent
