@@ -282,7 +282,8 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
         if (!holders.isEmpty()) {
             QStringList names;
             for (const Blocker &b : holders) {
-                names.append(QStringLiteral("%1 (%2)").arg(shown(b.command)).arg(b.pid));
+                names.append(
+                    QStringLiteral("%1 (%2)").arg(shown(b.command), QString::number(b.pid)));
             }
             //: quillmere-cli hint after an eject that programs prevented
             m_err << QCoreApplication::translate(
