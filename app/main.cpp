@@ -9,6 +9,8 @@
 #include "stores/userdefaults.h"
 #include "surfaces/markiconengine.h"
 
+#include "interruptwatcher.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -90,6 +92,11 @@ int main(int argc, char *argv[])
         action ? std::optional(DesktopActions::name(*action)) : std::nullopt;
     if (instance.claim(actionName) == SingleInstance::Outcome::secondary)
         return 0;
+
+    // Logout, a service manager or Ctrl+C quit like "Quit Quillmere": through the terminate
+    // step, then the history's pending lines are written as the services go.
+    InterruptWatcher interrupt;
+    QObject::connect(&interrupt, &InterruptWatcher::interrupted, &app, &QCoreApplication::quit);
 
     AppDelegate delegate(AppServices::production(*defaults));
     instance.onReopen = [&delegate] { delegate.applicationShouldHandleReopen(); };

@@ -2,9 +2,12 @@
 
 #include "format/dateformatter.h"
 #include "format/textcolumns.h"
+#include "terminaltext.h"
+
 #include "stores/historyentrycodec.h"
 #include "stores/historystore.h"
 
+#include <QBuffer>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -33,7 +36,9 @@ void HistoryCommand::addOptions(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(
         //: quillmere-cli --help
         exportOption,
-        QCoreApplication::translate("HistoryCommand", "history: copy the history log to FILE."),
+        QCoreApplication::translate("HistoryCommand",
+                                    "history: copy the history log to FILE (- for standard "
+                                    "output)."),
         QStringLiteral("FILE")));
 }
 
@@ -42,7 +47,7 @@ QString HistoryCommand::usage()
     //: quillmere-cli usage of the history command
     return QCoreApplication::translate("HistoryCommand",
                                        "       quillmere-cli history [--limit N] [--json]\n"
-                                       "       quillmere-cli history --export FILE");
+                                       "       quillmere-cli history --export FILE|-");
 }
 
 int HistoryCommand::usageError(const QString &message)
@@ -73,12 +78,14 @@ int HistoryCommand::run(HistoryStore &history, const QCommandLineParser &parser)
             return usageError(QCoreApplication::translate(
                 "HistoryCommand", "quillmere-cli history: --export takes no other option."));
         }
+        const QString destination = parser.value(exportOption);
         QString error;
-        if (!history.exportLog(parser.value(exportOption), &error)) {
+        if (!(destination == QLatin1String("-") ? exportToOutput(history, &error)
+                                                : history.exportLog(destination, &error))) {
             //: quillmere-cli history export failure
             m_err << QCoreApplication::translate("HistoryCommand",
                                                  "quillmere-cli history: couldn’t export to %1: %2")
-                         .arg(parser.value(exportOption), error)
+                         .arg(TerminalText::escaped(destination), error)
                   << Qt::endl;
             return 1;
         }
@@ -97,10 +104,43 @@ int HistoryCommand::run(HistoryStore &history, const QCommandLineParser &parser)
         }
         limit = value;
     }
-    const HistoryEntryList entries = history.entries(limit);
-    m_out << (parser.isSet(jsonOption) ? renderJson(entries) : render(entries));
+    const HistoryReading reading = history.read(limit);
+    m_out << (parser.isSet(jsonOption) ? renderJson(reading.entries) : render(reading.entries));
     m_out.flush();
+    if (!reading.problem.isEmpty()) {
+        //: quillmere-cli history: the log could not be read; %1 is the reason
+        m_err << QCoreApplication::translate("HistoryCommand",
+                                             "quillmere-cli history: couldn’t read the history "
+                                             "file %1: %2.")
+                     .arg(TerminalText::escaped(history.filePath()), reading.problem)
+              << Qt::endl;
+        return 1;
+    }
+    if (reading.damagedLines > 0) {
+        //: quillmere-cli history: lines of the log that are not history entries
+        m_err << QCoreApplication::translate("HistoryCommand",
+                                             "quillmere-cli history: %n damaged line(s) of the "
+                                             "history file skipped.",
+                                             nullptr, int(reading.damagedLines))
+              << Qt::endl;
+    }
     return 0;
+}
+
+bool HistoryCommand::exportToOutput(HistoryStore &history, QString *error)
+{
+    m_out.flush();
+    if (QIODevice *device = m_out.device()) {
+        return history.exportLog(*device, error);
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!history.exportLog(buffer, error)) {
+        return false;
+    }
+    m_out << QString::fromUtf8(buffer.data());
+    m_out.flush();
+    return true;
 }
 
 QString HistoryCommand::render(const HistoryEntryList &entries)
@@ -120,15 +160,16 @@ QString HistoryCommand::render(const HistoryEntryList &entries)
     QString output;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const HistoryEntry &entry = entries[i];
+        // Every field comes from the file, which anything may have written.
         QString line = TextColumns::padded(dates[i], dateWidth) + QLatin1String("  ") +
-                       entry.operation.leftJustified(11) + QLatin1Char(' ') +
+                       TerminalText::escaped(entry.operation).leftJustified(11) + QLatin1Char(' ') +
                        TextColumns::padded(entry.ok ? succeeded : failed, resultWidth) +
-                       QLatin1Char(' ') + entry.volumeName;
+                       QLatin1Char(' ') + TerminalText::escaped(entry.volumeName);
         if (!entry.bsdName.isEmpty()) {
-            line += QLatin1String(" (") + entry.bsdName + QLatin1Char(')');
+            line += QLatin1String(" (") + TerminalText::escaped(entry.bsdName) + QLatin1Char(')');
         }
         if (entry.detail) {
-            line += QLatin1String(": ") + *entry.detail;
+            line += QLatin1String(": ") + TerminalText::escaped(*entry.detail);
         }
         output += line + QLatin1Char('\n');
     }
@@ -142,5 +183,6 @@ QString HistoryCommand::renderJson(const HistoryEntryList &entries)
     for (const HistoryEntry &entry : entries) {
         array.append(QJsonDocument::fromJson(HistoryEntryCodec::encode(entry)).object());
     }
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+    return TerminalText::jsonSafe(
+        QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
 }

@@ -9,9 +9,10 @@
 class QCommandLineParser;
 class HistoryStore;
 
-// `history [--limit N] [--json]` prints the operation history, newest first;
-// `history --export FILE` copies the log to FILE. Exit status: 0 done, 1 the export failed,
-// 2 the command line was wrong.
+// `history [--limit N] [--json]` prints the operation history, newest first, and says how
+// many damaged lines it skipped; `history --export FILE` copies the log to FILE (a regular
+// file only; "-" is standard output). Exit status: 0 done, 1 the log could not be read or
+// the export failed, 2 the command line was wrong.
 class HistoryCommand {
 public:
     HistoryCommand(QTextStream &out, QTextStream &err);
@@ -28,6 +29,7 @@ public:
 
 private:
     int usageError(const QString &message);
+    bool exportToOutput(HistoryStore &history, QString *error);
 
     QTextStream &m_out;
     QTextStream &m_err;

@@ -1,6 +1,7 @@
 #include "listcommand.h"
 
 #include "interruptwatcher.h"
+#include "terminaltext.h"
 #include "volumejson.h"
 #include "volumetable.h"
 
@@ -16,13 +17,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
+#include <algorithm>
 #include <qcoro/qcorosignal.h>
 
 namespace {
 
 QString compact(const QJsonObject &object)
 {
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    return TerminalText::jsonSafe(
+        QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)));
 }
 
 QString eventLine(const QDateTime &date, const QString &operation, const Volume &volume, bool json)
@@ -35,12 +38,12 @@ QString eventLine(const QDateTime &date, const QString &operation, const Volume 
         return compact(object);
     }
     QString line = DateFormatter::medium(date) + QLatin1String("  ") + operation.leftJustified(11) +
-                   volume.name;
+                   TerminalText::escaped(volume.name);
     if (!volume.bsdName.isEmpty()) {
-        line += QLatin1String(" (") + volume.bsdName + QLatin1Char(')');
+        line += QLatin1String(" (") + TerminalText::escaped(volume.bsdName) + QLatin1Char(')');
     }
     if (!volume.mountPath.isEmpty()) {
-        line += QLatin1String(" ") + volume.mountPath;
+        line += QLatin1String(" ") + TerminalText::escaped(volume.mountPath);
     }
     return line;
 }
@@ -58,9 +61,28 @@ const Volume *findById(const VolumeList &volumes, const QString &id)
 } // namespace
 
 ListCommand::ListCommand(ListOptions options, const PreferencesStore &preferences, QTextStream &out,
-                         QTextStream &err)
-    : m_options(options), m_preferences(preferences), m_out(out), m_err(err)
+                         QTextStream &err, std::unique_ptr<UDisksClient> snapshot)
+    : m_options(options), m_preferences(preferences), m_out(out), m_err(err),
+      m_snapshot(std::move(snapshot))
 {
+}
+
+ListCommand::~ListCommand() = default;
+
+bool ListCommand::isOneShot(const QStringList &arguments)
+{
+    const QStringList given = arguments.mid(1);
+    const auto command = std::find_if(given.cbegin(), given.cend(), [](const QString &argument) {
+        return !argument.startsWith(QLatin1Char('-'));
+    });
+    return command != given.cend() && *command == QLatin1String("list") &&
+           !given.contains(QLatin1String("--watch"));
+}
+
+std::unique_ptr<UDisksClient> ListCommand::startSnapshot()
+{
+    return std::make_unique<UDisksClient>(QDBusConnection::systemBus(), nullptr,
+                                          UDisksClient::Updates::snapshot);
 }
 
 VolumeKindSet ListCommand::shownKinds() const
@@ -79,7 +101,8 @@ void ListCommand::print(const VolumeList &volumes)
         for (const Volume &v : volumes) {
             array.append(VolumeJson::toJson(v));
         }
-        m_out << QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+        m_out << TerminalText::jsonSafe(
+            QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
     } else {
         m_out << VolumeTable::render(volumes);
     }
@@ -115,9 +138,12 @@ QStringList ListCommand::changeLines(const VolumeList &before, const VolumeList 
 
 QCoro::Task<int> ListCommand::run()
 {
-    UDisksClient client(QDBusConnection::systemBus(), nullptr,
-                        m_options.watch ? UDisksClient::Updates::followed
-                                        : UDisksClient::Updates::snapshot);
+    if (!m_snapshot || m_options.watch) {
+        m_snapshot = std::make_unique<UDisksClient>(
+            QDBusConnection::systemBus(), nullptr,
+            m_options.watch ? UDisksClient::Updates::followed : UDisksClient::Updates::snapshot);
+    }
+    UDisksClient &client = *m_snapshot;
     co_await client.untilAnswered();
     if (!client.isAvailable()) {
         //: quillmere-cli warning when the disk service is absent

@@ -10,6 +10,9 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <unistd.h>
+
+#include "udisksclient.h"
 
 namespace {
 
@@ -28,6 +31,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
+    // udisks2 answers a one-shot list while the settings, catalogues and arguments are read.
+    const bool oneShotList = ListCommand::isOneShot(QCoreApplication::arguments());
+    std::unique_ptr<UDisksClient> snapshot;
+    if (oneShotList) {
+        snapshot = ListCommand::startSnapshot();
+    }
     const std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
     const PreferencesStore preferences(*defaults);
     L10n::install(preferences.languageOverride(), L10n::searchDirectories(),
@@ -86,10 +95,19 @@ int main(int argc, char *argv[])
     }
 
     ListCommand command({parser.isSet(all), parser.isSet(json), parser.isSet(watch)}, preferences,
-                        out, err);
+                        out, err, std::move(snapshot));
     // Started from the event loop, so that a command that finishes at once can still quit it.
     QTimer::singleShot(0, &app, [&command] {
         command.run().then([](int code) { QCoreApplication::exit(code); });
     });
-    return app.exec();
+    const int code = app.exec();
+    if (oneShotList) {
+        // Nothing is left to save after a one-shot list, and taking down the bus thread and
+        // Qt's globals costs a good part of the listing itself.
+        out.flush();
+        err.flush();
+        std::fflush(nullptr);
+        ::_exit(code);
+    }
+    return code;
 }

@@ -1,9 +1,12 @@
 #include "operationcommands.h"
 
 #include "operationsession.h"
+#include "terminaltext.h"
 #include "volumeresolver.h"
 
+#include "format/volumeactiongate.h"
 #include "operations/blockerscanner.h"
+#include "operations/volumenamerules.h"
 #include "policy/autoejectpolicy.h"
 #include "udisksoperations.h"
 
@@ -18,9 +21,15 @@ const QString formatOption = QStringLiteral("format");
 const QString nameOption = QStringLiteral("name");
 const QString yesOption = QStringLiteral("yes");
 
-// The same titles as the application's failure alerts.
-QString failureTitle(VolumeOperation operation, const QString &volumeName)
+QString shown(const QString &text)
 {
+    return TerminalText::escaped(text);
+}
+
+// The same titles as the application's failure alerts.
+QString failureTitle(VolumeOperation operation, const QString &name)
+{
+    const QString volumeName = shown(name);
     switch (operation) {
     case VolumeOperation::eject:
     case VolumeOperation::autoEject:
@@ -50,14 +59,24 @@ QString failureTitle(VolumeOperation operation, const QString &volumeName)
 
 QString failureDetail(const OperationResult &result)
 {
-    return result.detail.value_or(
-        //: Failure alert text when there is no detail
-        QCoreApplication::translate("OperationCommands", "The operation failed."));
+    if (result.detail) {
+        return shown(*result.detail);
+    }
+    //: Failure alert text when there is no detail
+    return QCoreApplication::translate("OperationCommands", "The operation failed.");
 }
 
 } // namespace
 
-OperationCommands::OperationCommands(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+OperationCommands::OperationCommands(QTextStream &out, QTextStream &err, SessionFactory makeSession)
+    : m_out(out), m_err(err), m_makeSession(std::move(makeSession))
+{
+    if (!m_makeSession) {
+        m_makeSession = [] { return std::make_unique<OperationSession>(); };
+    }
+}
+
+OperationCommands::~OperationCommands() = default;
 
 void OperationCommands::addOptions(QCommandLineParser &parser)
 {
@@ -139,6 +158,20 @@ std::optional<Volume> OperationCommands::resolve(OperationSession &session, cons
     return found.volume;
 }
 
+bool OperationCommands::isOffered(const Volume &volume, VolumeOperation operation)
+{
+    const std::optional<QString> refusal = VolumeActionGate::refusal(volume, operation);
+    if (!refusal) {
+        return true;
+    }
+    //: quillmere-cli: after an operation that no menu offers for the volume was refused
+    const QString nothingDone =
+        QCoreApplication::translate("OperationCommands", "Nothing was done.");
+    m_err << failureTitle(operation, volume.name) << ": " << *refusal << ' ' << nothingDone
+          << Qt::endl;
+    return false;
+}
+
 QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
 {
     const QStringList arguments = parser.positionalArguments();
@@ -163,6 +196,20 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
     } else if (operands.size() != 1) {
         co_return wrongCount();
     }
+    if (command != QLatin1String("eject-all") && operands[0].trimmed().isEmpty()) {
+        co_return usageError(
+            //: quillmere-cli usage error
+            QCoreApplication::translate("OperationCommands",
+                                        "quillmere-cli %1: VOLUME is empty; name a device, a "
+                                        "mount point or a volume.")
+                .arg(command));
+    }
+    if (command == QLatin1String("rename") && operands[1].trimmed().isEmpty()) {
+        co_return usageError(
+            //: quillmere-cli usage error
+            QCoreApplication::translate("OperationCommands",
+                                        "quillmere-cli rename: the new name is empty."));
+    }
 
     QString format = UDisksOperations::eraseFormats().constFirst();
     if (command == QLatin1String("erase")) {
@@ -174,19 +221,20 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
                     QCoreApplication::translate(
                         "OperationCommands",
                         "quillmere-cli erase: unknown format “%1”; choose one of: %2.")
-                        .arg(parser.value(formatOption),
+                        .arg(shown(parser.value(formatOption)),
                              UDisksOperations::eraseFormats().join(QLatin1String(", "))));
             }
             format = *chosen;
         }
-        if (!parser.isSet(nameOption)) {
+        if (!parser.isSet(nameOption) || parser.value(nameOption).trimmed().isEmpty()) {
             //: quillmere-cli usage error
             co_return usageError(QCoreApplication::translate(
                 "OperationCommands", "quillmere-cli erase: give the new name with --name."));
         }
     }
 
-    OperationSession session;
+    const std::unique_ptr<OperationSession> made = m_makeSession();
+    OperationSession &session = *made;
     co_await session.start();
     if (!session.isDiskServiceAvailable()) {
         //: quillmere-cli warning when the disk service is absent
@@ -233,7 +281,8 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
     session.recorder().record(operation, volume, result);
     if (result.ok) {
         //: quillmere-cli eject success
-        m_out << QCoreApplication::translate("OperationCommands", "Ejected “%1”.").arg(volume.name)
+        m_out << QCoreApplication::translate("OperationCommands", "Ejected “%1”.")
+                     .arg(shown(volume.name))
               << Qt::endl;
         co_return true;
     }
@@ -244,7 +293,8 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
         if (!holders.isEmpty()) {
             QStringList names;
             for (const Blocker &b : holders) {
-                names.append(QStringLiteral("%1 (%2)").arg(b.command).arg(b.pid));
+                names.append(
+                    QStringLiteral("%1 (%2)").arg(shown(b.command), QString::number(b.pid)));
             }
             //: quillmere-cli hint after an eject that programs prevented
             m_err << QCoreApplication::translate(
@@ -261,6 +311,9 @@ QCoro::Task<int> OperationCommands::eject(OperationSession &session, QString arg
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
+        co_return 1;
+    }
+    if (!isOffered(*volume, force ? VolumeOperation::forceEject : VolumeOperation::eject)) {
         co_return 1;
     }
     co_return co_await ejectOne(session, *volume, force) ? 0 : 1;
@@ -294,6 +347,9 @@ QCoro::Task<int> OperationCommands::remount(OperationSession &session, QString a
     if (!volume) {
         co_return 1;
     }
+    if (!isOffered(*volume, VolumeOperation::remount)) {
+        co_return 1;
+    }
     const OperationResult result = co_await session.operations().remount(*volume);
     session.recorder().record(VolumeOperation::remount, *volume, result);
     if (!result.ok) {
@@ -302,7 +358,8 @@ QCoro::Task<int> OperationCommands::remount(OperationSession &session, QString a
         co_return 1;
     }
     //: quillmere-cli remount success
-    m_out << QCoreApplication::translate("OperationCommands", "Mounted “%1”.").arg(volume->name)
+    m_out << QCoreApplication::translate("OperationCommands", "Mounted “%1”.")
+                 .arg(shown(volume->name))
           << Qt::endl;
     co_return 0;
 }
@@ -314,6 +371,14 @@ QCoro::Task<int> OperationCommands::rename(OperationSession &session, QString ar
     if (!volume) {
         co_return 1;
     }
+    if (!isOffered(*volume, VolumeOperation::rename)) {
+        co_return 1;
+    }
+    if (const auto problem = VolumeNameRules::problem(volume->fileSystemType, newName)) {
+        m_err << failureTitle(VolumeOperation::rename, volume->name) << ": " << *problem
+              << Qt::endl;
+        co_return 2;
+    }
     const OperationResult result = co_await session.operations().rename(*volume, newName);
     session.recorder().record(VolumeOperation::rename, *volume, result);
     if (!result.ok) {
@@ -321,10 +386,12 @@ QCoro::Task<int> OperationCommands::rename(OperationSession &session, QString ar
               << failureDetail(result) << Qt::endl;
         co_return 1;
     }
+    // What the disk holds now, which is what the user will see.
+    const QString label = (co_await session.currentLabel(volume->bsdName)).value_or(newName);
     m_out
         //: quillmere-cli rename success
         << QCoreApplication::translate("OperationCommands", "Renamed “%1” to “%2”.")
-               .arg(volume->name, newName)
+               .arg(shown(volume->name), shown(label))
         << Qt::endl;
     co_return 0;
 }
@@ -336,13 +403,22 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
     if (!volume) {
         co_return 1;
     }
+    // Before the confirmation: asking for one that cannot be used helps nobody.
+    if (!isOffered(*volume, VolumeOperation::erase)) {
+        co_return 1;
+    }
+    if (const auto problem =
+            VolumeNameRules::problem(UDisksOperations::filesystemType(format), newName)) {
+        m_err << failureTitle(VolumeOperation::erase, volume->name) << ": " << *problem << Qt::endl;
+        co_return 2;
+    }
     if (!confirmed) {
         // An unconfirmed erase is a declined confirmation: nothing runs, nothing is recorded.
         //: quillmere-cli erase without confirmation
         m_err << QCoreApplication::translate(
                      "OperationCommands",
                      "Erasing “%1” destroys everything on it. Add --yes to erase it.")
-                     .arg(volume->name)
+                     .arg(shown(volume->name))
               << Qt::endl;
         co_return 2;
     }
@@ -353,9 +429,10 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
               << Qt::endl;
         co_return 1;
     }
+    const QString label = (co_await session.currentLabel(volume->bsdName)).value_or(newName);
     //: quillmere-cli erase success
     m_out << QCoreApplication::translate("OperationCommands", "Erased “%1” as %2 “%3”.")
-                 .arg(volume->name, format, newName)
+                 .arg(shown(volume->name), format, shown(label))
           << Qt::endl;
     co_return 0;
 }
@@ -371,12 +448,12 @@ QCoro::Task<int> OperationCommands::blockers(OperationSession &session, QString 
         //: quillmere-cli blockers
         m_out << QCoreApplication::translate("OperationCommands",
                                              "No program holds files open on “%1”.")
-                     .arg(volume->name)
+                     .arg(shown(volume->name))
               << Qt::endl;
         co_return 0;
     }
     for (const Blocker &b : found) {
-        m_out << b.pid << '\t' << b.command << '\n';
+        m_out << b.pid << '\t' << shown(b.command) << '\n';
     }
     m_out.flush();
     co_return 0;

@@ -2,8 +2,12 @@
 
 #include "model/volume.h"
 
+#include "operations/volumeoperation.h"
+
 #include <QString>
 #include <QTextStream>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <qcoro/qcorotask.h>
 
@@ -11,12 +15,18 @@ class QCommandLineParser;
 class OperationSession;
 
 // `eject [--force] VOLUME`, `eject-all`, `remount VOLUME`, `rename VOLUME NAME`,
-// `erase VOLUME --format F --name N --yes` and `blockers VOLUME`. Each operation that runs
-// leaves the one history line the application would leave. Exit status: 0 done, 1 the
-// operation failed or no volume matched, 2 the command line was wrong or the erase unconfirmed.
+// `erase VOLUME --format F --name N --yes` and `blockers VOLUME`. Only what the actions menu
+// would offer for the volume runs, and each operation that runs leaves the one history line
+// the application would leave. Exit status: 0 done, 1 the operation failed, was refused or no
+// volume matched, 2 the command line was wrong (a name the file system cannot hold included)
+// or the erase unconfirmed.
 class OperationCommands {
 public:
-    OperationCommands(QTextStream &out, QTextStream &err);
+    using SessionFactory = std::function<std::unique_ptr<OperationSession>()>;
+
+    // Without a factory the session is udisks2's on the system bus.
+    OperationCommands(QTextStream &out, QTextStream &err, SessionFactory makeSession = {});
+    ~OperationCommands();
 
     static void addOptions(QCommandLineParser &parser);
     static bool handles(const QString &command);
@@ -40,8 +50,11 @@ private:
     // Runs one eject, records it and reports it; true when it succeeded.
     QCoro::Task<bool> ejectOne(OperationSession &session, Volume volume, bool force);
     std::optional<Volume> resolve(OperationSession &session, const QString &argument);
+    // False, with the reason printed, when no menu would offer the operation for the volume.
+    bool isOffered(const Volume &volume, VolumeOperation operation);
     int usageError(const QString &message);
 
     QTextStream &m_out;
     QTextStream &m_err;
+    SessionFactory m_makeSession;
 };

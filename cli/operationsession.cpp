@@ -1,9 +1,17 @@
 #include "operationsession.h"
 
+#include "udisksclient.h"
+#include "udisksdescriptionprovider.h"
+#include "udisksdisksource.h"
+#include "udisksoperations.h"
+
 #include "policy/mediadefinitionsupdater.h"
+#include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
 #include "stores/preferencesstore.h"
 #include "stores/userdefaults.h"
+
+#include <QDBusVariant>
 
 namespace {
 
@@ -17,26 +25,67 @@ VolumeKindSet enabledKinds(const PreferencesStore *prefs)
 OperationSession::OperationSession()
     : m_defaults(UserDefaults::standard()),
       m_prefs(m_defaults ? std::make_unique<PreferencesStore>(*m_defaults) : nullptr),
-      m_provider(std::make_shared<UDisksDescriptionProvider>(&m_client)),
-      m_store(std::make_unique<VolumeStore>(std::make_shared<UDisksDiskSource>(m_provider),
-                                            enabledKinds(m_prefs.get()))),
-      m_operations(&m_client), m_recorder(m_history)
+      m_ownClient(std::make_unique<UDisksClient>()), m_client(m_ownClient.get()),
+      m_store(std::make_unique<VolumeStore>(
+          std::make_shared<UDisksDiskSource>(
+              std::make_shared<UDisksDescriptionProvider>(m_ownClient.get())),
+          enabledKinds(m_prefs.get()))),
+      m_ownOperations(std::make_unique<UDisksOperations>(m_ownClient.get())),
+      m_operations(m_ownOperations.get()), m_recorder(m_history)
 {
-    // The same policy layers the application installs at launch; nothing is fetched here.
+    installMediaPolicies();
+}
+
+OperationSession::OperationSession(UDisksClient &client, std::shared_ptr<DiskSource> source,
+                                   DiskOperations &operations)
+    : m_defaults(UserDefaults::standard()),
+      m_prefs(m_defaults ? std::make_unique<PreferencesStore>(*m_defaults) : nullptr),
+      m_client(&client),
+      m_store(std::make_unique<VolumeStore>(std::move(source), enabledKinds(m_prefs.get()))),
+      m_operations(&operations), m_recorder(m_history)
+{
+    installMediaPolicies();
+}
+
+OperationSession::~OperationSession() = default;
+
+void OperationSession::installMediaPolicies()
+{
+    // The same policy layers the application installs at launch; nothing is fetched here,
+    // and the cache is only read: the application manages it.
     MediaPolicy::installOverrides(
         MediaPolicyOverrides::load(MediaPolicyOverrides::defaultFileURL()));
     MediaDefinitionsUpdater::installCachedDefinitions(MediaDefinitionsUpdater::defaultCachePath());
 }
 
-OperationSession::~OperationSession() = default;
-
 QCoro::Task<> OperationSession::start()
 {
-    co_await m_client.untilAnswered();
+    co_await m_client->untilAnswered();
     m_store->start();
+}
+
+bool OperationSession::isDiskServiceAvailable() const
+{
+    return m_client->isAvailable();
 }
 
 ExcludedVolumeList OperationSession::excludedVolumes() const
 {
     return m_prefs ? m_prefs->excludedVolumes() : ExcludedVolumeList();
+}
+
+QCoro::Task<std::optional<QString>> OperationSession::currentLabel(QString bsdName)
+{
+    const QString object = m_client->blockObject(bsdName);
+    if (object.isEmpty()) {
+        co_return std::nullopt;
+    }
+    const QVariantList arguments{UDisksClient::blockInterface, QStringLiteral("IdLabel")};
+    const QDBusMessage reply =
+        co_await m_client->call(object, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                QStringLiteral("Get"), arguments, 10000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        co_return std::nullopt;
+    }
+    co_return reply.arguments().constFirst().value<QDBusVariant>().variant().toString();
 }

@@ -4,44 +4,55 @@
 #include "operations/operationrecorder.h"
 #include "policy/excludedvolume.h"
 #include "stores/historystore.h"
-#include "udisksclient.h"
-#include "udisksdescriptionprovider.h"
-#include "udisksdisksource.h"
-#include "udisksoperations.h"
 
+#include <QString>
 #include <memory>
+#include <optional>
 #include <qcoro/qcorotask.h>
 
+class DiskOperations;
+class DiskSource;
 class PreferencesStore;
+class UDisksClient;
 class UserDefaults;
 
 // What the operation commands share with the application: the media policies it installs at
 // launch, the volume list over udisks2, the operations, the settings and the history.
 class OperationSession {
 public:
+    // udisks2 on the system bus.
     OperationSession();
+    // Volumes from source and operations of the caller's (both outlive the session).
+    OperationSession(UDisksClient &client, std::shared_ptr<DiskSource> source,
+                     DiskOperations &operations);
     ~OperationSession();
 
     // Waits for udisks2's first answer, then reads the volumes once.
     QCoro::Task<> start();
 
-    bool isDiskServiceAvailable() const { return m_client.isAvailable(); }
+    bool isDiskServiceAvailable() const;
     // Every kind, for finding the volume an argument names.
     const VolumeList &allVolumes() const { return m_store->allVolumes(); }
     // What the application shows with the stored settings.
     VolumeList visibleVolumes() const { return m_store->visibleVolumes(); }
     ExcludedVolumeList excludedVolumes() const;
 
-    DiskOperations &operations() { return m_operations; }
+    DiskOperations &operations() { return *m_operations; }
     OperationRecorder &recorder() { return m_recorder; }
 
+    // The label udisks2 reports for the device now, asked afresh; none when it cannot tell.
+    QCoro::Task<std::optional<QString>> currentLabel(QString bsdName);
+
 private:
+    void installMediaPolicies();
+
     std::unique_ptr<UserDefaults> m_defaults;
     std::unique_ptr<PreferencesStore> m_prefs;
-    UDisksClient m_client;
-    std::shared_ptr<UDisksDescriptionProvider> m_provider;
+    std::unique_ptr<UDisksClient> m_ownClient;
+    UDisksClient *m_client;
     std::unique_ptr<VolumeStore> m_store;
-    UDisksOperations m_operations;
+    std::unique_ptr<DiskOperations> m_ownOperations;
+    DiskOperations *m_operations;
     HistoryStore m_history;
     OperationRecorder m_recorder;
 };

@@ -33,6 +33,9 @@ QJsonObject VolumeJson::toJson(const Volume &v)
     object.insert(QLatin1String("isRemovable"), v.isRemovable);
     putOptional(object, "wholeDiskBSD", v.wholeDiskBSD);
     putOptional(object, "volumeUUID", v.volumeUUID);
+    if (!v.fileSystemType.isEmpty()) {
+        object.insert(QLatin1String("fileSystemType"), v.fileSystemType);
+    }
     object.insert(QLatin1String("traits"), traits);
     return object;
 }

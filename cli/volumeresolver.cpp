@@ -1,5 +1,6 @@
 #include "volumeresolver.h"
 
+#include "terminaltext.h"
 #include "volumeresources.h"
 
 #include <QCoreApplication>
@@ -26,14 +27,14 @@ VolumeResolver::Resolution choose(const QList<const Volume *> &found, const QStr
     }
     QStringList devices;
     for (const Volume *v : found) {
-        devices.append(v->bsdName.isEmpty() ? v->mountPath : v->bsdName);
+        devices.append(TerminalText::escaped(v->bsdName.isEmpty() ? v->mountPath : v->bsdName));
     }
     devices.removeDuplicates();
     //: quillmere-cli: an ambiguous volume name
     return {std::nullopt,
             QCoreApplication::translate(
                 "VolumeResolver", "Several volumes are called “%1” (%2); name one by its device.")
-                .arg(argument, devices.join(QLatin1String(", ")))};
+                .arg(TerminalText::escaped(argument), devices.join(QLatin1String(", ")))};
 }
 
 } // namespace
@@ -42,10 +43,16 @@ namespace VolumeResolver {
 
 Resolution resolve(const VolumeList &volumes, const QString &argument)
 {
+    if (argument.trimmed().isEmpty()) {
+        //: quillmere-cli: an empty volume argument
+        return {std::nullopt, QCoreApplication::translate(
+                                  "VolumeResolver",
+                                  "No volume given; name a device, a mount point or a volume.")};
+    }
     if (argument.startsWith(QLatin1Char('/'))) {
         // A device node, or a link to one (/dev/disk/by-label/...).
         const QString resolved = resolvedMountSource(argument);
-        if (resolved.startsWith(QLatin1String("/dev/"))) {
+        if (resolved.startsWith(QLatin1String("/dev/")) && resolved.size() > 5) {
             const QString device = resolved.mid(5);
             const auto found =
                 matching(volumes, [&device](const Volume &v) { return v.bsdName == device; });
@@ -83,7 +90,7 @@ Resolution resolve(const VolumeList &volumes, const QString &argument)
     return {std::nullopt,
             QCoreApplication::translate(
                 "VolumeResolver", "No volume is called “%1”, mounted there or on that device.")
-                .arg(argument)};
+                .arg(TerminalText::escaped(argument))};
 }
 
 } // namespace VolumeResolver

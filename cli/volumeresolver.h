@@ -6,7 +6,8 @@
 #include <optional>
 
 // Finds the volume a command-line argument names: a device ("sdb1", "/dev/sdb1" or a link to
-// it), a mount point, or a volume name. Device names and mount points win over names.
+// it), a mount point, or a volume name. Device names and mount points win over names; a blank
+// argument names nothing, and a name that several volumes share is refused with their list.
 namespace VolumeResolver {
 
 struct Resolution {

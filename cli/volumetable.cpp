@@ -1,5 +1,7 @@
 #include "volumetable.h"
 
+#include "terminaltext.h"
+
 #include "format/capacityformatter.h"
 #include "format/textcolumns.h"
 
@@ -39,9 +41,10 @@ QString VolumeTable::render(const VolumeList &volumes)
     //: Volume is not mounted
     const QString no = QCoreApplication::translate("VolumeTable", "no");
     for (const Volume &v : volumes) {
-        rows.append({v.name, toString(v.kind), v.isMounted ? yes : no,
-                     v.bsdName.isEmpty() ? none : v.bsdName,
-                     v.mountPath.isEmpty() ? none : v.mountPath, freeOfTotal(v)});
+        rows.append({TerminalText::escaped(v.name), toString(v.kind), v.isMounted ? yes : no,
+                     v.bsdName.isEmpty() ? none : TerminalText::escaped(v.bsdName),
+                     v.mountPath.isEmpty() ? none : TerminalText::escaped(v.mountPath),
+                     freeOfTotal(v)});
     }
     QList<int> widths(rows.first().size(), 0);
     for (const QStringList &row : rows) {

@@ -19,6 +19,9 @@ packages=(
     # the Debian package: dpkg-shlibdeps computes its dependencies (and reads the binaries with
     # file), lintian checks it
     dpkg-dev file lintian
+    # fuzz/: the parsers of outside input under libFuzzer with AddressSanitizer and
+    # UndefinedBehaviorSanitizer, which GCC does not offer; libFuzzer itself is in libclang-rt
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -93,7 +93,8 @@ QCoro::Task<> OperationFlows::remount(Volume volume)
 QCoro::Task<> OperationFlows::rename(Volume volume)
 {
     QPointer<OperationFlows> self(this);
-    const std::optional<QString> newName = m_deps.prompts->renameName(volume.name);
+    const std::optional<QString> newName =
+        m_deps.prompts->renameName(volume.name, volume.fileSystemType);
     if (!self || !newName)
         co_return;
     const OperationResult result = co_await m_deps.operations->rename(volume, *newName);

@@ -26,7 +26,9 @@ public:
     // True when the user chose to force eject.
     virtual bool forceEject(const QString &volumeName, const QStringList &blockers) = 0;
     // The rename prompt: the trimmed new name, or none when cancelled, empty or unchanged.
-    virtual std::optional<QString> renameName(const QString &currentName) = 0;
+    // Names the file system cannot hold are not accepted.
+    virtual std::optional<QString> renameName(const QString &currentName,
+                                              const QString &fileSystemType) = 0;
     // The erase panel offering these formats: the chosen format and name, or none when
     // cancelled.
     virtual std::optional<EraseChoice> eraseChoice(const Volume &volume,

@@ -70,9 +70,20 @@ void AlertDialog::build(const QString &message, const QString &informativeText,
     m_messageLabel->setMinimumWidth(textWidth);
     m_informativeLabel->setMinimumWidth(textWidth);
 
+    m_problemLabel = new QLabel(this);
+    m_problemLabel->setTextFormat(Qt::PlainText);
+    m_problemLabel->setWordWrap(true);
+    m_problemLabel->setMinimumWidth(textWidth);
+    m_problemLabel->setMaximumWidth(textWidth);
+    QPalette problemPalette = m_problemLabel->palette();
+    problemPalette.setColor(QPalette::WindowText, QColor(0xc0, 0x1c, 0x28));
+    m_problemLabel->setPalette(problemPalette);
+    m_problemLabel->hide();
+
     m_textColumn = new QVBoxLayout;
     m_textColumn->addWidget(m_messageLabel);
     m_textColumn->addWidget(m_informativeLabel);
+    m_textColumn->addWidget(m_problemLabel);
     m_textColumn->addStretch(1);
 
     auto *top = new QHBoxLayout;
@@ -117,6 +128,18 @@ void AlertDialog::setAccessory(QWidget *accessory)
     m_accessory = accessory;
     if (accessory)
         m_textColumn->insertWidget(2, accessory);
+}
+
+void AlertDialog::setProblem(const QString &text)
+{
+    m_problemLabel->setText(text);
+    m_problemLabel->setVisible(!text.isEmpty());
+    m_firstButton->setEnabled(text.isEmpty());
+}
+
+QString AlertDialog::problem() const
+{
+    return m_problemLabel->text();
 }
 
 bool AlertDialog::run()

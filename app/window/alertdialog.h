@@ -33,6 +33,11 @@ public:
     void setAccessory(QWidget *accessory);
     QWidget *accessory() const { return m_accessory; }
 
+    // A note under the accessory saying why the first button cannot be used; while it is
+    // shown the button is disabled. An empty text hides it.
+    void setProblem(const QString &text);
+    QString problem() const;
+
     // Brings the application to the front and blocks until answered.
     bool run();
 
@@ -48,6 +53,7 @@ private:
     Style m_style;
     QLabel *m_messageLabel = nullptr;
     QLabel *m_informativeLabel = nullptr;
+    QLabel *m_problemLabel = nullptr;
     QVBoxLayout *m_textColumn = nullptr;
     QWidget *m_accessory = nullptr;
     QPushButton *m_firstButton = nullptr;

@@ -13,9 +13,10 @@ bool DialogOperationPrompts::forceEject(const QString &volumeName, const QString
     return ForceEjectDialog::present(volumeName, blockers, m_parent);
 }
 
-std::optional<QString> DialogOperationPrompts::renameName(const QString &currentName)
+std::optional<QString> DialogOperationPrompts::renameName(const QString &currentName,
+                                                          const QString &fileSystemType)
 {
-    return RenamePrompt::present(currentName, m_parent);
+    return RenamePrompt::present(currentName, fileSystemType, m_parent);
 }
 
 std::optional<EraseChoice> DialogOperationPrompts::eraseChoice(const Volume &volume,

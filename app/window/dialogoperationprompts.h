@@ -12,7 +12,8 @@ public:
     explicit DialogOperationPrompts(QWidget *parent = nullptr);
 
     bool forceEject(const QString &volumeName, const QStringList &blockers) override;
-    std::optional<QString> renameName(const QString &currentName) override;
+    std::optional<QString> renameName(const QString &currentName,
+                                      const QString &fileSystemType) override;
     std::optional<EraseChoice> eraseChoice(const Volume &volume,
                                            const QStringList &formats) override;
     bool confirm(ConfirmationModel model, VolumeOperation operation,

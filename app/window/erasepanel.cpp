@@ -1,5 +1,6 @@
 #include "window/erasepanel.h"
 
+#include "operations/volumenamerules.h"
 #include "udisksoperations.h"
 
 #include <QComboBox>
@@ -38,6 +39,21 @@ ErasePanel::ErasePanel(const Volume &volume, const QStringList &offered, QWidget
     layout->addWidget(m_nameField);
     setAccessory(accessory);
     m_nameField->setFocus();
+    connect(m_nameField, &QLineEdit::textChanged, this, &ErasePanel::checkName);
+    connect(m_formatBox, &QComboBox::currentIndexChanged, this, &ErasePanel::checkName);
+    checkName();
+}
+
+QString ErasePanel::chosenName() const
+{
+    const QString name = m_nameField->text().trimmed();
+    return name.isEmpty() ? m_volumeName : name;
+}
+
+void ErasePanel::checkName()
+{
+    setProblem(
+        VolumeNameRules::problem(m_formatBox->currentText(), chosenName()).value_or(QString()));
 }
 
 std::optional<ErasePanel::Choice> ErasePanel::present(const Volume &volume,
@@ -60,7 +76,6 @@ std::optional<ErasePanel::Choice> ErasePanel::choice() const
     Choice choice;
     choice.format = m_formatBox->currentIndex() >= 0 ? m_formatBox->currentText()
                                                      : m_offered.value(0, formats().first());
-    const QString name = m_nameField->text().trimmed();
-    choice.name = name.isEmpty() ? m_volumeName : name;
+    choice.name = chosenName();
     return choice;
 }

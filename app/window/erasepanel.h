@@ -10,7 +10,8 @@
 class QComboBox;
 class QLineEdit;
 
-// Asks for the format and the name an erased volume gets.
+// Asks for the format and the name an erased volume gets. A name the chosen format cannot
+// hold is explained under the fields and cannot be confirmed.
 class ErasePanel : public AlertDialog {
     Q_OBJECT
 public:
@@ -33,6 +34,10 @@ public:
     std::optional<Choice> choice() const;
 
 private:
+    // The name the volume will get: the field's, or the current one when it is blank.
+    QString chosenName() const;
+    void checkName();
+
     QString m_volumeName;
     QStringList m_offered;
     QComboBox *m_formatBox = nullptr;

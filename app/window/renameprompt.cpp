@@ -1,9 +1,12 @@
 #include "window/renameprompt.h"
 
+#include "operations/volumenamerules.h"
+
 #include <QCoreApplication>
 #include <QLineEdit>
 
-RenamePrompt::RenamePrompt(const QString &currentName, QWidget *parent)
+RenamePrompt::RenamePrompt(const QString &currentName, const QString &fileSystemType,
+                           QWidget *parent)
     : AlertDialog(Style::warning,
                   //: Rename prompt title
                   QCoreApplication::translate("RenamePrompt", "Rename “%1”").arg(currentName),
@@ -11,7 +14,7 @@ RenamePrompt::RenamePrompt(const QString &currentName, QWidget *parent)
                   QCoreApplication::translate("RenamePrompt", "Enter a new name for the volume."),
                   //: Button
                   QCoreApplication::translate("RenamePrompt", "Rename"), false, parent),
-      m_currentName(currentName)
+      m_currentName(currentName), m_fileSystemType(fileSystemType)
 {
     m_nameField = new QLineEdit(currentName);
     m_nameField->setFixedSize(240, 24);
@@ -21,11 +24,22 @@ RenamePrompt::RenamePrompt(const QString &currentName, QWidget *parent)
     m_nameField->selectAll();
     setAccessory(m_nameField);
     m_nameField->setFocus();
+    connect(m_nameField, &QLineEdit::textChanged, this, &RenamePrompt::checkName);
+    checkName();
 }
 
-std::optional<QString> RenamePrompt::present(const QString &currentName, QWidget *parent)
+void RenamePrompt::checkName()
 {
-    RenamePrompt prompt(currentName, parent);
+    const QString name = m_nameField->text().trimmed();
+    setProblem(name.isEmpty()
+                   ? QString()
+                   : VolumeNameRules::problem(m_fileSystemType, name).value_or(QString()));
+}
+
+std::optional<QString> RenamePrompt::present(const QString &currentName,
+                                             const QString &fileSystemType, QWidget *parent)
+{
+    RenamePrompt prompt(currentName, fileSystemType, parent);
     prompt.run();
     return prompt.chosenName();
 }

@@ -6,14 +6,18 @@
 
 class QLineEdit;
 
-// Asks for a volume's new name.
+// Asks for a volume's new name. A name the volume's file system cannot hold is explained under
+// the field and cannot be confirmed.
 class RenamePrompt : public AlertDialog {
     Q_OBJECT
 public:
-    explicit RenamePrompt(const QString &currentName, QWidget *parent = nullptr);
+    // fileSystemType decides which names are accepted (none are refused when it is unknown).
+    explicit RenamePrompt(const QString &currentName, const QString &fileSystemType = QString(),
+                          QWidget *parent = nullptr);
 
     // The new name, or none when cancelled, blank or unchanged.
-    static std::optional<QString> present(const QString &currentName, QWidget *parent = nullptr);
+    static std::optional<QString> present(const QString &currentName, const QString &fileSystemType,
+                                          QWidget *parent = nullptr);
     // Trimmed text when it is a usable new name.
     static std::optional<QString> newName(const QString &text, const QString &currentName);
 
@@ -22,6 +26,9 @@ public:
     std::optional<QString> chosenName() const;
 
 private:
+    void checkName();
+
     QString m_currentName;
+    QString m_fileSystemType;
     QLineEdit *m_nameField = nullptr;
 };

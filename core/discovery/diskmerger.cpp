@@ -159,6 +159,7 @@ VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
         v.isRemovable = true;
         v.wholeDiskBSD = wholeDiskBSD(c.bsdName);
         v.volumeUUID = c.volumeUUID;
+        v.fileSystemType = c.fileSystemType.value_or(QString());
         v.traits.sharesBootDevice =
             v.wholeDiskBSD && bootWholeDiskBSD && *v.wholeDiskBSD == *bootWholeDiskBSD;
         result.append(v);

@@ -17,6 +17,7 @@ struct UnmountedCandidate {
     bool isEjectable = false;
     std::optional<qint64> sizeBytes;
     std::optional<QString> volumeUUID;
+    std::optional<QString> fileSystemType;
     bool isDiskImage = false;
 
     bool operator==(const UnmountedCandidate &) const = default;

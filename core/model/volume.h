@@ -23,6 +23,9 @@ struct Volume {
     bool isRemovable = false;
     std::optional<QString> wholeDiskBSD;
     std::optional<QString> volumeUUID;
+    // As udisks2 or the mount table names it ("ext4", "vfat", "ntfs"); empty when unknown.
+    // It decides which names the volume can take.
+    QString fileSystemType;
     MediaTraits traits;
 
     bool operator==(const Volume &) const = default;

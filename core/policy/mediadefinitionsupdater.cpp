@@ -4,6 +4,7 @@
 #include "policy/mediapolicy.h"
 #include "stores/appsupport.h"
 #include "stores/defaultskeys.h"
+#include "stores/regularfilereader.h"
 #include "stores/userdefaults.h"
 
 #include <QCoreApplication>
@@ -70,7 +71,15 @@ MediaDefinitionsUpdater::MediaDefinitionsUpdater(QUrl feedURL, QString cachePath
 
 std::optional<SignedDefinitions::Payload> MediaDefinitionsUpdater::installCachedDefinitions()
 {
-    return installCachedDefinitions(m_cachePath, m_publicKeyBase64, m_appBuild, m_install);
+    const CachedDefinitions cached = readCache(m_cachePath, m_publicKeyBase64, m_appBuild);
+    if (cached.state == CachedDefinitions::State::rejected) {
+        // Only the program that downloads the definitions manages its cache.
+        QFile::remove(m_cachePath);
+        qCInfo(lcMediaDefs).noquote()
+            << "Cached media definitions no longer verify — removed; compiled defaults apply.";
+        return std::nullopt;
+    }
+    return install(cached, m_install);
 }
 
 std::optional<SignedDefinitions::Payload>
@@ -78,22 +87,50 @@ MediaDefinitionsUpdater::installCachedDefinitions(const QString &cachePath,
                                                   const QString &publicKeyBase64, qint64 appBuild,
                                                   const Installer &install)
 {
-    QFile file(cachePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const auto token = utf8Text(file.readAll());
-    file.close();
-    if (!token)
-        return std::nullopt;
+    return MediaDefinitionsUpdater::install(readCache(cachePath, publicKeyBase64, appBuild),
+                                            install);
+}
 
-    const auto result = SignedDefinitions::verify(*token, publicKeyBase64, 0, appBuild);
-    if (!result.isValid()) {
-        QFile::remove(cachePath);
-        qCInfo(lcMediaDefs).noquote()
-            << "Cached media definitions no longer verify — removed; compiled defaults apply.";
-        return std::nullopt;
+MediaDefinitionsUpdater::CachedDefinitions
+MediaDefinitionsUpdater::readCache(const QString &cachePath, const QString &publicKeyBase64,
+                                   qint64 appBuild)
+{
+    CachedDefinitions cached;
+    const RegularFileReader::Result file = RegularFileReader::read(cachePath, maxTokenBytes);
+    switch (file.status) {
+    case RegularFileReader::Result::Status::missing:
+        return cached;
+    case RegularFileReader::Result::Status::ok:
+        break;
+    case RegularFileReader::Result::Status::tooLarge:
+        cached.state = CachedDefinitions::State::rejected;
+        return cached;
+    case RegularFileReader::Result::Status::notRegular:
+    case RegularFileReader::Result::Status::unreadable:
+        qCWarning(lcMediaDefs).noquote()
+            << QStringLiteral("Ignoring cached media definitions %1: %2")
+                   .arg(cachePath, file.error);
+        cached.state = CachedDefinitions::State::unreadable;
+        return cached;
     }
-    const SignedDefinitions::Payload &payload = *result.payload();
+    const auto token = utf8Text(file.data);
+    const auto result = token ? SignedDefinitions::verify(*token, publicKeyBase64, 0, appBuild)
+                              : SignedDefinitions::VerificationResult::invalid();
+    if (!result.isValid()) {
+        cached.state = CachedDefinitions::State::rejected;
+        return cached;
+    }
+    cached.state = CachedDefinitions::State::valid;
+    cached.payload = result.payload();
+    return cached;
+}
+
+std::optional<SignedDefinitions::Payload>
+MediaDefinitionsUpdater::install(const CachedDefinitions &cached, const Installer &install)
+{
+    if (!cached.payload)
+        return std::nullopt;
+    const SignedDefinitions::Payload &payload = *cached.payload;
     if (install)
         install(payload.overrides());
     else

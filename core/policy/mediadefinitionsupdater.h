@@ -21,6 +21,23 @@ public:
     using Installer = std::function<void(const MediaPolicyOverrides &)>;
 
     static constexpr qint64 fetchIntervalSeconds = 86400;
+    // A token of some hundred rules is a few tens of kilobytes.
+    static constexpr qint64 maxTokenBytes = 1024 * 1024;
+
+    // What the cache holds for this build.
+    struct CachedDefinitions {
+        enum class State {
+            absent,
+            // Not a regular file, or not readable: left alone.
+            unreadable,
+            // A file that does not verify for this build (signature, payload, minimum build).
+            rejected,
+            valid
+        };
+        State state = State::absent;
+        // Present when valid.
+        std::optional<SignedDefinitions::Payload> payload;
+    };
 
     static QUrl defaultFeedURL();
     // "media-definitions.token" in the support folder.
@@ -38,14 +55,21 @@ public:
     // The cached payload when it still verifies (and is now installed); a cache that no
     // longer verifies is deleted.
     std::optional<SignedDefinitions::Payload> installCachedDefinitions();
-    // The same without an updater, for programs that never download.
+    // The same without an updater, for programs that never download: they read the cache
+    // but never delete or rewrite it, so an older build cannot throw away a newer one's.
     static std::optional<SignedDefinitions::Payload> installCachedDefinitions(
         const QString &cachePath,
         const QString &publicKeyBase64 = QLatin1String(MediaDefsKeys::publicKeyBase64),
         qint64 appBuild = currentAppBuild(), const Installer &install = {});
+    // Reads and verifies the cache; changes nothing.
+    static CachedDefinitions readCache(const QString &cachePath, const QString &publicKeyBase64,
+                                       qint64 appBuild);
     QCoro::Task<> fetchIfDue(std::optional<qint64> cachedRev);
 
 private:
+    static std::optional<SignedDefinitions::Payload> install(const CachedDefinitions &cached,
+                                                             const Installer &install);
+
     QUrl m_feedURL;
     QString m_cachePath;
     UserDefaults &m_defaults;

@@ -2,10 +2,9 @@
 
 #include "policy/logging.h"
 #include "stores/appsupport.h"
+#include "stores/regularfilereader.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -187,15 +186,13 @@ QString MediaPolicyOverrides::defaultFileURL()
 
 MediaPolicyOverrides MediaPolicyOverrides::load(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    const RegularFileReader::Result file = RegularFileReader::read(path, maxFileBytes);
+    if (file.status == RegularFileReader::Result::Status::missing)
         return empty;
-    QFile file(path);
-    QString error;
+    QString error = file.error;
     std::optional<MediaPolicyOverrides> loaded;
-    if (!file.open(QIODevice::ReadOnly))
-        error = file.errorString();
-    else
-        loaded = decode(file.readAll(), &error);
+    if (file.isOk())
+        loaded = decode(file.data, &error);
     if (!loaded) {
         qCCritical(lcMediaPolicy, "Ignoring malformed media-policy-overrides.json: %s",
                    qUtf8Printable(error));

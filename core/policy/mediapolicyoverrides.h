@@ -46,6 +46,8 @@ struct MediaPolicyOverrides {
     bool operator==(const MediaPolicyOverrides &) const = default;
 
     static const MediaPolicyOverrides empty;
+    // A hand-written list of rules; a larger file is refused.
+    static constexpr qint64 maxFileBytes = 1024 * 1024;
 
     // canErase can only be withdrawn, never granted.
     MediaPolicy apply(MediaPolicy policy, const QString &volumeName,
@@ -59,6 +61,6 @@ struct MediaPolicyOverrides {
 
     // media-policy-overrides.json in the support folder.
     static QString defaultFileURL();
-    // Missing file: empty. Unreadable or malformed file: logged and empty.
+    // Missing file: empty. Unreadable, malformed, too large or no regular file: logged and empty.
     static MediaPolicyOverrides load(const QString &path);
 };

@@ -2,7 +2,9 @@
 
 #include "stores/appsupport.h"
 #include "stores/historyentrycodec.h"
+#include "stores/regularfilereader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,19 +40,33 @@ void HistoryStore::append(const HistoryEntry &entry)
 
 HistoryEntryList HistoryStore::entries(std::optional<int> limit)
 {
-    return m_queue.sync([this, limit] {
-        const Lines lines = readLinesLocked();
-        const qsizetype wanted = limit ? std::max(*limit, 0) : lines.pieces.size();
-        HistoryEntryList result;
-        result.reserve(std::min(wanted, lines.pieces.size()));
-        for (auto it = lines.pieces.crbegin(); it != lines.pieces.crend(); ++it) {
-            if (result.size() >= wanted)
-                break;
-            if (auto entry = HistoryEntryCodec::decode(*it))
-                result.append(std::move(*entry));
-        }
-        return result;
-    });
+    return m_queue.sync([this, limit] { return readLocked(limit, false).entries; });
+}
+
+HistoryReading HistoryStore::read(std::optional<int> limit)
+{
+    return m_queue.sync([this, limit] { return readLocked(limit, true); });
+}
+
+HistoryReading HistoryStore::readLocked(std::optional<int> limit, bool wholeFile) const
+{
+    const Lines lines = readLinesLocked();
+    const qsizetype wanted = limit ? std::max(*limit, 0) : lines.pieces.size();
+    HistoryReading reading;
+    reading.problem = lines.problem;
+    reading.damagedLines = lines.cutLines;
+    reading.entries.reserve(std::min(wanted, lines.pieces.size()));
+    for (auto it = lines.pieces.crbegin(); it != lines.pieces.crend(); ++it) {
+        const bool full = reading.entries.size() >= wanted;
+        if (full && !wholeFile)
+            break;
+        auto entry = HistoryEntryCodec::decode(*it);
+        if (!entry)
+            ++reading.damagedLines;
+        else if (!full)
+            reading.entries.append(std::move(*entry));
+    }
+    return reading;
 }
 
 void HistoryStore::clear()
@@ -72,15 +88,21 @@ bool HistoryStore::exportLog(const QString &destination, QString *error)
 {
     QString message;
     const bool ok = m_queue.sync([this, &destination, &message] {
-        ensureFileLocked();
-        QFile source(m_filePath);
-        if (!source.open(QIODevice::ReadOnly)) {
-            message = source.errorString();
+        // Replacing a device or a FIFO would break whatever it belongs to.
+        const QString kind = RegularFileReader::nonRegularKind(destination);
+        if (!kind.isEmpty()) {
+            //: History export refusal; %1 is what stands there ("a FIFO")
+            message = QCoreApplication::translate("HistoryStore",
+                                                  "it is %1; the history is exported only to "
+                                                  "a regular file")
+                          .arg(kind);
             return false;
         }
-        const QByteArray contents = source.readAll();
+        const auto contents = contentsForExportLocked(&message);
+        if (!contents)
+            return false;
         QSaveFile target(destination);
-        if (!target.open(QIODevice::WriteOnly) || target.write(contents) != contents.size() ||
+        if (!target.open(QIODevice::WriteOnly) || target.write(*contents) != contents->size() ||
             !target.commit()) {
             message = target.errorString();
             return false;
@@ -90,6 +112,39 @@ bool HistoryStore::exportLog(const QString &destination, QString *error)
     if (error)
         *error = message;
     return ok;
+}
+
+bool HistoryStore::exportLog(QIODevice &destination, QString *error)
+{
+    QString message;
+    const bool ok = m_queue.sync([this, &destination, &message] {
+        const auto contents = contentsForExportLocked(&message);
+        if (!contents)
+            return false;
+        if (destination.write(*contents) != contents->size()) {
+            message = destination.errorString();
+            return false;
+        }
+        return true;
+    });
+    if (error)
+        *error = message;
+    return ok;
+}
+
+std::optional<QByteArray> HistoryStore::contentsForExportLocked(QString *error)
+{
+    ensureFileLocked();
+    const RegularFileReader::Result file = RegularFileReader::read(m_filePath, maxReadBytes);
+    if (file.status == RegularFileReader::Result::Status::missing)
+        return QByteArray();
+    if (!file.isOk()) {
+        //: History export failure; %1 is the reason ("larger than 33554432 bytes")
+        *error =
+            QCoreApplication::translate("HistoryStore", "the history file is %1").arg(file.error);
+        return std::nullopt;
+    }
+    return file.data;
 }
 
 void HistoryStore::ensureFileLocked()
@@ -104,12 +159,20 @@ void HistoryStore::ensureFileLocked()
 HistoryStore::Lines HistoryStore::readLinesLocked() const
 {
     Lines lines;
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    RegularFileReader::Result file = RegularFileReader::readTail(m_filePath, maxReadBytes);
+    if (!file.isOk()) {
+        lines.problem = file.error;
         return lines;
-    lines.data = file.readAll();
+    }
+    lines.data = std::move(file.data);
     const QByteArrayView data(lines.data);
     qsizetype start = 0;
+    if (file.truncated) {
+        // The read began inside a line.
+        const qsizetype firstEnd = data.indexOf('\n');
+        start = firstEnd < 0 ? data.size() : firstEnd + 1;
+        lines.cutLines = 1;
+    }
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);
         if (end < 0)

@@ -8,6 +8,18 @@
 #include <QString>
 #include <optional>
 
+class QIODevice;
+
+// What one read of the log found.
+struct HistoryReading {
+    // Newest first.
+    HistoryEntryList entries;
+    // Lines that are not history entries (or were cut off); they are skipped.
+    qsizetype damagedLines = 0;
+    // Why the file could not be read at all; empty when it was read or does not exist.
+    QString problem;
+};
+
 // The operation history: a JSON Lines file, oldest line first, holding at most `cap` lines.
 // Every file access runs on one worker thread; append returns at once, the other operations
 // wait for everything scheduled before them. Appends, rotations and clearing take a lock file
@@ -17,6 +29,8 @@
 class HistoryStore : public HistoryRecording {
 public:
     static constexpr int defaultCap = 10000;
+    // Far above 10000 lines of any real history; of a larger file only its end is read.
+    static constexpr qint64 maxReadBytes = 32 * 1024 * 1024;
 
     // No directory: the support folder (after moving the predecessor's folder there once).
     explicit HistoryStore(const std::optional<QString> &directory = std::nullopt,
@@ -28,21 +42,33 @@ public:
 
     void append(const HistoryEntry &entry) override;
     HistoryEntryList entries(std::optional<int> limit = std::nullopt) override;
+    // The entries with what was skipped; every line is decoded, also with a limit.
+    HistoryReading read(std::optional<int> limit = std::nullopt);
     void clear();
     // Returns once every append scheduled before has been written.
     void waitForPendingWrites();
     // Replaces the destination with a copy of the log (an empty file when nothing was logged).
-    // False with the file system's message in *error on failure.
+    // Only a regular file is replaced: a device, FIFO or folder there is refused and left
+    // alone. False with the reason in *error on failure.
     bool exportLog(const QString &destination, QString *error = nullptr);
+    // Writes the copy to an open device, such as standard output.
+    bool exportLog(QIODevice &destination, QString *error = nullptr);
 
 private:
     struct Lines {
         QByteArray data;
         QList<QByteArrayView> pieces;
+        // A line cut off at the start of a file read from its end.
+        qsizetype cutLines = 0;
+        QString problem;
     };
 
     void ensureFileLocked();
     Lines readLinesLocked() const;
+    // Newest first; wholeFile decodes past the limit to count every damaged line.
+    HistoryReading readLocked(std::optional<int> limit, bool wholeFile) const;
+    // The log's bytes for an export, or none with the reason in *error.
+    std::optional<QByteArray> contentsForExportLocked(QString *error);
     void appendLocked(const QByteArray &line);
     void rotateLocked();
     // The number of lines, counted again when another process changed the file since this

@@ -1,6 +1,7 @@
 #include "stores/jsonfiledefaultsbackend.h"
 
 #include "stores/defaultsvaluecodec.h"
+#include "stores/regularfilereader.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,12 +149,12 @@ JsonFileDefaultsBackend::Stamp JsonFileDefaultsBackend::currentStamp() const
 
 JsonFileDefaultsBackend::Contents JsonFileDefaultsBackend::readFile() const
 {
-    QFile file(m_filePath);
-    if (!file.exists())
+    const RegularFileReader::Result file = RegularFileReader::read(m_filePath, maxFileBytes);
+    if (file.status == RegularFileReader::Result::Status::missing)
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return Contents{{}, true, file.errorString()};
-    const QByteArray bytes = file.readAll();
+    if (!file.isOk())
+        return Contents{{}, true, file.error};
+    const QByteArray &bytes = file.data;
     if (bytes.trimmed().isEmpty())
         return {};
     QJsonParseError error;

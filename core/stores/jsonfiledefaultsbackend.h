@@ -12,11 +12,15 @@ class QFileSystemWatcher;
 
 // One JSON file per domain ("<directory>/<domain>.json"). Reads see changes made by other
 // processes; every change is a locked read-modify-write replaced atomically, so concurrent
-// writers of different keys keep each other's values. A file that does not parse is left in
-// place (defaults apply) and renamed aside before the next write, never overwritten.
+// writers of different keys keep each other's values. A file that does not parse, or is no
+// regular file, is left in place (defaults apply) and renamed aside before the next write,
+// never overwritten.
 class JsonFileDefaultsBackend : public UserDefaultsBackend {
     Q_OBJECT
 public:
+    // Settings are a few kilobytes; anything far larger is not a settings file.
+    static constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
+
     JsonFileDefaultsBackend(const QString &directory, const QString &domain);
     ~JsonFileDefaultsBackend() override;
 

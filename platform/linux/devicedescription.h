@@ -21,6 +21,8 @@ struct DeviceDescription {
     std::optional<QString> deviceModel;
     std::optional<QString> deviceProtocol;
     std::optional<QString> mediaKind;
+    // udisks2's IdType of a file system ("ext4", "vfat").
+    std::optional<QString> fileSystemType;
     bool hintIgnore = false;
     bool hintSystem = false;
     // Kernel name of the encrypted device this cleartext device unlocks (sdb1 for dm-0).

@@ -63,8 +63,10 @@ Volume build(const Input &input)
     v.isMounted = true;
     v.isRemovable = isRemovable;
     v.wholeDiskBSD = input.wholeDiskBSD;
+    v.fileSystemType = input.fileSystemType;
     if (input.description) {
         v.volumeUUID = input.description->volumeUUID;
+        v.fileSystemType = input.description->fileSystemType.value_or(input.fileSystemType);
     }
     v.traits.isNetwork = !isLocal;
     v.traits.isDiskImage = isDiskImage;

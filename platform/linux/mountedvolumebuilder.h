@@ -13,6 +13,9 @@ namespace MountedVolumeBuilder {
 
 struct Input {
     QString path;
+    // The mount table's type; the description's, when there is one, names it better
+    // ("ntfs" rather than "fuseblk").
+    QString fileSystemType;
     // Device name of the mount source, when it is a device below /dev/.
     std::optional<QString> bsdName;
     VolumeResources resources;

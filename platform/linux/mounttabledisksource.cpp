@@ -51,6 +51,7 @@ Volume MountTableDiskSource::build(const MountInfoEntry &entry, const VolumeReso
     v.kind = VolumeClassifier::classify(probe);
     v.isMounted = true;
     v.isRemovable = false;
+    v.fileSystemType = entry.fsType;
     v.traits.isNetwork = probe.isNetwork;
     v.traits.isDiskImage = probe.isDiskImage;
     v.traits.isSystemManaged =

@@ -100,6 +100,9 @@ UDisksDescriptionProvider::description(const QString &bsdName) const
     if (const auto uuid = nonEmpty(block.value(QStringLiteral("IdUUID")))) {
         d.volumeUUID = uuid->toUpper();
     }
+    if (block.value(QStringLiteral("IdUsage")).toString() == QLatin1String("filesystem")) {
+        d.fileSystemType = nonEmpty(block.value(QStringLiteral("IdType")));
+    }
     d.hintIgnore = block.value(QStringLiteral("HintIgnore")).toBool();
     // udisks2 may count a cleartext device as the system's; the stick it unlocks is not.
     d.hintSystem = physicalBlock.value(QStringLiteral("HintSystem")).toBool();

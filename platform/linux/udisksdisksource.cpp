@@ -119,6 +119,7 @@ VolumeList UDisksDiskSource::currentVolumes()
         const QString source = resolve(entry.source);
         MountedVolumeBuilder::Input input;
         input.path = entry.mountPoint;
+        input.fileSystemType = entry.fsType;
         input.bsdName = DiskMerger::bsdName(source);
         if (input.bsdName) {
             input.description = m_provider->description(*input.bsdName);
@@ -161,6 +162,7 @@ VolumeList UDisksDiskSource::currentVolumes()
         c.isEjectable = d->ejectable;
         c.sizeBytes = d->size;
         c.volumeUUID = d->volumeUUID;
+        c.fileSystemType = d->fileSystemType;
         c.isDiskImage = d->indicatesDiskImage();
         candidates.append(c);
     }

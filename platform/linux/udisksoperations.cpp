@@ -7,6 +7,7 @@
 #include "discovery/diskmerger.h"
 #include "operations/blockerscanner.h"
 #include "operations/toollauncher.h"
+#include "operations/volumenamerules.h"
 #include "policy/mediapolicy.h"
 
 #include <QCoreApplication>
@@ -550,6 +551,10 @@ QCoro::Task<OperationResult> UDisksOperations::rename(Volume volume, QString new
             QCoreApplication::translate("UDisksOperations", "“%1” has no device node to rename.")
                 .arg(volume.name));
     }
+    // The label tools cut what does not fit, possibly inside a character.
+    if (const auto problem = VolumeNameRules::problem(volume.fileSystemType, newName)) {
+        co_return failure(*problem);
+    }
     if (!co_await sessionReady()) {
         co_return deviceOpenFailure(volume.bsdName);
     }
@@ -580,6 +585,9 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
             //: Erase failure
             QCoreApplication::translate("UDisksOperations", "“%1” has no device node to erase.")
                 .arg(volume.name));
+    }
+    if (const auto problem = VolumeNameRules::problem(filesystemType(format), newName)) {
+        co_return failure(*problem);
     }
     if (!co_await sessionReady()) {
         co_return deviceOpenFailure(volume.bsdName);

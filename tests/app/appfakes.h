@@ -140,7 +140,7 @@ public:
         forceOffers.append(blockers);
         return forceAnswer;
     }
-    std::optional<QString> renameName(const QString &) override
+    std::optional<QString> renameName(const QString &, const QString &) override
     {
         ++renameAsked;
         return renameAnswer;

@@ -92,6 +92,7 @@ private slots:
     void renamePromptDialog();
     void erasePanelDefaults();
     void erasePanelChoice();
+    void namesTheFileSystemCannotHoldAreRefused();
     void forceEjectTexts();
     void confirmationTexts_data();
     void confirmationTexts();
@@ -340,6 +341,41 @@ void TestDialogs::erasePanelChoice()
              std::optional(EraseChoice{QStringLiteral("ExFAT"), QStringLiteral("Stick")}));
 }
 
+void TestDialogs::namesTheFileSystemCannotHoldAreRefused()
+{
+    RenamePrompt prompt(QStringLiteral("PHOTOS"), QStringLiteral("vfat"));
+    QVERIFY(prompt.problem().isEmpty());
+    QVERIFY(prompt.firstButton()->isEnabled());
+    prompt.nameField()->setText(QStringLiteral("Holiday Photos"));
+    QCOMPARE(prompt.problem(), QStringLiteral("Names of FAT volumes can be at most 11 bytes long; "
+                                              "this one has 14. Letters with accents and other "
+                                              "symbols take two bytes or more."));
+    QVERIFY(!prompt.firstButton()->isEnabled());
+    prompt.nameField()->setText(QStringLiteral(" HOLIDAY "));
+    QVERIFY(prompt.problem().isEmpty());
+    QVERIFY(prompt.firstButton()->isEnabled());
+
+    // Unknown file system: only control characters are refused.
+    RenamePrompt unknown(QStringLiteral("Photos"));
+    unknown.nameField()->setText(QString(300, u'x'));
+    QVERIFY(unknown.problem().isEmpty());
+
+    // The current name is checked against the default format at once.
+    ErasePanel panel(volumeNamed(QStringLiteral("My Long Volume Name")));
+    QVERIFY(panel.problem().contains(QLatin1String("ext4 volumes can be at most 16 bytes")));
+    QVERIFY(!panel.firstButton()->isEnabled());
+    panel.nameField()->setText(QStringLiteral("my.stick"));
+    QVERIFY(panel.problem().isEmpty());
+    panel.formatBox()->setCurrentText(QStringLiteral("MS-DOS FAT32"));
+    QCOMPARE(panel.problem(), QStringLiteral("Names of FAT volumes can’t contain “.”."));
+    panel.formatBox()->setCurrentText(QStringLiteral("NTFS"));
+    QVERIFY(panel.problem().isEmpty());
+    panel.open();
+    panel.firstButton()->click();
+    QCOMPARE(panel.choice(),
+             std::optional(EraseChoice{QStringLiteral("NTFS"), QStringLiteral("my.stick")}));
+}
+
 void TestDialogs::forceEjectTexts()
 {
     ForceEjectDialog dialog(QStringLiteral("Stick"),
@@ -433,7 +469,8 @@ void TestDialogs::promptsRunTheDialogs()
         prompt->nameField()->setText(QStringLiteral(" Trips "));
         prompt->firstButton()->click();
     });
-    QCOMPARE(prompts.renameName(QStringLiteral("Photos")), std::optional(QStringLiteral("Trips")));
+    QCOMPARE(prompts.renameName(QStringLiteral("Photos"), QStringLiteral("ext4")),
+             std::optional(QStringLiteral("Trips")));
 
     whenModal<ForceEjectDialog>([](ForceEjectDialog *dialog) { dialog->cancelButton()->click(); });
     QVERIFY(!prompts.forceEject(QStringLiteral("Stick"), {QStringLiteral("vim")}));

@@ -1,6 +1,7 @@
 #include "format/capacityformatter.h"
 #include "format/dateformatter.h"
 #include "format/textcolumns.h"
+#include "format/volumeactiongate.h"
 #include "format/volumemenumodel.h"
 #include "format/volumerowformatter.h"
 #include "policy/mediapolicy.h"
@@ -8,6 +9,7 @@
 
 #include <QLocale>
 #include <QTest>
+#include <algorithm>
 
 using Item = VolumeMenuModel::Item;
 
@@ -220,6 +222,78 @@ private slots:
         MediaPolicy::installOverrides(*layer);
         QCOMPARE(describe(VolumeMenuModel::make(usb, false)),
                  (QStringList{"Open in Finder", "Copy Path", "-", "Eject"}));
+        QVERIFY(VolumeActionGate::isOffered(usb, VolumeOperation::eject));
+        QCOMPARE(VolumeActionGate::refusal(usb, VolumeOperation::rename),
+                 std::optional(QStringLiteral("its media policy doesn’t allow it.")));
+    }
+
+    void gateOffersWhatTheMenuOffers()
+    {
+        // Every operation over volumes of every kind and state: the gate and the menu agree.
+        const QList<std::pair<VolumeOperation, Item::Kind>> pairs{
+            {VolumeOperation::eject, Item::Kind::eject},
+            {VolumeOperation::forceEject, Item::Kind::eject},
+            {VolumeOperation::remount, Item::Kind::remount},
+            {VolumeOperation::rename, Item::Kind::rename},
+            {VolumeOperation::erase, Item::Kind::erase}};
+        for (const VolumeKind kind : allVolumeKinds()) {
+            for (const bool mounted : {true, false}) {
+                for (const bool removable : {true, false}) {
+                    Volume v = makeVolume(QStringLiteral("V"), kind, mounted, removable);
+                    v.traits.isNetwork = kind == VolumeKind::network;
+                    const QList<Item> items = VolumeMenuModel::make(v, false).items;
+                    for (const auto &[operation, item] : pairs) {
+                        const bool inMenu =
+                            std::any_of(items.cbegin(), items.cend(),
+                                        [item](const Item &i) { return i.kind() == item; });
+                        QCOMPARE(VolumeActionGate::isOffered(v, operation), inMenu);
+                        QCOMPARE(VolumeActionGate::refusal(v, operation).has_value(), !inMenu);
+                    }
+                }
+            }
+        }
+    }
+
+    void gateNamesWhyItRefuses()
+    {
+        Volume root = makeVolume(QStringLiteral("Root"), VolumeKind::boot, true, false);
+        root.mountPath = QStringLiteral("/");
+        root.traits.sharesBootDevice = true;
+        const QString boot = QStringLiteral("it is the boot volume, which Quillmere leaves alone.");
+        QCOMPARE(VolumeActionGate::refusal(root, VolumeOperation::eject), std::optional(boot));
+        QCOMPARE(VolumeActionGate::refusal(root, VolumeOperation::forceEject), std::optional(boot));
+        QCOMPARE(VolumeActionGate::refusal(root, VolumeOperation::rename), std::optional(boot));
+        QCOMPARE(VolumeActionGate::refusal(root, VolumeOperation::erase), std::optional(boot));
+        QCOMPARE(VolumeActionGate::refusal(root, VolumeOperation::remount),
+                 std::optional(QStringLiteral("it is already mounted.")));
+
+        Volume home = makeVolume(QStringLiteral("Home"), VolumeKind::internalExtra, true, false);
+        home.traits.sharesBootDevice = true;
+        const QString bootDisk =
+            QStringLiteral("it is on the boot disk, which Quillmere leaves alone.");
+        QCOMPARE(VolumeActionGate::refusal(home, VolumeOperation::eject), std::optional(bootDisk));
+        QCOMPARE(VolumeActionGate::refusal(home, VolumeOperation::erase), std::optional(bootDisk));
+        // Partitions of the boot disk may be renamed, as the menu offers.
+        QVERIFY(VolumeActionGate::isOffered(home, VolumeOperation::rename));
+
+        const Volume data =
+            makeVolume(QStringLiteral("Data"), VolumeKind::internalExtra, true, false);
+        QVERIFY(VolumeActionGate::refusal(data, VolumeOperation::eject)->contains(u"internal"));
+        QVERIFY(VolumeActionGate::refusal(data, VolumeOperation::erase)->contains(u"removable"));
+
+        Volume gone = makeVolume(QStringLiteral("Gone"), VolumeKind::external, false, true);
+        QCOMPARE(VolumeActionGate::refusal(gone, VolumeOperation::eject),
+                 std::optional(QStringLiteral("it isn’t mounted.")));
+        QCOMPARE(VolumeActionGate::refusal(gone, VolumeOperation::rename),
+                 std::optional(QStringLiteral("it isn’t mounted.")));
+        QVERIFY(VolumeActionGate::isOffered(gone, VolumeOperation::remount));
+
+        Volume share = makeVolume(QStringLiteral("Share"), VolumeKind::network, true, false);
+        share.bsdName.clear();
+        share.traits.isNetwork = true;
+        QVERIFY(VolumeActionGate::isOffered(share, VolumeOperation::eject));
+        QCOMPARE(VolumeActionGate::refusal(share, VolumeOperation::rename),
+                 std::optional(QStringLiteral("it has no device node.")));
     }
 
     void mediumDates_data()

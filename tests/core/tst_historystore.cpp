@@ -1,11 +1,14 @@
 #include "stores/historyentrycodec.h"
 #include "stores/historystore.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <sys/stat.h>
 
 namespace {
 
@@ -112,6 +115,20 @@ private slots:
         QCOMPARE(all.first().volumeName, QStringLiteral("499"));
     }
 
+    void pendingAppendsAreWrittenBeforeTheStoreGoes()
+    {
+        // What quitting relies on: the lines still queued when the program ends reach the disk.
+        QTemporaryDir dir;
+        QString path;
+        {
+            HistoryStore store(dir.path());
+            path = store.filePath();
+            for (int i = 0; i < 300; ++i)
+                store.append(entry(QString::number(i), i));
+        }
+        QCOMPARE(readAll(path).count('\n'), 300);
+    }
+
     void limits()
     {
         QTemporaryDir dir;
@@ -190,6 +207,99 @@ private slots:
                  HistoryEntryCodec::encode(entry(QStringLiteral("A"))) + "\n{\"date\": oops}\n\n" +
                      HistoryEntryCodec::encode(entry(QStringLiteral("B"))) + '\n');
         QCOMPARE(names(store.entries()), (QStringList{"B", "A"}));
+    }
+
+    void damagedLinesAreCounted()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        writeAll(store.filePath(),
+                 HistoryEntryCodec::encode(entry(QStringLiteral("A"))) + "\n{\"date\": oops}\n\n" +
+                     HistoryEntryCodec::encode(entry(QStringLiteral("B"))) + "\nnot json\n" +
+                     HistoryEntryCodec::encode(entry(QStringLiteral("C"))) + '\n');
+        const HistoryReading all = store.read();
+        QCOMPARE(names(all.entries), (QStringList{"C", "B", "A"}));
+        QCOMPARE(all.damagedLines, 2);
+        QVERIFY(all.problem.isEmpty());
+        // A limit shortens the list, not the count.
+        const HistoryReading newest = store.read(1);
+        QCOMPARE(names(newest.entries), QStringList{"C"});
+        QCOMPARE(newest.damagedLines, 2);
+    }
+
+    void aHugeFileIsReadFromItsEnd()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        const QByteArray last = HistoryEntryCodec::encode(entry(QStringLiteral("last"))) + '\n';
+        {
+            QFile file(store.filePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            // One line far longer than the limit, then a good one.
+            QVERIFY(file.resize(HistoryStore::maxReadBytes + 4096));
+            QVERIFY(file.seek(file.size()));
+            file.write("\n" + last);
+        }
+        const HistoryReading reading = store.read();
+        QCOMPARE(names(reading.entries), QStringList{"last"});
+        // The line cut off at the start of what was read.
+        QCOMPARE(reading.damagedLines, 1);
+    }
+
+    void aFifoOrDeviceIsNeverRead()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        QVERIFY(::mkfifo(QFile::encodeName(store.filePath()).constData(), 0600) == 0);
+        // With nothing writing to it, reading the FIFO would wait for ever.
+        const HistoryReading fifo = store.read();
+        QVERIFY(fifo.entries.isEmpty());
+        QVERIFY2(fifo.problem.contains(QLatin1String("FIFO")), qPrintable(fifo.problem));
+        QVERIFY(store.entries().isEmpty());
+
+        QVERIFY(QFile::remove(store.filePath()));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), store.filePath()));
+        const HistoryReading zero = store.read();
+        QVERIFY(zero.entries.isEmpty());
+        QVERIFY2(zero.problem.contains(QLatin1String("character device")),
+                 qPrintable(zero.problem));
+        QString error;
+        QVERIFY(!store.exportLog(dir.filePath(QStringLiteral("copy.jsonl")), &error));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("copy.jsonl"))));
+    }
+
+    void exportReplacesOnlyRegularFiles()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.filePath(QStringLiteral("support")));
+        store.append(entry(QStringLiteral("A")));
+
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QString error;
+        QVERIFY(!store.exportLog(fifo, &error));
+        QVERIFY2(error.contains(QLatin1String("FIFO")), qPrintable(error));
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+
+        const QString folder = dir.filePath(QStringLiteral("folder"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(!store.exportLog(folder, &error));
+        QVERIFY2(error.contains(QLatin1String("folder")), qPrintable(error));
+        QVERIFY(QFileInfo(folder).isDir());
+
+        // A link to a regular file writes the file it points to.
+        const QString real = dir.filePath(QStringLiteral("real.jsonl"));
+        writeAll(real, "old");
+        const QString link = dir.filePath(QStringLiteral("link.jsonl"));
+        QVERIFY(QFile::link(real, link));
+        QVERIFY2(store.exportLog(link, &error), qPrintable(error));
+        QCOMPARE(readAll(real), readAll(store.filePath()));
+
+        QBuffer out;
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QVERIFY(store.exportLog(out, &error));
+        QCOMPARE(out.data(), readAll(store.filePath()));
     }
 
     void tornLastLineStaysApart()

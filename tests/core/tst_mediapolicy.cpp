@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using ES = MediaPolicy::EjectSemantics;
 
@@ -323,6 +324,39 @@ private slots:
         qInstallMessageHandler(previous);
         QCOMPARE(loaded, MediaPolicyOverrides::empty);
         QCOMPARE(captured.size(), 1);
+    }
+
+    void onlyARegularFileOfSensibleSizeIsRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << QStringLiteral("fifo");
+        QTest::newRow("link to /dev/zero") << QStringLiteral("zero");
+        QTest::newRow("too large") << QStringLiteral("large");
+    }
+
+    void onlyARegularFileOfSensibleSizeIsRead()
+    {
+        QFETCH(QString, kind);
+        const QString path = m_dir.filePath(kind + QStringLiteral(".json"));
+        if (kind == QLatin1String("fifo")) {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (kind == QLatin1String("zero")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else {
+            // Valid JSON, but no hand-written list of rules is this long.
+            QByteArray rules = "[";
+            const QByteArray rule = R"({"match": {"volumeName": "x"}, "policy": {}},)";
+            while (rules.size() <= MediaPolicyOverrides::maxFileBytes)
+                rules += rule;
+            rules.chop(1);
+            writeFile(kind + QStringLiteral(".json"), rules + ']');
+        }
+        const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+        const MediaPolicyOverrides loaded = MediaPolicyOverrides::load(path);
+        qInstallMessageHandler(previous);
+        QCOMPARE(loaded, MediaPolicyOverrides::empty);
+        QCOMPARE(captured.size(), 1);
+        QCOMPARE(captured.at(0).type, QtCriticalMsg);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "operations/confirmationmodel.h"
 #include "operations/diskoperations.h"
 #include "operations/operationresult.h"
+#include "operations/volumenamerules.h"
 #include "operations/volumeoperation.h"
 
 #include <QCoro/QCoroTask>
@@ -148,6 +149,72 @@ private slots:
         QCOMPARE(a, (Blocker{12, QStringLiteral("Preview")}));
         QVERIFY(a != (Blocker{34, QStringLiteral("Preview")}));
         QVERIFY(a != (Blocker{12, QStringLiteral("preview")}));
+    }
+
+    void namesFitTheFileSystem_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem"); // a part of the message; empty: accepted
+
+        const QString ext4 = QStringLiteral("ext4");
+        QTest::newRow("ext4 16 bytes") << ext4 << QStringLiteral("ABCDEFGHIJKLMNOP") << QString();
+        QTest::newRow("ext4 300 bytes")
+            << ext4 << QString(300, u'x')
+            << QStringLiteral("at most 16 bytes long; this one has 300");
+        // 15 bytes and a two-byte letter: cut at 16 it would end inside the letter.
+        QTest::newRow("ext4 mid-character")
+            << ext4 << QStringLiteral("ABCDEFGHIJKLMNOé") << QStringLiteral("this one has 17");
+        QTest::newRow("ext4 eight é") << ext4 << QString(8, u'é') << QString();
+        QTest::newRow("ext2 upper case type")
+            << QStringLiteral("EXT2") << QString(17, u'a') << QStringLiteral("ext2 volumes");
+        QTest::newRow("xfs 12") << QStringLiteral("xfs") << QStringLiteral("ABCDEFGHIJKL")
+                                << QString();
+        QTest::newRow("xfs 13") << QStringLiteral("xfs") << QStringLiteral("ABCDEFGHIJKLM")
+                                << QStringLiteral("12 bytes");
+        QTest::newRow("xfs space") << QStringLiteral("xfs") << QStringLiteral("My Disk")
+                                   << QStringLiteral("can’t contain spaces");
+        QTest::newRow("fat 11") << QStringLiteral("vfat") << QStringLiteral("BACKUP 2026")
+                                << QString();
+        QTest::newRow("fat 12") << QStringLiteral("vfat") << QStringLiteral("BACKUP 20261")
+                                << QStringLiteral("11 bytes");
+        QTest::newRow("fat star") << QStringLiteral("MS-DOS FAT32") << QStringLiteral("A*B")
+                                  << QStringLiteral("“*”");
+        QTest::newRow("fat accent")
+            << QStringLiteral("vfat") << QStringLiteral("Café") << QStringLiteral("not “é”");
+        QTest::newRow("exfat 11 é") << QStringLiteral("exfat") << QString(11, u'é') << QString();
+        QTest::newRow("exfat 12") << QStringLiteral("ExFAT") << QString(12, u'a')
+                                  << QStringLiteral("11 characters");
+        QTest::newRow("exfat colon")
+            << QStringLiteral("exfat") << QStringLiteral("a:b") << QStringLiteral("“:”");
+        QTest::newRow("ntfs 128") << QStringLiteral("ntfs") << QString(128, u'ä') << QString();
+        QTest::newRow("ntfs3 129")
+            << QStringLiteral("ntfs3") << QString(129, u'a') << QStringLiteral("128 characters");
+        QTest::newRow("btrfs 255") << QStringLiteral("btrfs") << QString(255, u'b') << QString();
+        QTest::newRow("btrfs 256")
+            << QStringLiteral("btrfs") << QString(256, u'b') << QStringLiteral("255 bytes");
+        QTest::newRow("unknown type any length")
+            << QStringLiteral("f2fs") << QString(400, u'z') << QString();
+        QTest::newRow("line break anywhere") << QStringLiteral("f2fs") << QStringLiteral("a\nb")
+                                             << QStringLiteral("control characters");
+        QTest::newRow("escape on ext4")
+            << ext4 << QStringLiteral("\x1b[31m") << QStringLiteral("control characters");
+        QTest::newRow("C1 control")
+            << QString() << QStringLiteral("a\u009bb") << QStringLiteral("control characters");
+    }
+
+    void namesFitTheFileSystem()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
+        const std::optional<QString> found = VolumeNameRules::problem(type, name);
+        if (problem.isEmpty()) {
+            QVERIFY2(!found, qPrintable(found.value_or(QString())));
+        } else {
+            QVERIFY(found);
+            QVERIFY2(found->contains(problem), qPrintable(*found));
+        }
     }
 
     void operationsAreAwaitedThroughTheInterface()

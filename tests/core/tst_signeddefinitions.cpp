@@ -3,10 +3,13 @@
 #include "stores/userdefaults.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sodium.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -224,6 +227,51 @@ private slots:
         QCOMPARE(updater.installCachedDefinitions(), std::nullopt);
         QVERIFY(!QFile::exists(cache));
         QCOMPARE(installs, 0);
+    }
+
+    void programsThatNeverDownloadLeaveTheCacheAlone()
+    {
+        // A cache a newer build wrote, as an older command line finds it.
+        QTemporaryDir dir;
+        const QString cache = dir.filePath(QStringLiteral("media-definitions.token"));
+        const QByteArray newer = token(m_keys, payloadJson(9, 101)).toUtf8();
+        QFile file(cache);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(newer);
+        file.close();
+
+        int installs = 0;
+        const auto count = [&](const MediaPolicyOverrides &) { ++installs; };
+        QCOMPARE(MediaDefinitionsUpdater::installCachedDefinitions(cache, m_keys.publicBase64(),
+                                                                   100, count),
+                 std::nullopt);
+        QCOMPARE(installs, 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), newer);
+        file.close();
+        QCOMPARE(MediaDefinitionsUpdater::readCache(cache, m_keys.publicBase64(), 100).state,
+                 MediaDefinitionsUpdater::CachedDefinitions::State::rejected);
+
+        // The build it was made for installs it.
+        QTest::ignoreMessage(QtInfoMsg, "Applied cached media definitions rev 9.");
+        QVERIFY(MediaDefinitionsUpdater::installCachedDefinitions(cache, m_keys.publicBase64(), 101,
+                                                                  count));
+        QCOMPARE(installs, 1);
+    }
+
+    void aFifoInPlaceOfTheCacheIsSkippedAndKept()
+    {
+        QTemporaryDir dir;
+        const QString cache = dir.filePath(QStringLiteral("media-definitions.token"));
+        QVERIFY(::mkfifo(QFile::encodeName(cache).constData(), 0600) == 0);
+        auto defaults = UserDefaults::inMemory();
+        FakeTransport transport;
+        MediaDefinitionsUpdater updater(MediaDefinitionsUpdater::defaultFeedURL(), cache, *defaults,
+                                        transport, m_keys.publicBase64(), 100, {},
+                                        [](const MediaPolicyOverrides &) { QFAIL("installed"); });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Ignoring cached media .*FIFO"));
+        QCOMPARE(updater.installCachedDefinitions(), std::nullopt);
+        QVERIFY(QFileInfo(cache).exists());
     }
 
     void missingCacheIsSilent()

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -250,6 +251,34 @@ private slots:
         QCOMPARE(aside.size(), 1);
         QCOMPARE(readAll(dir.filePath(aside.first())), garbage);
         QCOMPARE(fileDefaults(dir.path())->keys(), QStringList{QStringLiteral("dockEnabled")});
+    }
+
+    void aFifoOrDeviceInPlaceOfTheFileIsSkipped()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(domain + QStringLiteral(".json"));
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        auto defaults = fileDefaults(dir.path());
+        // Read forever before: nothing ever writes to the FIFO.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unreadable settings file.*FIFO"));
+        QCOMPARE(defaults->boolValue(QStringLiteral("menuBarEnabled")), std::nullopt);
+
+        // A write puts it aside like any unreadable file and starts a new one.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Kept the unreadable settings"));
+        defaults->setBool(QStringLiteral("dockEnabled"), false);
+        const QStringList aside = QDir(dir.path())
+                                      .entryList({domain + QStringLiteral(".json.corrupt-*")},
+                                                 QDir::Files | QDir::System);
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(fileDefaults(dir.path())->boolValue(QStringLiteral("dockEnabled")),
+                 std::optional(false));
+
+        QTemporaryDir other;
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"),
+                            other.filePath(domain + QStringLiteral(".json"))));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("unreadable settings file.*character device"));
+        QCOMPARE(fileDefaults(other.path())->keys(), QStringList());
     }
 
     void undecodableEntryIsSkippedButKept()

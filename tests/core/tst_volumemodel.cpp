@@ -139,10 +139,14 @@ private slots:
                  true,
                  QStringLiteral("sdb"),
                  QStringLiteral("ABCD"),
+                 QStringLiteral("ext4"),
                  {}};
         Volume b = a;
         QCOMPARE(a, b);
         b.freeBytes = 499;
+        QVERIFY(a != b);
+        b = a;
+        b.fileSystemType = QStringLiteral("vfat");
         QVERIFY(a != b);
         b = a;
         b.traits.deviceModel = QStringLiteral("Stick");

@@ -2,21 +2,32 @@
 // settings and the history in a folder of the test's own.
 #include "operationfixture.h"
 
+#include "operationcommands.h"
+#include "operationsession.h"
+
+#include "udisksdescriptionprovider.h"
+#include "udisksdisksource.h"
 #include "udisksoperations.h"
 
+#include "discovery/disksource.h"
 #include "policy/excludedvolume.h"
+#include "policy/mediadefinitionsupdater.h"
 #include "stores/appsupport.h"
 #include "stores/historyentrycodec.h"
 #include "stores/preferencesstore.h"
 #include "stores/userdefaults.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QCoro/QCoroTask>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QTest>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -65,6 +76,103 @@ HistoryEntry line(const QString &operation, const QString &name, const QString &
     entry.ok = ok;
     entry.detail = detail;
     return entry;
+}
+
+// The volumes of one test disk present themselves as the boot volume: mounted from the boot
+// disk at its root, as "/" would be. The machine's own boot disk is never involved.
+class BootPresentingSource : public DiskSource {
+public:
+    BootPresentingSource(std::shared_ptr<DiskSource> inner, QString disk)
+        : m_inner(std::move(inner)), m_disk(std::move(disk))
+    {
+    }
+    VolumeList currentVolumes() override
+    {
+        VolumeList volumes = m_inner->currentVolumes();
+        for (Volume &v : volumes) {
+            if (v.wholeDiskBSD == m_disk || v.bsdName == m_disk) {
+                v.kind = VolumeKind::boot;
+                v.isRemovable = false;
+                v.traits.sharesBootDevice = true;
+                v.traits.isDiskImage = false;
+            }
+        }
+        return volumes;
+    }
+    void setChangeHandler(ChangeHandler handler) override
+    {
+        m_inner->setChangeHandler(std::move(handler));
+    }
+
+private:
+    std::shared_ptr<DiskSource> m_inner;
+    QString m_disk;
+};
+
+// Passes every operation on and counts them.
+class CountingOperations : public DiskOperations {
+public:
+    explicit CountingOperations(DiskOperations &inner) : m_inner(inner) {}
+    int calls = 0;
+
+    QCoro::Task<OperationResult> eject(Volume volume, bool force) override
+    {
+        ++calls;
+        co_return co_await m_inner.eject(volume, force);
+    }
+    QCoro::Task<OperationResult> remount(Volume volume) override
+    {
+        ++calls;
+        co_return co_await m_inner.remount(volume);
+    }
+    QCoro::Task<OperationResult> rename(Volume volume, QString newName) override
+    {
+        ++calls;
+        co_return co_await m_inner.rename(volume, newName);
+    }
+    QCoro::Task<OperationResult> erase(Volume volume, QString format, QString newName) override
+    {
+        ++calls;
+        co_return co_await m_inner.erase(volume, format, newName);
+    }
+    QCoro::Task<BlockerList> blockers(Volume volume) override
+    {
+        ++calls;
+        co_return co_await m_inner.blockers(volume);
+    }
+    // Asks but changes nothing, so it is not counted.
+    QCoro::Task<QStringList> availableEraseFormats() override
+    {
+        co_return co_await m_inner.availableEraseFormats();
+    }
+
+private:
+    DiskOperations &m_inner;
+};
+
+bool isCharacterDevice(const QString &path, dev_t *rdev = nullptr)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISCHR(info.st_mode))
+        return false;
+    if (rdev)
+        *rdev = info.st_rdev;
+    return true;
+}
+
+bool isFifo(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+bool hasControlCharacters(const QString &text)
+{
+    for (const QChar c : text) {
+        if ((c.unicode() < 0x20 && c != u'\n') || c.unicode() == 0x7f)
+            return true;
+    }
+    return false;
 }
 
 QString describe(const HistoryEntry &e)
@@ -214,14 +322,14 @@ private slots:
         expectOneNewLine(count++,
                          line(QStringLiteral("erase"), QStringLiteral("QMCLI2"), p2, true));
 
-        // Unmounted partitions of a disk image are not listed, so remount is shown failing here
-        // (it is already mounted); the real-device operation tests mount one.
+        // A mounted volume is not offered for remounting: refused, nothing recorded. (Unmounted
+        // partitions of a disk image are not listed; the real-device operation tests mount one.)
         run = cli({QStringLiteral("remount"), p3});
         QCOMPARE(run.code, 1);
-        const HistoryEntry refused = historyLines().value(count);
-        QVERIFY2(refused.detail && run.err.contains(*refused.detail), qPrintable(run.err));
-        expectOneNewLine(count++, line(QStringLiteral("remount"), QStringLiteral("QMXFS"), p3,
-                                       false, refused.detail));
+        QVERIFY2(
+            run.err.contains(QStringLiteral("Couldn’t remount “QMXFS”: it is already mounted.")),
+            qPrintable(run.err));
+        QCOMPARE(historyLines().size(), count);
 
         const QString p1Path = OperationFixture::mountPointOf(p1);
         QFile held(p1Path + QStringLiteral("/held.txt"));
@@ -279,6 +387,252 @@ private slots:
         QCOMPARE(copy.readAll(), original.readAll());
     }
 
+    void theBootVolumeIsRefusedBeforeAnyCall()
+    {
+        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("plain")})
+                                 .value(QStringLiteral("plain"));
+        QVERIFY(!loop.isEmpty());
+        QVERIFY(m_fixture.waitForFileSystems({loop}));
+        const QString mountPoint = OperationFixture::mountPointOf(loop);
+        QVERIFY(!mountPoint.isEmpty());
+        const qsizetype count = historyLines().size();
+
+        UDisksClient client(m_fixture.bus);
+        UDisksOperations real(&client);
+        CountingOperations counted(real);
+        const auto run = [&](const QStringList &arguments) {
+            QCommandLineParser parser;
+            OperationCommands::addOptions(parser);
+            parser.parse(QStringList{QStringLiteral("quillmere-cli")} + arguments);
+            CliRun result;
+            QTextStream out(&result.out);
+            QTextStream err(&result.err);
+            OperationCommands commands(out, err, [&] {
+                auto provider = std::make_shared<UDisksDescriptionProvider>(&client);
+                return std::make_unique<OperationSession>(
+                    client,
+                    std::make_shared<BootPresentingSource>(
+                        std::make_shared<UDisksDiskSource>(provider), loop),
+                    counted);
+            });
+            result.code = QCoro::waitFor(commands.run(parser));
+            err.flush();
+            return result;
+        };
+
+        CliRun result = run({QStringLiteral("eject"), loop});
+        QCOMPARE(result.code, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("Couldn’t eject “QMPLAIN”: it is the boot "
+                                                    "volume, which Quillmere leaves alone.")),
+                 qPrintable(result.err));
+        result = run({QStringLiteral("eject"), QStringLiteral("--force"), mountPoint});
+        QCOMPARE(result.code, 1);
+        QVERIFY(result.err.contains(QStringLiteral("Couldn’t force eject “QMPLAIN”")));
+        result = run({QStringLiteral("rename"), QStringLiteral("QMPLAIN"), QStringLiteral("X")});
+        QCOMPARE(result.code, 1);
+        QVERIFY(result.err.contains(QStringLiteral("Couldn’t rename “QMPLAIN”: it is the boot")));
+        result = run({QStringLiteral("erase"), loop, QStringLiteral("--name"), QStringLiteral("X"),
+                      QStringLiteral("--yes")});
+        QCOMPARE(result.code, 1);
+
+        QCOMPARE(counted.calls, 0);
+        QVERIFY(OperationFixture::mountedDevices().contains(loop));
+        QCOMPARE(historyLines().size(), count);
+        QCOMPARE(OperationFixture::mountPointOf(loop), mountPoint);
+    }
+
+    void anEmptyVolumeArgumentIsRefused()
+    {
+        const qsizetype count = historyLines().size();
+        for (const QString &command :
+             {QStringLiteral("eject"), QStringLiteral("remount"), QStringLiteral("blockers")}) {
+            const CliRun run = cli({command, QString()});
+            QCOMPARE(run.code, 2);
+            QVERIFY2(run.err.contains(QStringLiteral("VOLUME is empty")), qPrintable(run.err));
+        }
+        QCOMPARE(historyLines().size(), count);
+        QVERIFY(OperationFixture::mountedDevices().size() > 0);
+    }
+
+    void namesMustFitTheFileSystem()
+    {
+        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
+                                 .value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p2 = loop + QStringLiteral("p2");
+        const QString p3 = loop + QStringLiteral("p3");
+        QVERIFY(m_fixture.waitForFileSystems({p2, p3}));
+        const qsizetype count = historyLines().size();
+
+        CliRun run = cli({QStringLiteral("rename"), p2, QString(300, u'x')});
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("Names of ext4 volumes can be at most 16 bytes "
+                                                 "long; this one has 300.")),
+                 qPrintable(run.err));
+        // Cut at 16 bytes this would end inside the é.
+        run = cli({QStringLiteral("rename"), p2, QStringLiteral("ABCDEFGHIJKLMNOé")});
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("at most 16 bytes long; this one has 17.")),
+                 qPrintable(run.err));
+        run = cli({QStringLiteral("rename"), p3, QStringLiteral("My Disk")});
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("Names of XFS volumes can’t contain spaces.")),
+                 qPrintable(run.err));
+        run = cli({QStringLiteral("erase"), p2, QStringLiteral("--format"), QStringLiteral("exfat"),
+                   QStringLiteral("--name"), QStringLiteral("Twelve chars"),
+                   QStringLiteral("--yes")});
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("at most 11 characters")), qPrintable(run.err));
+        QCOMPARE(historyLines().size(), count);
+        QCOMPARE(m_fixture
+                     .run(QStringLiteral("blkid"),
+                          {QStringLiteral("-o"), QStringLiteral("value"), QStringLiteral("-s"),
+                           QStringLiteral("LABEL"), QStringLiteral("/dev/") + p2})
+                     .trimmed(),
+                 QStringLiteral("QMEXT4"));
+
+        // Sixteen bytes in eleven characters: accepted, and reported as the disk has it.
+        const QString name = QStringLiteral("Ünïcödé Näm");
+        QCOMPARE(name.toUtf8().size(), 16);
+        run = cli({QStringLiteral("rename"), p2, name});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(run.out, QStringLiteral("Renamed “QMEXT4” to “%1”.\n").arg(name));
+        QCOMPARE(m_fixture
+                     .run(QStringLiteral("blkid"),
+                          {QStringLiteral("-o"), QStringLiteral("value"), QStringLiteral("-s"),
+                           QStringLiteral("LABEL"), QStringLiteral("/dev/") + p2})
+                     .trimmed(),
+                 name);
+    }
+
+    void labelsArePrintedEscaped()
+    {
+        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("plain")})
+                                 .value(QStringLiteral("plain"));
+        QVERIFY(!loop.isEmpty());
+        QVERIFY(m_fixture.waitForFileSystems({loop}));
+        // What a hostile stick could carry: an escape sequence and a line break.
+        bool ok = false;
+        m_fixture.run(QStringLiteral("e2label"),
+                      {QStringLiteral("/dev/") + loop, QStringLiteral("\x1b[31mRED\nX")}, &ok);
+        QVERIFY(ok);
+        // A mounted file system is relabelled in place; udev learns of it from a change event.
+        m_fixture.run(QStringLiteral("udevadm"),
+                      {QStringLiteral("trigger"), QStringLiteral("--action=change"),
+                       QStringLiteral("/dev/") + loop},
+                      &ok);
+        QVERIFY(ok);
+        const QString escaped = QStringLiteral("\\x1b[31mRED\\nX");
+        CliRun run;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                run = cli({QStringLiteral("list"), QStringLiteral("--all")});
+                return run.out.contains(escaped);
+            },
+            10000));
+        QVERIFY(!hasControlCharacters(run.out));
+        run = cli({QStringLiteral("list"), QStringLiteral("--all"), QStringLiteral("--json")});
+        QVERIFY(!hasControlCharacters(run.out));
+        bool listed = false;
+        for (const QJsonValue &v : QJsonDocument::fromJson(run.out.toUtf8()).array())
+            listed |= v.toObject().value(QLatin1String("name")).toString() ==
+                      QStringLiteral("\x1b[31mRED\nX");
+        QVERIFY(listed);
+
+        run = cli({QStringLiteral("eject"), loop});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(run.out, QStringLiteral("Ejected “%1”.\n").arg(escaped));
+        run = cli({QStringLiteral("history"), QStringLiteral("--limit"), QStringLiteral("1")});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out.count(u'\n'), 1);
+        QVERIFY2(run.out.contains(escaped), qPrintable(run.out));
+        QVERIFY(!hasControlCharacters(run.out));
+    }
+
+    void exportWritesOnlyRegularFiles()
+    {
+        const QString fifo = m_home.filePath(QStringLiteral("export-fifo"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        // The same device as /dev/null, made here so that nothing of the system's is at stake.
+        const QString device = m_home.filePath(QStringLiteral("export-device"));
+        QVERIFY(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0);
+
+        CliRun run = cli({QStringLiteral("history"), QStringLiteral("--export"), fifo});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("it is a FIFO")), qPrintable(run.err));
+        QVERIFY(isFifo(fifo));
+        run = cli({QStringLiteral("history"), QStringLiteral("--export"), device});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("it is a character device")), qPrintable(run.err));
+        dev_t rdev = 0;
+        QVERIFY(isCharacterDevice(device, &rdev));
+        QCOMPARE(rdev, makedev(1, 3));
+
+        run = cli({QStringLiteral("history"), QStringLiteral("--export"), QStringLiteral("-")});
+        QCOMPARE(run.code, 0);
+        QFile original(historyPath());
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(run.out.toUtf8(), original.readAll());
+    }
+
+    void fifosInPlaceOfSettingsAndHistoryAreSkipped()
+    {
+        const QString settings =
+            QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
+                .filePath(QStringLiteral("quillmere/%1.json").arg(AppSupport::bundleIdentifier()));
+        const QString history = historyPath();
+        QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+        QVERIFY(QDir().mkpath(QFileInfo(history).absolutePath()));
+        // Put the real files aside for the length of the test.
+        for (const QString &path : {settings, history}) {
+            QFile::remove(path + QStringLiteral(".saved"));
+            if (QFile::exists(path))
+                QVERIFY(QFile::rename(path, path + QStringLiteral(".saved")));
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        }
+        const auto restore = qScopeGuard([&] {
+            for (const QString &path : {settings, history}) {
+                QFile::remove(path);
+                QFile::rename(path + QStringLiteral(".saved"), path);
+            }
+        });
+
+        // Before, each of these waited for ever for someone to write into the FIFO.
+        CliRun run = cli({QStringLiteral("list"), QStringLiteral("--all")});
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.err.contains(QStringLiteral("FIFO")), qPrintable(run.err));
+        QVERIFY(run.out.contains(QLatin1String("NAME")));
+        run = cli({QStringLiteral("history")});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("not a regular file but a FIFO")),
+                 qPrintable(run.err));
+        QVERIFY(isFifo(settings));
+        QVERIFY(isFifo(history));
+    }
+
+    void theCommandLineLeavesTheDefinitionsCacheAlone()
+    {
+        // A cache that this build cannot use (a newer build's, say): only the application,
+        // which downloads the definitions, may replace or remove it.
+        const QString cache = MediaDefinitionsUpdater::defaultCachePath();
+        QVERIFY(QDir().mkpath(QFileInfo(cache).absolutePath()));
+        const QByteArray token =
+            QByteArray(R"({"rev":99,"minAppBuild":999999,"rules":[]})")
+                .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals) +
+            '.' + QByteArray(64, 'A');
+        QFile file(cache);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(token);
+        file.close();
+
+        const CliRun run = cli({QStringLiteral("eject"), QStringLiteral("QMNOSUCHVOLUME")});
+        QCOMPARE(run.code, 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), token);
+        file.close();
+        QFile::remove(cache);
+    }
+
     void eraseRefusesAFormatThisMachineCannotMake()
     {
         const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
@@ -307,19 +661,23 @@ private slots:
         QCOMPARE(historyLines().size(), count);
     }
 
-    void withoutUDisksAnEjectFailsWithTheDeviceText()
+    void withoutUDisksADiskImageIsNotEjected()
     {
         const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
                                  .value(QStringLiteral("three"));
         QVERIFY(!loop.isEmpty());
         const qsizetype count = historyLines().size();
+        // The mount table alone cannot tell that the loop device is removable, so no menu would
+        // offer Eject for it either.
         const CliRun run =
             cli({QStringLiteral("eject"), loop + QStringLiteral("p1")},
                 QStringLiteral("unix:path=") + m_home.filePath(QStringLiteral("no-such-bus")));
         QCOMPARE(run.code, 1);
-        expectOneNewLine(count, line(QStringLiteral("eject"), QStringLiteral("QMEXT2"),
-                                     loop + QStringLiteral("p1"), false,
-                                     QStringLiteral("Couldn’t open device %1").arg(loop)));
+        QVERIFY2(run.err.contains(QStringLiteral("udisks2 is not running")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("Couldn’t eject “QMEXT2”: it is a fixed internal "
+                                                 "volume")),
+                 qPrintable(run.err));
+        QCOMPARE(historyLines().size(), count);
         QVERIFY(OperationFixture::mountedDevices().contains(loop + QStringLiteral("p1")));
     }
 

@@ -176,6 +176,12 @@ private slots:
         QVERIFY(v.traits.isDiskImage);
         QVERIFY(v.traits.isSystemManaged);
 
+        // ntfs-3g mounts show as fuseblk; udisks2 knows better.
+        in.fileSystemType = QStringLiteral("fuseblk");
+        QCOMPARE(MountedVolumeBuilder::build(in).fileSystemType, QStringLiteral("fuseblk"));
+        in.description->fileSystemType = QStringLiteral("ntfs");
+        QCOMPARE(MountedVolumeBuilder::build(in).fileSystemType, QStringLiteral("ntfs"));
+
         DeviceDescription dvd = whole(false);
         dvd.mediaKind = QStringLiteral("OPTICAL_DVD");
         in.description = dvd;
@@ -191,6 +197,7 @@ private slots:
                                       usbPartition(QStringLiteral("STICK")));
         provider->descriptions.insert(QStringLiteral("sdz2"), usbPartition(std::nullopt));
         provider->descriptions[QStringLiteral("sdz2")].mediaName = QStringLiteral("Backup");
+        provider->descriptions[QStringLiteral("sdz2")].fileSystemType = QStringLiteral("exfat");
         provider->descriptions.insert(QStringLiteral("loop9"), diskImage());
         // sdz1 is mounted and sdz3 undescribed: neither is listed as unmounted.
         provider->leaves = {QStringLiteral("sdz1"), QStringLiteral("sdz2"), QStringLiteral("sdz3")};
@@ -225,6 +232,10 @@ private slots:
         const Volume &backup = volumes[5];
         QVERIFY(!backup.isMounted);
         QCOMPARE(backup.name, QStringLiteral("Backup"));
+        // The file-system type that decides which names fit: udisks2's, else the mount table's.
+        QCOMPARE(backup.fileSystemType, QStringLiteral("exfat"));
+        QCOMPARE(stick.fileSystemType, QStringLiteral("vfat"));
+        QCOMPARE(volumes[2].fileSystemType, QStringLiteral("nfs4"));
         QCOMPARE(backup.wholeDiskBSD, std::optional(QStringLiteral("sdz")));
         QCOMPARE(toString(backup.kind), QStringLiteral("external"));
     }

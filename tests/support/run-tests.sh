@@ -30,4 +30,5 @@ else
 fi
 
 cd "$build"
-ctest --output-on-failure --timeout 600
+# Both cores; the tests that share udisks2 and the loop devices hold a CTest resource lock.
+ctest -j "${CTEST_JOBS:-2}" --output-on-failure --timeout 600

@@ -1,0 +1,127 @@
+#include "format/volumeactiongate.h"
+
+#include "format/volumemenumodel.h"
+#include "policy/mediapolicy.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+
+using Kind = VolumeMenuModel::Item::Kind;
+
+Kind menuItem(VolumeOperation operation)
+{
+    switch (operation) {
+    case VolumeOperation::eject:
+    case VolumeOperation::forceEject:
+    case VolumeOperation::autoEject:
+        return Kind::eject;
+    case VolumeOperation::remount:
+    case VolumeOperation::autoRemount:
+        return Kind::remount;
+    case VolumeOperation::rename:
+        return Kind::rename;
+    case VolumeOperation::erase:
+        return Kind::erase;
+    }
+    return Kind::eject;
+}
+
+QString notMounted()
+{
+    //: Why an action is refused: "Couldn’t eject “X”: " + this
+    return QCoreApplication::translate("VolumeActionGate", "it isn’t mounted.");
+}
+
+QString bootVolume()
+{
+    //: Why an action is refused: "Couldn’t eject “X”: " + this
+    return QCoreApplication::translate("VolumeActionGate",
+                                       "it is the boot volume, which Quillmere leaves alone.");
+}
+
+QString onBootDisk()
+{
+    //: Why an action is refused: "Couldn’t eject “X”: " + this
+    return QCoreApplication::translate("VolumeActionGate",
+                                       "it is on the boot disk, which Quillmere leaves alone.");
+}
+
+QString systemVolume()
+{
+    //: Why an action is refused: "Couldn’t eject “X”: " + this
+    return QCoreApplication::translate("VolumeActionGate",
+                                       "it is a system volume, which Quillmere leaves alone.");
+}
+
+QString notAllowedByPolicy()
+{
+    //: Why an action is refused: "Couldn’t rename “X”: " + this
+    return QCoreApplication::translate("VolumeActionGate", "its media policy doesn’t allow it.");
+}
+
+} // namespace
+
+namespace VolumeActionGate {
+
+bool isOffered(const Volume &volume, VolumeOperation operation)
+{
+    const QList<VolumeMenuModel::Item> items = VolumeMenuModel::make(volume, false).items;
+    const Kind wanted = menuItem(operation);
+    return std::any_of(items.cbegin(), items.cend(), [wanted](const VolumeMenuModel::Item &item) {
+        return item.kind() == wanted;
+    });
+}
+
+std::optional<QString> refusal(const Volume &volume, VolumeOperation operation)
+{
+    if (isOffered(volume, operation))
+        return std::nullopt;
+    const bool boot = volume.kind == VolumeKind::boot;
+    switch (menuItem(operation)) {
+    case Kind::eject:
+        if (!volume.isMounted)
+            return notMounted();
+        if (boot)
+            return bootVolume();
+        if (volume.kind == VolumeKind::systemHidden)
+            return systemVolume();
+        if (volume.traits.sharesBootDevice)
+            return onBootDisk();
+        //: Why an eject is refused: "Couldn’t eject “X”: " + this
+        return QCoreApplication::translate("VolumeActionGate",
+                                           "it is a fixed internal volume; only removable "
+                                           "volumes and network shares are ejected.");
+    case Kind::remount:
+        //: Why a remount is refused: "Couldn’t remount “X”: " + this
+        return QCoreApplication::translate("VolumeActionGate", "it is already mounted.");
+    case Kind::rename:
+        if (!volume.isMounted)
+            return notMounted();
+        if (volume.bsdName.isEmpty())
+            //: Why a rename is refused: "Couldn’t rename “X”: " + this
+            return QCoreApplication::translate("VolumeActionGate", "it has no device node.");
+        if (boot)
+            return bootVolume();
+        return notAllowedByPolicy();
+    case Kind::erase:
+        if (boot)
+            return bootVolume();
+        if (volume.kind == VolumeKind::systemHidden)
+            return systemVolume();
+        if (volume.traits.sharesBootDevice)
+            return onBootDisk();
+        if (!MediaPolicy::policy(volume).canErase)
+            return notAllowedByPolicy();
+        //: Why an erase is refused: "Couldn’t erase “X”: " + this
+        return QCoreApplication::translate("VolumeActionGate",
+                                           "only removable, external, and disk-image volumes "
+                                           "may be erased.");
+    default:
+        break;
+    }
+    return notAllowedByPolicy();
+}
+
+} // namespace VolumeActionGate
