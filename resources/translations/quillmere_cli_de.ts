@@ -4,24 +4,24 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+31"/>
+        <location filename="../../cli/historycommand.cpp" line="+34"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>history: nur die neuesten N Zeilen zeigen.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>history: copy the history log to FILE.</source>
+        <source>history: copy the history log to FILE (- for standard output).</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation>history: das Verlaufsprotokoll nach FILE kopieren.</translation>
+        <translation>history: das Verlaufsprotokoll nach FILE kopieren (- für die Standardausgabe).</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>       quillmere-cli history [--limit N] [--json]
-       quillmere-cli history --export FILE</source>
+       quillmere-cli history --export FILE|-</source>
         <extracomment>quillmere-cli usage of the history command</extracomment>
         <translation>       quillmere-cli history [--limit N] [--json]
-       quillmere-cli history --export FILE</translation>
+       quillmere-cli history --export FILE|-</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -42,7 +42,7 @@
         <translation>quillmere-cli history: --export lässt sich mit keiner anderen Option verbinden.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>quillmere-cli history: couldn’t export to %1: %2</source>
         <extracomment>quillmere-cli history export failure</extracomment>
         <translation>quillmere-cli history: Export nach %1 fehlgeschlagen: %2</translation>
@@ -54,7 +54,22 @@
         <translation>quillmere-cli history: --limit erwartet eine ganze Zahl ab 0.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+11"/>
+        <source>quillmere-cli history: couldn’t read the history file %1: %2.</source>
+        <extracomment>quillmere-cli history: the log could not be read; %1 is the reason</extracomment>
+        <translation>quillmere-cli history: die Verlaufsdatei %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>quillmere-cli history: %n damaged line(s) of the history file skipped.</source>
+        <extracomment>quillmere-cli history: lines of the log that are not history entries</extracomment>
+        <translation>
+            <numerusform>quillmere-cli history: %n beschädigte Zeile der Verlaufsdatei übersprungen.</numerusform>
+            <numerusform>quillmere-cli history: %n beschädigte Zeilen der Verlaufsdatei übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>ok</source>
         <extracomment>quillmere-cli history: the operation succeeded</extracomment>
         <translation>ok</translation>
@@ -69,7 +84,7 @@
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+124"/>
+        <location filename="../../cli/listcommand.cpp" line="+150"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation>quillmere-cli: udisks2 läuft nicht auf dem Systembus; nur eingehängte Datenträger werden aufgeführt, keine nicht eingehängten Partitionen.</translation>
@@ -90,7 +105,7 @@
 <context>
     <name>OperationCommands</name>
     <message>
-        <location filename="../../cli/operationcommands.cpp" line="+28"/>
+        <location filename="../../cli/operationcommands.cpp" line="+37"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
         <translation>„%1“ konnte nicht ausgeworfen werden</translation>
@@ -120,13 +135,13 @@
         <translation>„%1“ konnte nicht erneut eingehängt werden</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
         <translation>Der Vorgang ist fehlgeschlagen.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject: auch aushängen, wenn Programme Dateien geöffnet halten.</translation>
@@ -175,12 +190,30 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
     </message>
     <message>
         <location line="+23"/>
+        <source>Nothing was done.</source>
+        <extracomment>quillmere-cli: after an operation that no menu offers for the volume was refused</extracomment>
+        <translation>Es wurde nichts unternommen.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>quillmere-cli %1: wrong number of arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>quillmere-cli %1: falsche Anzahl an Argumenten.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+19"/>
+        <source>quillmere-cli %1: VOLUME is empty; name a device, a mount point or a volume.</source>
+        <extracomment>quillmere-cli usage error</extracomment>
+        <translation>quillmere-cli %1: VOLUME ist leer; geben Sie ein Gerät, einen Einhängepunkt oder einen Datenträger an.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>quillmere-cli rename: the new name is empty.</source>
+        <extracomment>quillmere-cli usage error</extracomment>
+        <translation>quillmere-cli rename: der neue Name ist leer.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>quillmere-cli erase: unknown format “%1”; choose one of: %2.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>quillmere-cli erase: unbekanntes Format „%1“; wählen Sie eines von: %2.</translation>
@@ -192,49 +225,55 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>quillmere-cli erase: geben Sie den neuen Namen mit --name an.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>quillmere-cli: udisks2 is not running on the system bus.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation>quillmere-cli: udisks2 läuft nicht auf dem Systembus.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+10"/>
+        <source>quillmere-cli erase: this computer can’t make %1 file systems; it can make: %2.</source>
+        <extracomment>quillmere-cli usage error; %2 lists the formats that can be made</extracomment>
+        <translation>quillmere-cli erase: dieser Computer kann keine Dateisysteme vom Typ %1 erstellen; möglich sind: %2.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Ejected “%1”.</source>
         <extracomment>quillmere-cli eject success</extracomment>
         <translation>„%1“ ausgeworfen.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation>Verwendet von: %1. „quillmere-cli eject --force“ wirft ihn trotzdem aus.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>Nothing to eject.</source>
         <extracomment>quillmere-cli eject-all without targets</extracomment>
         <translation>Nichts auszuwerfen.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>„%1“ eingehängt.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+32"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation>„%1“ in „%2“ umbenannt.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>Erasing “%1” destroys everything on it. Add --yes to erase it.</source>
         <extracomment>quillmere-cli erase without confirmation</extracomment>
         <translation>Beim Formatieren wird alles auf „%1“ vernichtet. Fügen Sie --yes hinzu, um zu formatieren.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>„%1“ als %2 „%3“ formatiert.</translation>
@@ -249,7 +288,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+20"/>
+        <location filename="../../cli/main.cpp" line="+23"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
@@ -264,13 +303,19 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+34"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Mehrere Datenträger heißen „%1“ (%2); geben Sie einen über sein Gerät an.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+13"/>
+        <source>No volume given; name a device, a mount point or a volume.</source>
+        <extracomment>quillmere-cli: an empty volume argument</extracomment>
+        <translation>Kein Datenträger angegeben; geben Sie ein Gerät, einen Einhängepunkt oder einen Datenträger an.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Kein Datenträger heißt „%1“, ist dort eingehängt oder liegt auf diesem Gerät.</translation>
@@ -279,7 +324,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+18"/>
+        <location filename="../../cli/volumetable.cpp" line="+20"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
         <translation>%1 von %2</translation>
@@ -336,7 +381,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+17"/>
+        <location filename="../../cli/main.cpp" line="+23"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Listet die Datenträger auf, die Quillmere sieht.</translation>

@@ -4,21 +4,21 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+31"/>
+        <location filename="../../cli/historycommand.cpp" line="+34"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>history: copy the history log to FILE.</source>
+        <source>history: copy the history log to FILE (- for standard output).</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>       quillmere-cli history [--limit N] [--json]
-       quillmere-cli history --export FILE</source>
+       quillmere-cli history --export FILE|-</source>
         <extracomment>quillmere-cli usage of the history command</extracomment>
         <translation type="unfinished"></translation>
     </message>
@@ -41,7 +41,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>quillmere-cli history: couldn’t export to %1: %2</source>
         <extracomment>quillmere-cli history export failure</extracomment>
         <translation type="unfinished"></translation>
@@ -53,7 +53,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+11"/>
+        <source>quillmere-cli history: couldn’t read the history file %1: %2.</source>
+        <extracomment>quillmere-cli history: the log could not be read; %1 is the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>quillmere-cli history: %n damaged line(s) of the history file skipped.</source>
+        <extracomment>quillmere-cli history: lines of the log that are not history entries</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>ok</source>
         <extracomment>quillmere-cli history: the operation succeeded</extracomment>
         <translation type="unfinished"></translation>
@@ -68,7 +83,7 @@
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+124"/>
+        <location filename="../../cli/listcommand.cpp" line="+150"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation type="unfinished"></translation>
@@ -89,7 +104,7 @@
 <context>
     <name>OperationCommands</name>
     <message>
-        <location filename="../../cli/operationcommands.cpp" line="+28"/>
+        <location filename="../../cli/operationcommands.cpp" line="+37"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
         <translation type="unfinished"></translation>
@@ -119,13 +134,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>
@@ -168,12 +183,30 @@ VOLUME is a device name, a mount point or a volume name.</source>
     </message>
     <message>
         <location line="+23"/>
+        <source>Nothing was done.</source>
+        <extracomment>quillmere-cli: after an operation that no menu offers for the volume was refused</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>quillmere-cli %1: wrong number of arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+19"/>
+        <source>quillmere-cli %1: VOLUME is empty; name a device, a mount point or a volume.</source>
+        <extracomment>quillmere-cli usage error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>quillmere-cli rename: the new name is empty.</source>
+        <extracomment>quillmere-cli usage error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>quillmere-cli erase: unknown format “%1”; choose one of: %2.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation type="unfinished"></translation>
@@ -185,49 +218,55 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>quillmere-cli: udisks2 is not running on the system bus.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+10"/>
+        <source>quillmere-cli erase: this computer can’t make %1 file systems; it can make: %2.</source>
+        <extracomment>quillmere-cli usage error; %2 lists the formats that can be made</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Ejected “%1”.</source>
         <extracomment>quillmere-cli eject success</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>Nothing to eject.</source>
         <extracomment>quillmere-cli eject-all without targets</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+32"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>Erasing “%1” destroys everything on it. Add --yes to erase it.</source>
         <extracomment>quillmere-cli erase without confirmation</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation type="unfinished"></translation>
@@ -242,7 +281,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+20"/>
+        <location filename="../../cli/main.cpp" line="+23"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation type="unfinished"></translation>
@@ -257,13 +296,19 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+34"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+13"/>
+        <source>No volume given; name a device, a mount point or a volume.</source>
+        <extracomment>quillmere-cli: an empty volume argument</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+43"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation type="unfinished"></translation>
@@ -272,7 +317,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+18"/>
+        <location filename="../../cli/volumetable.cpp" line="+20"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
         <translation type="unfinished"></translation>
@@ -329,7 +374,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+17"/>
+        <location filename="../../cli/main.cpp" line="+23"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>

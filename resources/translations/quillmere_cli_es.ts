@@ -4,24 +4,24 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+31"/>
+        <location filename="../../cli/historycommand.cpp" line="+34"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>history: mostrar solo las N líneas más recientes.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>history: copy the history log to FILE.</source>
+        <source>history: copy the history log to FILE (- for standard output).</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation>history: copiar el registro del historial en FILE.</translation>
+        <translation>history: copiar el registro del historial en FILE (- para la salida estándar).</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>       quillmere-cli history [--limit N] [--json]
-       quillmere-cli history --export FILE</source>
+       quillmere-cli history --export FILE|-</source>
         <extracomment>quillmere-cli usage of the history command</extracomment>
         <translation>       quillmere-cli history [--limit N] [--json]
-       quillmere-cli history --export FILE</translation>
+       quillmere-cli history --export FILE|-</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -42,7 +42,7 @@
         <translation>quillmere-cli history: --export no admite ninguna otra opción.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>quillmere-cli history: couldn’t export to %1: %2</source>
         <extracomment>quillmere-cli history export failure</extracomment>
         <translation>quillmere-cli history: no se pudo exportar a %1: %2</translation>
@@ -54,7 +54,22 @@
         <translation>quillmere-cli history: --limit requiere un número entero igual o mayor que 0.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+11"/>
+        <source>quillmere-cli history: couldn’t read the history file %1: %2.</source>
+        <extracomment>quillmere-cli history: the log could not be read; %1 is the reason</extracomment>
+        <translation>quillmere-cli history: no se pudo leer el archivo del historial %1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>quillmere-cli history: %n damaged line(s) of the history file skipped.</source>
+        <extracomment>quillmere-cli history: lines of the log that are not history entries</extracomment>
+        <translation>
+            <numerusform>quillmere-cli history: se omitió %n línea dañada del archivo del historial.</numerusform>
+            <numerusform>quillmere-cli history: se omitieron %n líneas dañadas del archivo del historial.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>ok</source>
         <extracomment>quillmere-cli history: the operation succeeded</extracomment>
         <translation>ok</translation>
@@ -69,7 +84,7 @@
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+124"/>
+        <location filename="../../cli/listcommand.cpp" line="+150"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation>quillmere-cli: udisks2 no se está ejecutando en el bus del sistema; solo se muestran los volúmenes montados, sin las particiones no montadas.</translation>
@@ -90,7 +105,7 @@
 <context>
     <name>OperationCommands</name>
     <message>
-        <location filename="../../cli/operationcommands.cpp" line="+28"/>
+        <location filename="../../cli/operationcommands.cpp" line="+37"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
         <translation>No se pudo expulsar «%1»</translation>
@@ -120,13 +135,13 @@
         <translation>No se pudo volver a montar «%1»</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
         <translation>La operación falló.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject: desmontar aunque haya programas con archivos abiertos.</translation>
@@ -175,12 +190,30 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
     </message>
     <message>
         <location line="+23"/>
+        <source>Nothing was done.</source>
+        <extracomment>quillmere-cli: after an operation that no menu offers for the volume was refused</extracomment>
+        <translation>No se hizo nada.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>quillmere-cli %1: wrong number of arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>quillmere-cli %1: número de argumentos incorrecto.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+19"/>
+        <source>quillmere-cli %1: VOLUME is empty; name a device, a mount point or a volume.</source>
+        <extracomment>quillmere-cli usage error</extracomment>
+        <translation>quillmere-cli %1: VOLUME está vacío; indique un dispositivo, un punto de montaje o un volumen.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>quillmere-cli rename: the new name is empty.</source>
+        <extracomment>quillmere-cli usage error</extracomment>
+        <translation>quillmere-cli rename: el nombre nuevo está vacío.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>quillmere-cli erase: unknown format “%1”; choose one of: %2.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>quillmere-cli erase: formato «%1» desconocido; elija uno de estos: %2.</translation>
@@ -192,49 +225,55 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>quillmere-cli erase: indique el nombre nuevo con --name.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>quillmere-cli: udisks2 is not running on the system bus.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation>quillmere-cli: udisks2 no se está ejecutando en el bus del sistema.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+10"/>
+        <source>quillmere-cli erase: this computer can’t make %1 file systems; it can make: %2.</source>
+        <extracomment>quillmere-cli usage error; %2 lists the formats that can be made</extracomment>
+        <translation>quillmere-cli erase: este equipo no puede crear sistemas de archivos %1; puede crear: %2.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Ejected “%1”.</source>
         <extracomment>quillmere-cli eject success</extracomment>
         <translation>«%1» expulsado.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation>En uso por: %1. «quillmere-cli eject --force» lo expulsa de todos modos.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>Nothing to eject.</source>
         <extracomment>quillmere-cli eject-all without targets</extracomment>
         <translation>No hay nada que expulsar.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>«%1» montado.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+32"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation>«%1» renombrado como «%2».</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>Erasing “%1” destroys everything on it. Add --yes to erase it.</source>
         <extracomment>quillmere-cli erase without confirmation</extracomment>
         <translation>Formatear «%1» destruye todo su contenido. Añada --yes para formatearlo.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>«%1» formateado como %2 «%3».</translation>
@@ -249,7 +288,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+20"/>
+        <location filename="../../cli/main.cpp" line="+23"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
@@ -264,13 +303,19 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+34"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Hay varios volúmenes llamados «%1» (%2); indique uno por su dispositivo.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+13"/>
+        <source>No volume given; name a device, a mount point or a volume.</source>
+        <extracomment>quillmere-cli: an empty volume argument</extracomment>
+        <translation>No se indicó ningún volumen; indique un dispositivo, un punto de montaje o un volumen.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Ningún volumen se llama «%1», está montado ahí o se encuentra en ese dispositivo.</translation>
@@ -279,7 +324,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+18"/>
+        <location filename="../../cli/volumetable.cpp" line="+20"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
         <translation>%1 de %2</translation>
@@ -336,7 +381,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+17"/>
+        <location filename="../../cli/main.cpp" line="+23"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Muestra los volúmenes que ve Quillmere.</translation>

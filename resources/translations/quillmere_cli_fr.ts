@@ -4,24 +4,24 @@
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../../cli/historycommand.cpp" line="+31"/>
+        <location filename="../../cli/historycommand.cpp" line="+34"/>
         <source>history: show only the newest N lines.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>history&#xa0;: n’afficher que les N lignes les plus récentes.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>history: copy the history log to FILE.</source>
+        <source>history: copy the history log to FILE (- for standard output).</source>
         <extracomment>quillmere-cli --help</extracomment>
-        <translation>history&#xa0;: copier le journal de l’historique dans FILE.</translation>
+        <translation>history&#xa0;: copier le journal de l’historique dans FILE (- pour la sortie standard).</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>       quillmere-cli history [--limit N] [--json]
-       quillmere-cli history --export FILE</source>
+       quillmere-cli history --export FILE|-</source>
         <extracomment>quillmere-cli usage of the history command</extracomment>
         <translation>       quillmere-cli history [--limit N] [--json]
-       quillmere-cli history --export FILE</translation>
+       quillmere-cli history --export FILE|-</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -42,7 +42,7 @@
         <translation>quillmere-cli history&#xa0;: --export ne se combine avec aucune autre option.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>quillmere-cli history: couldn’t export to %1: %2</source>
         <extracomment>quillmere-cli history export failure</extracomment>
         <translation>quillmere-cli history&#xa0;: impossible d’exporter vers %1&#xa0;: %2</translation>
@@ -54,7 +54,22 @@
         <translation>quillmere-cli history&#xa0;: --limit attend un nombre entier positif ou nul.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+11"/>
+        <source>quillmere-cli history: couldn’t read the history file %1: %2.</source>
+        <extracomment>quillmere-cli history: the log could not be read; %1 is the reason</extracomment>
+        <translation>quillmere-cli history&#xa0;: impossible de lire le fichier d’historique %1&#xa0;: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>quillmere-cli history: %n damaged line(s) of the history file skipped.</source>
+        <extracomment>quillmere-cli history: lines of the log that are not history entries</extracomment>
+        <translation>
+            <numerusform>quillmere-cli history&#xa0;: %n ligne endommagée du fichier d’historique ignorée.</numerusform>
+            <numerusform>quillmere-cli history&#xa0;: %n lignes endommagées du fichier d’historique ignorées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>ok</source>
         <extracomment>quillmere-cli history: the operation succeeded</extracomment>
         <translation>ok</translation>
@@ -69,7 +84,7 @@
 <context>
     <name>ListCommand</name>
     <message>
-        <location filename="../../cli/listcommand.cpp" line="+124"/>
+        <location filename="../../cli/listcommand.cpp" line="+150"/>
         <source>quillmere-cli: udisks2 is not running on the system bus; only mounted volumes are listed, without unmounted partitions.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation>quillmere-cli&#xa0;: udisks2 n’est pas lancé sur le bus système&#x202f;; seuls les volumes montés sont listés, sans les partitions non montées.</translation>
@@ -90,7 +105,7 @@
 <context>
     <name>OperationCommands</name>
     <message>
-        <location filename="../../cli/operationcommands.cpp" line="+28"/>
+        <location filename="../../cli/operationcommands.cpp" line="+37"/>
         <source>Couldn’t eject “%1”</source>
         <extracomment>Eject failure alert title</extracomment>
         <translation>Impossible d’éjecter «&#xa0;%1&#xa0;»</translation>
@@ -120,13 +135,13 @@
         <translation>Impossible de monter à nouveau «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
         <translation>L’opération a échoué.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject&#xa0;: démonter même si des programmes gardent des fichiers ouverts.</translation>
@@ -175,12 +190,30 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
     </message>
     <message>
         <location line="+23"/>
+        <source>Nothing was done.</source>
+        <extracomment>quillmere-cli: after an operation that no menu offers for the volume was refused</extracomment>
+        <translation>Rien n’a été fait.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>quillmere-cli %1: wrong number of arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>quillmere-cli %1&#xa0;: nombre d’arguments incorrect.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+19"/>
+        <source>quillmere-cli %1: VOLUME is empty; name a device, a mount point or a volume.</source>
+        <extracomment>quillmere-cli usage error</extracomment>
+        <translation>quillmere-cli %1&#xa0;: VOLUME est vide&#x202f;; indiquez un périphérique, un point de montage ou un volume.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>quillmere-cli rename: the new name is empty.</source>
+        <extracomment>quillmere-cli usage error</extracomment>
+        <translation>quillmere-cli rename&#xa0;: le nouveau nom est vide.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>quillmere-cli erase: unknown format “%1”; choose one of: %2.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>quillmere-cli erase&#xa0;: format «&#xa0;%1&#xa0;» inconnu&#x202f;; choisissez parmi&#xa0;: %2.</translation>
@@ -192,49 +225,55 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>quillmere-cli erase&#xa0;: indiquez le nouveau nom avec --name.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>quillmere-cli: udisks2 is not running on the system bus.</source>
         <extracomment>quillmere-cli warning when the disk service is absent</extracomment>
         <translation>quillmere-cli&#xa0;: udisks2 n’est pas lancé sur le bus système.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+10"/>
+        <source>quillmere-cli erase: this computer can’t make %1 file systems; it can make: %2.</source>
+        <extracomment>quillmere-cli usage error; %2 lists the formats that can be made</extracomment>
+        <translation>quillmere-cli erase&#xa0;: cet ordinateur ne peut pas créer de systèmes de fichiers %1&#x202f;; il peut créer&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Ejected “%1”.</source>
         <extracomment>quillmere-cli eject success</extracomment>
         <translation>«&#xa0;%1&#xa0;» éjecté.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation>Utilisé par&#xa0;: %1. «&#xa0;quillmere-cli eject --force&#xa0;» l’éjecte quand même.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>Nothing to eject.</source>
         <extracomment>quillmere-cli eject-all without targets</extracomment>
         <translation>Rien à éjecter.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>«&#xa0;%1&#xa0;» monté.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+32"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation>«&#xa0;%1&#xa0;» renommé en «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>Erasing “%1” destroys everything on it. Add --yes to erase it.</source>
         <extracomment>quillmere-cli erase without confirmation</extracomment>
         <translation>Formater «&#xa0;%1&#xa0;» détruit tout son contenu. Ajoutez --yes pour le formater.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>«&#xa0;%1&#xa0;» formaté en %2 «&#xa0;%3&#xa0;».</translation>
@@ -249,7 +288,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+20"/>
+        <location filename="../../cli/main.cpp" line="+23"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
@@ -264,13 +303,19 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+34"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Plusieurs volumes s’appellent «&#xa0;%1&#xa0;» (%2)&#x202f;; désignez-en un par son périphérique.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+13"/>
+        <source>No volume given; name a device, a mount point or a volume.</source>
+        <extracomment>quillmere-cli: an empty volume argument</extracomment>
+        <translation>Aucun volume indiqué&#x202f;; indiquez un périphérique, un point de montage ou un volume.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Aucun volume ne s’appelle «&#xa0;%1&#xa0;», n’est monté à cet endroit ni ne se trouve sur ce périphérique.</translation>
@@ -279,7 +324,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>VolumeTable</name>
     <message>
-        <location filename="../../cli/volumetable.cpp" line="+18"/>
+        <location filename="../../cli/volumetable.cpp" line="+20"/>
         <source>%1 of %2</source>
         <extracomment>quillmere-cli list: free space of total capacity</extracomment>
         <translation>%1 sur %2</translation>
@@ -336,7 +381,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+17"/>
+        <location filename="../../cli/main.cpp" line="+23"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Liste les volumes que voit Quillmere.</translation>

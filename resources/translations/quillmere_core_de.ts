@@ -89,6 +89,546 @@
     </message>
 </context>
 <context>
+    <name>HistoryFormatter</name>
+    <message>
+        <location filename="../../core/format/historyformatter.cpp" line="+24"/>
+        <source>1 second ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>vor 1 Sekunde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 seconds ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>vor %1 Sekunden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 second</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>in 1 Sekunde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 seconds</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>in %1 Sekunden</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 minute ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>vor 1 Minute</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 minutes ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>vor %1 Minuten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 minute</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>in 1 Minute</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 minutes</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>in %1 Minuten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 hour ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>vor 1 Stunde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 hours ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>vor %1 Stunden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 hour</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>in 1 Stunde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 hours</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>in %1 Stunden</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 day ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>vor 1 Tag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 days ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>vor %1 Tagen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 day</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>in 1 Tag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 days</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>in %1 Tagen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 week ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>vor 1 Woche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 weeks ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>vor %1 Wochen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 week</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>in 1 Woche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 weeks</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>in %1 Wochen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 month ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>vor 1 Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 months ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>vor %1 Monaten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 month</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>in 1 Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 months</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>in %1 Monaten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 year ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>vor 1 Jahr</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 years ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>vor %1 Jahren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 year</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>in 1 Jahr</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 years</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>in %1 Jahren</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Auswerfen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Force Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Erzwungenes Auswerfen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remount</source>
+        <extracomment>History operation</extracomment>
+        <translation>Erneutes Einhängen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rename</source>
+        <extracomment>History operation</extracomment>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Erase</source>
+        <extracomment>History operation</extracomment>
+        <translation>Formatieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Automatisches Auswerfen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-Remount</source>
+        <extracomment>History operation</extracomment>
+        <translation>Automatisches Einhängen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mounted</source>
+        <extracomment>History event</extracomment>
+        <translation>Eingehängt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unmounted</source>
+        <extracomment>History event</extracomment>
+        <translation>Ausgehängt</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>now</source>
+        <extracomment>History time of an entry logged this very second</extracomment>
+        <translation>jetzt</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <location filename="../../core/stores/historystore.cpp" line="+95"/>
+        <source>it is %1; the history is exported only to a regular file</source>
+        <extracomment>History export refusal; %1 is what stands there (&quot;a FIFO&quot;)</extracomment>
+        <translation>das Ziel ist %1; der Verlauf wird nur in eine reguläre Datei exportiert</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>the history file is %1</source>
+        <extracomment>History export failure; %1 is the reason (&quot;larger than 33554432 bytes&quot;)</extracomment>
+        <translation>die Verlaufsdatei ist %1</translation>
+    </message>
+</context>
+<context>
+    <name>InstallLocation</name>
+    <message>
+        <location filename="../../core/stores/installlocation.cpp" line="+82"/>
+        <source>a disk image</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>von einem Wechseldatenträger</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a temporary location</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>von einem temporären Ort</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>your Downloads folder</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>aus Ihrem Ordner „Downloads“</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>your Desktop</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>von Ihrem Schreibtisch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its current location</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>von seinem aktuellen Ort</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMapping</name>
+    <message>
+        <location filename="../../core/shortcuts/keymapping.cpp" line="+40"/>
+        <source>Space</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Return</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tab</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Backspace</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Esc</source>
+        <extracomment>Key name in a shortcut (Escape)</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Del</source>
+        <extracomment>Key name in a shortcut (forward Delete)</extracomment>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ins</source>
+        <extracomment>Key name in a shortcut (Insert)</extracomment>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Home</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PgUp</source>
+        <extracomment>Key name in a shortcut (Page Up)</extracomment>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PgDown</source>
+        <extracomment>Key name in a shortcut (Page Down)</extracomment>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Left</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Up</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Right</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Down</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Enter</source>
+        <extracomment>Key name in a shortcut (the keypad&apos;s Enter key)</extracomment>
+        <translation>Enter (Ziffernblock)</translation>
+    </message>
+    <message>
+        <location line="+130"/>
+        <source>Ctrl</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Alt</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shift</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Super</source>
+        <extracomment>Modifier key name in a shortcut (the key with the desktop&apos;s logo)</extracomment>
+        <translation>Super</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <location filename="../../core/shortcuts/menubarshortcuts.cpp" line="+13"/>
+        <source>Eject All</source>
+        <extracomment>Main menu item (File)</extracomment>
+        <translation>Alle auswerfen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <extracomment>Main menu item (File): closes the window</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quit Quillmere</source>
+        <extracomment>Main menu item (File)</extracomment>
+        <translation>Quillmere beenden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Undo</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cut</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select All</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preferences…</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as Grid</source>
+        <extracomment>Main menu item (View): volumes as a grid</extracomment>
+        <translation>als Raster</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as List</source>
+        <extracomment>Main menu item (View): volumes as a list</extracomment>
+        <translation>als Liste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Minimize</source>
+        <extracomment>Main menu item (Window)</extracomment>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillmere Help</source>
+        <extracomment>Main menu item (Help)</extracomment>
+        <translation>Quillmere-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFileReader</name>
+    <message>
+        <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
+        <source>a folder</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a FIFO</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>ein FIFO</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a character device</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a block device</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>ein blockorientiertes Gerät</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a socket</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not a regular file</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>eine Spezialdatei</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>not a regular file but %1</source>
+        <extracomment>Why a file was not read; %1 is what stands there instead (&quot;a FIFO&quot;)</extracomment>
+        <translation>keine reguläre Datei, sondern %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>larger than %1 bytes</source>
+        <extracomment>Why a file was not read</extracomment>
+        <translation>größer als %1 Byte</translation>
+    </message>
+</context>
+<context>
     <name>ToolLauncher</name>
     <message>
         <location filename="../../core/operations/toollauncher.cpp" line="+126"/>
@@ -106,7 +646,7 @@
 <context>
     <name>UDisksOperations</name>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+90"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+95"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
         <translation>Gerät %1 konnte nicht geöffnet werden</translation>
@@ -118,7 +658,7 @@
         <translation>„%1“ hat keine Gerätedatei, die ausgeworfen werden könnte.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+107"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>Vom System abgelehnt (Status 0x%1)</translation>
@@ -137,31 +677,37 @@
     </message>
     <message>
         <location line="+34"/>
-        <location line="+73"/>
+        <location line="+148"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>unbekannter Fehler</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-145"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>„%1“ wurde ausgehängt, ein anderer Datenträger auf demselben Gerät aber nicht: %2</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+9"/>
+        <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
+        <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
+        <translation>„%1“ wurde ausgehängt, aber ein verschlüsselter Datenträger auf demselben Gerät konnte nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+160"/>
         <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>„%1“ ist eine Netzwerkfreigabe. Verbinden Sie sich in Ihrem Dateimanager erneut mit dem Server, um sie wieder einzuhängen.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+31"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
         <translation>„%1“ hat keine Gerätedatei, die umbenannt werden könnte.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>“%1” can’t be erased — only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Erase safety-rail refusal</extracomment>
         <translation>„%1“ kann nicht formatiert werden – formatiert werden dürfen nur Wechseldatenträger, externe Datenträger und Datenträgerabbilder.</translation>
@@ -171,6 +717,87 @@
         <source>“%1” has no device node to erase.</source>
         <extracomment>Erase failure</extracomment>
         <translation>„%1“ hat keine Gerätedatei, die formatiert werden könnte.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>This computer can’t make %1 file systems.</source>
+        <extracomment>Erase failure when the file system cannot be made on this computer</extracomment>
+        <translation>Dieser Computer kann keine Dateisysteme vom Typ %1 erstellen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This computer can’t make %1 file systems: %2 is not installed.</source>
+        <extracomment>Erase failure when the program that makes the file system is missing; %2 is its name</extracomment>
+        <translation>Dieser Computer kann keine Dateisysteme vom Typ %1 erstellen: %2 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>%1 The volume couldn’t be mounted again: %2</source>
+        <extracomment>Erase failure after which the volume stays unmounted; %1 is why the erase failed</extracomment>
+        <translation>%1 Der Datenträger konnte nicht wieder eingehängt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Erased, but the volume couldn’t be mounted: %1</source>
+        <extracomment>Detail of a successful erase whose new volume could not be mounted</extracomment>
+        <translation>Formatiert, aber der Datenträger konnte nicht eingehängt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeActionGate</name>
+    <message>
+        <location filename="../../core/format/volumeactiongate.cpp" line="+34"/>
+        <source>it isn’t mounted.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>Der Datenträger ist nicht eingehängt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it is the boot volume, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>Es ist der Startdatenträger, den Quillmere nicht anrührt.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is on the boot disk, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>Der Datenträger liegt auf dem Startlaufwerk, das Quillmere nicht anrührt.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is a system volume, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>Es ist ein Systemdatenträger, den Quillmere nicht anrührt.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>its media policy doesn’t allow it.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>Die Medienrichtlinie des Datenträgers lässt das nicht zu.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>it is a fixed internal volume; only removable volumes and network shares are ejected.</source>
+        <extracomment>Why an eject is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>Es ist ein fest eingebauter Datenträger; ausgeworfen werden nur Wechseldatenträger und Netzwerkfreigaben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it is already mounted.</source>
+        <extracomment>Why a remount is refused: &quot;Couldn’t remount “X”: &quot; + this</extracomment>
+        <translation>Der Datenträger ist bereits eingehängt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it has no device node.</source>
+        <extracomment>Why a rename is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>Der Datenträger hat keine Gerätedatei.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>only removable, external, and disk-image volumes may be erased.</source>
+        <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
+        <translation>Formatiert werden dürfen nur Wechseldatenträger, externe Datenträger und Datenträgerabbilder.</translation>
     </message>
 </context>
 <context>
@@ -216,6 +843,45 @@
         <source>Erase…</source>
         <extracomment>Volume menu item (destructive)</extracomment>
         <translation>Formatieren …</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeNameRules</name>
+    <message>
+        <location filename="../../core/operations/volumenamerules.cpp" line="+21"/>
+        <source>spaces</source>
+        <extracomment>A character a volume name cannot contain</extracomment>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Volume names can’t contain control characters such as line breaks or tabs.</source>
+        <extracomment>Volume name refusal</extracomment>
+        <translation>Datenträgernamen dürfen keine Steuerzeichen wie Zeilenumbrüche oder Tabulatoren enthalten.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Names of %1 volumes can’t contain %2.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;FAT&quot;), %2 a character</extracomment>
+        <translation>Namen von %1-Datenträgern dürfen %2 nicht enthalten.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Names of %1 volumes can only contain letters A–Z, digits and plain punctuation, not %2.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;FAT&quot;), %2 a character</extracomment>
+        <translation>Namen von %1-Datenträgern dürfen nur die Buchstaben A–Z, Ziffern und einfache Satzzeichen enthalten, nicht %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Names of %1 volumes can be at most %2 bytes long; this one has %3. Letters with accents and other symbols take two bytes or more.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;ext4&quot;)</extracomment>
+        <translation>Namen von %1-Datenträgern dürfen höchstens %2 Byte lang sein; dieser hat %3. Buchstaben mit Akzenten und andere Zeichen belegen zwei Byte oder mehr.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Names of %1 volumes can be at most %2 characters long; this one has %3.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;NTFS&quot;)</extracomment>
+        <translation>Namen von %1-Datenträgern dürfen höchstens %2 Zeichen lang sein; dieser hat %3.</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,546 @@
     </message>
 </context>
 <context>
+    <name>HistoryFormatter</name>
+    <message>
+        <location filename="../../core/format/historyformatter.cpp" line="+24"/>
+        <source>1 second ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>hace 1 segundo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 seconds ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>hace %1 segundos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 second</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dentro de 1 segundo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 seconds</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dentro de %1 segundos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 minute ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>hace 1 minuto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 minutes ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>hace %1 minutos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 minute</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dentro de 1 minuto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 minutes</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dentro de %1 minutos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 hour ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>hace 1 hora</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 hours ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>hace %1 horas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 hour</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dentro de 1 hora</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 hours</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dentro de %1 horas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 day ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>hace 1 día</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 days ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>hace %1 días</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 day</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dentro de 1 día</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 days</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dentro de %1 días</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 week ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>hace 1 semana</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 weeks ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>hace %1 semanas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 week</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dentro de 1 semana</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 weeks</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dentro de %1 semanas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 month ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>hace 1 mes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 months ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>hace %1 meses</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 month</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dentro de 1 mes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 months</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dentro de %1 meses</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 year ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>hace 1 año</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 years ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>hace %1 años</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 year</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dentro de 1 año</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 years</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dentro de %1 años</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Expulsión</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Force Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Expulsión forzada</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remount</source>
+        <extracomment>History operation</extracomment>
+        <translation>Nuevo montaje</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rename</source>
+        <extracomment>History operation</extracomment>
+        <translation>Cambio de nombre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Erase</source>
+        <extracomment>History operation</extracomment>
+        <translation>Formateo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Expulsión automática</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-Remount</source>
+        <extracomment>History operation</extracomment>
+        <translation>Nuevo montaje automático</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mounted</source>
+        <extracomment>History event</extracomment>
+        <translation>Montado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unmounted</source>
+        <extracomment>History event</extracomment>
+        <translation>Desmontado</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>now</source>
+        <extracomment>History time of an entry logged this very second</extracomment>
+        <translation>ahora mismo</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <location filename="../../core/stores/historystore.cpp" line="+95"/>
+        <source>it is %1; the history is exported only to a regular file</source>
+        <extracomment>History export refusal; %1 is what stands there (&quot;a FIFO&quot;)</extracomment>
+        <translation>el destino es %1; el historial solo se exporta a un archivo normal</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>the history file is %1</source>
+        <extracomment>History export failure; %1 is the reason (&quot;larger than 33554432 bytes&quot;)</extracomment>
+        <translation>el archivo del historial %1</translation>
+    </message>
+</context>
+<context>
+    <name>InstallLocation</name>
+    <message>
+        <location filename="../../core/stores/installlocation.cpp" line="+82"/>
+        <source>a disk image</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>una unidad extraíble</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a temporary location</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>una ubicación temporal</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>your Downloads folder</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>su carpeta Descargas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>your Desktop</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>su escritorio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its current location</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>su ubicación actual</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMapping</name>
+    <message>
+        <location filename="../../core/shortcuts/keymapping.cpp" line="+40"/>
+        <source>Space</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Return</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tab</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Backspace</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Esc</source>
+        <extracomment>Key name in a shortcut (Escape)</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Del</source>
+        <extracomment>Key name in a shortcut (forward Delete)</extracomment>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ins</source>
+        <extracomment>Key name in a shortcut (Insert)</extracomment>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Home</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PgUp</source>
+        <extracomment>Key name in a shortcut (Page Up)</extracomment>
+        <translation>Re Pág</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PgDown</source>
+        <extracomment>Key name in a shortcut (Page Down)</extracomment>
+        <translation>Av Pág</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Left</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Up</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Right</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Down</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Enter</source>
+        <extracomment>Key name in a shortcut (the keypad&apos;s Enter key)</extracomment>
+        <translation>Intro (teclado num.)</translation>
+    </message>
+    <message>
+        <location line="+130"/>
+        <source>Ctrl</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Alt</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shift</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Mayús</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Super</source>
+        <extracomment>Modifier key name in a shortcut (the key with the desktop&apos;s logo)</extracomment>
+        <translation>Súper</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <location filename="../../core/shortcuts/menubarshortcuts.cpp" line="+13"/>
+        <source>Eject All</source>
+        <extracomment>Main menu item (File)</extracomment>
+        <translation>Expulsar todo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <extracomment>Main menu item (File): closes the window</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quit Quillmere</source>
+        <extracomment>Main menu item (File)</extracomment>
+        <translation>Salir de Quillmere</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Undo</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cut</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select All</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preferences…</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Preferencias…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as Grid</source>
+        <extracomment>Main menu item (View): volumes as a grid</extracomment>
+        <translation>como cuadrícula</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as List</source>
+        <extracomment>Main menu item (View): volumes as a list</extracomment>
+        <translation>como lista</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Minimize</source>
+        <extracomment>Main menu item (Window)</extracomment>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillmere Help</source>
+        <extracomment>Main menu item (Help)</extracomment>
+        <translation>Ayuda de Quillmere</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFileReader</name>
+    <message>
+        <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
+        <source>a folder</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a FIFO</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un FIFO</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a character device</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un dispositivo de caracteres</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a block device</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un dispositivo de bloques</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a socket</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not a regular file</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un archivo especial</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>not a regular file but %1</source>
+        <extracomment>Why a file was not read; %1 is what stands there instead (&quot;a FIFO&quot;)</extracomment>
+        <translation>no es un archivo normal, sino %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>larger than %1 bytes</source>
+        <extracomment>Why a file was not read</extracomment>
+        <translation>ocupa más de %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>ToolLauncher</name>
     <message>
         <location filename="../../core/operations/toollauncher.cpp" line="+126"/>
@@ -106,7 +646,7 @@
 <context>
     <name>UDisksOperations</name>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+90"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+95"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
         <translation>No se pudo abrir el dispositivo %1</translation>
@@ -118,7 +658,7 @@
         <translation>«%1» no tiene un archivo de dispositivo que expulsar.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+107"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>Rechazado por el sistema (estado 0x%1)</translation>
@@ -137,31 +677,37 @@
     </message>
     <message>
         <location line="+34"/>
-        <location line="+73"/>
+        <location line="+148"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>error desconocido</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-145"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>«%1» se desmontó, pero otro volumen del mismo dispositivo no se pudo desmontar: %2</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+9"/>
+        <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
+        <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
+        <translation>«%1» se desmontó, pero no se pudo bloquear un volumen cifrado del mismo dispositivo: %2</translation>
+    </message>
+    <message>
+        <location line="+160"/>
         <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>«%1» es un recurso compartido de red. Vuelva a conectarse al servidor desde su gestor de archivos para montarlo de nuevo.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+31"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
         <translation>«%1» no tiene un archivo de dispositivo al que cambiar el nombre.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>“%1” can’t be erased — only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Erase safety-rail refusal</extracomment>
         <translation>«%1» no se puede formatear: solo se pueden formatear volúmenes extraíbles, volúmenes externos e imágenes de disco.</translation>
@@ -171,6 +717,87 @@
         <source>“%1” has no device node to erase.</source>
         <extracomment>Erase failure</extracomment>
         <translation>«%1» no tiene un archivo de dispositivo que formatear.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>This computer can’t make %1 file systems.</source>
+        <extracomment>Erase failure when the file system cannot be made on this computer</extracomment>
+        <translation>Este equipo no puede crear sistemas de archivos %1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This computer can’t make %1 file systems: %2 is not installed.</source>
+        <extracomment>Erase failure when the program that makes the file system is missing; %2 is its name</extracomment>
+        <translation>Este equipo no puede crear sistemas de archivos %1: %2 no está instalado.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>%1 The volume couldn’t be mounted again: %2</source>
+        <extracomment>Erase failure after which the volume stays unmounted; %1 is why the erase failed</extracomment>
+        <translation>%1 No se pudo volver a montar el volumen: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Erased, but the volume couldn’t be mounted: %1</source>
+        <extracomment>Detail of a successful erase whose new volume could not be mounted</extracomment>
+        <translation>Formateado, pero no se pudo montar el volumen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeActionGate</name>
+    <message>
+        <location filename="../../core/format/volumeactiongate.cpp" line="+34"/>
+        <source>it isn’t mounted.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>no está montado.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it is the boot volume, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>es el volumen de arranque, que Quillmere no toca.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is on the boot disk, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>está en el disco de arranque, que Quillmere no toca.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is a system volume, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>es un volumen del sistema, que Quillmere no toca.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>its media policy doesn’t allow it.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>su política de soportes no lo permite.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>it is a fixed internal volume; only removable volumes and network shares are ejected.</source>
+        <extracomment>Why an eject is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>es un volumen interno fijo; solo se expulsan volúmenes extraíbles y recursos compartidos de red.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it is already mounted.</source>
+        <extracomment>Why a remount is refused: &quot;Couldn’t remount “X”: &quot; + this</extracomment>
+        <translation>ya está montado.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it has no device node.</source>
+        <extracomment>Why a rename is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>no tiene archivo de dispositivo.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>only removable, external, and disk-image volumes may be erased.</source>
+        <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
+        <translation>solo se pueden formatear volúmenes extraíbles, volúmenes externos e imágenes de disco.</translation>
     </message>
 </context>
 <context>
@@ -216,6 +843,45 @@
         <source>Erase…</source>
         <extracomment>Volume menu item (destructive)</extracomment>
         <translation>Formatear…</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeNameRules</name>
+    <message>
+        <location filename="../../core/operations/volumenamerules.cpp" line="+21"/>
+        <source>spaces</source>
+        <extracomment>A character a volume name cannot contain</extracomment>
+        <translation>espacios</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Volume names can’t contain control characters such as line breaks or tabs.</source>
+        <extracomment>Volume name refusal</extracomment>
+        <translation>Los nombres de volumen no pueden contener caracteres de control como saltos de línea o tabulaciones.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Names of %1 volumes can’t contain %2.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;FAT&quot;), %2 a character</extracomment>
+        <translation>Los nombres de volúmenes %1 no pueden contener %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Names of %1 volumes can only contain letters A–Z, digits and plain punctuation, not %2.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;FAT&quot;), %2 a character</extracomment>
+        <translation>Los nombres de volúmenes %1 solo pueden contener letras de la A a la Z, dígitos y signos de puntuación simples, no %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Names of %1 volumes can be at most %2 bytes long; this one has %3. Letters with accents and other symbols take two bytes or more.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;ext4&quot;)</extracomment>
+        <translation>Los nombres de volúmenes %1 pueden tener como máximo %2 bytes; este tiene %3. Las letras con tilde y otros símbolos ocupan dos bytes o más.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Names of %1 volumes can be at most %2 characters long; this one has %3.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;NTFS&quot;)</extracomment>
+        <translation>Los nombres de volúmenes %1 pueden tener como máximo %2 caracteres; este tiene %3.</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,546 @@
     </message>
 </context>
 <context>
+    <name>HistoryFormatter</name>
+    <message>
+        <location filename="../../core/format/historyformatter.cpp" line="+24"/>
+        <source>1 second ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>il y a 1 seconde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 seconds ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>il y a %1 secondes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 second</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dans 1 seconde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 seconds</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dans %1 secondes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 minute ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>il y a 1 minute</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 minutes ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>il y a %1 minutes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 minute</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dans 1 minute</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 minutes</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dans %1 minutes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 hour ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>il y a 1 heure</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 hours ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>il y a %1 heures</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 hour</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dans 1 heure</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 hours</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dans %1 heures</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 day ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>il y a 1 jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 days ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>il y a %1 jours</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 day</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dans 1 jour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 days</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dans %1 jours</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 week ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>il y a 1 semaine</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 weeks ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>il y a %1 semaines</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 week</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dans 1 semaine</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 weeks</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dans %1 semaines</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 month ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>il y a 1 mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 months ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>il y a %1 mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 month</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dans 1 mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 months</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dans %1 mois</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 year ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>il y a 1 an</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 years ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>il y a %1 ans</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 year</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>dans 1 an</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 years</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>dans %1 ans</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Éjection</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Force Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Éjection forcée</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remount</source>
+        <extracomment>History operation</extracomment>
+        <translation>Remontage</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rename</source>
+        <extracomment>History operation</extracomment>
+        <translation>Renommage</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Erase</source>
+        <extracomment>History operation</extracomment>
+        <translation>Formatage</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>Éjection automatique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-Remount</source>
+        <extracomment>History operation</extracomment>
+        <translation>Remontage automatique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mounted</source>
+        <extracomment>History event</extracomment>
+        <translation>Monté</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unmounted</source>
+        <extracomment>History event</extracomment>
+        <translation>Démonté</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>now</source>
+        <extracomment>History time of an entry logged this very second</extracomment>
+        <translation>à l’instant</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <location filename="../../core/stores/historystore.cpp" line="+95"/>
+        <source>it is %1; the history is exported only to a regular file</source>
+        <extracomment>History export refusal; %1 is what stands there (&quot;a FIFO&quot;)</extracomment>
+        <translation>la destination est %1&#x202f;; l’historique ne s’exporte que vers un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>the history file is %1</source>
+        <extracomment>History export failure; %1 is the reason (&quot;larger than 33554432 bytes&quot;)</extracomment>
+        <translation>le fichier d’historique est inutilisable (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>InstallLocation</name>
+    <message>
+        <location filename="../../core/stores/installlocation.cpp" line="+82"/>
+        <source>a disk image</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>un lecteur amovible</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a temporary location</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>un emplacement temporaire</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>your Downloads folder</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>votre dossier Téléchargements</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>your Desktop</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>votre bureau</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its current location</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>son emplacement actuel</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMapping</name>
+    <message>
+        <location filename="../../core/shortcuts/keymapping.cpp" line="+40"/>
+        <source>Space</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Return</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tab</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Backspace</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Esc</source>
+        <extracomment>Key name in a shortcut (Escape)</extracomment>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Del</source>
+        <extracomment>Key name in a shortcut (forward Delete)</extracomment>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ins</source>
+        <extracomment>Key name in a shortcut (Insert)</extracomment>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Home</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PgUp</source>
+        <extracomment>Key name in a shortcut (Page Up)</extracomment>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PgDown</source>
+        <extracomment>Key name in a shortcut (Page Down)</extracomment>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Left</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Up</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Right</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Down</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Enter</source>
+        <extracomment>Key name in a shortcut (the keypad&apos;s Enter key)</extracomment>
+        <translation>Entrée (pavé num.)</translation>
+    </message>
+    <message>
+        <location line="+130"/>
+        <source>Ctrl</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Alt</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shift</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Super</source>
+        <extracomment>Modifier key name in a shortcut (the key with the desktop&apos;s logo)</extracomment>
+        <translation>Super</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <location filename="../../core/shortcuts/menubarshortcuts.cpp" line="+13"/>
+        <source>Eject All</source>
+        <extracomment>Main menu item (File)</extracomment>
+        <translation>Tout éjecter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <extracomment>Main menu item (File): closes the window</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quit Quillmere</source>
+        <extracomment>Main menu item (File)</extracomment>
+        <translation>Quitter Quillmere</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Undo</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cut</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select All</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preferences…</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>Préférences…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as Grid</source>
+        <extracomment>Main menu item (View): volumes as a grid</extracomment>
+        <translation>en grille</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as List</source>
+        <extracomment>Main menu item (View): volumes as a list</extracomment>
+        <translation>en liste</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Minimize</source>
+        <extracomment>Main menu item (Window)</extracomment>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillmere Help</source>
+        <extracomment>Main menu item (Help)</extracomment>
+        <translation>Aide de Quillmere</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFileReader</name>
+    <message>
+        <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
+        <source>a folder</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a FIFO</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un FIFO</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a character device</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un périphérique en mode caractère</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a block device</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un périphérique en mode bloc</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a socket</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not a regular file</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>un fichier spécial</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>not a regular file but %1</source>
+        <extracomment>Why a file was not read; %1 is what stands there instead (&quot;a FIFO&quot;)</extracomment>
+        <translation>pas un fichier ordinaire, mais %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>larger than %1 bytes</source>
+        <extracomment>Why a file was not read</extracomment>
+        <translation>plus de %1 octets</translation>
+    </message>
+</context>
+<context>
     <name>ToolLauncher</name>
     <message>
         <location filename="../../core/operations/toollauncher.cpp" line="+126"/>
@@ -106,7 +646,7 @@
 <context>
     <name>UDisksOperations</name>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+90"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+95"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
         <translation>Impossible d’ouvrir le périphérique %1</translation>
@@ -118,7 +658,7 @@
         <translation>«&#xa0;%1&#xa0;» n’a pas de fichier de périphérique à éjecter.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+107"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>Refusé par le système (état 0x%1)</translation>
@@ -137,31 +677,37 @@
     </message>
     <message>
         <location line="+34"/>
-        <location line="+73"/>
+        <location line="+148"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>erreur inconnue</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-145"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>«&#xa0;%1&#xa0;» a été démonté, mais un autre volume du même périphérique n’a pas pu l’être&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+9"/>
+        <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
+        <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
+        <translation>«&#xa0;%1&#xa0;» a été démonté, mais un volume chiffré du même périphérique n’a pas pu être verrouillé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+160"/>
         <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>«&#xa0;%1&#xa0;» est un partage réseau. Reconnectez-vous au serveur dans votre gestionnaire de fichiers pour le monter à nouveau.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+31"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’a pas de fichier de périphérique à renommer.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>“%1” can’t be erased — only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Erase safety-rail refusal</extracomment>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être formaté&#xa0;: seuls les volumes amovibles, les volumes externes et les images disque peuvent l’être.</translation>
@@ -171,6 +717,87 @@
         <source>“%1” has no device node to erase.</source>
         <extracomment>Erase failure</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’a pas de fichier de périphérique à formater.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>This computer can’t make %1 file systems.</source>
+        <extracomment>Erase failure when the file system cannot be made on this computer</extracomment>
+        <translation>Cet ordinateur ne peut pas créer de systèmes de fichiers %1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This computer can’t make %1 file systems: %2 is not installed.</source>
+        <extracomment>Erase failure when the program that makes the file system is missing; %2 is its name</extracomment>
+        <translation>Cet ordinateur ne peut pas créer de systèmes de fichiers %1&#xa0;: %2 n’est pas installé.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>%1 The volume couldn’t be mounted again: %2</source>
+        <extracomment>Erase failure after which the volume stays unmounted; %1 is why the erase failed</extracomment>
+        <translation>%1 Le volume n’a pas pu être monté à nouveau&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Erased, but the volume couldn’t be mounted: %1</source>
+        <extracomment>Detail of a successful erase whose new volume could not be mounted</extracomment>
+        <translation>Formaté, mais le volume n’a pas pu être monté&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeActionGate</name>
+    <message>
+        <location filename="../../core/format/volumeactiongate.cpp" line="+34"/>
+        <source>it isn’t mounted.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>il n’est pas monté.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it is the boot volume, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>c’est le volume de démarrage, auquel Quillmere ne touche pas.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is on the boot disk, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>il se trouve sur le disque de démarrage, auquel Quillmere ne touche pas.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is a system volume, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>c’est un volume système, auquel Quillmere ne touche pas.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>its media policy doesn’t allow it.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>sa règle de support ne le permet pas.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>it is a fixed internal volume; only removable volumes and network shares are ejected.</source>
+        <extracomment>Why an eject is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>c’est un volume interne fixe&#x202f;; seuls les volumes amovibles et les partages réseau sont éjectés.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it is already mounted.</source>
+        <extracomment>Why a remount is refused: &quot;Couldn’t remount “X”: &quot; + this</extracomment>
+        <translation>il est déjà monté.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it has no device node.</source>
+        <extracomment>Why a rename is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>il n’a pas de fichier de périphérique.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>only removable, external, and disk-image volumes may be erased.</source>
+        <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
+        <translation>seuls les volumes amovibles, les volumes externes et les images disque peuvent être formatés.</translation>
     </message>
 </context>
 <context>
@@ -216,6 +843,45 @@
         <source>Erase…</source>
         <extracomment>Volume menu item (destructive)</extracomment>
         <translation>Formater…</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeNameRules</name>
+    <message>
+        <location filename="../../core/operations/volumenamerules.cpp" line="+21"/>
+        <source>spaces</source>
+        <extracomment>A character a volume name cannot contain</extracomment>
+        <translation>d’espaces</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Volume names can’t contain control characters such as line breaks or tabs.</source>
+        <extracomment>Volume name refusal</extracomment>
+        <translation>Les noms de volume ne peuvent pas contenir de caractères de contrôle comme des sauts de ligne ou des tabulations.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Names of %1 volumes can’t contain %2.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;FAT&quot;), %2 a character</extracomment>
+        <translation>Les noms de volumes %1 ne peuvent pas contenir %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Names of %1 volumes can only contain letters A–Z, digits and plain punctuation, not %2.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;FAT&quot;), %2 a character</extracomment>
+        <translation>Les noms de volumes %1 ne peuvent contenir que les lettres A à Z, des chiffres et une ponctuation simple, pas %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Names of %1 volumes can be at most %2 bytes long; this one has %3. Letters with accents and other symbols take two bytes or more.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;ext4&quot;)</extracomment>
+        <translation>Les noms de volumes %1 ne peuvent pas dépasser %2 octets&#x202f;; celui-ci en fait %3. Les lettres accentuées et les autres symboles occupent deux octets ou plus.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Names of %1 volumes can be at most %2 characters long; this one has %3.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;NTFS&quot;)</extracomment>
+        <translation>Les noms de volumes %1 ne peuvent pas dépasser %2 caractères&#x202f;; celui-ci en compte %3.</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,546 @@
     </message>
 </context>
 <context>
+    <name>HistoryFormatter</name>
+    <message>
+        <location filename="../../core/format/historyformatter.cpp" line="+24"/>
+        <source>1 second ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>1 秒前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 seconds ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>%1 秒前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 second</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>1 秒後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 seconds</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>%1 秒後</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 minute ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>1 分前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 minutes ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>%1 分前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 minute</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>1 分後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 minutes</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>%1 分後</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 hour ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>1 時間前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 hours ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>%1 時間前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 hour</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>1 時間後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 hours</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>%1 時間後</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 day ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>1 日前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 days ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>%1 日前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 day</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>1 日後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 days</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>%1 日後</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 week ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>1 週間前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 weeks ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>%1 週間前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 week</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>1 週間後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 weeks</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>%1 週間後</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 month ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>1 か月前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 months ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>%1 か月前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 month</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>1 か月後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 months</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>%1 か月後</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 year ago</source>
+        <extracomment>History time, relative to now</extracomment>
+        <translation>1 年前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 years ago</source>
+        <extracomment>History time, relative to now; %1 is a number above 1</extracomment>
+        <translation>%1 年前</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in 1 year</source>
+        <extracomment>History time of an entry dated ahead of the clock</extracomment>
+        <translation>1 年後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 years</source>
+        <extracomment>History time of an entry dated ahead of the clock; %1 is a number above 1</extracomment>
+        <translation>%1 年後</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>取り出し</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Force Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>強制取り出し</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remount</source>
+        <extracomment>History operation</extracomment>
+        <translation>再マウント</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rename</source>
+        <extracomment>History operation</extracomment>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Erase</source>
+        <extracomment>History operation</extracomment>
+        <translation>フォーマット</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-Eject</source>
+        <extracomment>History operation</extracomment>
+        <translation>自動取り出し</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-Remount</source>
+        <extracomment>History operation</extracomment>
+        <translation>自動再マウント</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mounted</source>
+        <extracomment>History event</extracomment>
+        <translation>マウント</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unmounted</source>
+        <extracomment>History event</extracomment>
+        <translation>アンマウント</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>now</source>
+        <extracomment>History time of an entry logged this very second</extracomment>
+        <translation>たった今</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <location filename="../../core/stores/historystore.cpp" line="+95"/>
+        <source>it is %1; the history is exported only to a regular file</source>
+        <extracomment>History export refusal; %1 is what stands there (&quot;a FIFO&quot;)</extracomment>
+        <translation>書き出し先が%1です。履歴は通常のファイルにしか書き出せません</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>the history file is %1</source>
+        <extracomment>History export failure; %1 is the reason (&quot;larger than 33554432 bytes&quot;)</extracomment>
+        <translation>履歴ファイルが%1</translation>
+    </message>
+</context>
+<context>
+    <name>InstallLocation</name>
+    <message>
+        <location filename="../../core/stores/installlocation.cpp" line="+82"/>
+        <source>a disk image</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>リムーバブルドライブ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a temporary location</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>一時的な場所</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>your Downloads folder</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>「ダウンロード」フォルダー</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>your Desktop</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>デスクトップ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its current location</source>
+        <extracomment>Move-offer location; slots into the body sentence</extracomment>
+        <translation>現在の場所</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMapping</name>
+    <message>
+        <location filename="../../core/shortcuts/keymapping.cpp" line="+40"/>
+        <source>Space</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Return</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tab</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Backspace</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>BackSpace</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Esc</source>
+        <extracomment>Key name in a shortcut (Escape)</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Del</source>
+        <extracomment>Key name in a shortcut (forward Delete)</extracomment>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ins</source>
+        <extracomment>Key name in a shortcut (Insert)</extracomment>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Home</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End</source>
+        <extracomment>Key name in a shortcut</extracomment>
+        <translation>End</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PgUp</source>
+        <extracomment>Key name in a shortcut (Page Up)</extracomment>
+        <translation>PageUp</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>PgDown</source>
+        <extracomment>Key name in a shortcut (Page Down)</extracomment>
+        <translation>PageDown</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Left</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>←</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Up</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Right</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>→</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Down</source>
+        <extracomment>Key name in a shortcut (arrow key)</extracomment>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Enter</source>
+        <extracomment>Key name in a shortcut (the keypad&apos;s Enter key)</extracomment>
+        <translation>テンキー Enter</translation>
+    </message>
+    <message>
+        <location line="+130"/>
+        <source>Ctrl</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Alt</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shift</source>
+        <extracomment>Modifier key name in a shortcut</extracomment>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Super</source>
+        <extracomment>Modifier key name in a shortcut (the key with the desktop&apos;s logo)</extracomment>
+        <translation>Super</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <location filename="../../core/shortcuts/menubarshortcuts.cpp" line="+13"/>
+        <source>Eject All</source>
+        <extracomment>Main menu item (File)</extracomment>
+        <translation>すべて取り出す</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close</source>
+        <extracomment>Main menu item (File): closes the window</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quit Quillmere</source>
+        <extracomment>Main menu item (File)</extracomment>
+        <translation>Quillmere を終了</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Undo</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cut</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paste</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select All</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>すべてを選択</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preferences…</source>
+        <extracomment>Main menu item (Edit)</extracomment>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as Grid</source>
+        <extracomment>Main menu item (View): volumes as a grid</extracomment>
+        <translation>グリッド表示</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as List</source>
+        <extracomment>Main menu item (View): volumes as a list</extracomment>
+        <translation>リスト表示</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Minimize</source>
+        <extracomment>Main menu item (Window)</extracomment>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quillmere Help</source>
+        <extracomment>Main menu item (Help)</extracomment>
+        <translation>Quillmere ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFileReader</name>
+    <message>
+        <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
+        <source>a folder</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a FIFO</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>FIFO</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a character device</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>キャラクターデバイス</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a block device</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>ブロックデバイス</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a socket</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not a regular file</source>
+        <extracomment>What stands where a file was expected</extracomment>
+        <translation>特殊なファイル</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>not a regular file but %1</source>
+        <extracomment>Why a file was not read; %1 is what stands there instead (&quot;a FIFO&quot;)</extracomment>
+        <translation>通常のファイルではなく%1です</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>larger than %1 bytes</source>
+        <extracomment>Why a file was not read</extracomment>
+        <translation>%1 バイトを超えています</translation>
+    </message>
+</context>
+<context>
     <name>ToolLauncher</name>
     <message>
         <location filename="../../core/operations/toollauncher.cpp" line="+126"/>
@@ -105,7 +645,7 @@
 <context>
     <name>UDisksOperations</name>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+90"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+95"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
         <translation>デバイス %1 を開けませんでした</translation>
@@ -117,7 +657,7 @@
         <translation>「%1」には取り出すためのデバイスファイルがありません。</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+107"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>システムに拒否されました（ステータス 0x%1）</translation>
@@ -136,31 +676,37 @@
     </message>
     <message>
         <location line="+34"/>
-        <location line="+73"/>
+        <location line="+148"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>不明なエラー</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-145"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>「%1」はアンマウントされましたが、同じデバイス上の別のボリュームをアンマウントできませんでした: %2</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+9"/>
+        <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
+        <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
+        <translation>「%1」はアンマウントされましたが、同じデバイス上の暗号化されたボリュームをロックできませんでした: %2</translation>
+    </message>
+    <message>
+        <location line="+160"/>
         <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>「%1」はネットワーク共有です。もう一度マウントするには、ファイルマネージャーでサーバーに再接続してください。</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+31"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
         <translation>「%1」には名前を変更するためのデバイスファイルがありません。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>“%1” can’t be erased — only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Erase safety-rail refusal</extracomment>
         <translation>「%1」はフォーマットできません。フォーマットできるのは、リムーバブルボリューム、外部ボリューム、ディスクイメージだけです。</translation>
@@ -170,6 +716,87 @@
         <source>“%1” has no device node to erase.</source>
         <extracomment>Erase failure</extracomment>
         <translation>「%1」にはフォーマットするためのデバイスファイルがありません。</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>This computer can’t make %1 file systems.</source>
+        <extracomment>Erase failure when the file system cannot be made on this computer</extracomment>
+        <translation>このコンピューターでは %1 ファイルシステムを作成できません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This computer can’t make %1 file systems: %2 is not installed.</source>
+        <extracomment>Erase failure when the program that makes the file system is missing; %2 is its name</extracomment>
+        <translation>このコンピューターでは %1 ファイルシステムを作成できません。%2 がインストールされていません。</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>%1 The volume couldn’t be mounted again: %2</source>
+        <extracomment>Erase failure after which the volume stays unmounted; %1 is why the erase failed</extracomment>
+        <translation>%1 ボリュームを再マウントできませんでした: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Erased, but the volume couldn’t be mounted: %1</source>
+        <extracomment>Detail of a successful erase whose new volume could not be mounted</extracomment>
+        <translation>フォーマットしましたが、ボリュームをマウントできませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeActionGate</name>
+    <message>
+        <location filename="../../core/format/volumeactiongate.cpp" line="+34"/>
+        <source>it isn’t mounted.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>マウントされていません。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it is the boot volume, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>起動ボリュームのため、Quillmere は操作しません。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is on the boot disk, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>起動ディスク上にあるため、Quillmere は操作しません。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is a system volume, which Quillmere leaves alone.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>システムボリュームのため、Quillmere は操作しません。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>its media policy doesn’t allow it.</source>
+        <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>メディアポリシーで許可されていません。</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>it is a fixed internal volume; only removable volumes and network shares are ejected.</source>
+        <extracomment>Why an eject is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
+        <translation>内蔵の固定ボリュームです。取り出せるのはリムーバブルボリュームとネットワーク共有だけです。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it is already mounted.</source>
+        <extracomment>Why a remount is refused: &quot;Couldn’t remount “X”: &quot; + this</extracomment>
+        <translation>すでにマウントされています。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>it has no device node.</source>
+        <extracomment>Why a rename is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>デバイスファイルがありません。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>only removable, external, and disk-image volumes may be erased.</source>
+        <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
+        <translation>フォーマットできるのは、リムーバブルボリューム、外部ボリューム、ディスクイメージだけです。</translation>
     </message>
 </context>
 <context>
@@ -215,6 +842,45 @@
         <source>Erase…</source>
         <extracomment>Volume menu item (destructive)</extracomment>
         <translation>フォーマット…</translation>
+    </message>
+</context>
+<context>
+    <name>VolumeNameRules</name>
+    <message>
+        <location filename="../../core/operations/volumenamerules.cpp" line="+21"/>
+        <source>spaces</source>
+        <extracomment>A character a volume name cannot contain</extracomment>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Volume names can’t contain control characters such as line breaks or tabs.</source>
+        <extracomment>Volume name refusal</extracomment>
+        <translation>ボリューム名には改行やタブなどの制御文字を使用できません。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Names of %1 volumes can’t contain %2.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;FAT&quot;), %2 a character</extracomment>
+        <translation>%1 ボリュームの名前には%2を使用できません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Names of %1 volumes can only contain letters A–Z, digits and plain punctuation, not %2.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;FAT&quot;), %2 a character</extracomment>
+        <translation>%1 ボリュームの名前に使えるのは A〜Z の英字、数字、基本的な記号だけです。%2は使用できません。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Names of %1 volumes can be at most %2 bytes long; this one has %3. Letters with accents and other symbols take two bytes or more.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;ext4&quot;)</extracomment>
+        <translation>%1 ボリュームの名前は最大 %2 バイトです（この名前は %3 バイト）。アクセント付きの文字やその他の記号は 2 バイト以上になります。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Names of %1 volumes can be at most %2 characters long; this one has %3.</source>
+        <extracomment>Volume name refusal; %1 is a file system (&quot;NTFS&quot;)</extracomment>
+        <translation>%1 ボリュームの名前は最大 %2 文字です（この名前は %3 文字）。</translation>
     </message>
 </context>
 <context>
