@@ -414,6 +414,31 @@ void DockPopoverController::layoutFan(const VolumeList &volumes, QScreen *screen
     m_panel->present(frame.toAlignedRect(), look, view);
 }
 
+// A grid tile or list row of a volume: its busy and activity marks kept current, its requests
+// answered.
+template <typename Entry>
+void DockPopoverController::bindVolumeEntry(Entry *entry, const Volume &volume)
+{
+    entry->setBusy(isBusy(volume));
+    entry->setActive(isActive(volume));
+    connect(entry, &Entry::openRequested, this, [this, volume] { activate(volume); });
+    connect(entry, &Entry::ejectRequested, this, [this, volume] {
+        if (volumeHandlers && volumeHandlers->eject)
+            volumeHandlers->eject(volume);
+    });
+    connect(entry, &Entry::remountRequested, this, [this, volume] {
+        if (volumeHandlers && volumeHandlers->remount)
+            volumeHandlers->remount(volume);
+    });
+    connect(entry, &Entry::contextMenuRequested, this,
+            [this, volume](const QPoint &at) { showContextMenu(volume, at); });
+    QPointer<Entry> guard(entry);
+    m_activityBindings.append({volume, [guard](bool active) {
+                                   if (guard)
+                                       guard->setActive(active);
+                               }});
+}
+
 void DockPopoverController::layoutGrid(const VolumeList &volumes, QScreen *screen)
 {
     const QRectF screenRect = screen ? QRectF(screen->geometry()) : QRectF();
@@ -427,24 +452,7 @@ void DockPopoverController::layoutGrid(const VolumeList &volumes, QScreen *scree
         auto *tile = new GridTileView(volume, m_icons->pixmap(volume, GridTileView::iconSide));
         if (!handlesButtons())
             tile->setButtonKind(EjectRemountSpec::Kind::none);
-        tile->setBusy(isBusy(volume));
-        tile->setActive(isActive(volume));
-        connect(tile, &GridTileView::openRequested, this, [this, volume] { activate(volume); });
-        connect(tile, &GridTileView::ejectRequested, this, [this, volume] {
-            if (volumeHandlers && volumeHandlers->eject)
-                volumeHandlers->eject(volume);
-        });
-        connect(tile, &GridTileView::remountRequested, this, [this, volume] {
-            if (volumeHandlers && volumeHandlers->remount)
-                volumeHandlers->remount(volume);
-        });
-        connect(tile, &GridTileView::contextMenuRequested, this,
-                [this, volume](const QPoint &at) { showContextMenu(volume, at); });
-        QPointer<GridTileView> guard(tile);
-        m_activityBindings.append({volume, [guard](bool active) {
-                                       if (guard)
-                                           guard->setActive(active);
-                                   }});
+        bindVolumeEntry(tile, volume);
         m_tiles.append(tile);
         cells.append(new TileHoverFrame(tile, grid));
     }
@@ -524,24 +532,7 @@ void DockPopoverController::layoutList(const VolumeList &volumes, QScreen *scree
                           : kind == Kind::remount ? ListRowView::Accessory::remount
                                                   : ListRowView::Accessory::none);
         row->setShowsActivity(bool(activityProvider));
-        row->setBusy(isBusy(volume));
-        row->setActive(isActive(volume));
-        connect(row, &ListRowView::openRequested, this, [this, volume] { activate(volume); });
-        connect(row, &ListRowView::ejectRequested, this, [this, volume] {
-            if (volumeHandlers && volumeHandlers->eject)
-                volumeHandlers->eject(volume);
-        });
-        connect(row, &ListRowView::remountRequested, this, [this, volume] {
-            if (volumeHandlers && volumeHandlers->remount)
-                volumeHandlers->remount(volume);
-        });
-        connect(row, &ListRowView::contextMenuRequested, this,
-                [this, volume](const QPoint &at) { showContextMenu(volume, at); });
-        QPointer<ListRowView> guard(row);
-        m_activityBindings.append({volume, [guard](bool active) {
-                                       if (guard)
-                                           guard->setActive(active);
-                                   }});
+        bindVolumeEntry(row, volume);
         widths.append(
             ListPanelGeometry::rowWidth(QFontMetricsF(row->font()).horizontalAdvance(volume.name),
                                         bool(activityProvider), kind != Kind::none));

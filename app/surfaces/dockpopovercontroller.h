@@ -115,6 +115,7 @@ private:
     void layoutGrid(const VolumeList &volumes, QScreen *screen);
     void layoutList(const VolumeList &volumes, QScreen *screen);
     QWidget *buildBottomArea(QWidget *parent, int width);
+    template <typename Entry> void bindVolumeEntry(Entry *entry, const Volume &volume);
 
     void activate(const Volume &volume);
     void openVolumesFolder();

@@ -17,6 +17,22 @@ bool hasSlot(const QObject *object, const char *slot)
                              .constData()) >= 0;
 }
 
+// QTextEdit and QPlainTextEdit share these members but no base class that has them.
+template <typename TextEdit> bool textEditCanPerform(const TextEdit *text, const QByteArray &slot)
+{
+    if (slot == "undo")
+        return text->document()->isUndoAvailable();
+    if (slot == "redo")
+        return text->document()->isRedoAvailable();
+    if (slot == "cut")
+        return text->textCursor().hasSelection() && !text->isReadOnly();
+    if (slot == "copy")
+        return text->textCursor().hasSelection();
+    if (slot == "paste")
+        return !text->isReadOnly();
+    return true;
+}
+
 // Whether the focused widget can do the edit command now, where it can tell.
 bool canPerform(QWidget *focus, const QByteArray &slot)
 {
@@ -39,30 +55,10 @@ bool canPerform(QWidget *focus, const QByteArray &slot)
         if (slot == "selectAll")
             return !line->text().isEmpty();
     }
-    if (auto *text = qobject_cast<QTextEdit *>(focus)) {
-        if (slot == "undo")
-            return text->document()->isUndoAvailable();
-        if (slot == "redo")
-            return text->document()->isRedoAvailable();
-        if (slot == "cut")
-            return text->textCursor().hasSelection() && !text->isReadOnly();
-        if (slot == "copy")
-            return text->textCursor().hasSelection();
-        if (slot == "paste")
-            return !text->isReadOnly();
-    }
-    if (auto *text = qobject_cast<QPlainTextEdit *>(focus)) {
-        if (slot == "undo")
-            return text->document()->isUndoAvailable();
-        if (slot == "redo")
-            return text->document()->isRedoAvailable();
-        if (slot == "cut")
-            return text->textCursor().hasSelection() && !text->isReadOnly();
-        if (slot == "copy")
-            return text->textCursor().hasSelection();
-        if (slot == "paste")
-            return !text->isReadOnly();
-    }
+    if (auto *text = qobject_cast<QTextEdit *>(focus))
+        return textEditCanPerform(text, slot);
+    if (auto *text = qobject_cast<QPlainTextEdit *>(focus))
+        return textEditCanPerform(text, slot);
     return true;
 }
 

@@ -55,6 +55,18 @@ QString systemVolume()
                                        "it is a system volume, which Quillmere leaves alone.");
 }
 
+// The boot volume, system volumes and the other volumes of the boot disk are left alone.
+std::optional<QString> leftAlone(const Volume &volume)
+{
+    if (volume.kind == VolumeKind::boot)
+        return bootVolume();
+    if (volume.kind == VolumeKind::systemHidden)
+        return systemVolume();
+    if (volume.traits.sharesBootDevice)
+        return onBootDisk();
+    return std::nullopt;
+}
+
 QString notAllowedByPolicy()
 {
     //: Why an action is refused: "Couldn’t rename “X”: " + this
@@ -78,17 +90,12 @@ std::optional<QString> refusal(const Volume &volume, VolumeOperation operation)
 {
     if (isOffered(volume, operation))
         return std::nullopt;
-    const bool boot = volume.kind == VolumeKind::boot;
     switch (menuItem(operation)) {
     case Kind::eject:
         if (!volume.isMounted)
             return notMounted();
-        if (boot)
-            return bootVolume();
-        if (volume.kind == VolumeKind::systemHidden)
-            return systemVolume();
-        if (volume.traits.sharesBootDevice)
-            return onBootDisk();
+        if (const std::optional<QString> reason = leftAlone(volume))
+            return reason;
         //: Why an eject is refused: "Couldn’t eject “X”: " + this
         return QCoreApplication::translate("VolumeActionGate",
                                            "it is a fixed internal volume; only removable "
@@ -102,16 +109,12 @@ std::optional<QString> refusal(const Volume &volume, VolumeOperation operation)
         if (volume.bsdName.isEmpty())
             //: Why a rename is refused: "Couldn’t rename “X”: " + this
             return QCoreApplication::translate("VolumeActionGate", "it has no device node.");
-        if (boot)
+        if (volume.kind == VolumeKind::boot)
             return bootVolume();
         return notAllowedByPolicy();
     case Kind::erase:
-        if (boot)
-            return bootVolume();
-        if (volume.kind == VolumeKind::systemHidden)
-            return systemVolume();
-        if (volume.traits.sharesBootDevice)
-            return onBootDisk();
+        if (const std::optional<QString> reason = leftAlone(volume))
+            return reason;
         if (!MediaPolicy::policy(volume).canErase)
             return notAllowedByPolicy();
         //: Why an erase is refused: "Couldn’t erase “X”: " + this

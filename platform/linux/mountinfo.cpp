@@ -120,33 +120,28 @@ MountInfoList read(const QString &path)
     return parse(file.readAll());
 }
 
+bool isKernelFileSystemType(const QString &fsType)
+{
+    static const QSet<QString> types = {
+        QStringLiteral("proc"),        QStringLiteral("sysfs"),      QStringLiteral("devtmpfs"),
+        QStringLiteral("devpts"),      QStringLiteral("tmpfs"),      QStringLiteral("cgroup"),
+        QStringLiteral("cgroup2"),     QStringLiteral("overlay"),    QStringLiteral("debugfs"),
+        QStringLiteral("tracefs"),     QStringLiteral("securityfs"), QStringLiteral("pstore"),
+        QStringLiteral("bpf"),         QStringLiteral("configfs"),   QStringLiteral("fusectl"),
+        QStringLiteral("mqueue"),      QStringLiteral("hugetlbfs"),  QStringLiteral("binfmt_misc"),
+        QStringLiteral("efivarfs"),    QStringLiteral("nsfs"),       QStringLiteral("ramfs"),
+        QStringLiteral("rpc_pipefs")};
+    return types.contains(fsType);
+}
+
 bool isNotAVolume(const MountInfoEntry &entry)
 {
-    static const QSet<QString> types = {QStringLiteral("proc"),
-                                        QStringLiteral("sysfs"),
-                                        QStringLiteral("devtmpfs"),
-                                        QStringLiteral("devpts"),
-                                        QStringLiteral("tmpfs"),
-                                        QStringLiteral("cgroup"),
-                                        QStringLiteral("cgroup2"),
-                                        QStringLiteral("overlay"),
-                                        QStringLiteral("debugfs"),
-                                        QStringLiteral("tracefs"),
-                                        QStringLiteral("securityfs"),
-                                        QStringLiteral("pstore"),
-                                        QStringLiteral("bpf"),
-                                        QStringLiteral("configfs"),
-                                        QStringLiteral("fusectl"),
-                                        QStringLiteral("mqueue"),
-                                        QStringLiteral("hugetlbfs"),
-                                        QStringLiteral("binfmt_misc"),
-                                        QStringLiteral("efivarfs"),
-                                        QStringLiteral("nsfs"),
-                                        QStringLiteral("ramfs"),
-                                        QStringLiteral("rpc_pipefs"),
-                                        QStringLiteral("fuse.gvfsd-fuse"),
-                                        QStringLiteral("fuse.portal")};
-    return entry.mountPoint != QLatin1String("/") && types.contains(entry.fsType);
+    if (entry.mountPoint == QLatin1String("/")) {
+        return false;
+    }
+    return isKernelFileSystemType(entry.fsType) ||
+           entry.fsType == QLatin1String("fuse.gvfsd-fuse") ||
+           entry.fsType == QLatin1String("fuse.portal");
 }
 
 MountInfoList volumeMounts(const MountInfoList &entries)

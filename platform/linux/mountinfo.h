@@ -32,6 +32,9 @@ MountInfoList parse(QByteArrayView text);
 MountInfoList read(const QString &path = QString::fromLatin1(defaultPath));
 QString decodeField(QByteArrayView field);
 
+// Kernel and virtual file systems that have no device behind them (proc, sysfs, tmpfs, …).
+bool isKernelFileSystemType(const QString &fsType);
+
 // Kernel and virtual file systems without a device, and the desktop's own FUSE helpers (gvfs,
 // the document portal): never a volume, except the root file system, whatever its type.
 bool isNotAVolume(const MountInfoEntry &entry);

@@ -35,16 +35,8 @@ void VolumeResourceReader::beginReading(const MountInfoList &mounts) const
 
 bool VolumeResourceReader::isSystemFileSystemType(const QString &fsType)
 {
-    static const QSet<QString> types = {
-        QStringLiteral("proc"),        QStringLiteral("sysfs"),      QStringLiteral("tmpfs"),
-        QStringLiteral("devtmpfs"),    QStringLiteral("cgroup"),     QStringLiteral("cgroup2"),
-        QStringLiteral("overlay"),     QStringLiteral("squashfs"),   QStringLiteral("autofs"),
-        QStringLiteral("debugfs"),     QStringLiteral("tracefs"),    QStringLiteral("securityfs"),
-        QStringLiteral("pstore"),      QStringLiteral("bpf"),        QStringLiteral("configfs"),
-        QStringLiteral("fusectl"),     QStringLiteral("mqueue"),     QStringLiteral("hugetlbfs"),
-        QStringLiteral("binfmt_misc"), QStringLiteral("efivarfs"),   QStringLiteral("nsfs"),
-        QStringLiteral("ramfs"),       QStringLiteral("rpc_pipefs"), QStringLiteral("devpts")};
-    return types.contains(fsType);
+    return MountInfo::isKernelFileSystemType(fsType) || fsType == QLatin1String("squashfs") ||
+           fsType == QLatin1String("autofs");
 }
 
 bool VolumeResourceReader::isNetworkFileSystemType(const QString &fsType)

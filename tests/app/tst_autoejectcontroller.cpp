@@ -153,22 +153,6 @@ QStringList bodiesOf(const QList<FakeNotifications::Notification> &notifications
     return result;
 }
 
-QCoro::Task<QDBusMessage> reply(QDBusPendingCall call)
-{
-    co_return co_await call;
-}
-
-// Returns once everything the service connection sent before has reached the client: a round
-// trip between the two comes back after the messages queued ahead of it.
-bool syncWith(QDBusConnection client, const QDBusConnection &service)
-{
-    QDBusMessage ping = QDBusMessage::createMethodCall(service.baseService(), QStringLiteral("/"),
-                                                       QStringLiteral("org.freedesktop.DBus.Peer"),
-                                                       QStringLiteral("Ping"));
-    const QDBusMessage answer = QCoro::waitFor(reply(client.asyncCall(ping)));
-    return answer.type() == QDBusMessage::ReplyMessage;
-}
-
 // Two private buses in the roles of system and session bus, with the fake services on
 // connections of their own, and a controller over the real platform monitors.
 struct Fixture {

@@ -1,3 +1,4 @@
+#include "whenmodal.h"
 #include "window/confirmationdialog.h"
 #include "window/confirmationpresenter.h"
 #include "window/dialogoperationprompts.h"
@@ -52,16 +53,6 @@ void release(QWidget *widget)
 void dragTo(QWidget *widget, QPoint position)
 {
     sendMouse(widget, QEvent::MouseMove, position, Qt::NoButton, Qt::LeftButton);
-}
-
-// Answers the next modal dialog that opens with the given action.
-template <typename Dialog, typename Action> void whenModal(Action action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the expected dialog did not open");
-        action(dialog);
-    });
 }
 
 Volume volumeNamed(const QString &name)

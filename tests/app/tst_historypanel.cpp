@@ -1,3 +1,4 @@
+#include "whenmodal.h"
 #include "stores/historystore.h"
 #include "window/alertdialog.h"
 #include "window/failurealert.h"
@@ -24,16 +25,6 @@ HistoryEntry entry(const QString &operation, bool ok, qint64 secondsAgo,
     return {
         now.addSecs(-secondsAgo), QStringLiteral("Stick"), QStringLiteral("sdb1"), operation, ok,
         std::move(detail)};
-}
-
-// Answers the next modal dialog of the given type with the given action.
-template <typename Dialog, typename Action> void whenModal(Action action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the expected dialog did not open");
-        action(dialog);
-    });
 }
 
 } // namespace

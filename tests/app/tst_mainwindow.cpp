@@ -1,3 +1,4 @@
+#include "whenmodal.h"
 #include "appfakes.h"
 
 #include "shell/appdelegate.h"
@@ -44,15 +45,6 @@ QStringList titles(const QMenu *menu)
             result.append(action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     return result;
-}
-
-template <typename Dialog, typename Action> void whenModal(Action action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the expected dialog did not open");
-        action(dialog);
-    });
 }
 
 // What the program offers beyond the window itself.

@@ -1,3 +1,4 @@
+#include "whenmodal.h"
 #include "fakehome.h"
 
 #include "../support/fakes/privatebus.h"
@@ -37,16 +38,6 @@ int runStandIn(int argc, char **argv)
                                                                        : "noBus";
     report.write(QByteArray(name) + ' ' + QCoreApplication::applicationFilePath().toUtf8());
     return report.commit() ? 0 : 1;
-}
-
-// Answers the next modal dialog with the given action.
-template <typename Action> void whenAlert(Action action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<AlertDialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no alert opened");
-        action(dialog);
-    });
 }
 
 QByteArray digest(const QString &path)
@@ -133,7 +124,7 @@ private slots:
         d.quit = [&quits] { ++quits; };
 
         QString offered;
-        whenAlert([&offered](AlertDialog *dialog) {
+        whenModal<AlertDialog>([&offered](AlertDialog *dialog) {
             offered = dialog->message() + u'|' + dialog->informativeText() + u'|' +
                       dialog->firstButton()->text() + u'|' + dialog->cancelButton()->text();
             dialog->firstButton()->click();
@@ -190,7 +181,7 @@ private slots:
         std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
 
         QString body;
-        whenAlert([&body](AlertDialog *dialog) {
+        whenModal<AlertDialog>([&body](AlertDialog *dialog) {
             body = dialog->informativeText();
             dialog->cancelButton()->click();
         });
@@ -236,7 +227,7 @@ private slots:
         d.askToMove = [](const QString &) { return true; };
 
         QString failure;
-        whenAlert([&failure](AlertDialog *dialog) {
+        whenModal<AlertDialog>([&failure](AlertDialog *dialog) {
             failure = dialog->message() + u'|' + dialog->informativeText();
             QVERIFY(!dialog->cancelButton());
             dialog->firstButton()->click();

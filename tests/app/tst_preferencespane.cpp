@@ -34,7 +34,6 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <qcoro/qcorodbuspendingcall.h>
 
 namespace {
 
@@ -132,20 +131,6 @@ public:
         return LoginItemManager::setEnabled(enabled);
     }
 };
-
-QCoro::Task<QDBusMessage> reply(QDBusPendingCall call)
-{
-    co_return co_await call;
-}
-
-// Everything the service connection sent before has reached the client.
-bool syncWith(QDBusConnection client, const QDBusConnection &service)
-{
-    QDBusMessage ping = QDBusMessage::createMethodCall(service.baseService(), QStringLiteral("/"),
-                                                       QStringLiteral("org.freedesktop.DBus.Peer"),
-                                                       QStringLiteral("Ping"));
-    return QCoro::waitFor(reply(client.asyncCall(ping))).type() == QDBusMessage::ReplyMessage;
-}
 
 } // namespace
 

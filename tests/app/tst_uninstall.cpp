@@ -1,3 +1,4 @@
+#include "whenmodal.h"
 #include "appfakes.h"
 #include "fakehome.h"
 
@@ -13,16 +14,6 @@
 #include <QtTest>
 
 namespace {
-
-// Answers the next modal dialog with the given action.
-template <typename Action> void whenAlert(Action action)
-{
-    QTimer::singleShot(0, [action] {
-        auto *dialog = qobject_cast<AlertDialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no alert opened");
-        action(dialog);
-    });
-}
 
 // What a user who has used Quillmere has in the home folder, relative to it.
 const QStringList quillmereFiles{
@@ -113,7 +104,7 @@ private slots:
 
         QString shown;
         bool destructive = false;
-        whenAlert([&shown, &destructive](AlertDialog *dialog) {
+        whenModal<AlertDialog>([&shown, &destructive](AlertDialog *dialog) {
             shown = dialog->message() + u'|' + dialog->firstButton()->text() + u'|' +
                     dialog->cancelButton()->text();
             destructive = dialog->firstButton()->property("destructive").toBool();
@@ -166,7 +157,7 @@ private slots:
         int quits = 0;
 
         QString body;
-        whenAlert([&body](AlertDialog *dialog) {
+        whenModal<AlertDialog>([&body](AlertDialog *dialog) {
             body = dialog->informativeText();
             dialog->firstButton()->click();
         });
@@ -204,7 +195,7 @@ private slots:
         int quits = 0;
 
         QString body;
-        whenAlert([&body](AlertDialog *dialog) {
+        whenModal<AlertDialog>([&body](AlertDialog *dialog) {
             body = dialog->informativeText();
             dialog->firstButton()->click();
         });

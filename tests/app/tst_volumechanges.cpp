@@ -1,3 +1,4 @@
+#include "../support/fakes/privatebus.h"
 #include "appfakes.h"
 
 #include "discovery/volumestore.h"
@@ -12,8 +13,6 @@
 
 #include <QDBusConnection>
 #include <QMenu>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <qcoro/qcorosignal.h>
@@ -196,22 +195,15 @@ private slots:
 
     void secondLaunchReopensTheFirst()
     {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty())
+        if (!PrivateBus::available())
             QSKIP("dbus-daemon is not installed");
-        QProcess bus;
-        bus.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                           QStringLiteral("--print-address=1")});
-        QVERIFY(bus.waitForReadyRead(10000));
-        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
-        auto stopBus = qScopeGuard([&bus] {
-            bus.terminate();
-            bus.waitForFinished(5000);
-        });
+        PrivateBus bus;
+        QString error;
+        QVERIFY2(bus.start(&error), qPrintable(error));
 
         const QString appId = QStringLiteral("com.quillmere.app.test");
-        QDBusConnection first = QDBusConnection::connectToBus(address, QStringLiteral("first"));
-        QDBusConnection second = QDBusConnection::connectToBus(address, QStringLiteral("second"));
+        QDBusConnection first = bus.connect(QStringLiteral("first"));
+        QDBusConnection second = bus.connect(QStringLiteral("second"));
         QVERIFY(first.isConnected() && second.isConnected());
 
         int reopened = 0;

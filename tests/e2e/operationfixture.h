@@ -178,6 +178,18 @@ public:
         return {};
     }
 
+    // The label of a device's file system as it stands on the disk.
+    static QString label(const QString &bsdName)
+    {
+        QProcess blkid;
+        blkid.start(QStringLiteral("blkid"),
+                    {QStringLiteral("-p"), QStringLiteral("-o"), QStringLiteral("value"),
+                     QStringLiteral("-s"), QStringLiteral("LABEL"),
+                     QStringLiteral("/dev/") + bsdName});
+        blkid.waitForFinished();
+        return QString::fromUtf8(blkid.readAllStandardOutput()).trimmed();
+    }
+
     // The loop device still has its image behind it.
     static bool isAttached(const QString &loop)
     {

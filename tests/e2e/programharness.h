@@ -5,6 +5,8 @@
 // choosing, and optionally an X server (Xvfb) of its own. Everything started is stopped again.
 
 #include "../support/fakes/privatebus.h"
+#include "../support/stopprocess.h"
+#include "../support/xvfbserver.h"
 
 #include "stores/jsonfiledefaultsbackend.h"
 #include "stores/userdefaults.h"
@@ -17,58 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-
-// An X server on a display number it picks itself.
-class XvfbServer {
-public:
-    ~XvfbServer() { stop(); }
-
-    static bool available()
-    {
-        return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() &&
-               !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
-    }
-
-    bool start(const QSize &size, QString *error)
-    {
-        // -displayfd writes the number it chose once the server accepts connections.
-        m_process.start(QStringLiteral("Xvfb"),
-                        {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                         QStringLiteral("-screen"), QStringLiteral("0"),
-                         QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()),
-                         QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!m_process.waitForStarted(5000)) {
-            *error = m_process.errorString();
-            return false;
-        }
-        while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(10000)) {
-                *error = QStringLiteral("Xvfb printed no display: ") +
-                         QString::fromLocal8Bit(m_process.readAllStandardError());
-                return false;
-            }
-        }
-        m_display = QLatin1Char(':') + QString::fromUtf8(m_process.readLine()).trimmed();
-        return true;
-    }
-
-    QString display() const { return m_display; }
-
-    void stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-private:
-    QProcess m_process;
-    QString m_display;
-};
 
 class ProgramHarness {
 public:
@@ -135,6 +85,17 @@ public:
 
     bool isRunning() const { return m_program && m_program->state() == QProcess::Running; }
 
+    // Waits for the program to end; false when it still runs after `msecs`.
+    bool waitForExit(int msecs) const { return !m_program || m_program->waitForFinished(msecs); }
+    QProcess::ExitStatus exitStatus() const
+    {
+        return m_program ? m_program->exitStatus() : QProcess::NormalExit;
+    }
+    int exitCode() const { return m_program ? m_program->exitCode() : 0; }
+
+    // The temporary home that holds the program's settings ("config"), data and cache.
+    QString homePath() const { return m_home.path(); }
+
     qint64 pid() const { return m_program ? m_program->processId() : 0; }
 
     QString output() const
@@ -180,13 +141,8 @@ public:
 
     void stop()
     {
-        if (m_program && m_program->state() != QProcess::NotRunning) {
-            m_program->terminate();
-            if (!m_program->waitForFinished(10000)) {
-                m_program->kill();
-                m_program->waitForFinished(5000);
-            }
-        }
+        if (m_program)
+            stopProcess(*m_program, 10000);
         m_program.reset();
         QDBusConnection::disconnectFromBus(QLatin1String(sessionConnection));
         m_session.stop();

@@ -1,17 +1,11 @@
 // The program itself, ended by a signal as logout, a service manager or Ctrl+C end it: it quits
 // the way "Quit Quillmere" does, through the terminate step, with the history on disk.
 #include "operationfixture.h"
+#include "programharness.h"
 
-#include "../support/fakes/privatebus.h"
-
-#include "stores/appsupport.h"
 #include "stores/defaultskeys.h"
 #include "stores/historyentrycodec.h"
-#include "stores/jsonfiledefaultsbackend.h"
-#include "stores/userdefaults.h"
 
-#include <QDBusConnectionInterface>
-#include <QScopeGuard>
 #include <QTest>
 #include <csignal>
 #include <unistd.h>
@@ -20,15 +14,7 @@ class TestAppTerminate : public QObject {
     Q_OBJECT
 
     OperationFixture m_fixture;
-    PrivateBus m_sessionBus;
     QStringList m_folders;
-
-    static std::unique_ptr<UserDefaults> settingsIn(const QString &home)
-    {
-        return std::make_unique<UserDefaults>(std::make_unique<JsonFileDefaultsBackend>(
-            QDir(home).filePath(QStringLiteral("config/quillmere")),
-            AppSupport::bundleIdentifier()));
-    }
 
     static QList<HistoryEntry> historyIn(const QString &home)
     {
@@ -53,7 +39,6 @@ private slots:
                  QUILLMERE_APP_PATH " not built");
         QString error;
         QVERIFY2(m_fixture.setUp(&error), qPrintable(error));
-        QVERIFY2(m_sessionBus.start(&error), qPrintable(error));
     }
 
     void cleanupTestCase() { m_fixture.tearDown(); }
@@ -75,41 +60,18 @@ private slots:
     void aSignalQuitsThroughTheTerminateStep()
     {
         QFETCH(int, signal);
-        QTemporaryDir home;
+        ProgramHarness app;
+        QString error;
+        QVERIFY2(app.setUp(m_fixture.busAddress, &error), qPrintable(error));
         {
-            auto settings = settingsIn(home.path());
+            auto settings = app.defaults();
             // No download of the media definitions from here.
             settings->setDate(QString::fromLatin1(DefaultsKeys::mediaDefsLastFetch),
                               QDateTime::currentDateTimeUtc());
         }
 
-        QProcessEnvironment env = m_fixture.environment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionBus.address());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        QProcess app;
-        app.setProcessEnvironment(env);
-        app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        app.start(QStringLiteral(QUILLMERE_APP_PATH), {});
-        QVERIFY(app.waitForStarted());
-        const auto stop = qScopeGuard([&app] {
-            if (app.state() != QProcess::NotRunning) {
-                app.kill();
-                app.waitForFinished();
-            }
-        });
-
         // Running once it answers for the program on the session bus.
-        QDBusConnection bus = m_sessionBus.connect(QStringLiteral("terminate-test"));
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return bus.interface()->isServiceRegistered(AppSupport::bundleIdentifier()) ||
-                       app.state() == QProcess::NotRunning;
-            },
-            30000));
-        QCOMPARE(app.state(), QProcess::Running);
+        QVERIFY2(app.start(), qPrintable(app.output()));
 
         // Something for the history: a volume mounted while it runs.
         const QString folder = OperationFixture::newDiskFolder();
@@ -119,7 +81,7 @@ private slots:
                 .value(QStringLiteral("plain"));
         QVERIFY(!loop.isEmpty());
         const auto mountLine = [&] {
-            for (const HistoryEntry &e : historyIn(home.path())) {
+            for (const HistoryEntry &e : historyIn(app.homePath())) {
                 if (e.operation == QLatin1String("mount") && e.bsdName == loop)
                     return true;
             }
@@ -128,16 +90,10 @@ private slots:
         QVERIFY2(QTest::qWaitFor(mountLine, 30000), "the program recorded no mount line");
 
         // The launcher's "Open Quillmere" opens the main window in the running program.
-        QProcess open;
-        open.setProcessEnvironment(env);
-        open.setProcessChannelMode(QProcess::ForwardedChannels);
-        open.start(QStringLiteral(QUILLMERE_APP_PATH),
-                   {QStringLiteral("--action"), QStringLiteral("open")});
-        QVERIFY(open.waitForFinished(30000));
-        QCOMPARE(open.exitCode(), 0);
+        QCOMPARE(app.launchAgain({QStringLiteral("--action"), QStringLiteral("open")}), 0);
 
-        QVERIFY(::kill(pid_t(app.processId()), signal) == 0);
-        QVERIFY(app.waitForFinished(30000));
+        QVERIFY(::kill(pid_t(app.pid()), signal) == 0);
+        QVERIFY(app.waitForExit(30000));
         // Dying of the signal would be a crash exit; quitting returns from the event loop.
         QCOMPARE(app.exitStatus(), QProcess::NormalExit);
         QCOMPARE(app.exitCode(), 0);
@@ -145,9 +101,8 @@ private slots:
 
         // A quit that closed the window as the user does would have recorded it closed.
         const std::optional<bool> windowOpen =
-            settingsIn(home.path())->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen));
+            app.defaults()->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen));
         QCOMPARE(windowOpen, std::optional(true));
-        QDBusConnection::disconnectFromBus(QStringLiteral("terminate-test"));
     }
 };
 

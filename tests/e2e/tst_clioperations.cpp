@@ -486,11 +486,7 @@ private slots:
         QVERIFY2(run.err.contains(QStringLiteral("at most 16 bytes long; this one has 17.")),
                  qPrintable(run.err));
         QCOMPARE(historyLines().size(), count);
-        QCOMPARE(m_fixture
-                     .run(QStringLiteral("blkid"),
-                          {QStringLiteral("-o"), QStringLiteral("value"), QStringLiteral("-s"),
-                           QStringLiteral("LABEL"), QStringLiteral("/dev/") + p2})
-                     .trimmed(),
+        QCOMPARE(OperationFixture::label(p2),
                  QStringLiteral("QMEXT4"));
 
         // Sixteen bytes in eleven characters: accepted, and reported as the disk has it.
@@ -499,11 +495,7 @@ private slots:
         run = cli({QStringLiteral("rename"), p2, name});
         QVERIFY2(run.code == 0, qPrintable(run.err));
         QCOMPARE(run.out, QStringLiteral("Renamed “QMEXT4” to “%1”.\n").arg(name));
-        QCOMPARE(m_fixture
-                     .run(QStringLiteral("blkid"),
-                          {QStringLiteral("-o"), QStringLiteral("value"), QStringLiteral("-s"),
-                           QStringLiteral("LABEL"), QStringLiteral("/dev/") + p2})
-                     .trimmed(),
+        QCOMPARE(OperationFixture::label(p2),
                  name);
     }
 

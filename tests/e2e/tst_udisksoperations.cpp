@@ -108,17 +108,6 @@ private:
         return m_fixture.makeDisks(m_disks, {QStringLiteral("--mount"), QStringLiteral("three")});
     }
 
-    static QString label(const QString &bsdName)
-    {
-        QProcess blkid;
-        blkid.start(QStringLiteral("blkid"),
-                    {QStringLiteral("-p"), QStringLiteral("-o"), QStringLiteral("value"),
-                     QStringLiteral("-s"), QStringLiteral("LABEL"),
-                     QStringLiteral("/dev/") + bsdName});
-        blkid.waitForFinished();
-        return QString::fromUtf8(blkid.readAllStandardOutput()).trimmed();
-    }
-
     // udisks2 reports the block mounted at path.
     bool udisksSeesMounted(const QString &bsdName, const QString &path) const
     {
@@ -369,7 +358,7 @@ private slots:
         UDisksOperations operations(m_client.get());
         const OperationResult result = await(operations.rename(*ext4, QStringLiteral("QMRENAMED")));
         QCOMPARE(result, (OperationResult{true, std::nullopt}));
-        QCOMPARE(label(p2), QStringLiteral("QMRENAMED"));
+        QCOMPARE(OperationFixture::label(p2), QStringLiteral("QMRENAMED"));
     }
 
     void eraseLeavesAnEmptyMountedFileSystemWithTheNewName()
@@ -389,7 +378,7 @@ private slots:
         const OperationResult result =
             await(operations.erase(*target, QStringLiteral("ext4"), QStringLiteral("QMERASED")));
         QCOMPARE(result, (OperationResult{true, std::nullopt}));
-        QCOMPARE(label(p2), QStringLiteral("QMERASED"));
+        QCOMPARE(OperationFixture::label(p2), QStringLiteral("QMERASED"));
         const QString path = OperationFixture::mountPointOf(p2);
         QVERIFY2(!path.isEmpty(), "mounted again");
         const QStringList entries =
@@ -449,7 +438,7 @@ private slots:
         QVERIFY2(failed.detail && !failed.detail->isEmpty() &&
                      !failed.detail->contains(QLatin1String("mounted again")),
                  qPrintable(failed.detail.value_or(QString())));
-        QCOMPARE(label(p2), QStringLiteral("QMEXT4"));
+        QCOMPARE(OperationFixture::label(p2), QStringLiteral("QMEXT4"));
         QVERIFY2(!OperationFixture::mountPointOf(p2).isEmpty(), "the partition is mounted again");
         QVERIFY(keptAt());
     }

@@ -94,17 +94,6 @@ class TestUnprivileged : public QObject {
             15000);
     }
 
-    QString label(const QString &bsdName)
-    {
-        QProcess blkid;
-        blkid.start(QStringLiteral("blkid"),
-                    {QStringLiteral("-p"), QStringLiteral("-o"), QStringLiteral("value"),
-                     QStringLiteral("-s"), QStringLiteral("LABEL"),
-                     QStringLiteral("/dev/") + bsdName});
-        blkid.waitForFinished();
-        return QString::fromUtf8(blkid.readAllStandardOutput()).trimmed();
-    }
-
     QList<HistoryEntry> history() const
     {
         QList<HistoryEntry> lines;
@@ -209,7 +198,7 @@ private slots:
 
         run = asUser({QStringLiteral("rename"), loop, QStringLiteral("QMUSER")});
         QVERIFY2(run.code == 0, qPrintable(run.err));
-        QCOMPARE(label(loop), QStringLiteral("QMUSER"));
+        QCOMPARE(OperationFixture::label(loop), QStringLiteral("QMUSER"));
 
         // root mounted it and root attached it: both steps of the detach need the rule.
         run = asUser({QStringLiteral("eject"), QStringLiteral("QMUSER")});
@@ -235,7 +224,7 @@ private slots:
         QCOMPARE(run.code, 1);
         QVERIFY2(run.err.contains(notAuthorized), qPrintable(run.err));
         QVERIFY2(!run.err.contains(QLatin1String("Did not receive a reply")), qPrintable(run.err));
-        QCOMPARE(label(loop), QStringLiteral("QMPLAIN"));
+        QCOMPARE(OperationFixture::label(loop), QStringLiteral("QMPLAIN"));
 
         run = asUser({QStringLiteral("eject"), QStringLiteral("QMPLAIN")});
         QCOMPARE(run.code, 1);

@@ -3,6 +3,8 @@
 // An X server of its own for one test: Xvfb on the first free display, which it names itself
 // (-displayfd), so tests running side by side never meet. Stopped when destroyed.
 
+#include "stopprocess.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -49,16 +51,7 @@ public:
 
     QString display() const { return m_display; }
 
-    void stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
+    void stop() { stopProcess(m_process); }
 
 private:
     QProcess m_process;

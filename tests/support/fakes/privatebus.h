@@ -3,12 +3,17 @@
 // A dbus-daemon of its own for one test, with a policy that lets any connection own any name,
 // so that fake services can stand in for system ones. Stopped when destroyed.
 
+#include "../stopprocess.h"
+
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
+#include <qcoro/qcorodbuspendingcall.h>
 
 class PrivateBus {
 public:
@@ -80,20 +85,29 @@ public:
         return QDBusConnection::connectToBus(m_address, name);
     }
 
-    void stop()
-    {
-        if (m_process.state() == QProcess::NotRunning) {
-            return;
-        }
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
+    void stop() { stopProcess(m_process); }
 
 private:
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_address;
 };
+
+namespace PrivateBusDetail {
+inline QCoro::Task<QDBusMessage> reply(QDBusPendingCall call)
+{
+    co_return co_await call;
+}
+} // namespace PrivateBusDetail
+
+// Returns once everything the service connection sent before has reached the client: a round
+// trip between the two comes back after the messages queued ahead of it.
+inline bool syncWith(QDBusConnection client, const QDBusConnection &service)
+{
+    QDBusMessage ping = QDBusMessage::createMethodCall(service.baseService(), QStringLiteral("/"),
+                                                       QStringLiteral("org.freedesktop.DBus.Peer"),
+                                                       QStringLiteral("Ping"));
+    const QDBusMessage answer =
+        QCoro::waitFor(PrivateBusDetail::reply(client.asyncCall(ping)));
+    return answer.type() == QDBusMessage::ReplyMessage;
+}
