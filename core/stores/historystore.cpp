@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtGlobal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +25,26 @@ QString chooseFolder(const std::optional<QString> &directory)
             QDir().rename(legacy, defaultFolder);
     }
     return directory ? *directory : defaultFolder;
+}
+
+// Opens the log for appending only when it is a regular file, links followed: a FIFO in its
+// place would block the writer forever, and a link to a device would get history lines written
+// onto the device.
+bool openRegularForAppend(QFile &file, const QString &path)
+{
+    // Checked before opening: opening some devices already does something.
+    if (!RegularFileReader::nonRegularKind(path).isEmpty())
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    return file.open(fd, QIODevice::ReadWrite | QIODevice::Append, QFileDevice::AutoCloseHandle);
 }
 
 } // namespace
@@ -200,9 +224,12 @@ void HistoryStore::appendLocked(const QByteArray &line)
     const qint64 count = lineCountLocked();
 
     // Appending mode, so that a line written meanwhile by another process is not overwritten.
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+    QFile file;
+    if (!openRegularForAppend(file, m_filePath)) {
+        qWarning("History: %s is not a regular file that can be written; the line is dropped",
+                 qPrintable(m_filePath));
         return;
+    }
     const qint64 size = file.size();
     QByteArray out;
     out.reserve(line.size() + 2);

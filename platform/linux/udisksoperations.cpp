@@ -9,6 +9,7 @@
 #include "operations/toollauncher.h"
 #include "operations/volumenamerules.h"
 #include "policy/mediapolicy.h"
+#include "policy/systemmounts.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -95,6 +96,15 @@ OperationResult deviceOpenFailure(const QString &bsdName)
         QCoreApplication::translate("UDisksOperations", "Couldn’t open device %1").arg(bsdName));
 }
 
+OperationResult systemMountRefusal(const QString &name, const QString &mountPath)
+{
+    //: Eject refusal; %1 is the volume's (or device's) name, %2 its mount point ("/boot")
+    return failure(QCoreApplication::translate("UDisksOperations",
+                                               "“%1” is mounted at %2, which the running system "
+                                               "needs; Quillmere leaves it alone.")
+                       .arg(name, mountPath));
+}
+
 OperationResult noDeviceNode(const Volume &volume)
 {
     //: Eject failure
@@ -138,15 +148,23 @@ QString UDisksOperations::filesystemType(const QString &eraseFormat)
 }
 
 QStringList UDisksOperations::siblingsToUnmount(const QString &bsdName,
-                                                const QStringList &mountedOnDevice)
+                                                const MountedPartitions &mountedOnDevice)
 {
     QStringList siblings;
-    for (const QString &name : mountedOnDevice) {
-        if (name != bsdName) {
-            siblings.append(name);
+    for (const MountedPartition &mounted : mountedOnDevice) {
+        if (mounted.bsdName != bsdName && !SystemMounts::isSystemMountPoint(mounted.mountPath)) {
+            siblings.append(mounted.bsdName);
         }
     }
     return siblings;
+}
+
+bool UDisksOperations::holdsSystem(const MountedPartitions &mountedOnDevice)
+{
+    return std::any_of(mountedOnDevice.cbegin(), mountedOnDevice.cend(),
+                       [](const MountedPartition &mounted) {
+                           return SystemMounts::isSystemMountPoint(mounted.mountPath);
+                       });
 }
 
 std::optional<QString> UDisksOperations::mountedDevice(const QString &source) const
@@ -174,9 +192,10 @@ QString UDisksOperations::physicalDevice(const QString &bsdName) const
     return physical.isEmpty() ? bsdName : physical;
 }
 
-QStringList UDisksOperations::mountedPartitions(const QString &wholeDiskBSD) const
+UDisksOperations::MountedPartitions
+UDisksOperations::mountedPartitions(const QString &wholeDiskBSD) const
 {
-    QStringList names;
+    MountedPartitions names;
     for (const MountInfoEntry &entry : MountInfo::read(m_mountInfoPath)) {
         const auto device = mountedDevice(entry.source);
         if (!device) {
@@ -187,7 +206,7 @@ QStringList UDisksOperations::mountedPartitions(const QString &wholeDiskBSD) con
             sources.append(QStringLiteral("/dev/") + physical);
         }
         if (!DiskMerger::partitionBSDNames(wholeDiskBSD, sources).isEmpty()) {
-            names.append(*device);
+            names.append({*device, entry.mountPoint});
         }
     }
     return names;
@@ -274,7 +293,9 @@ QCoro::Task<OperationResult> UDisksOperations::unmountDevice(QString bsdName, bo
 
 bool UDisksOperations::isMounted(const QString &bsdName) const
 {
-    return mountedPartitions(bsdName).contains(bsdName);
+    const MountedPartitions mounted = mountedPartitions(bsdName);
+    return std::any_of(mounted.cbegin(), mounted.cend(),
+                       [&bsdName](const MountedPartition &m) { return m.bsdName == bsdName; });
 }
 
 QCoro::Task<OperationResult> UDisksOperations::unmountPath(QString path, bool force)
@@ -325,6 +346,9 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
     if (volume.bsdName.isEmpty()) {
         co_return noDeviceNode(volume);
     }
+    if (volume.isMounted && SystemMounts::isSystemMountPoint(volume.mountPath)) {
+        co_return systemMountRefusal(volume.name, volume.mountPath);
+    }
     if (volume.isMounted) {
         const OperationResult first = co_await unmountDevice(volume.bsdName, force);
         if (!first.ok) {
@@ -335,8 +359,8 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
         co_return OperationResult{true, std::nullopt};
     }
     // Read after the volume's own unmount, so the table shows what is still mounted.
-    const QStringList siblings =
-        siblingsToUnmount(volume.bsdName, mountedPartitions(*volume.wholeDiskBSD));
+    const MountedPartitions mounted = mountedPartitions(*volume.wholeDiskBSD);
+    const QStringList siblings = siblingsToUnmount(volume.bsdName, mounted);
     for (const QString &sibling : siblings) {
         const OperationResult outcome = co_await unmountDevice(sibling, force);
         if (outcome.ok) {
@@ -353,8 +377,13 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
                                         "couldn’t be: %2")
                 .arg(volume.name, detail));
     }
-    const OperationResult locked =
-        co_await lockEncryptedDevices(*volume.wholeDiskBSD, volume.bsdName);
+    // A drive that holds the running system (a live stick) stays in use: of its encrypted
+    // devices only the volume's own is locked.
+    QString lockOnDisk = *volume.wholeDiskBSD;
+    if (holdsSystem(mounted)) {
+        lockOnDisk.clear();
+    }
+    const OperationResult locked = co_await lockEncryptedDevices(lockOnDisk, volume.bsdName);
     if (!locked.ok) {
         //: Eject failure of an encrypted volume that stays unlocked
         co_return failure(QCoreApplication::translate(
@@ -473,13 +502,26 @@ OperationResult UDisksOperations::stepResult(const QDBusMessage &reply, const QS
 QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QString onlyDevice,
                                                           bool force, bool namedSteps)
 {
-    const auto stillMounted = [this, &wholeDisk, &onlyDevice] {
-        QStringList names = mountedPartitions(wholeDisk);
+    const auto stillMountedOn = [this, &wholeDisk, &onlyDevice] {
+        MountedPartitions partitions = mountedPartitions(wholeDisk);
         if (!onlyDevice.isEmpty()) {
-            names.removeIf([&onlyDevice](const QString &name) { return name != onlyDevice; });
+            partitions.removeIf([&onlyDevice](const MountedPartition &partition) {
+                return partition.bsdName != onlyDevice;
+            });
         }
+        return partitions;
+    };
+    const auto stillMounted = [&stillMountedOn] {
+        QStringList names;
+        for (const MountedPartition &partition : stillMountedOn())
+            names.append(partition.bsdName);
         return names;
     };
+    for (const MountedPartition &partition : stillMountedOn()) {
+        if (SystemMounts::isSystemMountPoint(partition.mountPath)) {
+            co_return systemMountRefusal(partition.bsdName, partition.mountPath);
+        }
+    }
     QVariantMap options;
     if (force) {
         options.insert(QStringLiteral("force"), true);

@@ -49,11 +49,22 @@ public:
     // The file-system type udisks2 is asked for; names it does not know are passed unchanged.
     static QString filesystemType(const QString &eraseFormat);
 
+    struct MountedPartition {
+        QString bsdName;
+        QString mountPath;
+        bool operator==(const MountedPartition &) const = default;
+    };
+    using MountedPartitions = QList<MountedPartition>;
+
+    // The other partitions an eject unmounts: all but the volume's own and those that hold the
+    // running system.
     static QStringList siblingsToUnmount(const QString &bsdName,
-                                         const QStringList &mountedOnDevice);
-    // Device names mounted from the whole disk, in mount-table order (repeats kept); an
-    // unlocked encrypted device counts as on the disk of the device it unlocks.
-    QStringList mountedPartitions(const QString &wholeDiskBSD) const;
+                                         const MountedPartitions &mountedOnDevice);
+    // True when one of them is a mount point of the running system: the drive stays in use.
+    static bool holdsSystem(const MountedPartitions &mountedOnDevice);
+    // What is mounted from the whole disk, in mount-table order (repeats kept); an unlocked
+    // encrypted device counts as on the disk of the device it unlocks.
+    MountedPartitions mountedPartitions(const QString &wholeDiskBSD) const;
 
     // A reply of udisks2 as a result: its error message on refusal, or the refusal text with a
     // status when the error carries none.

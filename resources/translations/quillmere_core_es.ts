@@ -322,7 +322,7 @@
 <context>
     <name>HistoryStore</name>
     <message>
-        <location filename="../../core/stores/historystore.cpp" line="+95"/>
+        <location filename="../../core/stores/historystore.cpp" line="+119"/>
         <source>it is %1; the history is exported only to a regular file</source>
         <extracomment>History export refusal; %1 is what stands there (&quot;a FIFO&quot;)</extracomment>
         <translation>el destino es %1; el historial solo se exporta a un archivo normal</translation>
@@ -646,25 +646,31 @@
 <context>
     <name>UDisksOperations</name>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+95"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+96"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
         <translation>No se pudo abrir el dispositivo %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
+        <source>“%1” is mounted at %2, which the running system needs; Quillmere leaves it alone.</source>
+        <extracomment>Eject refusal; %1 is the volume&apos;s (or device&apos;s) name, %2 its mount point (&quot;/boot&quot;)</extracomment>
+        <translation>«%1» está montado en %2, que el sistema en ejecución necesita; Quillmere no lo toca.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>“%1” has no device node to eject.</source>
         <extracomment>Eject failure</extracomment>
         <translation>«%1» no tiene un archivo de dispositivo que expulsar.</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+116"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>Rechazado por el sistema (estado 0x%1)</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>Couldn’t open the volume at %1</source>
         <extracomment>Volume open failure</extracomment>
         <translation>No se pudo abrir el volumen en %1</translation>
@@ -676,26 +682,26 @@
         <translation>«%1» no está montado.</translation>
     </message>
     <message>
-        <location line="+34"/>
-        <location line="+148"/>
+        <location line="+37"/>
+        <location line="+166"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>error desconocido</translation>
     </message>
     <message>
-        <location line="-145"/>
+        <location line="-163"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>«%1» se desmontó, pero otro volumen del mismo dispositivo no se pudo desmontar: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
         <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
         <translation>«%1» se desmontó, pero no se pudo bloquear un volumen cifrado del mismo dispositivo: %2</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+173"/>
         <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>«%1» es un recurso compartido de red. Vuelva a conectarse al servidor desde su gestor de archivos para montarlo de nuevo.</translation>

@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -266,6 +268,29 @@ private slots:
         QString error;
         QVERIFY(!store.exportLog(dir.filePath(QStringLiteral("copy.jsonl")), &error));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("copy.jsonl"))));
+    }
+
+    void aFifoInPlaceOfTheLogGetsNoLines()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path(), 2);
+        QVERIFY(::mkfifo(QFile::encodeName(store.filePath()).constData(), 0600) == 0);
+        // A reader keeps whatever is written into the FIFO there for the test to see; once the
+        // pipe were full, an append would block the writer for ever.
+        const int reader = ::open(QFile::encodeName(store.filePath()).constData(),
+                                  O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+        for (int i = 0; i < 5; ++i)
+            store.append(entry(QStringLiteral("V%1").arg(i), i));
+        store.waitForPendingWrites();
+        char byte = 0;
+        const ssize_t got = ::read(reader, &byte, 1);
+        ::close(reader);
+        QCOMPARE(got, ssize_t(-1));
+        // Rotation did not put a regular file in its place either.
+        struct stat info {};
+        QVERIFY(::lstat(QFile::encodeName(store.filePath()).constData(), &info) == 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
     }
 
     void exportReplacesOnlyRegularFiles()

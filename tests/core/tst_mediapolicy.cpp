@@ -1,5 +1,6 @@
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
+#include "policy/systemmounts.h"
 #include "stores/appsupport.h"
 
 #include <QDir>
@@ -73,6 +74,34 @@ private:
     }
 
 private slots:
+    void systemMountPointsAreThoseTheRunningSystemNeeds_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("system");
+        QTest::newRow("root") << "/" << true;
+        QTest::newRow("boot") << "/boot" << true;
+        QTest::newRow("EFI below boot") << "/boot/efi" << true;
+        QTest::newRow("trailing slash") << "/boot/efi/" << true;
+        QTest::newRow("home") << "/home" << true;
+        QTest::newRow("usr below") << "/usr/local" << true;
+        QTest::newRow("Debian live medium") << "/run/live/medium" << true;
+        QTest::newRow("dracut live medium") << "/run/initramfs/live" << true;
+        QTest::newRow("stick") << "/media/ann/STICK" << false;
+        QTest::newRow("stick named boot") << "/media/ann/boot" << false;
+        QTest::newRow("prefix only") << "/bootstrap" << false;
+        QTest::newRow("a user's folder") << "/home/ann" << false;
+        QTest::newRow("mnt") << "/mnt" << false;
+        QTest::newRow("var tmp below var") << "/var/tmp/quillmere-test" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void systemMountPointsAreThoseTheRunningSystemNeeds()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, system);
+        QCOMPARE(SystemMounts::isSystemMountPoint(path), system);
+    }
+
     void init()
     {
         MediaPolicy::installOverrides(MediaPolicyOverrides::empty);

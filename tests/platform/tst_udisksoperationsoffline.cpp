@@ -148,11 +148,43 @@ private slots:
                            "43 22 8:33 / /media/u/D rw - ext4 /dev/sdba1 rw\n"
                            "44 22 0:50 / /mnt/share rw - cifs //server/share rw\n");
         UDisksOperations operations(nullptr, path);
-        const QStringList mounted = operations.mountedPartitions(QStringLiteral("sdb"));
-        QCOMPARE(mounted, (QStringList{QStringLiteral("sdb3"), QStringLiteral("sdb1"),
-                                       QStringLiteral("sdb2")}));
+        const UDisksOperations::MountedPartitions mounted =
+            operations.mountedPartitions(QStringLiteral("sdb"));
+        QCOMPARE(mounted, (UDisksOperations::MountedPartitions{
+                              {QStringLiteral("sdb3"), QStringLiteral("/media/u/C")},
+                              {QStringLiteral("sdb1"), QStringLiteral("/media/u/A")},
+                              {QStringLiteral("sdb2"), QStringLiteral("/media/u/B")}}));
         QCOMPARE(UDisksOperations::siblingsToUnmount(QStringLiteral("sdb1"), mounted),
                  (QStringList{QStringLiteral("sdb3"), QStringLiteral("sdb2")}));
+        QVERIFY(!UDisksOperations::holdsSystem(mounted));
+    }
+
+    // A live system started from a stick: its medium and /boot/efi are on the stick the user
+    // keeps data on; ejecting the data partition must leave the running system alone.
+    void anEjectNeverUnmountsWhatTheRunningSystemNeeds()
+    {
+        const QString path =
+            writeMountInfo("22 1 0:30 / / rw - overlay overlay rw\n"
+                           "30 22 8:17 / /run/live/medium ro - iso9660 /dev/sdb1 ro\n"
+                           "31 22 8:18 / /boot/efi rw - vfat /dev/sdb2 rw\n"
+                           "40 22 8:19 / /media/u/DATA rw - ext4 /dev/sdb3 rw\n"
+                           "41 22 8:20 / /media/u/MORE rw - ext4 /dev/sdb4 rw\n");
+        UDisksOperations operations(nullptr, path);
+        const UDisksOperations::MountedPartitions mounted =
+            operations.mountedPartitions(QStringLiteral("sdb"));
+        QCOMPARE(mounted.size(), 4);
+        QCOMPARE(UDisksOperations::siblingsToUnmount(QStringLiteral("sdb3"), mounted),
+                 QStringList{QStringLiteral("sdb4")});
+        QVERIFY(UDisksOperations::holdsSystem(mounted));
+
+        // The system's own partition is refused before anything is asked of udisks2.
+        Volume efi =
+            partition(QStringLiteral("EFI"), QStringLiteral("sdb2"), QStringLiteral("/boot/efi"));
+        const OperationResult refused = await(operations.eject(efi, false));
+        QVERIFY(!refused.ok);
+        QCOMPARE(refused.detail, std::optional(QStringLiteral(
+                                     "“EFI” is mounted at /boot/efi, which the running system "
+                                     "needs; Quillmere leaves it alone.")));
     }
 
     void withoutUDisksEveryDeviceOrPathOperationFailsWithItsOpenText()
