@@ -123,13 +123,13 @@ MountInfoList read(const QString &path)
 bool isKernelFileSystemType(const QString &fsType)
 {
     static const QSet<QString> types = {
-        QStringLiteral("proc"),        QStringLiteral("sysfs"),      QStringLiteral("devtmpfs"),
-        QStringLiteral("devpts"),      QStringLiteral("tmpfs"),      QStringLiteral("cgroup"),
-        QStringLiteral("cgroup2"),     QStringLiteral("overlay"),    QStringLiteral("debugfs"),
-        QStringLiteral("tracefs"),     QStringLiteral("securityfs"), QStringLiteral("pstore"),
-        QStringLiteral("bpf"),         QStringLiteral("configfs"),   QStringLiteral("fusectl"),
-        QStringLiteral("mqueue"),      QStringLiteral("hugetlbfs"),  QStringLiteral("binfmt_misc"),
-        QStringLiteral("efivarfs"),    QStringLiteral("nsfs"),       QStringLiteral("ramfs"),
+        QStringLiteral("proc"),      QStringLiteral("sysfs"),      QStringLiteral("devtmpfs"),
+        QStringLiteral("devpts"),    QStringLiteral("tmpfs"),      QStringLiteral("cgroup"),
+        QStringLiteral("cgroup2"),   QStringLiteral("overlay"),    QStringLiteral("debugfs"),
+        QStringLiteral("tracefs"),   QStringLiteral("securityfs"), QStringLiteral("pstore"),
+        QStringLiteral("bpf"),       QStringLiteral("configfs"),   QStringLiteral("fusectl"),
+        QStringLiteral("mqueue"),    QStringLiteral("hugetlbfs"),  QStringLiteral("binfmt_misc"),
+        QStringLiteral("efivarfs"),  QStringLiteral("nsfs"),       QStringLiteral("ramfs"),
         QStringLiteral("rpc_pipefs")};
     return types.contains(fsType);
 }

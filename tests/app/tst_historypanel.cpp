@@ -1,5 +1,5 @@
-#include "whenmodal.h"
 #include "stores/historystore.h"
+#include "whenmodal.h"
 #include "window/alertdialog.h"
 #include "window/failurealert.h"
 #include "window/historypanel.h"

@@ -1,5 +1,5 @@
-#include "whenmodal.h"
 #include "appfakes.h"
+#include "whenmodal.h"
 
 #include "shell/appdelegate.h"
 #include "shell/mainwindowfactory.h"

@@ -1,5 +1,5 @@
-#include "whenmodal.h"
 #include "fakehome.h"
+#include "whenmodal.h"
 
 #include "../support/fakes/privatebus.h"
 

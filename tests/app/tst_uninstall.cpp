@@ -1,6 +1,6 @@
-#include "whenmodal.h"
 #include "appfakes.h"
 #include "fakehome.h"
+#include "whenmodal.h"
 
 #include "services/uninstallui.h"
 #include "shell/appdelegate.h"

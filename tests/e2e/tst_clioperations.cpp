@@ -486,8 +486,7 @@ private slots:
         QVERIFY2(run.err.contains(QStringLiteral("at most 16 bytes long; this one has 17.")),
                  qPrintable(run.err));
         QCOMPARE(historyLines().size(), count);
-        QCOMPARE(OperationFixture::label(p2),
-                 QStringLiteral("QMEXT4"));
+        QCOMPARE(OperationFixture::label(p2), QStringLiteral("QMEXT4"));
 
         // Sixteen bytes in eleven characters: accepted, and reported as the disk has it.
         const QString name = QStringLiteral("Ünïcödé Näm");
@@ -495,8 +494,7 @@ private slots:
         run = cli({QStringLiteral("rename"), p2, name});
         QVERIFY2(run.code == 0, qPrintable(run.err));
         QCOMPARE(run.out, QStringLiteral("Renamed “QMEXT4” to “%1”.\n").arg(name));
-        QCOMPARE(OperationFixture::label(p2),
-                 name);
+        QCOMPARE(OperationFixture::label(p2), name);
     }
 
     void labelsArePrintedEscaped()

@@ -107,7 +107,6 @@ inline bool syncWith(QDBusConnection client, const QDBusConnection &service)
     QDBusMessage ping = QDBusMessage::createMethodCall(service.baseService(), QStringLiteral("/"),
                                                        QStringLiteral("org.freedesktop.DBus.Peer"),
                                                        QStringLiteral("Ping"));
-    const QDBusMessage answer =
-        QCoro::waitFor(PrivateBusDetail::reply(client.asyncCall(ping)));
+    const QDBusMessage answer = QCoro::waitFor(PrivateBusDetail::reply(client.asyncCall(ping)));
     return answer.type() == QDBusMessage::ReplyMessage;
 }
