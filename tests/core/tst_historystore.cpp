@@ -286,7 +286,8 @@ private slots:
         char byte = 0;
         const ssize_t got = ::read(reader, &byte, 1);
         ::close(reader);
-        QCOMPARE(got, ssize_t(-1));
+        // Nothing to read: end of file, or EAGAIN while a writer still has it open.
+        QVERIFY(got <= 0);
         // Rotation did not put a regular file in its place either.
         struct stat info {};
         QVERIFY(::lstat(QFile::encodeName(store.filePath()).constData(), &info) == 0);
