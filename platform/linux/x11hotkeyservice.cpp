@@ -310,3 +310,7 @@ void X11HotKeyService::keyboardChanged()
             onRegistrationFailed(it.key(), status);
     }
 }
+
+// Compiled here rather than with the library's other meta-object code, so that programs without
+// a global shortcut (quillmere-cli) do not link this file and the X11 libraries.
+#include "moc_x11hotkeyservice.cpp"
