@@ -242,8 +242,11 @@ QWidget *PreferencesPane::buildContent()
         tr("Ignored volumes are skipped by auto-eject and Eject All. Right-click a volume and "
            "choose “Ignore in Auto-Eject & Eject All” to add one."));
     hint->setWordWrap(true);
-    hint->setMaximumWidth(340);
     hint->setFont(scaledFont(font(), 11));
+    hint->setFixedWidth(340);
+    // The scroll area sizes the pane from size hints, which wrap text at no particular width;
+    // longer translations would lose their last line.
+    hint->setMinimumHeight(hint->heightForWidth(340));
     setFaintText(hint, 0.6);
     stack->addWidget(hint);
     m_exclusionsStack = new QWidget;
