@@ -3,6 +3,11 @@
 //   bench_cli_list [--runs N] [quillmere-cli ...]
 // Prints the median wall time of each side and the ratio of each quillmere-cli to the pair;
 // several builds of quillmere-cli (before and after a change) are compared in one run.
+// bench_floor_step1, _step2 and _step3 (built beside it) are what any Qt program pays for the
+// toolkit, then the system bus connection, then udisks2's object list; given as further
+// commands they show where the time of a list goes:
+//   bench_cli_list ../cli/quillmere-cli bench_floor_step1 bench_floor_step2 bench_floor_step3
+// Run it with udisks2 on the system bus, as users have it.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>

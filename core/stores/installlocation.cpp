@@ -65,7 +65,9 @@ bool shouldOfferMove(const QString &bundlePath, const UserFolders &folders)
     if (!home.isEmpty() && (isAtOrBelow(path, applicationsFolder(home)) ||
                             isAtOrBelow(path, child(home, QStringLiteral(".local")))))
         return false;
-    if (isTemporaryLocation(path) || isRemovableMedia(path))
+    // A copy inside the home folder is judged by the home's folders, wherever the home is.
+    const bool inHome = !home.isEmpty() && isBelow(path, home);
+    if ((isTemporaryLocation(path) && !inHome) || isRemovableMedia(path))
         return true;
     if (isAtOrBelow(path, userFolder(folders.downloads, home)))
         return true;
@@ -80,7 +82,8 @@ QString locationDescription(const QString &path, const UserFolders &folders)
     if (isRemovableMedia(path))
         //: Move-offer location; slots into the body sentence
         return QCoreApplication::translate("InstallLocation", "a disk image");
-    if (isTemporaryLocation(path))
+    const bool inHome = !home.isEmpty() && isBelow(path, home);
+    if (isTemporaryLocation(path) && !inHome)
         //: Move-offer location; slots into the body sentence
         return QCoreApplication::translate("InstallLocation", "a temporary location");
     if (isBelow(path, userFolder(folders.downloads, home)))

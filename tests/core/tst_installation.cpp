@@ -86,6 +86,15 @@ private slots:
                                                   folders));
         QVERIFY(InstallLocation::shouldOfferMove(QStringLiteral("/tmp/h/Downloads/quillmere"),
                                                  folders));
+        // ... and its folders, not /tmp, decide: a build in it is not offered, its Downloads
+        // folder is named as such.
+        QVERIFY(!InstallLocation::shouldOfferMove(
+            QStringLiteral("/tmp/h/src/quillmere/build/app/quillmere"), folders));
+        QCOMPARE(InstallLocation::locationDescription(QStringLiteral("/tmp/h/Downloads/quillmere"),
+                                                      folders),
+                 QStringLiteral("your Downloads folder"));
+        QVERIFY(
+            InstallLocation::shouldOfferMove(QStringLiteral("/tmp/elsewhere/quillmere"), folders));
     }
 
     void describesTheLocationInTheOffer_data()

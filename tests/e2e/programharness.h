@@ -8,12 +8,14 @@
 #include "../support/stopprocess.h"
 #include "../support/xvfbserver.h"
 
+#include "stores/defaultskeys.h"
 #include "stores/jsonfiledefaultsbackend.h"
 #include "stores/userdefaults.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -38,6 +40,10 @@ public:
         if (!m_session.start(error))
             return false;
         m_systemBus = systemBusAddress;
+        // A checkout below /tmp would have the program offer to move itself at its first start,
+        // in a window of its own; the build's program stands as declined.
+        defaults()->setStringList(QString::fromLatin1(DefaultsKeys::moveOfferDeclinedLocations),
+                                  {QFileInfo(programPath()).canonicalFilePath()});
         m_bus =
             QDBusConnection::connectToBus(m_session.address(), QLatin1String(sessionConnection));
         return m_bus.isConnected();
