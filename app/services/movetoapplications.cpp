@@ -137,7 +137,7 @@ QString MoveToApplications::writeLauncherEntry(const QString &program)
 void MoveToApplications::removeSourceIfDisposable(const QString &source)
 {
     // A copy below /tmp/ was unpacked there by something else, which cleans up after itself.
-    if (InstallLocation::isTemporaryLocation(source))
+    if (InstallLocation::isTemporaryLocation(source, m_d.folders.home))
         return;
     // A read-only medium keeps its copy.
     if (!QFileInfo(QFileInfo(source).path()).isWritable())

@@ -50,9 +50,10 @@ QString bundlePath(const QString &appImage, const QString &executable)
     return appImage.isEmpty() ? executable : appImage;
 }
 
-bool isTemporaryLocation(const QString &path)
+bool isTemporaryLocation(const QString &path, const QString &home)
 {
-    return isBelow(path, QStringLiteral("/tmp"));
+    const QString folder = trimmed(home);
+    return isBelow(path, QStringLiteral("/tmp")) && !(!folder.isEmpty() && isBelow(path, folder));
 }
 
 bool shouldOfferMove(const QString &bundlePath, const UserFolders &folders)
@@ -65,9 +66,7 @@ bool shouldOfferMove(const QString &bundlePath, const UserFolders &folders)
     if (!home.isEmpty() && (isAtOrBelow(path, applicationsFolder(home)) ||
                             isAtOrBelow(path, child(home, QStringLiteral(".local")))))
         return false;
-    // A copy inside the home folder is judged by the home's folders, wherever the home is.
-    const bool inHome = !home.isEmpty() && isBelow(path, home);
-    if ((isTemporaryLocation(path) && !inHome) || isRemovableMedia(path))
+    if (isTemporaryLocation(path, home) || isRemovableMedia(path))
         return true;
     if (isAtOrBelow(path, userFolder(folders.downloads, home)))
         return true;
@@ -82,8 +81,7 @@ QString locationDescription(const QString &path, const UserFolders &folders)
     if (isRemovableMedia(path))
         //: Move-offer location; slots into the body sentence
         return QCoreApplication::translate("InstallLocation", "a disk image");
-    const bool inHome = !home.isEmpty() && isBelow(path, home);
-    if (isTemporaryLocation(path) && !inHome)
+    if (isTemporaryLocation(path, home))
         //: Move-offer location; slots into the body sentence
         return QCoreApplication::translate("InstallLocation", "a temporary location");
     if (isBelow(path, userFolder(folders.downloads, home)))

@@ -20,8 +20,9 @@ bool shouldOfferMove(const QString &bundlePath, const UserFolders &folders);
 // Slots into the offer's sentence: "a disk image", "your Downloads folder" and alike.
 QString locationDescription(const QString &path, const UserFolders &folders);
 
-// Below /tmp/: a copy the user did not place there, left alone after a move.
-bool isTemporaryLocation(const QString &path);
+// Below /tmp/ and outside the home folder: a copy the user did not place there, left alone
+// after a move. Inside the home (a home below /tmp) the home's folders decide.
+bool isTemporaryLocation(const QString &path, const QString &home);
 
 // home + "/Applications".
 QString applicationsFolder(const QString &home);

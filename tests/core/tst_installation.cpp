@@ -134,8 +134,12 @@ private slots:
         QCOMPARE(
             InstallLocation::bundlePath(QString(), QStringLiteral("/home/u/Desktop/quillmere")),
             QStringLiteral("/home/u/Desktop/quillmere"));
-        QVERIFY(InstallLocation::isTemporaryLocation(QStringLiteral("/tmp/.mount_Q1/quillmere")));
-        QVERIFY(!InstallLocation::isTemporaryLocation(QStringLiteral("/tmpfiles/quillmere")));
+        QVERIFY(InstallLocation::isTemporaryLocation(QStringLiteral("/tmp/.mount_Q1/quillmere"),
+                                                     QStringLiteral("/home/u")));
+        QVERIFY(!InstallLocation::isTemporaryLocation(QStringLiteral("/tmpfiles/quillmere"),
+                                                      QStringLiteral("/home/u")));
+        QVERIFY(!InstallLocation::isTemporaryLocation(QStringLiteral("/tmp/h/Downloads/quillmere"),
+                                                      QStringLiteral("/tmp/h")));
     }
 
     void aMovedCopyGoesToApplicationsInTheHomeFolder()
