@@ -15,7 +15,9 @@ inline constexpr double nameX = 41;
 inline constexpr double trailingMargin = 19;
 inline constexpr double dotRoom = 11;
 inline constexpr double buttonRoom = 22;
-inline constexpr double folderRowPadding = 38;
+// The folder row is a row like the others, its text from nameX to the trailing margin; less
+// room cuts "Open in File Manager" short.
+inline constexpr double folderRowPadding = nameX + trailingMargin;
 inline constexpr double widthFraction = 0.9;
 inline constexpr double bottomAreaHeight = 64;
 inline constexpr double cornerRadius = 11;

@@ -300,9 +300,10 @@ private slots:
     {
         QCOMPARE(ListPanelGeometry::rowWidth(100.3, false, false), 101.0 + 41 + 19);
         QCOMPARE(ListPanelGeometry::rowWidth(100, true, true), 100.0 + 41 + 19 + 11 + 22);
-        // 180 at least; the folder row's text plus 38; the widest row; 90 % of the screen.
+        // 180 at least; the folder row's text with a row's margins; the widest row; 90 % of
+        // the screen.
         QCOMPARE(ListPanelGeometry::width({120, 150}, 90, 1920), 180.0);
-        QCOMPARE(ListPanelGeometry::width({120}, 160.5, 1920), 161.0 + 38);
+        QCOMPARE(ListPanelGeometry::width({120}, 160.5, 1920), 161.0 + 41 + 19);
         QCOMPARE(ListPanelGeometry::width({120, 260, 200}, 90, 1920), 260.0);
         QCOMPARE(ListPanelGeometry::width({1900}, 90, 1920), 1728.0);
 
