@@ -53,7 +53,7 @@ QString bundlePath(const QString &appImage, const QString &executable)
 bool isTemporaryLocation(const QString &path, const QString &home)
 {
     const QString folder = trimmed(home);
-    return isBelow(path, QStringLiteral("/tmp")) && !(!folder.isEmpty() && isBelow(path, folder));
+    return isBelow(path, QStringLiteral("/tmp")) && (folder.isEmpty() || !isBelow(path, folder));
 }
 
 bool shouldOfferMove(const QString &bundlePath, const UserFolders &folders)

@@ -502,7 +502,7 @@ OperationResult UDisksOperations::stepResult(const QDBusMessage &reply, const QS
 QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QString onlyDevice,
                                                           bool force, bool namedSteps)
 {
-    const auto stillMountedOn = [this, &wholeDisk, &onlyDevice] {
+    const auto stillMounted = [this, &wholeDisk, &onlyDevice] {
         MountedPartitions partitions = mountedPartitions(wholeDisk);
         if (!onlyDevice.isEmpty()) {
             partitions.removeIf([&onlyDevice](const MountedPartition &partition) {
@@ -511,13 +511,8 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
         }
         return partitions;
     };
-    const auto stillMounted = [&stillMountedOn] {
-        QStringList names;
-        for (const MountedPartition &partition : stillMountedOn())
-            names.append(partition.bsdName);
-        return names;
-    };
-    for (const MountedPartition &partition : stillMountedOn()) {
+    MountedPartitions mounted = stillMounted();
+    for (const MountedPartition &partition : std::as_const(mounted)) {
         if (SystemMounts::isSystemMountPoint(partition.mountPath)) {
             co_return systemMountRefusal(partition.bsdName, partition.mountPath);
         }
@@ -530,14 +525,13 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
 
     // udisks2 removes one mount per call. One call more than there were mounts lets udisks2
     // explain a mount it cannot remove; beyond that something else keeps remounting.
-    QStringList mounted = stillMounted();
     qsizetype attempts = mounted.size() + 1;
     while (!mounted.isEmpty()) {
         if (attempts-- == 0) {
             //: Fallback failure detail
             co_return failure(QCoreApplication::translate("UDisksOperations", "unknown error"));
         }
-        const QString name = mounted.constFirst();
+        const QString name = mounted.constFirst().bsdName;
         const QString object = mountedBlockObject(name);
         if (object.isEmpty()) {
             co_return deviceOpenFailure(name);
