@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <algorithm>
 
 namespace {
 
@@ -47,6 +48,18 @@ bool namesNoLanguage(const QString &name)
 {
     return name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX") ||
            name.startsWith(QLatin1String("C.")) || name.startsWith(QLatin1String("POSIX."));
+}
+
+// English is the catalogue under every other. C and POSIX name no language unless LANGUAGE
+// lists some; looking for their catalogues only costs a search through every folder.
+bool needsLocalizedCatalogues(const QLocale &locale)
+{
+    if (locale.language() == QLocale::English)
+        return false;
+    if (locale.language() != QLocale::C)
+        return true;
+    const QStringList languages = locale.uiLanguages();
+    return !std::all_of(languages.cbegin(), languages.cend(), namesNoLanguage);
 }
 
 } // namespace
@@ -134,14 +147,14 @@ QStringList install(const std::optional<QString> &languageOverride, const QStrin
             QCoreApplication::installTranslator(english);
             loaded.append(english->filePath());
         }
-        if (locale.language() == QLocale::English)
+        if (!needsLocalizedCatalogues(locale))
             continue;
         if (QTranslator *localized = loadLocalized(locale, module, directories)) {
             QCoreApplication::installTranslator(localized);
             loaded.append(localized->filePath());
         }
     }
-    if (locale.language() != QLocale::English) {
+    if (needsLocalizedCatalogues(locale)) {
         QTranslator *qt = newTranslator();
         if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
