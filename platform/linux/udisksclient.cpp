@@ -50,13 +50,15 @@ QVariant normalized(const QVariant &value)
     return value;
 }
 
-QVariantMap normalized(const QVariantMap &properties)
+// In place: most values are plain already, and rebuilding every map costs a list its time.
+QVariantMap normalized(QVariantMap properties)
 {
-    QVariantMap result;
-    for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
-        result.insert(it.key(), normalized(it.value()));
+    for (auto it = properties.begin(); it != properties.end(); ++it) {
+        if (it.value().metaType() == QMetaType::fromType<QDBusArgument>()) {
+            it.value() = normalized(it.value());
+        }
     }
-    return result;
+    return properties;
 }
 
 // udisks2 sends device paths as NUL-terminated byte strings.
@@ -146,7 +148,7 @@ void UDisksClient::applyFetch(const QDBusMessage &reply, quint64 generation)
     Objects objects = qdbus_cast<Objects>(reply.arguments().constFirst());
     for (auto it = objects.begin(); it != objects.end(); ++it) {
         for (auto iface = it->begin(); iface != it->end(); ++iface) {
-            *iface = normalized(*iface);
+            *iface = normalized(std::move(*iface));
         }
     }
     // The reply is newer than any signal that came before it.

@@ -6,6 +6,7 @@
 #include "discovery/diskmerger.h"
 
 #include <QHash>
+#include <QScopeGuard>
 #include <QSet>
 
 UDisksDiskSource::UDisksDiskSource(std::shared_ptr<DeviceDescriptionProvider> provider,
@@ -39,14 +40,26 @@ void UDisksDiskSource::scheduleChange()
     m_debounce.start();
 }
 
+std::optional<DeviceDescription> UDisksDiskSource::description(const QString &bsdName) const
+{
+    if (!m_descriptions) {
+        return m_provider->description(bsdName);
+    }
+    auto it = m_descriptions->constFind(bsdName);
+    if (it == m_descriptions->cend()) {
+        it = m_descriptions->insert(bsdName, m_provider->description(bsdName));
+    }
+    return it.value();
+}
+
 std::optional<QString> UDisksDiskSource::verifiedWholeDisk(const QString &bsdName) const
 {
     const auto whole = DiskMerger::wholeDiskBSD(bsdName);
     if (!whole) {
         return std::nullopt;
     }
-    const auto description = m_provider->description(*whole);
-    if (!description || !description->whole) {
+    const auto wholeDescription = description(*whole);
+    if (!wholeDescription || !wholeDescription->whole) {
         return std::nullopt;
     }
     return whole;
@@ -56,11 +69,11 @@ QString UDisksDiskSource::physicalDevice(const QString &bsdName) const
 {
     QString device = bsdName;
     for (int depth = 0; depth < maxStackDepth; ++depth) {
-        const auto description = m_provider->description(device);
-        if (!description || !description->backingDevice) {
+        const auto stacked = description(device);
+        if (!stacked || !stacked->backingDevice) {
             break;
         }
-        device = *description->backingDevice;
+        device = *stacked->backingDevice;
     }
     if (device == bsdName) {
         // Logical volumes, RAID arrays, or encrypted devices the disk service does not describe.
@@ -99,6 +112,8 @@ std::optional<QString> UDisksDiskSource::bootWholeDiskBSD(const MountInfoList &e
 
 VolumeList UDisksDiskSource::currentVolumes()
 {
+    m_descriptions.emplace();
+    const auto forget = qScopeGuard([this] { m_descriptions.reset(); });
     const MountInfoList entries = MountInfo::read(m_mountInfoPath);
     const auto boot = bootWholeDiskBSD(entries);
 
@@ -122,7 +137,7 @@ VolumeList UDisksDiskSource::currentVolumes()
         input.fileSystemType = entry.fsType;
         input.bsdName = DiskMerger::bsdName(source);
         if (input.bsdName) {
-            input.description = m_provider->description(*input.bsdName);
+            input.description = description(*input.bsdName);
             input.wholeDiskBSD = verifiedWholeDisk(physicalDevice(*input.bsdName));
         }
         input.resources =
@@ -146,7 +161,7 @@ VolumeList UDisksDiskSource::currentVolumes()
         if (mountedNames.contains(name)) {
             continue;
         }
-        const auto d = m_provider->description(name);
+        const auto d = description(name);
         // Devices the disk service keeps from desktops are not offered for remounting.
         if (!d || d->hintIgnore || d->hintSystem) {
             continue;

@@ -6,6 +6,7 @@
 
 #include "discovery/disksource.h"
 
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -38,6 +39,8 @@ private:
     static constexpr int maxStackDepth = 8;
 
     void scheduleChange();
+    // The provider's description; within one currentVolumes() each name is asked for once.
+    std::optional<DeviceDescription> description(const QString &bsdName) const;
     std::optional<QString> verifiedWholeDisk(const QString &bsdName) const;
     // The device an unlocked encrypted device (dm-0) or a stacked one is built on (sdb1, or the
     // disk sdb when only sysfs tells), the name itself for a physical device.
@@ -51,4 +54,7 @@ private:
     MountTableWatcher *m_watcher = nullptr;
     QTimer m_debounce;
     ChangeHandler m_handler;
+    // Filled only while currentVolumes() runs: nothing can change the disk service's answers
+    // in the meantime, and a later call must see new ones.
+    mutable std::optional<QHash<QString, std::optional<DeviceDescription>>> m_descriptions;
 };

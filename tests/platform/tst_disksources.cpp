@@ -16,6 +16,7 @@ public:
     bool isAvailable() const override { return true; }
     std::optional<DeviceDescription> description(const QString &bsdName) const override
     {
+        ++asked[bsdName];
         const auto it = descriptions.constFind(bsdName);
         if (it == descriptions.cend()) {
             return std::nullopt;
@@ -27,6 +28,7 @@ public:
 
     QHash<QString, DeviceDescription> descriptions;
     QStringList leaves;
+    mutable QHash<QString, int> asked;
 };
 
 DeviceDescription whole(bool internal)
@@ -238,6 +240,36 @@ private slots:
         QCOMPARE(volumes[2].fileSystemType, QStringLiteral("nfs4"));
         QCOMPARE(backup.wholeDiskBSD, std::optional(QStringLiteral("sdz")));
         QCOMPARE(toString(backup.kind), QStringLiteral("external"));
+    }
+
+    // Each device is described once per list, and afresh for the next: a label changed in
+    // between shows.
+    void eachListAsksForEveryDescriptionOnceAndAfresh()
+    {
+        auto provider = std::make_shared<FakeProvider>();
+        provider->descriptions.insert(QStringLiteral("vda"), whole(true));
+        provider->descriptions.insert(QStringLiteral("sdz"), whole(false));
+        provider->descriptions.insert(QStringLiteral("sdz1"),
+                                      usbPartition(QStringLiteral("STICK")));
+        provider->leaves = {QStringLiteral("sdz1")};
+        UDisksDiskSource source(provider, resources(), m_mountInfo);
+
+        const auto stickName = [](const VolumeList &volumes) {
+            for (const Volume &v : volumes) {
+                if (v.bsdName == QLatin1String("sdz1"))
+                    return v.name;
+            }
+            return QString();
+        };
+        QCOMPARE(stickName(source.currentVolumes()), QStringLiteral("STICK"));
+        QVERIFY(!provider->asked.isEmpty());
+        for (auto it = provider->asked.cbegin(); it != provider->asked.cend(); ++it)
+            QVERIFY2(it.value() == 1, qPrintable(it.key()));
+
+        provider->descriptions[QStringLiteral("sdz1")].volumeName = QStringLiteral("RENAMED");
+        provider->asked.clear();
+        QCOMPARE(stickName(source.currentVolumes()), QStringLiteral("RENAMED"));
+        QCOMPARE(provider->asked.value(QStringLiteral("sdz1")), 1);
     }
 
     void hiddenAndSystemPartitionsAreNotOfferedForRemount()
