@@ -1,4 +1,4 @@
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shell/appservices.h"
 #include "shell/childprocessdefinitionstransport.h"
 #include "shell/desktopactions.h"
@@ -6,7 +6,7 @@
 #include "stores/appsupport.h"
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 #include "surfaces/markiconengine.h"
 
 #include "interruptwatcher.h"
@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
         return ChildProcessDefinitionsTransport::runChild(argc, argv);
 
     // Settings of the predecessor are copied before anything reads a setting.
-    std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+    std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
     PreferencesStore::migrateFromKestrinDefaults(*defaults);
 
     QApplication app(argc, argv);
@@ -98,8 +98,8 @@ int main(int argc, char *argv[])
     InterruptWatcher interrupt;
     QObject::connect(&interrupt, &InterruptWatcher::interrupted, &app, &QCoreApplication::quit);
 
-    AppDelegate delegate(AppServices::production(*defaults));
-    instance.onReopen = [&delegate] { delegate.applicationShouldHandleReopen(); };
+    Application delegate(AppServices::production(*defaults));
+    instance.onReopen = [&delegate] { delegate.reopen(); };
     instance.onAction = [&delegate](const QString &name) {
         if (const auto handed = DesktopActions::fromName(name))
             delegate.performAction(*handed);
@@ -107,8 +107,8 @@ int main(int argc, char *argv[])
             qWarning("Quillmere: ignoring the unknown action \"%s\"", qPrintable(name));
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     [&delegate] { delegate.applicationWillTerminate(); });
-    delegate.applicationDidFinishLaunching();
+                     [&delegate] { delegate.shutdown(); });
+    delegate.start();
     // Started for an action: the program runs on once it is done.
     if (action)
         delegate.performAction(*action);

@@ -6,10 +6,10 @@
 // or with QT_QPA_PLATFORM=offscreen for the widget work alone.
 #include "../tests/app/appfakes.h"
 
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shell/mainwindowfactory.h"
 #include "stores/historystore.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "window/mainwindowcontroller.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ VolumeList sampleVolumes(int count)
     for (int i = 0; i < count; ++i) {
         Volume volume = removableVolume(QStringLiteral("Volume %1").arg(i + 1), i % 4 != 3);
         volume.id += QString::number(i);
-        volume.bsdName = QStringLiteral("sd%1%2").arg(QChar(u'b' + i / 8)).arg(i % 8 + 1);
+        volume.deviceName = QStringLiteral("sd%1%2").arg(QChar(u'b' + i / 8)).arg(i % 8 + 1);
         volumes.append(volume);
     }
     return volumes;
@@ -78,13 +78,13 @@ int main(int argc, char *argv[])
     log->waitForPendingWrites();
     services.makeMainWindow = MainWindowFactory::make(*log);
     services.history = std::move(log);
-    AppDelegate delegate(std::move(services));
-    delegate.applicationDidFinishLaunching();
+    Application delegate(std::move(services));
+    delegate.start();
     QCoreApplication::processEvents();
 
     PaintWatch watch;
     app.installEventFilter(&watch);
-    StatusItemController *tray = delegate.statusController();
+    TrayIcon *tray = delegate.trayIcon();
 
     // One open: the tray item's action, then events until the window has painted.
     const auto openOnce = [&] {

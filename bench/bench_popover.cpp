@@ -9,8 +9,8 @@
 
 #include "discovery/disksource.h"
 #include "discovery/volumestore.h"
-#include "surfaces/borderlesskeypanel.h"
-#include "surfaces/dockpopovercontroller.h"
+#include "surfaces/popoverpanel.h"
+#include "surfaces/volumespopover.h"
 #include "surfaces/fanview.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
@@ -46,8 +46,8 @@ VolumeList makeVolumes()
         Volume v;
         v.name = names.at(i % names.size()) + QStringLiteral(" %1").arg(i + 1);
         v.id = QStringLiteral("v%1").arg(i);
-        v.bsdName = QStringLiteral("sd%11").arg(QChar(u'b' + i));
-        v.wholeDiskBSD = QStringLiteral("sd%1").arg(QChar(u'b' + i));
+        v.deviceName = QStringLiteral("sd%11").arg(QChar(u'b' + i));
+        v.wholeDiskName = QStringLiteral("sd%1").arg(QChar(u'b' + i));
         v.isMounted = i % 5 != 4;
         v.mountPath = v.isMounted ? QStringLiteral("/nonexistent/") + v.name : QString();
         v.isRemovable = true;
@@ -89,7 +89,7 @@ Timing summarise(std::vector<double> frames)
     return t;
 }
 
-double paintFrame(BorderlessKeyPanel *panel, QImage &target)
+double paintFrame(PopoverPanel *panel, QImage &target)
 {
     QElapsedTimer timer;
     timer.start();
@@ -135,7 +135,7 @@ int main(int argc, char *argv[])
         std::vector<double> opening;
         std::vector<double> closing;
         for (int round = 0; round < rounds; ++round) {
-            DockPopoverController popover(&store, &icons, &actions);
+            VolumesPopover popover(&store, &icons, &actions);
             popover.viewMode = c.mode;
             popover.reduceMotion = [] { return true; };
             popover.compositing = [] { return false; };
@@ -147,7 +147,7 @@ int main(int argc, char *argv[])
                 return QPoint(screen.width() / 2, screen.height() - 20);
             };
             popover.show();
-            BorderlessKeyPanel *panel = popover.panel();
+            PopoverPanel *panel = popover.panel();
             panel->setBackdrop(desktop, QPoint());
             QImage target(panel->size(), QImage::Format_ARGB32_Premultiplied);
             // The first paint fills caches (icons, shadow); it is the show, not a frame.
@@ -158,33 +158,33 @@ int main(int argc, char *argv[])
                 const double open = popover.fanOpeningSeconds();
                 for (double s = 0; s <= open + 1e-9; s += frameSeconds) {
                     const double t = s / open;
-                    fan->setPose(t, DockPopoverController::fanOpenLaunchScale, 0.5 + 0.5 * t);
+                    fan->setPose(t, VolumesPopover::fanOpenLaunchScale, 0.5 + 0.5 * t);
                     opening.push_back(paintFrame(panel, target));
                     if (round == 0 && !saveFolder.isEmpty() && opening.size() == 12)
                         target.save(saveFolder + QStringLiteral("/fan-opening.png"));
                 }
-                for (double s = 0; s <= DockPopoverController::fanCloseSeconds + 1e-9;
+                for (double s = 0; s <= VolumesPopover::fanCloseSeconds + 1e-9;
                      s += frameSeconds) {
-                    const double t = s / DockPopoverController::fanCloseSeconds;
-                    fan->setPose(1 - t, DockPopoverController::fanCloseLaunchScale, 1 - 0.7 * t);
+                    const double t = s / VolumesPopover::fanCloseSeconds;
+                    fan->setPose(1 - t, VolumesPopover::fanCloseLaunchScale, 1 - 0.7 * t);
                     closing.push_back(paintFrame(panel, target));
                 }
             } else {
                 // Without a compositor the fade cannot show; each step of the slide moves the
                 // window, which repaints everything over the desktop picture.
-                for (double s = 0; s <= DockPopoverController::panelOpenSeconds + 1e-9;
+                for (double s = 0; s <= VolumesPopover::panelOpenSeconds + 1e-9;
                      s += frameSeconds) {
-                    const double t = s / DockPopoverController::panelOpenSeconds;
-                    panel->setSlide(int(DockPopoverController::panelSlide * (1 - t)));
+                    const double t = s / VolumesPopover::panelOpenSeconds;
+                    panel->setSlide(int(VolumesPopover::panelSlide * (1 - t)));
                     opening.push_back(paintFrame(panel, target));
                     if (round == 0 && !saveFolder.isEmpty() && opening.size() == 6)
                         target.save(saveFolder + QLatin1Char('/') + QLatin1String(c.name) +
                                     QStringLiteral("-opening.png"));
                 }
-                for (double s = 0; s <= DockPopoverController::panelCloseSeconds + 1e-9;
+                for (double s = 0; s <= VolumesPopover::panelCloseSeconds + 1e-9;
                      s += frameSeconds) {
-                    const double t = s / DockPopoverController::panelCloseSeconds;
-                    panel->setSlide(int(DockPopoverController::panelSlide * t));
+                    const double t = s / VolumesPopover::panelCloseSeconds;
+                    panel->setSlide(int(VolumesPopover::panelSlide * t));
                     closing.push_back(paintFrame(panel, target));
                 }
             }

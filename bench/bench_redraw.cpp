@@ -35,8 +35,8 @@ VolumeList generateVolumes()
         Volume v;
         v.name = words.at(random.bounded(words.size())) + QLatin1Char(' ') +
                  QString::number(random.bounded(10000));
-        v.bsdName = QStringLiteral("sd%1%2").arg(QChar(u'a' + i % 26)).arg(i / 26 + 1);
-        v.id = v.bsdName;
+        v.deviceName = QStringLiteral("sd%1%2").arg(QChar(u'a' + i % 26)).arg(i / 26 + 1);
+        v.id = v.deviceName;
         v.isMounted = random.bounded(10) != 0;
         v.mountPath = v.isMounted ? QStringLiteral("/run/media/u/") + v.name : QString();
         v.isRemovable = random.bounded(4) != 0;
@@ -44,7 +44,7 @@ VolumeList generateVolumes()
         v.capacityBytes = qint64(random.bounded(1, 4000)) * 1000000000;
         if (v.isMounted)
             v.freeBytes = *v.capacityBytes / qint64(random.bounded(1, 10));
-        v.wholeDiskBSD = QStringLiteral("sd%1").arg(QChar(u'a' + i % 26));
+        v.wholeDiskName = QStringLiteral("sd%1").arg(QChar(u'a' + i % 26));
         v.volumeUUID = QStringLiteral("%1-0000-4000-8000-%2")
                            .arg(i, 8, 16, QLatin1Char('0'))
                            .arg(i, 12, 16, QLatin1Char('0'))
@@ -57,7 +57,7 @@ VolumeList generateVolumes()
             break;
         case 1:
             v.kind = VolumeKind::network;
-            v.bsdName.clear();
+            v.deviceName.clear();
             v.traits.isNetwork = true;
             break;
         case 2:

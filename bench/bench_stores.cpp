@@ -2,9 +2,9 @@
 //   bench_stores [repetitions]
 #include "stores/historyentrycodec.h"
 #include "stores/historystore.h"
-#include "stores/jsonfiledefaultsbackend.h"
+#include "stores/jsonfilesettingsbackend.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -98,8 +98,8 @@ int readEverything(const PreferencesStore &store)
 {
     int sink = 0;
     sink += store.enabledKinds().size();
-    sink += store.menuBarEnabled() + store.dockEnabled();
-    sink += int(store.sortMode()) + int(store.popoverViewMode()) + int(store.dockDisplayMode());
+    sink += store.menuBarEnabled() + store.popoverEnabled();
+    sink += int(store.sortMode()) + int(store.popoverViewMode()) + int(store.windowIconMode());
     sink += int(store.confirmationModel());
     sink += store.autoEjectOnSleep() + store.autoEjectOnLock() + store.autoEjectIdleMinutes();
     sink += store.remountOnWake();
@@ -114,14 +114,14 @@ void benchPreferences(int runs)
     QTemporaryDir dir;
     const QString domain = QStringLiteral("com.quillmere.app");
     {
-        UserDefaults defaults(std::make_unique<JsonFileDefaultsBackend>(dir.path(), domain));
+        SettingsStore defaults(std::make_unique<JsonFileSettingsBackend>(dir.path(), domain));
         PreferencesStore store(defaults);
         store.setEnabledKinds({VolumeKind::external, VolumeKind::network});
         store.setMenuBarEnabled(true);
-        store.setDockEnabled(false);
+        store.setPopoverEnabled(false);
         store.setSortMode(SortMode::size);
         store.setPopoverViewMode(PopoverViewMode::list);
-        store.setDockDisplayMode(DockDisplayMode::stack);
+        store.setWindowIconMode(WindowIconMode::stack);
         store.setConfirmationModel(ConfirmationModel::typeName);
         store.setAutoEjectOnSleep(true);
         store.setAutoEjectOnLock(true);
@@ -143,12 +143,12 @@ void benchPreferences(int runs)
     Stopwatch timer;
     timer.start();
     for (int i = 0; i < runs; ++i) {
-        UserDefaults defaults(std::make_unique<JsonFileDefaultsBackend>(dir.path(), domain));
+        SettingsStore defaults(std::make_unique<JsonFileSettingsBackend>(dir.path(), domain));
         sink += readEverything(PreferencesStore(defaults));
     }
     report("PreferencesStore, cold read of every property", timer, runs);
 
-    UserDefaults defaults(std::make_unique<JsonFileDefaultsBackend>(dir.path(), domain));
+    SettingsStore defaults(std::make_unique<JsonFileSettingsBackend>(dir.path(), domain));
     const PreferencesStore store(defaults);
     sink += readEverything(store);
     timer.start();

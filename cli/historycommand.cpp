@@ -165,8 +165,8 @@ QString HistoryCommand::render(const HistoryEntryList &entries)
                        TerminalText::escaped(entry.operation).leftJustified(11) + QLatin1Char(' ') +
                        TextColumns::padded(entry.ok ? succeeded : failed, resultWidth) +
                        QLatin1Char(' ') + TerminalText::escaped(entry.volumeName);
-        if (!entry.bsdName.isEmpty()) {
-            line += QLatin1String(" (") + TerminalText::escaped(entry.bsdName) + QLatin1Char(')');
+        if (!entry.deviceName.isEmpty()) {
+            line += QLatin1String(" (") + TerminalText::escaped(entry.deviceName) + QLatin1Char(')');
         }
         if (entry.detail) {
             line += QLatin1String(": ") + TerminalText::escaped(*entry.detail);

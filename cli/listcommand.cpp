@@ -39,8 +39,8 @@ QString eventLine(const QDateTime &date, const QString &operation, const Volume 
     }
     QString line = DateFormatter::medium(date) + QLatin1String("  ") + operation.leftJustified(11) +
                    TerminalText::escaped(volume.name);
-    if (!volume.bsdName.isEmpty()) {
-        line += QLatin1String(" (") + TerminalText::escaped(volume.bsdName) + QLatin1Char(')');
+    if (!volume.deviceName.isEmpty()) {
+        line += QLatin1String(" (") + TerminalText::escaped(volume.deviceName) + QLatin1Char(')');
     }
     if (!volume.mountPath.isEmpty()) {
         line += QLatin1String(" ") + TerminalText::escaped(volume.mountPath);
@@ -117,7 +117,7 @@ QStringList ListCommand::changeLines(const VolumeList &before, const VolumeList 
         const bool mounted = entry.operation == QLatin1String("mount");
         const VolumeList &list = mounted ? after : before;
         for (const Volume &v : list) {
-            if (v.isMounted && v.name == entry.volumeName && v.bsdName == entry.bsdName) {
+            if (v.isMounted && v.name == entry.volumeName && v.deviceName == entry.deviceName) {
                 lines.append(eventLine(date, entry.operation, v, json));
                 break;
             }

@@ -3,7 +3,7 @@
 #include "operationcommands.h"
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     if (oneShotList) {
         snapshot = ListCommand::startSnapshot();
     }
-    const std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+    const std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
     const PreferencesStore preferences(*defaults);
     L10n::install(preferences.languageOverride(), L10n::searchDirectories(),
                   {QStringLiteral("quillmere_core"), QStringLiteral("quillmere_cli")});

@@ -387,7 +387,7 @@ QCoro::Task<int> OperationCommands::rename(OperationSession &session, QString ar
         co_return 1;
     }
     // What the disk holds now, which is what the user will see.
-    const QString label = (co_await session.currentLabel(volume->bsdName)).value_or(newName);
+    const QString label = (co_await session.currentLabel(volume->deviceName)).value_or(newName);
     m_out
         //: quillmere-cli rename success
         << QCoreApplication::translate("OperationCommands", "Renamed “%1” to “%2”.")
@@ -429,7 +429,7 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
               << Qt::endl;
         co_return 1;
     }
-    const QString label = (co_await session.currentLabel(volume->bsdName)).value_or(newName);
+    const QString label = (co_await session.currentLabel(volume->deviceName)).value_or(newName);
     //: quillmere-cli erase success
     m_out << QCoreApplication::translate("OperationCommands", "Erased “%1” as %2 “%3”.")
                  .arg(shown(volume->name), format, shown(label))

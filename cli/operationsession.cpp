@@ -9,7 +9,7 @@
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QDBusVariant>
 
@@ -23,8 +23,8 @@ VolumeKindSet enabledKinds(const PreferencesStore *prefs)
 } // namespace
 
 OperationSession::OperationSession()
-    : m_defaults(UserDefaults::standard()),
-      m_prefs(m_defaults ? std::make_unique<PreferencesStore>(*m_defaults) : nullptr),
+    : m_settings(SettingsStore::standard()),
+      m_prefs(m_settings ? std::make_unique<PreferencesStore>(*m_settings) : nullptr),
       m_ownClient(std::make_unique<UDisksClient>()), m_client(m_ownClient.get()),
       m_store(std::make_unique<VolumeStore>(
           std::make_shared<UDisksDiskSource>(
@@ -38,8 +38,8 @@ OperationSession::OperationSession()
 
 OperationSession::OperationSession(UDisksClient &client, std::shared_ptr<DiskSource> source,
                                    DiskOperations &operations)
-    : m_defaults(UserDefaults::standard()),
-      m_prefs(m_defaults ? std::make_unique<PreferencesStore>(*m_defaults) : nullptr),
+    : m_settings(SettingsStore::standard()),
+      m_prefs(m_settings ? std::make_unique<PreferencesStore>(*m_settings) : nullptr),
       m_client(&client),
       m_store(std::make_unique<VolumeStore>(std::move(source), enabledKinds(m_prefs.get()))),
       m_operations(&operations), m_recorder(m_history)
@@ -74,9 +74,9 @@ ExcludedVolumeList OperationSession::excludedVolumes() const
     return m_prefs ? m_prefs->excludedVolumes() : ExcludedVolumeList();
 }
 
-QCoro::Task<std::optional<QString>> OperationSession::currentLabel(QString bsdName)
+QCoro::Task<std::optional<QString>> OperationSession::currentLabel(QString deviceName)
 {
-    const QString object = m_client->blockObject(bsdName);
+    const QString object = m_client->blockObject(deviceName);
     if (object.isEmpty()) {
         co_return std::nullopt;
     }

@@ -14,7 +14,7 @@ class DiskOperations;
 class DiskSource;
 class PreferencesStore;
 class UDisksClient;
-class UserDefaults;
+class SettingsStore;
 
 // What the operation commands share with the application: the media policies it installs at
 // launch, the volume list over udisks2, the operations, the settings and the history.
@@ -41,12 +41,12 @@ public:
     OperationRecorder &recorder() { return m_recorder; }
 
     // The label udisks2 reports for the device now, asked afresh; none when it cannot tell.
-    QCoro::Task<std::optional<QString>> currentLabel(QString bsdName);
+    QCoro::Task<std::optional<QString>> currentLabel(QString deviceName);
 
 private:
     void installMediaPolicies();
 
-    std::unique_ptr<UserDefaults> m_defaults;
+    std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<PreferencesStore> m_prefs;
     std::unique_ptr<UDisksClient> m_ownClient;
     UDisksClient *m_client;

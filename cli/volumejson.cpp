@@ -24,14 +24,14 @@ QJsonObject VolumeJson::toJson(const Volume &v)
     object.insert(QLatin1String("id"), v.id);
     object.insert(QLatin1String("name"), v.name);
     object.insert(QLatin1String("mountPath"), v.mountPath);
-    object.insert(QLatin1String("bsdName"), v.bsdName);
+    object.insert(QLatin1String("bsdName"), v.deviceName);
     putOptional(object, "capacityBytes", v.capacityBytes);
     putOptional(object, "freeBytes", v.freeBytes);
     object.insert(QLatin1String("isEjectable"), v.isEjectable);
     object.insert(QLatin1String("kind"), toString(v.kind));
     object.insert(QLatin1String("isMounted"), v.isMounted);
     object.insert(QLatin1String("isRemovable"), v.isRemovable);
-    putOptional(object, "wholeDiskBSD", v.wholeDiskBSD);
+    putOptional(object, "wholeDiskBSD", v.wholeDiskName);
     putOptional(object, "volumeUUID", v.volumeUUID);
     if (!v.fileSystemType.isEmpty()) {
         object.insert(QLatin1String("fileSystemType"), v.fileSystemType);

@@ -27,7 +27,7 @@ VolumeResolver::Resolution choose(const QList<const Volume *> &found, const QStr
     }
     QStringList devices;
     for (const Volume *v : found) {
-        devices.append(TerminalText::escaped(v->bsdName.isEmpty() ? v->mountPath : v->bsdName));
+        devices.append(TerminalText::escaped(v->deviceName.isEmpty() ? v->mountPath : v->deviceName));
     }
     devices.removeDuplicates();
     //: quillmere-cli: an ambiguous volume name
@@ -55,7 +55,7 @@ Resolution resolve(const VolumeList &volumes, const QString &argument)
         if (resolved.startsWith(QLatin1String("/dev/")) && resolved.size() > 5) {
             const QString device = resolved.mid(5);
             const auto found =
-                matching(volumes, [&device](const Volume &v) { return v.bsdName == device; });
+                matching(volumes, [&device](const Volume &v) { return v.deviceName == device; });
             if (!found.isEmpty()) {
                 // A device mounted twice is listed twice; the first mount stands for it.
                 return {*found.constFirst(), QString()};
@@ -76,7 +76,7 @@ Resolution resolve(const VolumeList &volumes, const QString &argument)
         }
     } else {
         const auto byDevice =
-            matching(volumes, [&argument](const Volume &v) { return v.bsdName == argument; });
+            matching(volumes, [&argument](const Volume &v) { return v.deviceName == argument; });
         if (!byDevice.isEmpty()) {
             return {*byDevice.constFirst(), QString()};
         }

@@ -42,7 +42,7 @@ QString VolumeTable::render(const VolumeList &volumes)
     const QString no = QCoreApplication::translate("VolumeTable", "no");
     for (const Volume &v : volumes) {
         rows.append({TerminalText::escaped(v.name), toString(v.kind), v.isMounted ? yes : no,
-                     v.bsdName.isEmpty() ? none : TerminalText::escaped(v.bsdName),
+                     v.deviceName.isEmpty() ? none : TerminalText::escaped(v.deviceName),
                      v.mountPath.isEmpty() ? none : TerminalText::escaped(v.mountPath),
                      freeOfTotal(v)});
     }

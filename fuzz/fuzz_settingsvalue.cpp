@@ -1,6 +1,6 @@
 // A settings file: a JSON object of typed values ({"type": "bool", "value": true}).
 #include "fuzzcheck.h"
-#include "stores/defaultsvaluecodec.h"
+#include "stores/settingsvaluecodec.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,15 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (document.isArray())
         values.insert(QStringLiteral("array"), document.array());
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
-        const auto value = DefaultsValueCodec::decode(it.value());
+        const auto value = SettingsValueCodec::decode(it.value());
         if (!value)
             continue;
         // A value read from the file is written back as what it was read as.
-        const auto encoded = DefaultsValueCodec::encode(*value);
+        const auto encoded = SettingsValueCodec::encode(*value);
         FUZZ_CHECK(encoded.has_value());
-        const auto again = DefaultsValueCodec::decode(*encoded);
+        const auto again = SettingsValueCodec::decode(*encoded);
         FUZZ_CHECK(again.has_value());
-        FUZZ_CHECK(DefaultsValueCodec::encode(*again) == encoded);
+        FUZZ_CHECK(SettingsValueCodec::encode(*again) == encoded);
     }
     return 0;
 }

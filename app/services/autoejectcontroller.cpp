@@ -8,7 +8,7 @@
 #include "sleepwatching.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -78,7 +78,7 @@ void AutoEjectController::start()
     }
 
     // Fires for changes made here and in other processes alike.
-    m_defaultsToken = connect(&m_prefs.defaults(), &UserDefaults::changed, this,
+    m_defaultsToken = connect(&m_prefs.defaults(), &SettingsStore::changed, this,
                               &AutoEjectController::refreshIdleTimer);
     refreshIdleTimer();
 }
@@ -124,12 +124,12 @@ QCoro::Task<> AutoEjectController::handleTrigger(AutoEjectTrigger trigger)
     if (m_activity) {
         QSet<QString> asked;
         for (const Volume &volume : volumes) {
-            if (!volume.wholeDiskBSD || asked.contains(*volume.wholeDiskBSD)) {
+            if (!volume.wholeDiskName || asked.contains(*volume.wholeDiskName)) {
                 continue;
             }
-            asked.insert(*volume.wholeDiskBSD);
-            if (const auto seconds = m_activity->idleSeconds(*volume.wholeDiskBSD)) {
-                idleTable.insert(*volume.wholeDiskBSD, *seconds);
+            asked.insert(*volume.wholeDiskName);
+            if (const auto seconds = m_activity->idleSeconds(*volume.wholeDiskName)) {
+                idleTable.insert(*volume.wholeDiskName, *seconds);
             }
         }
     }
@@ -157,7 +157,7 @@ QCoro::Task<> AutoEjectController::ejectPass(VolumeList volumes)
         // Ejecting one partition unmounts its siblings (or detaches the whole image), so a
         // second eject would fail on a volume that is in fact gone.
         const bool wentWithItsDisk =
-            volume.wholeDiskBSD && disksDown.contains(*volume.wholeDiskBSD);
+            volume.wholeDiskName && disksDown.contains(*volume.wholeDiskName);
         if (!wentWithItsDisk) {
             result = co_await m_operations.eject(volume, false);
             if (!self) {
@@ -169,13 +169,13 @@ QCoro::Task<> AutoEjectController::ejectPass(VolumeList volumes)
             continue;
         }
         if (takesItsDiskDown(volume)) {
-            disksDown.insert(*volume.wholeDiskBSD);
+            disksDown.insert(*volume.wholeDiskName);
         }
         const bool known = std::any_of(m_ejected.cbegin(), m_ejected.cend(),
                                        [&](const EjectedVolume &e) { return e.id == volume.id; });
         if (!known) {
             m_ejected.append(
-                EjectedVolume{volume.id, volume.bsdName, volume.name, volume.volumeUUID});
+                EjectedVolume{volume.id, volume.deviceName, volume.name, volume.volumeUUID});
         }
         postEjectNotification(volume.name);
     }
@@ -185,7 +185,7 @@ QCoro::Task<> AutoEjectController::ejectPass(VolumeList volumes)
 
 bool AutoEjectController::takesItsDiskDown(const Volume &volume)
 {
-    if (!volume.wholeDiskBSD || volume.bsdName.isEmpty()) {
+    if (!volume.wholeDiskName || volume.deviceName.isEmpty()) {
         return false;
     }
     switch (MediaPolicy::policy(volume).ejectSemantics) {
@@ -232,7 +232,7 @@ QCoro::Task<> AutoEjectController::remountPass(QList<EjectedVolume> volumes)
         }
     }
     for (const EjectedVolume &ejected : volumes) {
-        const RemountRecord record{ejected.volumeUUID, ejected.name, ejected.bsdName};
+        const RemountRecord record{ejected.volumeUUID, ejected.name, ejected.deviceName};
         const std::optional<Volume> match = AutoEjectPolicy::remountMatch(record, unmounted);
         if (!match) {
             continue;
@@ -241,7 +241,7 @@ QCoro::Task<> AutoEjectController::remountPass(QList<EjectedVolume> volumes)
         if (!self) {
             co_return;
         }
-        m_history.append(HistoryEntry{QDateTime::currentDateTimeUtc(), match->name, match->bsdName,
+        m_history.append(HistoryEntry{QDateTime::currentDateTimeUtc(), match->name, match->deviceName,
                                       toString(VolumeOperation::autoRemount), result.ok,
                                       result.detail});
     }

@@ -37,7 +37,7 @@ class AutoEjectController : public QObject {
 public:
     struct EjectedVolume {
         QString id;
-        QString bsdName;
+        QString deviceName;
         QString name;
         std::optional<QString> volumeUUID;
 

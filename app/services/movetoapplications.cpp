@@ -4,10 +4,10 @@
 #include "services/programfile.h"
 #include "services/trash.h"
 #include "stores/appsupport.h"
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 #include "stores/desktopentry.h"
 #include "stores/installlocation.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 #include "window/alertdialog.h"
 #include "window/failurealert.h"
 
@@ -45,7 +45,7 @@ QString asSentence(QString text)
 
 } // namespace
 
-MoveToApplications::Dependencies MoveToApplications::forThisProgram(UserDefaults &defaults)
+MoveToApplications::Dependencies MoveToApplications::forThisProgram(SettingsStore &defaults)
 {
     Dependencies d;
     d.defaults = &defaults;
@@ -60,7 +60,7 @@ MoveToApplications::Dependencies MoveToApplications::forThisProgram(UserDefaults
     return d;
 }
 
-bool MoveToApplications::offerIfNeeded(UserDefaults &defaults)
+bool MoveToApplications::offerIfNeeded(SettingsStore &defaults)
 {
     return MoveToApplications(forThisProgram(defaults)).offerIfNeeded();
 }
@@ -71,7 +71,7 @@ bool MoveToApplications::offerIfNeeded()
 {
     if (!InstallLocation::shouldOfferMove(m_d.bundlePath, m_d.folders))
         return false;
-    const QString key = QString::fromLatin1(DefaultsKeys::moveOfferDeclinedLocations);
+    const QString key = QString::fromLatin1(SettingsKeys::moveOfferDeclinedLocations);
     QStringList declined = m_d.defaults->stringList(key).value_or(QStringList());
     if (declined.contains(m_d.bundlePath))
         return false;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-class UserDefaults;
+class SettingsStore;
 
 // The offer, made once per location, to move a copy of the program that runs from a place of
 // fresh downloads into ~/Applications: copies it there with a launcher entry, trashes the old
@@ -13,7 +13,7 @@ class UserDefaults;
 class MoveToApplications {
 public:
     struct Dependencies {
-        UserDefaults *defaults = nullptr;
+        SettingsStore *defaults = nullptr;
         UserFolders folders;
         QString bundlePath;
         QString applicationId;
@@ -27,10 +27,10 @@ public:
     };
 
     // This program, this user's folders, the real dialogs, the relaunch and the quit.
-    static Dependencies forThisProgram(UserDefaults &defaults);
+    static Dependencies forThisProgram(SettingsStore &defaults);
     // The first-start task's call: true when the moved copy is being started and this
     // instance quits, so the rest of the start-up is skipped.
-    static bool offerIfNeeded(UserDefaults &defaults);
+    static bool offerIfNeeded(SettingsStore &defaults);
 
     explicit MoveToApplications(Dependencies dependencies);
 

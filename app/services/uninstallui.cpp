@@ -1,11 +1,11 @@
 #include "services/uninstallui.h"
 
 #include "services/trash.h"
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "stores/appsupport.h"
 #include "stores/preferencesstore.h"
 #include "stores/uninstallplan.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 #include "window/alertdialog.h"
 
 #include <QCoreApplication>
@@ -34,7 +34,7 @@ void removePath(const QString &path)
 
 } // namespace
 
-UninstallUI::Dependencies UninstallUI::forThisProgram(UserDefaults &defaults)
+UninstallUI::Dependencies UninstallUI::forThisProgram(SettingsStore &defaults)
 {
     Dependencies d;
     d.defaults = &defaults;
@@ -46,7 +46,7 @@ UninstallUI::Dependencies UninstallUI::forThisProgram(UserDefaults &defaults)
     return d;
 }
 
-void UninstallUI::presentFor(AppDelegate &delegate)
+void UninstallUI::presentFor(Application &delegate)
 {
     UninstallUI(forThisProgram(delegate.prefs().defaults())).present();
 }
@@ -74,7 +74,7 @@ void UninstallUI::run()
     const UserFolders &folders = m_d.folders;
     const QString &id = m_d.applicationId;
 
-    removePath(UninstallPlan::loginItemFile(folders, id));
+    removePath(UninstallPlan::autostartFile(folders, id));
     removePath(UninstallPlan::supportDirectory(folders, id));
 
     // Through the settings themselves first, so the running program forgets its values too.

@@ -6,8 +6,8 @@
 #include <QString>
 #include <functional>
 
-class AppDelegate;
-class UserDefaults;
+class Application;
+class SettingsStore;
 
 // Removes everything the program stored for the user after a confirmation: the login item,
 // the support folder, the settings, the cache and a moved copy's launcher entry, each failure
@@ -17,7 +17,7 @@ class UninstallUI {
 public:
     struct Dependencies {
         // The running settings domain, emptied.
-        UserDefaults *defaults = nullptr;
+        SettingsStore *defaults = nullptr;
         UserFolders folders;
         ProgramFile program;
         QString applicationId;
@@ -26,9 +26,9 @@ public:
         std::function<void()> quit;
     };
 
-    static Dependencies forThisProgram(UserDefaults &defaults);
+    static Dependencies forThisProgram(SettingsStore &defaults);
     // The "Uninstall Quillmere…" item.
-    static void presentFor(AppDelegate &delegate);
+    static void presentFor(Application &delegate);
 
     explicit UninstallUI(Dependencies dependencies);
 

@@ -5,13 +5,13 @@
 #include "services/apprelaunch.h"
 #include "services/movetoapplications.h"
 #include "services/uninstallui.h"
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shell/childprocessdefinitionstransport.h"
 #include "shell/mainwindowfactory.h"
 #include "shortcut/desktopshortcuts.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
-#include "surfaces/dockpopovercontroller.h"
+#include "surfaces/volumespopover.h"
 #include "window/dialogoperationprompts.h"
 #include "window/preferencespane.h"
 
@@ -28,7 +28,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 
-AppServices AppServices::production(UserDefaults &defaults)
+AppServices AppServices::production(SettingsStore &defaults)
 {
     AppServices services;
     services.platform = std::make_shared<QObject>();
@@ -42,29 +42,29 @@ AppServices AppServices::production(UserDefaults &defaults)
     services.operations = std::make_unique<UDisksOperations>(client);
     auto history = std::make_unique<HistoryStore>();
     services.makeMainWindow = MainWindowFactory::make(*history);
-    services.makePreferencesPane = [](AppDelegate &delegate, QWidget *parent) -> QWidget * {
+    services.makePreferencesPane = [](Application &delegate, QWidget *parent) -> QWidget * {
         return new PreferencesPane(delegate, parent);
     };
-    services.uninstall = [](AppDelegate &delegate) { UninstallUI::presentFor(delegate); };
+    services.uninstall = [](Application &delegate) { UninstallUI::presentFor(delegate); };
     services.history = std::move(history);
     services.prompts = std::make_unique<DialogOperationPrompts>();
     services.definitionsTransport = std::make_unique<ChildProcessDefinitionsTransport>();
     services.overridesPath = MediaPolicyOverrides::defaultFileURL();
     services.definitionsCachePath = MediaDefinitionsUpdater::defaultCachePath();
     services.activityMonitor = std::make_unique<SysfsActivityMonitor>();
-    services.loginItems = std::make_unique<LoginItemManager>();
+    services.autostart = std::make_unique<AutostartManager>();
     services.relaunch = [](const QString &program) {
         // Quits even when the shell did not start: the user asked for a restart.
         AppRelaunch::relaunch(program);
         QCoreApplication::quit();
     };
-    services.offerMove = [](UserDefaults &defaults) {
+    services.offerMove = [](SettingsStore &defaults) {
         return MoveToApplications::offerIfNeeded(defaults);
     };
     auto *animations = new DesktopAnimationSetting(QDBusConnection::sessionBus(), owner);
     services.reduceMotion = [animations] { return !animations->animationsEnabled(); };
-    services.makePopover = [](AppDelegate &delegate) -> std::unique_ptr<PopoverSurface> {
-        return std::make_unique<DockPopoverController>(&delegate.store(), &delegate.icons(),
+    services.makePopover = [](Application &delegate) -> std::unique_ptr<PopoverSurface> {
+        return std::make_unique<VolumesPopover>(&delegate.store(), &delegate.icons(),
                                                        &delegate.actions());
     };
 

@@ -3,7 +3,7 @@
 #include "operations/diskoperations.h"
 #include "policy/mediadefinitionstransport.h"
 #include "services/autoejectcontroller.h"
-#include "services/loginitemmanager.h"
+#include "services/autostartmanager.h"
 #include "shell/operationprompts.h"
 #include "shell/surfaceinterfaces.h"
 #include "shortcuts/shortcutregistry.h"
@@ -17,10 +17,10 @@
 #include <functional>
 #include <memory>
 
-class AppDelegate;
+class Application;
 class DiskSource;
 class QWidget;
-class UserDefaults;
+class SettingsStore;
 
 // Everything the application delegate takes from the platform, so that the same delegate runs
 // over udisks2 in the program and over fakes or a private disk service in tests.
@@ -28,7 +28,7 @@ struct AppServices {
     // Owns the platform objects the services below use (the udisks2 client and alike); first,
     // so that it is destroyed after them.
     std::shared_ptr<QObject> platform;
-    UserDefaults *defaults = nullptr;
+    SettingsStore *defaults = nullptr;
     // Called once, when the volume store is first needed.
     std::function<std::shared_ptr<DiskSource>()> makeDiskSource;
     // Completes once the disk service has answered for the first time (or proved absent), so
@@ -47,25 +47,25 @@ struct AppServices {
     // The desktop asks for no animations; unset means animations are on.
     std::function<bool()> reduceMotion;
     // Launch at login; none where the program cannot start itself at login.
-    std::unique_ptr<LoginItemManager> loginItems;
+    std::unique_ptr<AutostartManager> autostart;
     // Starts `program` as a new instance and ends this one (a language change takes effect).
     std::function<void(const QString &program)> relaunch;
     // The first start's offer to move a portable copy into place; true when the moved copy is
     // being started and this instance quits. Unset: no offer.
-    std::function<bool(UserDefaults &)> offerMove;
+    std::function<bool(SettingsStore &)> offerMove;
     // The named global shortcuts; unset where nothing records or registers them. Without a
     // hot-key service of the desktop it stores names but registers nothing.
     std::unique_ptr<GlobalShortcuts::Registry> shortcuts;
     // The surfaces that the delegate creates on demand; unset ones are not offered.
-    std::function<std::unique_ptr<PopoverSurface>(AppDelegate &)> makePopover;
-    std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> makeMainWindow;
+    std::function<std::unique_ptr<PopoverSurface>(Application &)> makePopover;
+    std::function<std::unique_ptr<MainWindowSurface>(Application &)> makeMainWindow;
     // The Preferences pane's content, hosted by the main window. Unset, the pane and every
     // "Preferences…" item are left out.
-    std::function<QWidget *(AppDelegate &, QWidget *parent)> makePreferencesPane;
+    std::function<QWidget *(Application &, QWidget *parent)> makePreferencesPane;
     // Starts uninstalling; unset, "Uninstall Quillmere…" is not offered.
-    std::function<void(AppDelegate &)> uninstall;
+    std::function<void(Application &)> uninstall;
 
     // The program's own: udisks2 on the system bus, the history and settings of this user,
     // the real dialogs.
-    static AppServices production(UserDefaults &defaults);
+    static AppServices production(SettingsStore &defaults);
 };

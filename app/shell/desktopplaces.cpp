@@ -22,7 +22,7 @@ QString volumesFolder()
     return QStringLiteral("/media");
 }
 
-QString diskUtilityProgram()
+QString disksProgram()
 {
     return QStandardPaths::findExecutable(QStringLiteral("gnome-disks"));
 }
@@ -32,9 +32,9 @@ void openFolder(const QString &path)
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool launchDiskUtility()
+bool launchDisks()
 {
-    const QString program = diskUtilityProgram();
+    const QString program = disksProgram();
     return !program.isEmpty() && QProcess::startDetached(program, {});
 }
 

@@ -8,9 +8,9 @@ namespace DesktopPlaces {
 // /media/$USER, whichever exists; /media when neither does.
 QString volumesFolder();
 // The disk management application (GNOME Disks), or an empty string when none is installed.
-QString diskUtilityProgram();
+QString disksProgram();
 // Opens a folder in the file manager.
 void openFolder(const QString &path);
 // Starts the disk management application; false when there is none or it did not start.
-bool launchDiskUtility();
+bool launchDisks();
 } // namespace DesktopPlaces

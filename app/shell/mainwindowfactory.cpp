@@ -2,7 +2,7 @@
 
 #include "discovery/volumestore.h"
 #include "model/volumesorter.h"
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "stores/historystore.h"
 #include "stores/preferencesstore.h"
 #include "window/mainwindowcontroller.h"
@@ -11,10 +11,10 @@
 
 namespace MainWindowFactory {
 
-std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> make(HistoryStore &history)
+std::function<std::unique_ptr<MainWindowSurface>(Application &)> make(HistoryStore &history)
 {
-    return [&history](AppDelegate &delegate) -> std::unique_ptr<MainWindowSurface> {
-        QPointer<AppDelegate> self(&delegate);
+    return [&history](Application &delegate) -> std::unique_ptr<MainWindowSurface> {
+        QPointer<Application> self(&delegate);
         MainWindowController::Dependencies deps;
         deps.volumesProvider = [self] {
             return self ? VolumeSorter::sorted(self->store().visibleVolumes(),

@@ -5,13 +5,13 @@
 #include <functional>
 #include <memory>
 
-class AppDelegate;
+class Application;
 class HistoryStore;
 
 // Builds the main window the way the delegate opens it: the delegate's volumes in the user's
 // sort order, its icons, actions menu, handlers, busy and activity marks, and the given log.
 namespace MainWindowFactory {
 
-std::function<std::unique_ptr<MainWindowSurface>(AppDelegate &)> make(HistoryStore &history);
+std::function<std::unique_ptr<MainWindowSurface>(Application &)> make(HistoryStore &history);
 
 } // namespace MainWindowFactory

@@ -18,7 +18,7 @@ QString describe(const QString &name)
     return name;
 }
 
-std::unique_ptr<GlobalShortcuts::Registry> make(UserDefaults &defaults)
+std::unique_ptr<GlobalShortcuts::Registry> make(SettingsStore &defaults)
 {
     std::unique_ptr<GlobalShortcuts::HotKeyService> service;
     switch (GlobalShortcuts::hotKeyBackend(qEnvironmentVariable("XDG_SESSION_TYPE"),

@@ -19,7 +19,7 @@ QString storedValue(Section section, const PreferencesStore &prefs)
     case Section::sort:
         return toString(prefs.sortMode());
     case Section::display:
-        return toString(prefs.dockDisplayMode());
+        return toString(prefs.windowIconMode());
     case Section::view:
         return toString(prefs.popoverViewMode());
     }
@@ -76,10 +76,10 @@ void addSections(QMenu *menu, const PreferencesStore &prefs, Handlers handlers)
         //: Menu section header
         QCoreApplication::translate("ViewOptionsMenu", "Display as"),
         {//: View option: what the launcher icon shows
-         {QCoreApplication::translate("ViewOptionsMenu", "Icon"), toString(DockDisplayMode::icon)},
+         {QCoreApplication::translate("ViewOptionsMenu", "Icon"), toString(WindowIconMode::icon)},
          //: View option: what the launcher icon shows
          {QCoreApplication::translate("ViewOptionsMenu", "Stack"),
-          toString(DockDisplayMode::stack)}},
+          toString(WindowIconMode::stack)}},
         handlers.selectDisplay);
     addSection(
         menu, store, Section::view,

@@ -41,7 +41,7 @@ void VolumeActionsMenu::fillMenu(QMenu *menu, const Volume &volume)
         case VolumeMenuModel::Item::Kind::separator:
             menu->addSeparator();
             break;
-        case VolumeMenuModel::Item::Kind::openInFinder:
+        case VolumeMenuModel::Item::Kind::openInFileManager:
             addItem(menu, title, volume, &VolumeActionsMenu::open);
             break;
         case VolumeMenuModel::Item::Kind::copyPath:
@@ -164,15 +164,15 @@ QCoro::Task<> VolumeActionsMenu::fallbackEject(Volume volume)
     // What the desktop itself would do: udisks2 for a device, umount for anything else.
     constexpr double timeoutSeconds = 60;
     OperationResult result;
-    if (!volume.bsdName.isEmpty()) {
+    if (!volume.deviceName.isEmpty()) {
         QStringList unmount{QStringLiteral("unmount"), QStringLiteral("--block-device"),
-                            QStringLiteral("/dev/") + volume.bsdName};
+                            QStringLiteral("/dev/") + volume.deviceName};
         const CommandResult unmounted = co_await ToolLauncher::run(
             QStringLiteral("/usr/bin/udisksctl"), unmount, timeoutSeconds);
         result = ToolLauncher::result(unmounted, QStringLiteral("udisksctl"));
-        if (result.ok && volume.isEjectable && volume.wholeDiskBSD) {
+        if (result.ok && volume.isEjectable && volume.wholeDiskName) {
             QStringList powerOff{QStringLiteral("power-off"), QStringLiteral("--block-device"),
-                                 QStringLiteral("/dev/") + *volume.wholeDiskBSD};
+                                 QStringLiteral("/dev/") + *volume.wholeDiskName};
             const CommandResult poweredOff = co_await ToolLauncher::run(
                 QStringLiteral("/usr/bin/udisksctl"), powerOff, timeoutSeconds);
             result = ToolLauncher::result(poweredOff, QStringLiteral("udisksctl"));

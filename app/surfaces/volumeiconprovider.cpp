@@ -69,7 +69,7 @@ bool VolumeIconProvider::isReadable(const Volume &volume)
         return false;
     // A stat on a share whose server went away, or on a FUSE file system whose daemon hangs,
     // can block for minutes; without a device the icon never depends on the path anyway.
-    if (iconKind(volume) == IconKind::network || volume.bsdName.isEmpty())
+    if (iconKind(volume) == IconKind::network || volume.deviceName.isEmpty())
         return true;
     return QFileInfo::exists(volume.mountPath);
 }
@@ -84,7 +84,7 @@ QPixmap VolumeIconProvider::pixmap(const Volume &volume, int size)
     if (const auto known = m_lastKnownIcons.constFind(volume.id); known != m_lastKnownIcons.cend())
         return render(*known, size);
     // Without a device there is nothing to tell the kind of medium by.
-    if (volume.bsdName.isEmpty())
+    if (volume.deviceName.isEmpty())
         return render(iconFor(IconKind::hardDisk), size);
     return render(iconFor(iconKind(volume)), size);
 }

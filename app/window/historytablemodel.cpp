@@ -96,7 +96,7 @@ QVariant HistoryTableModel::data(const QModelIndex &index, int role) const
         case timeColumn:
             return HistoryFormatter::absoluteTime(entry.date);
         case volumeColumn:
-            return entry.bsdName.isEmpty() ? QVariant() : QVariant(entry.bsdName);
+            return entry.deviceName.isEmpty() ? QVariant() : QVariant(entry.deviceName);
         case detailColumn:
             return entry.detail ? QVariant(*entry.detail) : QVariant();
         default:

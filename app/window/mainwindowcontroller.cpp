@@ -1,9 +1,9 @@
 #include "window/mainwindowcontroller.h"
 
 #include "shell/productpages.h"
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 #include "surfaces/symbolicons.h"
 #include "window/historypanel.h"
 #include "window/mainmenubar.h"
@@ -64,7 +64,7 @@ MainWindowController::MainWindowController(Dependencies dependencies, QObject *p
     : QObject(parent), m_deps(std::move(dependencies))
 {
     const std::optional<QString> mode =
-        m_deps.prefs ? m_deps.prefs->defaults().string(key(DefaultsKeys::mainWindowViewMode))
+        m_deps.prefs ? m_deps.prefs->defaults().string(key(SettingsKeys::mainWindowViewMode))
                      : std::nullopt;
     // Only the exact word selects the list.
     m_viewMode =
@@ -207,7 +207,7 @@ void MainWindowController::ensureWindow()
 
     // Where it was at the last close, else the default size in the middle of the screen.
     const std::optional<QByteArray> geometry =
-        m_deps.prefs ? m_deps.prefs->defaults().data(key(DefaultsKeys::mainWindowGeometry))
+        m_deps.prefs ? m_deps.prefs->defaults().data(key(SettingsKeys::mainWindowGeometry))
                      : std::nullopt;
     if (!geometry || !window->restoreGeometry(*geometry)) {
         window->resize(contentSize);
@@ -255,7 +255,7 @@ void MainWindowController::showPane(MainWindowPane pane)
     }
     m_currentPane = pane;
     if (m_deps.prefs)
-        m_deps.prefs->defaults().setInteger(key(DefaultsKeys::mainWindowPane), int(pane));
+        m_deps.prefs->defaults().setInteger(key(SettingsKeys::mainWindowPane), int(pane));
     m_parts->sidebar->select(pane);
     // Showing the pane already shown changes nothing.
     if (m_parts->detail->currentWidget() != content)
@@ -296,7 +296,7 @@ void MainWindowController::show(MainWindowPane pane)
         refreshHistory();
     }
     if (m_deps.prefs)
-        m_deps.prefs->defaults().setBool(key(DefaultsKeys::mainWindowOpen), true);
+        m_deps.prefs->defaults().setBool(key(SettingsKeys::mainWindowOpen), true);
 }
 
 void MainWindowController::windowClosed()
@@ -309,7 +309,7 @@ void MainWindowController::windowClosed()
     if (onVisibilityChange)
         onVisibilityChange(false);
     if (m_deps.prefs)
-        m_deps.prefs->defaults().setBool(key(DefaultsKeys::mainWindowOpen), false);
+        m_deps.prefs->defaults().setBool(key(SettingsKeys::mainWindowOpen), false);
     releaseWindow();
 }
 
@@ -330,7 +330,7 @@ void MainWindowController::releaseWindow()
 void MainWindowController::saveGeometry()
 {
     if (m_parts && m_deps.prefs)
-        m_deps.prefs->defaults().setData(key(DefaultsKeys::mainWindowGeometry),
+        m_deps.prefs->defaults().setData(key(SettingsKeys::mainWindowGeometry),
                                          m_parts->window->saveGeometry());
 }
 
@@ -339,7 +339,7 @@ void MainWindowController::setViewMode(VolumesPanel::Mode mode)
     m_viewMode = mode;
     if (m_deps.prefs) {
         m_deps.prefs->defaults().setString(
-            key(DefaultsKeys::mainWindowViewMode),
+            key(SettingsKeys::mainWindowViewMode),
             mode == VolumesPanel::Mode::list ? QStringLiteral("list") : QStringLiteral("grid"));
     }
     if (!m_parts)

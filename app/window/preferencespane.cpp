@@ -3,11 +3,11 @@
 #include "discovery/volumestore.h"
 #include "format/volumerowformatter.h"
 #include "operations/confirmationmodel.h"
-#include "services/loginitemmanager.h"
-#include "shell/appdelegate.h"
+#include "services/autostartmanager.h"
+#include "shell/application.h"
 #include "shortcut/shortcutrecorder.h"
 #include "stores/preferencesstore.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "window/alertdialog.h"
 #include "window/languagepicker.h"
 
@@ -90,7 +90,7 @@ public:
 
 } // namespace
 
-PreferencesPane::PreferencesPane(AppDelegate &delegate, QWidget *parent)
+PreferencesPane::PreferencesPane(Application &delegate, QWidget *parent)
     : QWidget(parent), m_delegate(delegate), m_prefs(delegate.prefs())
 {
     auto *scroll = new QScrollArea(this);
@@ -159,7 +159,7 @@ QWidget *PreferencesPane::buildContent()
     addSection(tr("General:"));
     //: Preferences checkbox
     m_launchAtLoginBox = new QCheckBox(tr("Launch at login"));
-    m_launchAtLoginBox->setVisible(m_delegate.loginItems() != nullptr);
+    m_launchAtLoginBox->setVisible(m_delegate.autostart() != nullptr);
     connect(m_launchAtLoginBox, &QCheckBox::clicked, this, &PreferencesPane::launchAtLoginToggled);
     add(m_launchAtLoginBox);
 
@@ -192,7 +192,7 @@ QWidget *PreferencesPane::buildContent()
                                     //: Surface radio
                                     tr("Both")};
     const bool menuBar = m_prefs.menuBarEnabled();
-    const bool dock = m_prefs.dockEnabled();
+    const bool dock = m_prefs.popoverEnabled();
     // Neither (set outside the pane) shows as both.
     const int selected = menuBar && !dock ? 0 : dock && !menuBar ? 1 : 2;
     for (int index = 0; index < surfaceTitles.size(); ++index) {
@@ -311,7 +311,7 @@ void PreferencesPane::showEvent(QShowEvent *event)
 void PreferencesPane::surfaceChosen(int index)
 {
     m_prefs.setMenuBarEnabled(index == 0 || index == 2);
-    m_prefs.setDockEnabled(index == 1 || index == 2);
+    m_prefs.setPopoverEnabled(index == 1 || index == 2);
     m_delegate.applyConfiguration();
 }
 
@@ -398,7 +398,7 @@ void PreferencesPane::removeExclusion(int index)
     m_prefs.setExcludedVolumes(volumes);
     rebuildExclusions();
     // The tray's volume menus show which volumes are ignored.
-    if (StatusItemController *status = m_delegate.statusController())
+    if (TrayIcon *status = m_delegate.trayIcon())
         status->rebuild();
 }
 
@@ -434,10 +434,10 @@ bool PreferencesPane::askToRelaunch()
 
 void PreferencesPane::launchAtLoginToggled(bool enabled)
 {
-    LoginItemManager *loginItems = m_delegate.loginItems();
-    if (!loginItems)
+    AutostartManager *autostart = m_delegate.autostart();
+    if (!autostart)
         return;
-    if (const std::optional<QString> error = loginItems->setEnabled(enabled)) {
+    if (const std::optional<QString> error = autostart->setEnabled(enabled)) {
         m_launchAtLoginBox->setChecked(!enabled);
         if (enabled)
             //: Login-item error
@@ -454,7 +454,7 @@ void PreferencesPane::launchAtLoginToggled(bool enabled)
 
 void PreferencesPane::refreshLaunchAtLogin()
 {
-    if (LoginItemManager *loginItems = m_delegate.loginItems())
-        m_launchAtLoginBox->setChecked(loginItems->isEnabled());
+    if (AutostartManager *autostart = m_delegate.autostart())
+        m_launchAtLoginBox->setChecked(autostart->isEnabled());
     m_launchAtLoginError->hide();
 }

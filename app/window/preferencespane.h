@@ -6,7 +6,7 @@
 #include <QList>
 #include <QWidget>
 
-class AppDelegate;
+class Application;
 class PreferencesStore;
 class QButtonGroup;
 class QCheckBox;
@@ -22,7 +22,7 @@ class QVBoxLayout;
 class PreferencesPane : public QWidget {
     Q_OBJECT
 public:
-    explicit PreferencesPane(AppDelegate &delegate, QWidget *parent = nullptr);
+    explicit PreferencesPane(Application &delegate, QWidget *parent = nullptr);
 
     static constexpr int minIdleMinutes = 1;
     static constexpr int maxIdleMinutes = 120;
@@ -70,7 +70,7 @@ private:
     void refreshLaunchAtLogin();
     bool askToRelaunch();
 
-    AppDelegate &m_delegate;
+    Application &m_delegate;
     PreferencesStore &m_prefs;
 
     QHash<VolumeKind, QCheckBox *> m_kindBoxes;

@@ -19,5 +19,5 @@ public:
     virtual void start() = 0;
     virtual void stop() = 0;
     // Seconds since the disk was last active; none when the monitor has no record of it.
-    virtual std::optional<double> idleSeconds(const QString &wholeDiskBSD) = 0;
+    virtual std::optional<double> idleSeconds(const QString &wholeDiskName) = 0;
 };

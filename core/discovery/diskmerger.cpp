@@ -141,7 +141,7 @@ VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
     QStringList names;
     names.reserve(candidates.size());
     for (const UnmountedCandidate &candidate : candidates)
-        names.append(candidate.bsdName);
+        names.append(candidate.deviceName);
     const QSet<QString> sliced = slicedWholeDisks(names, mountedBSDNames);
 
     VolumeList result;
@@ -149,19 +149,19 @@ VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
         if (!shouldInclude(c, mountedBSDNames, sliced))
             continue;
         Volume v;
-        v.id = c.bsdName;
-        v.name = c.volumeName ? *c.volumeName : c.mediaName ? *c.mediaName : c.bsdName;
-        v.bsdName = c.bsdName;
+        v.id = c.deviceName;
+        v.name = c.volumeName ? *c.volumeName : c.mediaName ? *c.mediaName : c.deviceName;
+        v.deviceName = c.deviceName;
         v.capacityBytes = c.sizeBytes;
         v.isEjectable = c.isEjectable;
         v.kind = VolumeKind::external;
         v.isMounted = false;
         v.isRemovable = true;
-        v.wholeDiskBSD = wholeDiskBSD(c.bsdName);
+        v.wholeDiskName = wholeDiskName(c.deviceName);
         v.volumeUUID = c.volumeUUID;
         v.fileSystemType = c.fileSystemType.value_or(QString());
         v.traits.sharesBootDevice =
-            v.wholeDiskBSD && bootWholeDiskBSD && *v.wholeDiskBSD == *bootWholeDiskBSD;
+            v.wholeDiskName && bootWholeDiskBSD && *v.wholeDiskName == *bootWholeDiskBSD;
         result.append(v);
     }
     return result;
@@ -170,10 +170,10 @@ VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
 bool shouldInclude(const UnmountedCandidate &c, const QSet<QString> &mountedBSDNames,
                    const QSet<QString> &slicedWholeDisks)
 {
-    if (mountedBSDNames.contains(c.bsdName) || c.isDiskImage || !c.isMountable ||
+    if (mountedBSDNames.contains(c.deviceName) || c.isDiskImage || !c.isMountable ||
         !c.isRemovableOrExternal)
         return false;
-    if (c.isWholeDisk && slicedWholeDisks.contains(c.bsdName))
+    if (c.isWholeDisk && slicedWholeDisks.contains(c.deviceName))
         return false;
     // A present volume name is the only name tested, even if the media name would match.
     const std::optional<QString> &name = c.volumeName ? c.volumeName : c.mediaName;
@@ -186,7 +186,7 @@ QSet<QString> slicedWholeDisks(const QStringList &candidateBSDNames, const QSet<
 {
     QSet<QString> result;
     const auto add = [&result](const QString &name) {
-        const std::optional<QString> whole = wholeDiskBSD(name);
+        const std::optional<QString> whole = wholeDiskName(name);
         if (whole && *whole != name)
             result.insert(*whole);
     };
@@ -197,15 +197,15 @@ QSet<QString> slicedWholeDisks(const QStringList &candidateBSDNames, const QSet<
     return result;
 }
 
-std::optional<QString> wholeDiskBSD(const QString &bsdName)
+std::optional<QString> wholeDiskName(const QString &deviceName)
 {
-    if (bsdName.startsWith(diskPrefix))
-        return wholeDiskOfDiskName(bsdName);
-    if (isUnpartitionedName(bsdName))
-        return bsdName;
-    if (std::optional<QString> whole = wholeDiskOfNumberedName(bsdName))
+    if (deviceName.startsWith(diskPrefix))
+        return wholeDiskOfDiskName(deviceName);
+    if (isUnpartitionedName(deviceName))
+        return deviceName;
+    if (std::optional<QString> whole = wholeDiskOfNumberedName(deviceName))
         return whole;
-    return wholeDiskOfLetterName(bsdName);
+    return wholeDiskOfLetterName(deviceName);
 }
 
 QStringList partitionBSDNames(const QString &wholeDisk, const QStringList &mountSources)
@@ -234,7 +234,7 @@ QStringList partitionBSDNames(const QString &wholeDisk, const QStringList &mount
     return result;
 }
 
-std::optional<QString> bsdName(const QString &mountSource)
+std::optional<QString> deviceName(const QString &mountSource)
 {
     if (!mountSource.startsWith(devPrefix) || mountSource.size() == devPrefix.size())
         return std::nullopt;

@@ -30,13 +30,13 @@ bool shouldInclude(const UnmountedCandidate &candidate, const QSet<QString> &mou
 QSet<QString> slicedWholeDisks(const QStringList &candidateBSDNames, const QSet<QString> &mounted);
 
 // A whole disk maps to itself; a name of no known scheme has none.
-std::optional<QString> wholeDiskBSD(const QString &bsdName);
+std::optional<QString> wholeDiskName(const QString &deviceName);
 
 // The device names among mountSources ("/dev/sdb1") that are the whole disk or one of
 // its partitions, in list order.
 QStringList partitionBSDNames(const QString &wholeDisk, const QStringList &mountSources);
 
 // "/dev/sdb1" gives "sdb1"; anything not below /dev/ gives none.
-std::optional<QString> bsdName(const QString &mountSource);
+std::optional<QString> deviceName(const QString &mountSource);
 
 } // namespace DiskMerger

@@ -6,7 +6,7 @@
 
 // Read/write activity of one physical disk, as of the last sample.
 struct DriveActivity {
-    QString wholeDiskBSD;
+    QString wholeDiskName;
     bool isActive = false;
     // When the byte counter was last seen to change; for a disk never seen to change,
     // when it was first sampled.

@@ -7,7 +7,7 @@
 
 // One attached, unmounted leaf partition as the disk source describes it.
 struct UnmountedCandidate {
-    QString bsdName;
+    QString deviceName;
     std::optional<QString> volumeName;
     std::optional<QString> mediaName;
     std::optional<QString> contentHint; // partition-type GUID or scheme type name

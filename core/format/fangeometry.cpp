@@ -74,11 +74,11 @@ double originX(const Layout &fan, double anchorX)
 QRectF panelFrame(const Layout &fan, const PopoverLayout::Anchor &anchor, const QRectF &screen)
 {
     const double width = fan.containerSize.width();
-    const double height = fan.containerSize.height() + anchor.dockHeight;
+    const double height = fan.containerSize.height() + anchor.panelHeight;
     const double x = PopoverLayout::clampedOriginX(originX(fan, anchor.x), width, screen);
     const double y = anchor.direction == PopoverLayout::Direction::up
-                         ? anchor.y + anchor.dockHeight - height
-                         : anchor.y - anchor.dockHeight;
+                         ? anchor.y + anchor.panelHeight - height
+                         : anchor.y - anchor.panelHeight;
     return {x, y, width, height};
 }
 

@@ -70,7 +70,7 @@ Layout layout(const QList<ItemShape> &items);
 double originX(const Layout &fan, double anchorX);
 
 // The panel holding the fan: the container reaching over the launcher bar to the screen's edge
-// (anchor.dockHeight), so the items can rise out of the launcher and rest clear of the bar.
+// (anchor.panelHeight), so the items can rise out of the launcher and rest clear of the bar.
 QRectF panelFrame(const Layout &fan, const PopoverLayout::Anchor &anchor, const QRectF &screen);
 
 // How many volume items the fan shows and how many it leaves to the folder item.

@@ -31,11 +31,11 @@ Anchor anchorFor(QPointF pointer, const QRectF &screen, const QRectF &available)
     if (pointer.y() >= availableBottom && availableBottom < screenBottom) {
         anchor.y = availableBottom;
         anchor.direction = Direction::up;
-        anchor.dockHeight = std::clamp(screenBottom - availableBottom, 0.0, maxDockHeight);
+        anchor.panelHeight = std::clamp(screenBottom - availableBottom, 0.0, maxPanelHeight);
     } else if (pointer.y() < availableTop && availableTop > screenTop) {
         anchor.y = availableTop;
         anchor.direction = Direction::down;
-        anchor.dockHeight = std::clamp(availableTop - screenTop, 0.0, maxDockHeight);
+        anchor.panelHeight = std::clamp(availableTop - screenTop, 0.0, maxPanelHeight);
     } else {
         anchor.y = std::clamp(pointer.y(), availableTop, availableBottom);
         anchor.direction =

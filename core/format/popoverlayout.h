@@ -16,7 +16,7 @@ enum class Direction { up, down };
 inline constexpr int fanMaxItems = 10;
 inline constexpr double screenMargin = 8;
 // A panel strip taller than this is not a launcher bar.
-inline constexpr double maxDockHeight = 140;
+inline constexpr double maxPanelHeight = 140;
 
 // Automatic is a fan up to ten volumes and a grid from eleven.
 Layout choose(PopoverViewMode mode, qsizetype volumeCount);
@@ -28,7 +28,7 @@ struct Anchor {
     double y = 0;
     Direction direction = Direction::up;
     // Thickness of that strip under the anchor, 0 when the pointer is not in one.
-    double dockHeight = 0;
+    double panelHeight = 0;
 
     bool operator==(const Anchor &) const = default;
 };

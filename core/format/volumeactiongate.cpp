@@ -106,7 +106,7 @@ std::optional<QString> refusal(const Volume &volume, VolumeOperation operation)
     case Kind::rename:
         if (!volume.isMounted)
             return notMounted();
-        if (volume.bsdName.isEmpty())
+        if (volume.deviceName.isEmpty())
             //: Why a rename is refused: "Couldn’t rename “X”: " + this
             return QCoreApplication::translate("VolumeActionGate", "it has no device node.");
         if (volume.kind == VolumeKind::boot)

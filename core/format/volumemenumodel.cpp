@@ -10,7 +10,7 @@ std::optional<QString> VolumeMenuModel::Item::title() const
     case Kind::toggleExclusion:
         //: Checkmark menu item exempting a volume from bulk ejection
         return QCoreApplication::translate("VolumeMenuModel", "Ignore in Auto-Eject & Eject All");
-    case Kind::openInFinder:
+    case Kind::openInFileManager:
         //: Volume menu item
         return QCoreApplication::translate("VolumeMenuModel", "Open in Finder");
     case Kind::copyPath:
@@ -41,11 +41,11 @@ VolumeMenuModel VolumeMenuModel::make(const Volume &volume, bool isExcluded)
     QList<Item> head;
     QList<Item> actions;
     if (volume.isMounted) {
-        head = {Item::openInFinder(), Item::copyPath()};
+        head = {Item::openInFileManager(), Item::copyPath()};
         if (volume.isRemovable ||
             policy.ejectSemantics == MediaPolicy::EjectSemantics::unmountByPath)
             actions.append(Item::eject());
-        if (!volume.bsdName.isEmpty() && volume.kind != VolumeKind::boot && policy.canRename)
+        if (!volume.deviceName.isEmpty() && volume.kind != VolumeKind::boot && policy.canRename)
             actions.append(Item::rename());
     } else {
         actions = {Item::remount()};

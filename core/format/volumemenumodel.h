@@ -13,7 +13,7 @@ public:
     public:
         enum class Kind {
             toggleExclusion,
-            openInFinder,
+            openInFileManager,
             copyPath,
             separator,
             eject,
@@ -23,7 +23,7 @@ public:
         };
 
         static Item toggleExclusion(bool excluded) { return Item(Kind::toggleExclusion, excluded); }
-        static Item openInFinder() { return Item(Kind::openInFinder); }
+        static Item openInFileManager() { return Item(Kind::openInFileManager); }
         static Item copyPath() { return Item(Kind::copyPath); }
         static Item separator() { return Item(Kind::separator); }
         static Item eject() { return Item(Kind::eject); }

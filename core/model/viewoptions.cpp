@@ -43,12 +43,12 @@ QString toString(PopoverViewMode mode)
     return {};
 }
 
-QString toString(DockDisplayMode mode)
+QString toString(WindowIconMode mode)
 {
     switch (mode) {
-    case DockDisplayMode::icon:
+    case WindowIconMode::icon:
         return QStringLiteral("icon");
-    case DockDisplayMode::stack:
+    case WindowIconMode::stack:
         return QStringLiteral("stack");
     }
     return {};
@@ -64,9 +64,9 @@ std::optional<PopoverViewMode> popoverViewModeFromString(const QString &raw)
     return fromRaw(allPopoverViewModes(), raw);
 }
 
-std::optional<DockDisplayMode> dockDisplayModeFromString(const QString &raw)
+std::optional<WindowIconMode> windowIconModeFromString(const QString &raw)
 {
-    return fromRaw(allDockDisplayModes(), raw);
+    return fromRaw(allWindowIconModes(), raw);
 }
 
 const QList<SortMode> &allSortModes()
@@ -83,8 +83,8 @@ const QList<PopoverViewMode> &allPopoverViewModes()
     return modes;
 }
 
-const QList<DockDisplayMode> &allDockDisplayModes()
+const QList<WindowIconMode> &allWindowIconModes()
 {
-    static const QList<DockDisplayMode> modes{DockDisplayMode::icon, DockDisplayMode::stack};
+    static const QList<WindowIconMode> modes{WindowIconMode::icon, WindowIconMode::stack};
     return modes;
 }

@@ -7,19 +7,19 @@
 
 enum class SortMode { name, kind, size, free };
 enum class PopoverViewMode { grid, list, fan, automatic };
-enum class DockDisplayMode { icon, stack };
+enum class WindowIconMode { icon, stack };
 
 QString toString(SortMode mode);
 QString toString(PopoverViewMode mode);
-QString toString(DockDisplayMode mode);
+QString toString(WindowIconMode mode);
 
 std::optional<SortMode> sortModeFromString(const QString &raw);
 std::optional<PopoverViewMode> popoverViewModeFromString(const QString &raw);
-std::optional<DockDisplayMode> dockDisplayModeFromString(const QString &raw);
+std::optional<WindowIconMode> windowIconModeFromString(const QString &raw);
 
 const QList<SortMode> &allSortModes();
 const QList<PopoverViewMode> &allPopoverViewModes();
-const QList<DockDisplayMode> &allDockDisplayModes();
+const QList<WindowIconMode> &allWindowIconModes();
 
 inline size_t qHash(SortMode mode, size_t seed = 0) noexcept
 {
@@ -31,7 +31,7 @@ inline size_t qHash(PopoverViewMode mode, size_t seed = 0) noexcept
     return ::qHash(static_cast<int>(mode), seed);
 }
 
-inline size_t qHash(DockDisplayMode mode, size_t seed = 0) noexcept
+inline size_t qHash(WindowIconMode mode, size_t seed = 0) noexcept
 {
     return ::qHash(static_cast<int>(mode), seed);
 }

@@ -14,14 +14,14 @@ struct Volume {
     QString id;
     QString name;
     QString mountPath;
-    QString bsdName;
+    QString deviceName;
     std::optional<qint64> capacityBytes;
     std::optional<qint64> freeBytes;
     bool isEjectable = false;
     VolumeKind kind = VolumeKind::external;
     bool isMounted = false;
     bool isRemovable = false;
-    std::optional<QString> wholeDiskBSD;
+    std::optional<QString> wholeDiskName;
     std::optional<QString> volumeUUID;
     // As udisks2 or the mount table names it ("ext4", "vfat", "ntfs"); empty when unknown.
     // It decides which names the volume can take.

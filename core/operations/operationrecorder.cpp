@@ -18,7 +18,7 @@ HistoryEntry OperationRecorder::entry(VolumeOperation operation, const Volume &v
     HistoryEntry line;
     line.date = date;
     line.volumeName = volume.name;
-    line.bsdName = volume.bsdName;
+    line.deviceName = volume.deviceName;
     line.operation = toString(operation);
     line.ok = result.ok;
     line.detail = result.detail;

@@ -36,9 +36,9 @@ VolumeList AutoEjectPolicy::volumesToEject(const VolumeList &volumes, AutoEjectT
     const double threshold = prefs.idleMinutes * 60.0;
     VolumeList idle;
     for (const Volume &volume : bulkEjectCandidates(volumes, prefs.exclusions)) {
-        if (!volume.wholeDiskBSD)
+        if (!volume.wholeDiskName)
             continue;
-        const std::optional<double> seconds = idleSeconds(*volume.wholeDiskBSD);
+        const std::optional<double> seconds = idleSeconds(*volume.wholeDiskName);
         if (seconds && threshold <= *seconds)
             idle.append(volume);
     }
@@ -65,10 +65,10 @@ std::optional<Volume> AutoEjectPolicy::remountMatch(const RemountRecord &record,
             return volume;
     }
     // "No device" must not match every other volume without one.
-    if (record.bsdName.isEmpty())
+    if (record.deviceName.isEmpty())
         return std::nullopt;
     for (const Volume &volume : volumes) {
-        if (volume.bsdName == record.bsdName)
+        if (volume.deviceName == record.deviceName)
             return volume;
     }
     return std::nullopt;

@@ -25,7 +25,7 @@ struct AutoEjectPreferences {
 struct RemountRecord {
     std::optional<QString> volumeUUID;
     QString name;
-    QString bsdName;
+    QString deviceName;
 
     bool operator==(const RemountRecord &) const = default;
 };
@@ -33,7 +33,7 @@ struct RemountRecord {
 namespace AutoEjectPolicy {
 
 // Seconds without activity of a whole disk, or nothing when unknown.
-using IdleSeconds = std::function<std::optional<double>(const QString &wholeDiskBSD)>;
+using IdleSeconds = std::function<std::optional<double>(const QString &wholeDiskName)>;
 
 // Keeps the input order. idleSeconds is only consulted for AutoEjectTrigger::idleCheck.
 VolumeList volumesToEject(const VolumeList &volumes, AutoEjectTrigger trigger,

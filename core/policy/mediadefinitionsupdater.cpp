@@ -3,9 +3,9 @@
 #include "policy/logging.h"
 #include "policy/mediapolicy.h"
 #include "stores/appsupport.h"
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 #include "stores/regularfilereader.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,11 +58,11 @@ qint64 MediaDefinitionsUpdater::parseAppBuild(const QString &version)
 }
 
 MediaDefinitionsUpdater::MediaDefinitionsUpdater(QUrl feedURL, QString cachePath,
-                                                 UserDefaults &defaults,
+                                                 SettingsStore &defaults,
                                                  MediaDefinitionsTransport &transport,
                                                  QString publicKeyBase64, qint64 appBuild,
                                                  Clock now, Installer install)
-    : m_feedURL(std::move(feedURL)), m_cachePath(std::move(cachePath)), m_defaults(defaults),
+    : m_feedURL(std::move(feedURL)), m_cachePath(std::move(cachePath)), m_settings(defaults),
       m_transport(transport), m_publicKeyBase64(std::move(publicKeyBase64)), m_appBuild(appBuild),
       m_now(now ? std::move(now) : Clock(&QDateTime::currentDateTimeUtc)),
       m_install(install ? std::move(install) : Installer(&MediaPolicy::installPulledDefinitions))
@@ -142,14 +142,14 @@ MediaDefinitionsUpdater::install(const CachedDefinitions &cached, const Installe
 
 QCoro::Task<> MediaDefinitionsUpdater::fetchIfDue(std::optional<qint64> cachedRev)
 {
-    const QString lastFetchKey = QLatin1String(DefaultsKeys::mediaDefsLastFetch);
+    const QString lastFetchKey = QLatin1String(SettingsKeys::mediaDefsLastFetch);
     const QDateTime now = m_now();
-    if (const auto last = m_defaults.date(lastFetchKey)) {
+    if (const auto last = m_settings.date(lastFetchKey)) {
         if (last->secsTo(now) < fetchIntervalSeconds)
             co_return;
     }
     // Before the download, so that a failed attempt waits a day too.
-    m_defaults.setDate(lastFetchKey, now);
+    m_settings.setDate(lastFetchKey, now);
 
     const MediaDefinitionsFetchResult fetched = co_await m_transport.fetchToken(m_feedURL);
     if (!fetched.body) {

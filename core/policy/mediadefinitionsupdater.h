@@ -11,7 +11,7 @@
 #include <optional>
 #include <qcoro/qcorotask.h>
 
-class UserDefaults;
+class SettingsStore;
 
 // Installs the cached signed definitions at launch and fetches fresh ones at most once a day.
 // Main thread. Every outcome is logged, none is shown.
@@ -46,7 +46,7 @@ public:
     static qint64 currentAppBuild();
     static qint64 parseAppBuild(const QString &version);
 
-    MediaDefinitionsUpdater(QUrl feedURL, QString cachePath, UserDefaults &defaults,
+    MediaDefinitionsUpdater(QUrl feedURL, QString cachePath, SettingsStore &defaults,
                             MediaDefinitionsTransport &transport,
                             QString publicKeyBase64 = QLatin1String(MediaDefsKeys::publicKeyBase64),
                             qint64 appBuild = currentAppBuild(), Clock now = {},
@@ -72,7 +72,7 @@ private:
 
     QUrl m_feedURL;
     QString m_cachePath;
-    UserDefaults &m_defaults;
+    SettingsStore &m_settings;
     MediaDefinitionsTransport &m_transport;
     QString m_publicKeyBase64;
     qint64 m_appBuild;

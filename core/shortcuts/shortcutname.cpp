@@ -1,12 +1,12 @@
 #include "shortcuts/shortcutname.h"
 
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 
 namespace GlobalShortcuts {
 
-QString Name::userDefaultsKey() const
+QString Name::settingsKey() const
 {
-    return QLatin1String(DefaultsKeys::globalShortcutsPrefix) + rawValue;
+    return QLatin1String(SettingsKeys::globalShortcutsPrefix) + rawValue;
 }
 
 Name Name::ejectAll()

@@ -16,7 +16,7 @@ struct Name {
     bool operator==(const Name &) const = default;
 
     // "GlobalShortcuts_" followed by the raw value.
-    QString userDefaultsKey() const;
+    QString settingsKey() const;
 
     // The application's one name: Eject All, with no default combination.
     static Name ejectAll();

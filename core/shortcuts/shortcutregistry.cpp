@@ -1,7 +1,7 @@
 #include "shortcuts/shortcutregistry.h"
 
 #include "shortcuts/keymapping.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <cstdio>
 #include <limits>
@@ -22,8 +22,8 @@ bool fits(qint64 value)
 
 } // namespace
 
-Registry::Registry(UserDefaults &defaults, std::unique_ptr<HotKeyService> service, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_service(std::move(service))
+Registry::Registry(SettingsStore &defaults, std::unique_ptr<HotKeyService> service, QObject *parent)
+    : QObject(parent), m_settings(defaults), m_service(std::move(service))
 {
     diagnostic = [](const QString &line) {
         std::fputs(line.toLocal8Bit().constData(), stdout);
@@ -60,7 +60,7 @@ bool Registry::isAvailable() const
 void Registry::declare(const Name &name)
 {
     m_names.insert(name.rawValue, name);
-    if (name.defaultShortcut && !userDefaultsContains(name))
+    if (name.defaultShortcut && !settingsContain(name))
         setShortcut(name.defaultShortcut, name);
 }
 
@@ -86,15 +86,15 @@ void Registry::onKeyUp(const Name &name, Action action)
 
 std::optional<Shortcut> Registry::shortcut(const Name &name) const
 {
-    const std::optional<QString> text = m_defaults.string(name.userDefaultsKey());
+    const std::optional<QString> text = m_settings.string(name.settingsKey());
     if (!text)
         return std::nullopt;
     return Shortcut::fromJson(*text);
 }
 
-bool Registry::userDefaultsContains(const Name &name) const
+bool Registry::settingsContain(const Name &name) const
 {
-    return m_defaults.contains(name.userDefaultsKey());
+    return m_settings.contains(name.settingsKey());
 }
 
 void Registry::setShortcut(const std::optional<Shortcut> &shortcut, const Name &name)
@@ -110,7 +110,7 @@ void Registry::setShortcut(const std::optional<Shortcut> &shortcut, const Name &
             registerShortcut(*shortcut, name.rawValue);
             m_registeredShortcuts.insert(*shortcut);
         }
-        m_defaults.setString(name.userDefaultsKey(), json);
+        m_settings.setString(name.settingsKey(), json);
         emit shortcutByNameDidChange(name.rawValue);
         return;
     }
@@ -119,9 +119,9 @@ void Registry::setShortcut(const std::optional<Shortcut> &shortcut, const Name &
         return;
     // False rather than nothing, so that the default is not stored again at the next start.
     if (name.defaultShortcut)
-        m_defaults.setBool(name.userDefaultsKey(), false);
+        m_settings.setBool(name.settingsKey(), false);
     else
-        m_defaults.remove(name.userDefaultsKey());
+        m_settings.remove(name.settingsKey());
     unregisterShortcut(*old);
     m_registeredShortcuts.remove(*old);
     emit shortcutByNameDidChange(name.rawValue);

@@ -12,7 +12,7 @@
 #include <memory>
 #include <optional>
 
-class UserDefaults;
+class SettingsStore;
 
 namespace GlobalShortcuts {
 
@@ -26,7 +26,7 @@ public:
 
     // Without a service the desktop offers no global shortcuts: names and storage still work,
     // nothing is registered.
-    Registry(UserDefaults &defaults, std::unique_ptr<HotKeyService> service,
+    Registry(SettingsStore &defaults, std::unique_ptr<HotKeyService> service,
              QObject *parent = nullptr);
     ~Registry() override;
 
@@ -42,7 +42,7 @@ public:
     std::optional<Shortcut> shortcut(const Name &name) const;
     // Stores a combination, or clears it with none.
     void setShortcut(const std::optional<Shortcut> &shortcut, const Name &name);
-    bool userDefaultsContains(const Name &name) const;
+    bool settingsContain(const Name &name) const;
 
     bool isAvailable() const;
     HotKeyService *service() const { return m_service.get(); }
@@ -92,7 +92,7 @@ private:
     void reportRegistrationError(const Shortcut &shortcut, int status);
     void addAction(QMap<QString, QList<Action>> &handlers, const Name &name, Action action);
 
-    UserDefaults &m_defaults;
+    SettingsStore &m_settings;
     std::unique_ptr<HotKeyService> m_service;
     QMap<QString, Name> m_names;
     QMap<QString, QList<Action>> m_keyDownHandlers;

@@ -9,7 +9,7 @@
 struct HistoryEntry {
     QDateTime date;
     QString volumeName;
-    QString bsdName;
+    QString deviceName;
     QString operation; // a VolumeOperation raw value, or "mount" / "unmount"
     bool ok = true;
     std::optional<QString> detail;

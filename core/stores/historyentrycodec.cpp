@@ -104,7 +104,7 @@ QByteArray encode(const HistoryEntry &entry)
     appendString(out, entry.volumeName);
     out.append(',');
     appendKey(out, "bsdName");
-    appendString(out, entry.bsdName);
+    appendString(out, entry.deviceName);
     out.append(',');
     appendKey(out, "operation");
     appendString(out, entry.operation);
@@ -130,11 +130,11 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
 
     const QJsonValue date = object.value(QLatin1String("date"));
     const QJsonValue volumeName = object.value(QLatin1String("volumeName"));
-    const QJsonValue bsdName = object.value(QLatin1String("bsdName"));
+    const QJsonValue deviceName = object.value(QLatin1String("bsdName"));
     const QJsonValue operation = object.value(QLatin1String("operation"));
     const QJsonValue ok = object.value(QLatin1String("ok"));
     const QJsonValue detail = object.value(QLatin1String("detail"));
-    if (!date.isString() || !volumeName.isString() || !bsdName.isString() ||
+    if (!date.isString() || !volumeName.isString() || !deviceName.isString() ||
         !operation.isString() || !ok.isBool())
         return std::nullopt;
     if (!detail.isUndefined() && !detail.isNull() && !detail.isString())
@@ -146,7 +146,7 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
     HistoryEntry entry;
     entry.date = *parsedDate;
     entry.volumeName = volumeName.toString();
-    entry.bsdName = bsdName.toString();
+    entry.deviceName = deviceName.toString();
     entry.operation = operation.toString();
     entry.ok = ok.toBool();
     if (detail.isString())

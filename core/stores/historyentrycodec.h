@@ -6,7 +6,7 @@
 #include <QByteArrayView>
 #include <optional>
 
-// One history line: compact JSON with the keys date, volumeName, bsdName, operation, ok and
+// One history line: compact JSON with the keys date, volumeName, deviceName, operation, ok and
 // (when present) detail, in that order; the date in UTC with whole seconds and a "Z".
 namespace HistoryEntryCodec {
 

@@ -1,7 +1,7 @@
 #include "stores/preferencesstore.h"
 
 #include "discovery/volumestore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <limits>
 
@@ -13,7 +13,7 @@ QString key(const char *name)
 }
 
 template <typename Enum>
-Enum readEnum(const UserDefaults &defaults, const char *name,
+Enum readEnum(const SettingsStore &defaults, const char *name,
               std::optional<Enum> (*fromString)(const QString &), Enum fallback)
 {
     const auto raw = defaults.string(key(name));
@@ -24,16 +24,16 @@ Enum readEnum(const UserDefaults &defaults, const char *name,
 
 } // namespace
 
-PreferencesStore::PreferencesStore(UserDefaults &defaults) : m_defaults(defaults) {}
+PreferencesStore::PreferencesStore(SettingsStore &defaults) : m_settings(defaults) {}
 
 bool PreferencesStore::readBool(const char *name, bool fallback) const
 {
-    return m_defaults.boolValue(key(name)).value_or(fallback);
+    return m_settings.boolValue(key(name)).value_or(fallback);
 }
 
 VolumeKindSet PreferencesStore::enabledKinds() const
 {
-    const auto names = m_defaults.stringList(key(enabledKindsKey));
+    const auto names = m_settings.stringList(key(enabledKindsKey));
     if (!names)
         return VolumeStore::defaultEnabledKinds();
     VolumeKindSet kinds;
@@ -51,7 +51,7 @@ void PreferencesStore::setEnabledKinds(const VolumeKindSet &kinds)
         if (kinds.contains(kind))
             names.append(toString(kind));
     }
-    m_defaults.setStringList(key(enabledKindsKey), names);
+    m_settings.setStringList(key(enabledKindsKey), names);
 }
 
 bool PreferencesStore::menuBarEnabled() const
@@ -61,83 +61,83 @@ bool PreferencesStore::menuBarEnabled() const
 
 void PreferencesStore::setMenuBarEnabled(bool enabled)
 {
-    m_defaults.setBool(key(menuBarKey), enabled);
+    m_settings.setBool(key(menuBarKey), enabled);
 }
 
-bool PreferencesStore::dockEnabled() const
+bool PreferencesStore::popoverEnabled() const
 {
-    return readBool(dockKey, true);
+    return readBool(popoverKey, true);
 }
 
-void PreferencesStore::setDockEnabled(bool enabled)
+void PreferencesStore::setPopoverEnabled(bool enabled)
 {
-    m_defaults.setBool(key(dockKey), enabled);
+    m_settings.setBool(key(popoverKey), enabled);
 }
 
 SortMode PreferencesStore::sortMode() const
 {
-    return readEnum(m_defaults, sortKey, &sortModeFromString, SortMode::name);
+    return readEnum(m_settings, sortKey, &sortModeFromString, SortMode::name);
 }
 
 void PreferencesStore::setSortMode(SortMode mode)
 {
-    m_defaults.setString(key(sortKey), toString(mode));
+    m_settings.setString(key(sortKey), toString(mode));
 }
 
 PopoverViewMode PreferencesStore::popoverViewMode() const
 {
-    return readEnum(m_defaults, viewKey, &popoverViewModeFromString, PopoverViewMode::grid);
+    return readEnum(m_settings, viewKey, &popoverViewModeFromString, PopoverViewMode::grid);
 }
 
 void PreferencesStore::setPopoverViewMode(PopoverViewMode mode)
 {
-    m_defaults.setString(key(viewKey), toString(mode));
+    m_settings.setString(key(viewKey), toString(mode));
 }
 
-DockDisplayMode PreferencesStore::dockDisplayMode() const
+WindowIconMode PreferencesStore::windowIconMode() const
 {
-    return readEnum(m_defaults, dockDisplayKey, &dockDisplayModeFromString, DockDisplayMode::icon);
+    return readEnum(m_settings, windowIconKey, &windowIconModeFromString, WindowIconMode::icon);
 }
 
-void PreferencesStore::setDockDisplayMode(DockDisplayMode mode)
+void PreferencesStore::setWindowIconMode(WindowIconMode mode)
 {
-    m_defaults.setString(key(dockDisplayKey), toString(mode));
+    m_settings.setString(key(windowIconKey), toString(mode));
 }
 
 ConfirmationModel PreferencesStore::confirmationModel() const
 {
-    return readEnum(m_defaults, DefaultsKeys::confirmationModel, &confirmationModelFromString,
+    return readEnum(m_settings, SettingsKeys::confirmationModel, &confirmationModelFromString,
                     ConfirmationModel::alert);
 }
 
 void PreferencesStore::setConfirmationModel(ConfirmationModel model)
 {
-    m_defaults.setString(key(DefaultsKeys::confirmationModel), toString(model));
+    m_settings.setString(key(SettingsKeys::confirmationModel), toString(model));
 }
 
 bool PreferencesStore::autoEjectOnSleep() const
 {
-    return readBool(DefaultsKeys::autoEjectOnSleep, false);
+    return readBool(SettingsKeys::autoEjectOnSleep, false);
 }
 
 void PreferencesStore::setAutoEjectOnSleep(bool enabled)
 {
-    m_defaults.setBool(key(DefaultsKeys::autoEjectOnSleep), enabled);
+    m_settings.setBool(key(SettingsKeys::autoEjectOnSleep), enabled);
 }
 
 bool PreferencesStore::autoEjectOnLock() const
 {
-    return readBool(DefaultsKeys::autoEjectOnLock, false);
+    return readBool(SettingsKeys::autoEjectOnLock, false);
 }
 
 void PreferencesStore::setAutoEjectOnLock(bool enabled)
 {
-    m_defaults.setBool(key(DefaultsKeys::autoEjectOnLock), enabled);
+    m_settings.setBool(key(SettingsKeys::autoEjectOnLock), enabled);
 }
 
 int PreferencesStore::autoEjectIdleMinutes() const
 {
-    const auto minutes = m_defaults.integer(key(DefaultsKeys::autoEjectIdleMinutes));
+    const auto minutes = m_settings.integer(key(SettingsKeys::autoEjectIdleMinutes));
     if (!minutes || *minutes < std::numeric_limits<int>::min() ||
         *minutes > std::numeric_limits<int>::max())
         return 0;
@@ -146,22 +146,22 @@ int PreferencesStore::autoEjectIdleMinutes() const
 
 void PreferencesStore::setAutoEjectIdleMinutes(int minutes)
 {
-    m_defaults.setInteger(key(DefaultsKeys::autoEjectIdleMinutes), minutes);
+    m_settings.setInteger(key(SettingsKeys::autoEjectIdleMinutes), minutes);
 }
 
 bool PreferencesStore::remountOnWake() const
 {
-    return readBool(DefaultsKeys::remountOnWake, true);
+    return readBool(SettingsKeys::remountOnWake, true);
 }
 
 void PreferencesStore::setRemountOnWake(bool enabled)
 {
-    m_defaults.setBool(key(DefaultsKeys::remountOnWake), enabled);
+    m_settings.setBool(key(SettingsKeys::remountOnWake), enabled);
 }
 
 ExcludedVolumeList PreferencesStore::excludedVolumes() const
 {
-    const auto data = m_defaults.data(key(DefaultsKeys::excludedVolumes));
+    const auto data = m_settings.data(key(SettingsKeys::excludedVolumes));
     if (!data)
         return {};
     return ExcludedVolume::decodeList(*data).value_or(ExcludedVolumeList{});
@@ -169,48 +169,48 @@ ExcludedVolumeList PreferencesStore::excludedVolumes() const
 
 void PreferencesStore::setExcludedVolumes(const ExcludedVolumeList &volumes)
 {
-    m_defaults.setData(key(DefaultsKeys::excludedVolumes), ExcludedVolume::encodeList(volumes));
+    m_settings.setData(key(SettingsKeys::excludedVolumes), ExcludedVolume::encodeList(volumes));
 }
 
 std::optional<QString> PreferencesStore::languageOverride() const
 {
-    return m_defaults.string(key(DefaultsKeys::languageOverride));
+    return m_settings.string(key(SettingsKeys::languageOverride));
 }
 
 void PreferencesStore::setLanguageOverride(const std::optional<QString> &code)
 {
     if (code) {
-        m_defaults.setString(key(DefaultsKeys::languageOverride), *code);
-        m_defaults.setStringList(key(DefaultsKeys::appleLanguages), QStringList{*code});
+        m_settings.setString(key(SettingsKeys::languageOverride), *code);
+        m_settings.setStringList(key(SettingsKeys::appleLanguages), QStringList{*code});
     } else {
-        m_defaults.remove(key(DefaultsKeys::languageOverride));
-        m_defaults.remove(key(DefaultsKeys::appleLanguages));
+        m_settings.remove(key(SettingsKeys::languageOverride));
+        m_settings.remove(key(SettingsKeys::appleLanguages));
     }
 }
 
 bool PreferencesStore::launchAtLogin() const
 {
-    return readBool(DefaultsKeys::launchAtLogin, false);
+    return readBool(SettingsKeys::launchAtLogin, false);
 }
 
 void PreferencesStore::setLaunchAtLogin(bool enabled)
 {
-    m_defaults.setBool(key(DefaultsKeys::launchAtLogin), enabled);
+    m_settings.setBool(key(SettingsKeys::launchAtLogin), enabled);
 }
 
-void PreferencesStore::migrateFromKestrinDefaults(UserDefaults &standard)
+void PreferencesStore::migrateFromKestrinDefaults(SettingsStore &standard)
 {
-    const QString doneKey = key(DefaultsKeys::migratedFromKestrinDefaults);
+    const QString doneKey = key(SettingsKeys::migratedFromKestrinDefaults);
     if (standard.boolValue(doneKey).value_or(false))
         return;
-    if (const auto legacy = standard.suite(key(DefaultsKeys::kestrinDomain))) {
+    if (const auto legacy = standard.suite(key(SettingsKeys::kestrinDomain))) {
         static const char *const copied[] = {
-            DefaultsKeys::enabledKinds,      DefaultsKeys::menuBarEnabled,
-            DefaultsKeys::dockEnabled,       DefaultsKeys::sortMode,
-            DefaultsKeys::popoverViewMode,   DefaultsKeys::dockDisplayMode,
-            DefaultsKeys::confirmationModel, DefaultsKeys::autoEjectOnSleep,
-            DefaultsKeys::autoEjectOnLock,   DefaultsKeys::autoEjectIdleMinutes,
-            DefaultsKeys::remountOnWake,     DefaultsKeys::launchAtLogin};
+            SettingsKeys::enabledKinds,      SettingsKeys::menuBarEnabled,
+            SettingsKeys::popoverEnabled,       SettingsKeys::sortMode,
+            SettingsKeys::popoverViewMode,   SettingsKeys::windowIconMode,
+            SettingsKeys::confirmationModel, SettingsKeys::autoEjectOnSleep,
+            SettingsKeys::autoEjectOnLock,   SettingsKeys::autoEjectIdleMinutes,
+            SettingsKeys::remountOnWake,     SettingsKeys::launchAtLogin};
         for (const char *name : copied) {
             if (standard.contains(key(name)))
                 continue;

@@ -4,27 +4,27 @@
 #include "model/volumekind.h"
 #include "operations/confirmationmodel.h"
 #include "policy/excludedvolume.h"
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 
 #include <QString>
 #include <optional>
 
-class UserDefaults;
+class SettingsStore;
 
 // The typed settings of the program. Keeps no copy: every read goes to the defaults and every
 // write straight to them. Getters never fail; a missing or mistyped value gives the default.
 class PreferencesStore {
 public:
-    static constexpr const char *enabledKindsKey = DefaultsKeys::enabledKinds;
-    static constexpr const char *menuBarKey = DefaultsKeys::menuBarEnabled;
-    static constexpr const char *dockKey = DefaultsKeys::dockEnabled;
-    static constexpr const char *sortKey = DefaultsKeys::sortMode;
-    static constexpr const char *viewKey = DefaultsKeys::popoverViewMode;
-    static constexpr const char *dockDisplayKey = DefaultsKeys::dockDisplayMode;
+    static constexpr const char *enabledKindsKey = SettingsKeys::enabledKinds;
+    static constexpr const char *menuBarKey = SettingsKeys::menuBarEnabled;
+    static constexpr const char *popoverKey = SettingsKeys::popoverEnabled;
+    static constexpr const char *sortKey = SettingsKeys::sortMode;
+    static constexpr const char *viewKey = SettingsKeys::popoverViewMode;
+    static constexpr const char *windowIconKey = SettingsKeys::windowIconMode;
 
-    explicit PreferencesStore(UserDefaults &defaults);
+    explicit PreferencesStore(SettingsStore &defaults);
 
-    UserDefaults &defaults() const { return m_defaults; }
+    SettingsStore &defaults() const { return m_settings; }
 
     // Unknown names are skipped; an empty stored list stays empty.
     VolumeKindSet enabledKinds() const;
@@ -32,15 +32,15 @@ public:
 
     bool menuBarEnabled() const;
     void setMenuBarEnabled(bool enabled);
-    bool dockEnabled() const;
-    void setDockEnabled(bool enabled);
+    bool popoverEnabled() const;
+    void setPopoverEnabled(bool enabled);
 
     SortMode sortMode() const;
     void setSortMode(SortMode mode);
     PopoverViewMode popoverViewMode() const;
     void setPopoverViewMode(PopoverViewMode mode);
-    DockDisplayMode dockDisplayMode() const;
-    void setDockDisplayMode(DockDisplayMode mode);
+    WindowIconMode windowIconMode() const;
+    void setWindowIconMode(WindowIconMode mode);
     ConfirmationModel confirmationModel() const;
     void setConfirmationModel(ConfirmationModel model);
 
@@ -67,10 +67,10 @@ public:
 
     // Copies the predecessor's settings once, never over a value already set. Runs before
     // anything else reads settings.
-    static void migrateFromKestrinDefaults(UserDefaults &standard);
+    static void migrateFromKestrinDefaults(SettingsStore &standard);
 
 private:
     bool readBool(const char *key, bool fallback) const;
 
-    UserDefaults &m_defaults;
+    SettingsStore &m_settings;
 };

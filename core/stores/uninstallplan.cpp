@@ -2,7 +2,7 @@
 
 #include "stores/appsupport.h"
 #include "stores/installlocation.h"
-#include "stores/jsonfiledefaultsbackend.h"
+#include "stores/jsonfilesettingsbackend.h"
 
 #include <QDir>
 
@@ -40,7 +40,7 @@ QString supportDirectory(const UserFolders &folders, const std::optional<QString
     return QDir(folders.dataHome).filePath(AppSupport::directoryName(bundleIdentifier));
 }
 
-QString loginItemFile(const UserFolders &folders, const std::optional<QString> &bundleIdentifier)
+QString autostartFile(const UserFolders &folders, const std::optional<QString> &bundleIdentifier)
 {
     return QDir(folders.configHome)
         .filePath(QStringLiteral("autostart/") + applicationId(bundleIdentifier) +
@@ -50,14 +50,14 @@ QString loginItemFile(const UserFolders &folders, const std::optional<QString> &
 QStringList defaultsFiles(const UserFolders &folders,
                           const std::optional<QString> &bundleIdentifier)
 {
-    const QString file = JsonFileDefaultsBackend::filePath(defaultsDirectory(folders),
+    const QString file = JsonFileSettingsBackend::filePath(defaultsDirectory(folders),
                                                            stateDomain(bundleIdentifier));
-    return {file, JsonFileDefaultsBackend::lockFilePath(file)};
+    return {file, JsonFileSettingsBackend::lockFilePath(file)};
 }
 
 QString defaultsDirectory(const UserFolders &folders)
 {
-    return JsonFileDefaultsBackend::directoryBelow(folders.configHome);
+    return JsonFileSettingsBackend::directoryBelow(folders.configHome);
 }
 
 QStringList auxiliaryPaths(const UserFolders &folders,

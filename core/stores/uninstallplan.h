@@ -22,7 +22,7 @@ QString defaultsDomain();
 QString supportDirectory(const UserFolders &folders,
                          const std::optional<QString> &bundleIdentifier);
 // The login item: the autostart file.
-QString loginItemFile(const UserFolders &folders, const std::optional<QString> &bundleIdentifier);
+QString autostartFile(const UserFolders &folders, const std::optional<QString> &bundleIdentifier);
 // The settings file of the state domain and its lock file.
 QStringList defaultsFiles(const UserFolders &folders,
                           const std::optional<QString> &bundleIdentifier);

@@ -16,7 +16,7 @@ public:
 
     // False while the disk service is absent from the bus: nothing is described then.
     virtual bool isAvailable() const = 0;
-    virtual std::optional<DeviceDescription> description(const QString &bsdName) const = 0;
+    virtual std::optional<DeviceDescription> description(const QString &deviceName) const = 0;
     // Block devices that carry no partition table (partitions and unpartitioned disks).
     virtual QStringList leafBSDNames() const = 0;
     // The kernel name of a device known by another path (/dev/mapper/luks-… is dm-0), when

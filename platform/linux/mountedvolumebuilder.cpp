@@ -52,17 +52,17 @@ Volume build(const Input &input)
     probe.isDiskImage = isDiskImage;
 
     Volume v;
-    v.id = input.bsdName.value_or(path);
+    v.id = input.deviceName.value_or(path);
     v.name = r.volumeName.value_or(lastPathComponent(path));
     v.mountPath = path;
-    v.bsdName = input.bsdName.value_or(QString());
+    v.deviceName = input.deviceName.value_or(QString());
     v.capacityBytes = r.totalCapacity;
     v.freeBytes = r.availableCapacity;
     v.isEjectable = isEjectable;
     v.kind = VolumeClassifier::classify(probe);
     v.isMounted = true;
     v.isRemovable = isRemovable;
-    v.wholeDiskBSD = input.wholeDiskBSD;
+    v.wholeDiskName = input.wholeDiskName;
     v.fileSystemType = input.fileSystemType;
     if (input.description) {
         v.volumeUUID = input.description->volumeUUID;
@@ -73,8 +73,8 @@ Volume build(const Input &input)
     v.traits.isSystemManaged = isDiskImage && VolumeClassifier::isSystemManagedImage(probe);
     v.traits.isOptical =
         input.description && MediaTraits::isOpticalMediaKind(input.description->mediaKind);
-    v.traits.sharesBootDevice = input.wholeDiskBSD && input.bootWholeDiskBSD &&
-                                *input.wholeDiskBSD == *input.bootWholeDiskBSD;
+    v.traits.sharesBootDevice = input.wholeDiskName && input.bootWholeDiskBSD &&
+                                *input.wholeDiskName == *input.bootWholeDiskBSD;
     if (input.description) {
         v.traits.deviceModel = input.description->deviceModel;
     }

@@ -17,11 +17,11 @@ struct Input {
     // ("ntfs" rather than "fuseblk").
     QString fileSystemType;
     // Device name of the mount source, when it is a device below /dev/.
-    std::optional<QString> bsdName;
+    std::optional<QString> deviceName;
     VolumeResources resources;
     std::optional<DeviceDescription> description;
     // The whole disk, confirmed as whole by the device description.
-    std::optional<QString> wholeDiskBSD;
+    std::optional<QString> wholeDiskName;
     std::optional<QString> bootWholeDiskBSD;
 };
 

@@ -44,7 +44,7 @@ Volume MountTableDiskSource::build(const MountInfoEntry &entry, const VolumeReso
     v.id = leaf.isEmpty() ? path : leaf;
     v.name = r.volumeName.value_or(leaf);
     v.mountPath = path;
-    v.bsdName = leaf;
+    v.deviceName = leaf;
     v.capacityBytes = r.totalCapacity;
     v.freeBytes = r.availableCapacity;
     v.isEjectable = probe.isEjectable;

@@ -67,12 +67,12 @@ QString SysfsActivityMonitor::resolvePhysical(const QString &name)
     return name;
 }
 
-std::optional<double> SysfsActivityMonitor::idleSeconds(const QString &wholeDiskBSD)
+std::optional<double> SysfsActivityMonitor::idleSeconds(const QString &wholeDiskName)
 {
-    return ActivityDiff::idleSeconds(m_lastActiveDates, resolvePhysical(wholeDiskBSD), m_clock());
+    return ActivityDiff::idleSeconds(m_lastActiveDates, resolvePhysical(wholeDiskName), m_clock());
 }
 
-bool SysfsActivityMonitor::isActive(const QString &wholeDiskBSD)
+bool SysfsActivityMonitor::isActive(const QString &wholeDiskName)
 {
-    return m_currentActivities.value(resolvePhysical(wholeDiskBSD)).isActive;
+    return m_currentActivities.value(resolvePhysical(wholeDiskName)).isActive;
 }

@@ -23,8 +23,8 @@ public:
     void setOnUpdate(UpdateHandler handler) override { m_onUpdate = std::move(handler); }
     void start() override;
     void stop() override;
-    std::optional<double> idleSeconds(const QString &wholeDiskBSD) override;
-    bool isActive(const QString &wholeDiskBSD);
+    std::optional<double> idleSeconds(const QString &wholeDiskName) override;
+    bool isActive(const QString &wholeDiskName);
 
     bool isRunning() const { return m_timer.isActive(); }
     // Takes one sample now (the timer calls this every second).

@@ -88,7 +88,7 @@ std::optional<QString> SysfsReader::physicalWholeDisk(const QString &synthesized
         if (slave == synthesized) {
             continue;
         }
-        const QString whole = DiskMerger::wholeDiskBSD(slave).value_or(slave);
+        const QString whole = DiskMerger::wholeDiskName(slave).value_or(slave);
         if (!slaves(whole).isEmpty()) {
             if (auto deeper = physicalWholeDisk(whole, depth + 1)) {
                 return deeper;

@@ -316,15 +316,15 @@ QString UDisksClient::blockObjectForPath(const QString &devicePath) const
     return m_objectByPath.value(devicePath);
 }
 
-QString UDisksClient::blockObject(const QString &bsdName) const
+QString UDisksClient::blockObject(const QString &deviceName) const
 {
     if (m_indexDirty) {
         rebuildDeviceIndex();
     }
-    return m_objectByDevice.value(bsdName);
+    return m_objectByDevice.value(deviceName);
 }
 
-QString UDisksClient::bsdName(const QString &blockObjectPath) const
+QString UDisksClient::deviceName(const QString &blockObjectPath) const
 {
     return deviceNameOf(properties(blockObjectPath, blockInterface));
 }

@@ -57,12 +57,12 @@ public:
     QVariantMap properties(const QString &objectPath, const QString &interface) const;
 
     // The block object of a kernel device name (sdb1, loop3p1, dm-0), or an empty string.
-    QString blockObject(const QString &bsdName) const;
+    QString blockObject(const QString &deviceName) const;
     // The block object of a device file by any of its names: /dev/dm-0, /dev/mapper/luks-…,
     // /dev/disk/by-uuid/…; an empty string when udisks2 knows no such device.
     QString blockObjectForPath(const QString &devicePath) const;
     // The kernel name of a block object's device, or an empty string.
-    QString bsdName(const QString &blockObjectPath) const;
+    QString deviceName(const QString &blockObjectPath) const;
     // The encrypted block object that an unlocked (cleartext) block object unlocks, or an empty
     // string for any other block.
     QString cryptoBackingObject(const QString &blockObjectPath) const;

@@ -63,9 +63,9 @@ bool UDisksDescriptionProvider::isAvailable() const
 }
 
 std::optional<DeviceDescription>
-UDisksDescriptionProvider::description(const QString &bsdName) const
+UDisksDescriptionProvider::description(const QString &deviceName) const
 {
-    const QString path = m_client->blockObject(bsdName);
+    const QString path = m_client->blockObject(deviceName);
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -107,7 +107,7 @@ UDisksDescriptionProvider::description(const QString &bsdName) const
     // udisks2 may count a cleartext device as the system's; the stick it unlocks is not.
     d.hintSystem = physicalBlock.value(QStringLiteral("HintSystem")).toBool();
     if (const QString backing = m_client->cryptoBackingObject(path); !backing.isEmpty()) {
-        const QString name = m_client->bsdName(backing);
+        const QString name = m_client->deviceName(backing);
         if (!name.isEmpty()) {
             d.backingDevice = name;
         }
@@ -139,7 +139,7 @@ std::optional<QString> UDisksDescriptionProvider::kernelName(const QString &devi
     if (object.isEmpty()) {
         return std::nullopt;
     }
-    const QString name = m_client->bsdName(object);
+    const QString name = m_client->deviceName(object);
     if (name.isEmpty()) {
         return std::nullopt;
     }
@@ -155,7 +155,7 @@ QStringList UDisksDescriptionProvider::leafBSDNames() const
             it->contains(UDisksClient::partitionTableInterface)) {
             continue;
         }
-        const QString name = m_client->bsdName(it.key().path());
+        const QString name = m_client->deviceName(it.key().path());
         if (!name.isEmpty()) {
             names.append(name);
         }

@@ -13,7 +13,7 @@ public:
     explicit UDisksDescriptionProvider(UDisksClient *client, QObject *parent = nullptr);
 
     bool isAvailable() const override;
-    std::optional<DeviceDescription> description(const QString &bsdName) const override;
+    std::optional<DeviceDescription> description(const QString &deviceName) const override;
     QStringList leafBSDNames() const override;
     std::optional<QString> kernelName(const QString &devicePath) const override;
 

@@ -40,21 +40,21 @@ void UDisksDiskSource::scheduleChange()
     m_debounce.start();
 }
 
-std::optional<DeviceDescription> UDisksDiskSource::description(const QString &bsdName) const
+std::optional<DeviceDescription> UDisksDiskSource::description(const QString &deviceName) const
 {
     if (!m_descriptions) {
-        return m_provider->description(bsdName);
+        return m_provider->description(deviceName);
     }
-    auto it = m_descriptions->constFind(bsdName);
+    auto it = m_descriptions->constFind(deviceName);
     if (it == m_descriptions->cend()) {
-        it = m_descriptions->insert(bsdName, m_provider->description(bsdName));
+        it = m_descriptions->insert(deviceName, m_provider->description(deviceName));
     }
     return it.value();
 }
 
-std::optional<QString> UDisksDiskSource::verifiedWholeDisk(const QString &bsdName) const
+std::optional<QString> UDisksDiskSource::verifiedWholeDisk(const QString &deviceName) const
 {
-    const auto whole = DiskMerger::wholeDiskBSD(bsdName);
+    const auto whole = DiskMerger::wholeDiskName(deviceName);
     if (!whole) {
         return std::nullopt;
     }
@@ -65,9 +65,9 @@ std::optional<QString> UDisksDiskSource::verifiedWholeDisk(const QString &bsdNam
     return whole;
 }
 
-QString UDisksDiskSource::physicalDevice(const QString &bsdName) const
+QString UDisksDiskSource::physicalDevice(const QString &deviceName) const
 {
-    QString device = bsdName;
+    QString device = deviceName;
     for (int depth = 0; depth < maxStackDepth; ++depth) {
         const auto stacked = description(device);
         if (!stacked || !stacked->backingDevice) {
@@ -75,9 +75,9 @@ QString UDisksDiskSource::physicalDevice(const QString &bsdName) const
         }
         device = *stacked->backingDevice;
     }
-    if (device == bsdName) {
+    if (device == deviceName) {
         // Logical volumes, RAID arrays, or encrypted devices the disk service does not describe.
-        if (const auto disk = m_resources.sysfs().physicalWholeDisk(bsdName)) {
+        if (const auto disk = m_resources.sysfs().physicalWholeDisk(deviceName)) {
             return *disk;
         }
     }
@@ -103,11 +103,11 @@ std::optional<QString> UDisksDiskSource::bootWholeDiskBSD(const MountInfoList &e
     if (root == nullptr) {
         return std::nullopt;
     }
-    const auto bsd = DiskMerger::bsdName(resolvedSource(root->source));
+    const auto bsd = DiskMerger::deviceName(resolvedSource(root->source));
     if (!bsd) {
         return std::nullopt;
     }
-    return DiskMerger::wholeDiskBSD(physicalDevice(*bsd));
+    return DiskMerger::wholeDiskName(physicalDevice(*bsd));
 }
 
 VolumeList UDisksDiskSource::currentVolumes()
@@ -135,10 +135,10 @@ VolumeList UDisksDiskSource::currentVolumes()
         MountedVolumeBuilder::Input input;
         input.path = entry.mountPoint;
         input.fileSystemType = entry.fsType;
-        input.bsdName = DiskMerger::bsdName(source);
-        if (input.bsdName) {
-            input.description = description(*input.bsdName);
-            input.wholeDiskBSD = verifiedWholeDisk(physicalDevice(*input.bsdName));
+        input.deviceName = DiskMerger::deviceName(source);
+        if (input.deviceName) {
+            input.description = description(*input.deviceName);
+            input.wholeDiskName = verifiedWholeDisk(physicalDevice(*input.deviceName));
         }
         input.resources =
             m_resources.read(entry, source, input.description && input.description->hintIgnore);
@@ -151,7 +151,7 @@ VolumeList UDisksDiskSource::currentVolumes()
 
     QSet<QString> mountedNames;
     for (const MountInfoEntry &entry : entries) {
-        if (const auto bsd = DiskMerger::bsdName(resolve(entry.source))) {
+        if (const auto bsd = DiskMerger::deviceName(resolve(entry.source))) {
             mountedNames.insert(*bsd);
         }
     }
@@ -167,7 +167,7 @@ VolumeList UDisksDiskSource::currentVolumes()
             continue;
         }
         UnmountedCandidate c;
-        c.bsdName = name;
+        c.deviceName = name;
         c.volumeName = d->volumeName;
         c.mediaName = d->mediaName;
         c.contentHint = d->contentHint;

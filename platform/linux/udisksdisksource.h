@@ -40,11 +40,11 @@ private:
 
     void scheduleChange();
     // The provider's description; within one currentVolumes() each name is asked for once.
-    std::optional<DeviceDescription> description(const QString &bsdName) const;
-    std::optional<QString> verifiedWholeDisk(const QString &bsdName) const;
+    std::optional<DeviceDescription> description(const QString &deviceName) const;
+    std::optional<QString> verifiedWholeDisk(const QString &deviceName) const;
     // The device an unlocked encrypted device (dm-0) or a stacked one is built on (sdb1, or the
     // disk sdb when only sysfs tells), the name itself for a physical device.
-    QString physicalDevice(const QString &bsdName) const;
+    QString physicalDevice(const QString &deviceName) const;
     // The mount source with links resolved, as /dev/ and the kernel name where one is known.
     QString resolvedSource(const QString &source) const;
 

@@ -89,11 +89,11 @@ OperationResult failure(const QString &detail)
     return OperationResult{false, detail};
 }
 
-OperationResult deviceOpenFailure(const QString &bsdName)
+OperationResult deviceOpenFailure(const QString &deviceName)
 {
     //: Device open failure
     return failure(
-        QCoreApplication::translate("UDisksOperations", "Couldn’t open device %1").arg(bsdName));
+        QCoreApplication::translate("UDisksOperations", "Couldn’t open device %1").arg(deviceName));
 }
 
 OperationResult systemMountRefusal(const QString &name, const QString &mountPath)
@@ -147,13 +147,13 @@ QString UDisksOperations::filesystemType(const QString &eraseFormat)
     return eraseFormat;
 }
 
-QStringList UDisksOperations::siblingsToUnmount(const QString &bsdName,
+QStringList UDisksOperations::siblingsToUnmount(const QString &deviceName,
                                                 const MountedPartitions &mountedOnDevice)
 {
     QStringList siblings;
     for (const MountedPartition &mounted : mountedOnDevice) {
-        if (mounted.bsdName != bsdName && !SystemMounts::isSystemMountPoint(mounted.mountPath)) {
-            siblings.append(mounted.bsdName);
+        if (mounted.deviceName != deviceName && !SystemMounts::isSystemMountPoint(mounted.mountPath)) {
+            siblings.append(mounted.deviceName);
         }
     }
     return siblings;
@@ -171,29 +171,29 @@ std::optional<QString> UDisksOperations::mountedDevice(const QString &source) co
 {
     const QString resolved = resolvedMountSource(source);
     if (m_client != nullptr && resolved.startsWith(QLatin1String("/dev/"))) {
-        const QString name = m_client->bsdName(m_client->blockObjectForPath(resolved));
+        const QString name = m_client->deviceName(m_client->blockObjectForPath(resolved));
         if (!name.isEmpty()) {
             return name;
         }
     }
-    return DiskMerger::bsdName(resolved);
+    return DiskMerger::deviceName(resolved);
 }
 
-QString UDisksOperations::physicalDevice(const QString &bsdName) const
+QString UDisksOperations::physicalDevice(const QString &deviceName) const
 {
     if (m_client == nullptr) {
-        return bsdName;
+        return deviceName;
     }
-    const QString object = m_client->blockObject(bsdName);
+    const QString object = m_client->blockObject(deviceName);
     if (object.isEmpty()) {
-        return bsdName;
+        return deviceName;
     }
-    const QString physical = m_client->bsdName(m_client->physicalBlockObject(object));
-    return physical.isEmpty() ? bsdName : physical;
+    const QString physical = m_client->deviceName(m_client->physicalBlockObject(object));
+    return physical.isEmpty() ? deviceName : physical;
 }
 
 UDisksOperations::MountedPartitions
-UDisksOperations::mountedPartitions(const QString &wholeDiskBSD) const
+UDisksOperations::mountedPartitions(const QString &wholeDiskName) const
 {
     MountedPartitions names;
     for (const MountInfoEntry &entry : MountInfo::read(m_mountInfoPath)) {
@@ -205,7 +205,7 @@ UDisksOperations::mountedPartitions(const QString &wholeDiskBSD) const
         if (const QString physical = physicalDevice(*device); physical != *device) {
             sources.append(QStringLiteral("/dev/") + physical);
         }
-        if (!DiskMerger::partitionBSDNames(wholeDiskBSD, sources).isEmpty()) {
+        if (!DiskMerger::partitionBSDNames(wholeDiskName, sources).isEmpty()) {
             names.append({*device, entry.mountPoint});
         }
     }
@@ -258,22 +258,22 @@ QCoro::Task<bool> UDisksOperations::sessionReady()
     co_return m_client->isAvailable();
 }
 
-QString UDisksOperations::mountedBlockObject(const QString &bsdName) const
+QString UDisksOperations::mountedBlockObject(const QString &deviceName) const
 {
-    if (bsdName.isEmpty()) {
+    if (deviceName.isEmpty()) {
         return {};
     }
-    return m_client->blockObject(bsdName);
+    return m_client->blockObject(deviceName);
 }
 
-QCoro::Task<OperationResult> UDisksOperations::unmountDevice(QString bsdName, bool force)
+QCoro::Task<OperationResult> UDisksOperations::unmountDevice(QString deviceName, bool force)
 {
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(bsdName);
+        co_return deviceOpenFailure(deviceName);
     }
-    const QString object = mountedBlockObject(bsdName);
+    const QString object = mountedBlockObject(deviceName);
     if (object.isEmpty()) {
-        co_return deviceOpenFailure(bsdName);
+        co_return deviceOpenFailure(deviceName);
     }
     QVariantMap options;
     if (force) {
@@ -285,17 +285,17 @@ QCoro::Task<OperationResult> UDisksOperations::unmountDevice(QString bsdName, bo
                                 QStringLiteral("Unmount"), arguments, UDisksClient::noTimeout);
     const OperationResult outcome = result(reply);
     // Another eject of the same disk may have got there first.
-    if (!outcome.ok && !isMounted(bsdName)) {
+    if (!outcome.ok && !isMounted(deviceName)) {
         co_return OperationResult{true, std::nullopt};
     }
     co_return outcome;
 }
 
-bool UDisksOperations::isMounted(const QString &bsdName) const
+bool UDisksOperations::isMounted(const QString &deviceName) const
 {
-    const MountedPartitions mounted = mountedPartitions(bsdName);
+    const MountedPartitions mounted = mountedPartitions(deviceName);
     return std::any_of(mounted.cbegin(), mounted.cend(),
-                       [&bsdName](const MountedPartition &m) { return m.bsdName == bsdName; });
+                       [&deviceName](const MountedPartition &m) { return m.deviceName == deviceName; });
 }
 
 QCoro::Task<OperationResult> UDisksOperations::unmountPath(QString path, bool force)
@@ -343,24 +343,24 @@ QCoro::Task<OperationResult> UDisksOperations::eject(Volume volume, bool force)
 
 QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, bool force)
 {
-    if (volume.bsdName.isEmpty()) {
+    if (volume.deviceName.isEmpty()) {
         co_return noDeviceNode(volume);
     }
     if (volume.isMounted && SystemMounts::isSystemMountPoint(volume.mountPath)) {
         co_return systemMountRefusal(volume.name, volume.mountPath);
     }
     if (volume.isMounted) {
-        const OperationResult first = co_await unmountDevice(volume.bsdName, force);
+        const OperationResult first = co_await unmountDevice(volume.deviceName, force);
         if (!first.ok) {
             co_return first;
         }
     }
-    if (!volume.isRemovable || !volume.wholeDiskBSD) {
+    if (!volume.isRemovable || !volume.wholeDiskName) {
         co_return OperationResult{true, std::nullopt};
     }
     // Read after the volume's own unmount, so the table shows what is still mounted.
-    const MountedPartitions mounted = mountedPartitions(*volume.wholeDiskBSD);
-    const QStringList siblings = siblingsToUnmount(volume.bsdName, mounted);
+    const MountedPartitions mounted = mountedPartitions(*volume.wholeDiskName);
+    const QStringList siblings = siblingsToUnmount(volume.deviceName, mounted);
     for (const QString &sibling : siblings) {
         const OperationResult outcome = co_await unmountDevice(sibling, force);
         if (outcome.ok) {
@@ -379,11 +379,11 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
     }
     // A drive that holds the running system (a live stick) stays in use: of its encrypted
     // devices only the volume's own is locked.
-    QString lockOnDisk = *volume.wholeDiskBSD;
+    QString lockOnDisk = *volume.wholeDiskName;
     if (holdsSystem(mounted)) {
         lockOnDisk.clear();
     }
-    const OperationResult locked = co_await lockEncryptedDevices(lockOnDisk, volume.bsdName);
+    const OperationResult locked = co_await lockEncryptedDevices(lockOnDisk, volume.deviceName);
     if (!locked.ok) {
         //: Eject failure of an encrypted volume that stays unlocked
         co_return failure(QCoreApplication::translate(
@@ -424,7 +424,7 @@ QCoro::Task<OperationResult> UDisksOperations::lockEncryptedDevices(QString whol
         if (backing.isEmpty() || encrypted.contains(backing)) {
             continue;
         }
-        const QString physical = m_client->bsdName(m_client->physicalBlockObject(backing));
+        const QString physical = m_client->deviceName(m_client->physicalBlockObject(backing));
         const QStringList onDisk = DiskMerger::partitionBSDNames(
             wholeDisk, QStringList{QStringLiteral("/dev/") + physical});
         if ((!physical.isEmpty() && !onDisk.isEmpty()) || it.key().path() == deviceObject) {
@@ -457,11 +457,11 @@ QCoro::Task<OperationResult> UDisksOperations::lockEncryptedDevices(QString whol
 
 QCoro::Task<OperationResult> UDisksOperations::detachImage(Volume volume, bool force)
 {
-    if (volume.bsdName.isEmpty()) {
+    if (volume.deviceName.isEmpty()) {
         co_return noDeviceNode(volume);
     }
-    const QString loop = volume.wholeDiskBSD.value_or(
-        DiskMerger::wholeDiskBSD(volume.bsdName).value_or(volume.bsdName));
+    const QString loop = volume.wholeDiskName.value_or(
+        DiskMerger::wholeDiskName(volume.deviceName).value_or(volume.deviceName));
     if (!co_await sessionReady()) {
         co_return deviceOpenFailure(loop);
     }
@@ -506,7 +506,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
         MountedPartitions partitions = mountedPartitions(wholeDisk);
         if (!onlyDevice.isEmpty()) {
             partitions.removeIf([&onlyDevice](const MountedPartition &partition) {
-                return partition.bsdName != onlyDevice;
+                return partition.deviceName != onlyDevice;
             });
         }
         return partitions;
@@ -514,7 +514,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
     MountedPartitions mounted = stillMounted();
     for (const MountedPartition &partition : std::as_const(mounted)) {
         if (SystemMounts::isSystemMountPoint(partition.mountPath)) {
-            co_return systemMountRefusal(partition.bsdName, partition.mountPath);
+            co_return systemMountRefusal(partition.deviceName, partition.mountPath);
         }
     }
     QVariantMap options;
@@ -531,7 +531,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
             //: Fallback failure detail
             co_return failure(QCoreApplication::translate("UDisksOperations", "unknown error"));
         }
-        const QString name = mounted.constFirst().bsdName;
+        const QString name = mounted.constFirst().deviceName;
         const QString object = mountedBlockObject(name);
         if (object.isEmpty()) {
             co_return deviceOpenFailure(name);
@@ -560,11 +560,11 @@ QCoro::Task<OperationResult> UDisksOperations::remount(Volume volume)
                               .arg(volume.name));
     }
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(volume.bsdName);
+        co_return deviceOpenFailure(volume.deviceName);
     }
-    const QString object = mountedBlockObject(volume.bsdName);
+    const QString object = mountedBlockObject(volume.deviceName);
     if (object.isEmpty()) {
-        co_return deviceOpenFailure(volume.bsdName);
+        co_return deviceOpenFailure(volume.deviceName);
     }
     co_return co_await mount(object);
 }
@@ -581,7 +581,7 @@ QCoro::Task<OperationResult> UDisksOperations::mount(QString blockObject)
 
 QCoro::Task<OperationResult> UDisksOperations::rename(Volume volume, QString newName)
 {
-    if (volume.bsdName.isEmpty()) {
+    if (volume.deviceName.isEmpty()) {
         co_return failure(
             //: Rename failure
             QCoreApplication::translate("UDisksOperations", "“%1” has no device node to rename.")
@@ -592,11 +592,11 @@ QCoro::Task<OperationResult> UDisksOperations::rename(Volume volume, QString new
         co_return failure(*problem);
     }
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(volume.bsdName);
+        co_return deviceOpenFailure(volume.deviceName);
     }
-    const QString object = mountedBlockObject(volume.bsdName);
+    const QString object = mountedBlockObject(volume.deviceName);
     if (object.isEmpty()) {
-        co_return deviceOpenFailure(volume.bsdName);
+        co_return deviceOpenFailure(volume.deviceName);
     }
     const QVariantList arguments{newName, QVariant::fromValue(QVariantMap())};
     // Relabelling an internal volume asks for an administrator's password.
@@ -616,7 +616,7 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
                               "volumes may be erased.")
                               .arg(volume.name));
     }
-    if (volume.bsdName.isEmpty()) {
+    if (volume.deviceName.isEmpty()) {
         co_return failure(
             //: Erase failure
             QCoreApplication::translate("UDisksOperations", "“%1” has no device node to erase.")
@@ -626,11 +626,11 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
         co_return failure(*problem);
     }
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(volume.bsdName);
+        co_return deviceOpenFailure(volume.deviceName);
     }
-    const QString object = mountedBlockObject(volume.bsdName);
+    const QString object = mountedBlockObject(volume.deviceName);
     if (object.isEmpty()) {
-        co_return deviceOpenFailure(volume.bsdName);
+        co_return deviceOpenFailure(volume.deviceName);
     }
 
     // udisks2 wipes the old file system before it finds that the tool for the new one is
@@ -651,9 +651,9 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
     }
 
     // Every mount of the device, not only the one the volume was listed with.
-    const bool wasMounted = isMounted(volume.bsdName);
+    const bool wasMounted = isMounted(volume.deviceName);
     const OperationResult unmounted =
-        co_await unmountAll(volume.bsdName, volume.bsdName, false, false);
+        co_await unmountAll(volume.deviceName, volume.deviceName, false, false);
     if (!unmounted.ok) {
         co_return unmounted;
     }

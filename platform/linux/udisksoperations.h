@@ -50,7 +50,7 @@ public:
     static QString filesystemType(const QString &eraseFormat);
 
     struct MountedPartition {
-        QString bsdName;
+        QString deviceName;
         QString mountPath;
         bool operator==(const MountedPartition &) const = default;
     };
@@ -58,13 +58,13 @@ public:
 
     // The other partitions an eject unmounts: all but the volume's own and those that hold the
     // running system.
-    static QStringList siblingsToUnmount(const QString &bsdName,
+    static QStringList siblingsToUnmount(const QString &deviceName,
                                          const MountedPartitions &mountedOnDevice);
     // True when one of them is a mount point of the running system: the drive stays in use.
     static bool holdsSystem(const MountedPartitions &mountedOnDevice);
     // What is mounted from the whole disk, in mount-table order (repeats kept); an unlocked
     // encrypted device counts as on the disk of the device it unlocks.
-    MountedPartitions mountedPartitions(const QString &wholeDiskBSD) const;
+    MountedPartitions mountedPartitions(const QString &wholeDiskName) const;
 
     // A reply of udisks2 as a result: its error message on refusal, or the refusal text with a
     // status when the error carries none.
@@ -73,7 +73,7 @@ public:
     static QStringList pathUnmountCommand(const QString &path, const QString &fsType, bool force);
 
 private:
-    QCoro::Task<OperationResult> unmountDevice(QString bsdName, bool force);
+    QCoro::Task<OperationResult> unmountDevice(QString deviceName, bool force);
     QCoro::Task<OperationResult> unmountPath(QString path, bool force);
     QCoro::Task<OperationResult> ejectPartition(Volume volume, bool force);
     QCoro::Task<OperationResult> detachImage(Volume volume, bool force);
@@ -95,14 +95,14 @@ private:
     // when it can make it or cannot tell.
     QCoro::Task<std::optional<QString>> missingTool(QString fileSystemType);
 
-    bool isMounted(const QString &bsdName) const;
+    bool isMounted(const QString &deviceName) const;
     // The device an unlocked encrypted device is built on, through stacked ones.
-    QString physicalDevice(const QString &bsdName) const;
+    QString physicalDevice(const QString &deviceName) const;
     // The kernel name of a mount source, also where only udisks2 knows the link.
     std::optional<QString> mountedDevice(const QString &source) const;
     // True once udisks2 answered and is on the bus: the counterpart of an open session.
     QCoro::Task<bool> sessionReady();
-    QString mountedBlockObject(const QString &bsdName) const;
+    QString mountedBlockObject(const QString &deviceName) const;
 
     UDisksClient *m_client;
     QString m_mountInfoPath;

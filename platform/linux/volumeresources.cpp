@@ -86,7 +86,7 @@ VolumeResources VolumeResourceReader::read(const MountInfoEntry &entry,
         r.availableCapacity = capacity->available;
     }
 
-    const auto bsd = DiskMerger::bsdName(resolvedSource);
+    const auto bsd = DiskMerger::deviceName(resolvedSource);
     if (!bsd) {
         return r;
     }

@@ -41,9 +41,9 @@
     </message>
 </context>
 <context>
-    <name>BorderlessKeyPanel</name>
+    <name>PopoverPanel</name>
     <message>
-        <location filename="../../app/surfaces/borderlesskeypanel.cpp" line="+27"/>
+        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
         <source>Volumes</source>
         <extracomment>Accessible title of the volumes popover window</extracomment>
         <translation>Datenträger</translation>
@@ -158,9 +158,9 @@
     </message>
 </context>
 <context>
-    <name>DockPopoverController</name>
+    <name>VolumesPopover</name>
     <message>
-        <location filename="../../app/surfaces/dockpopovercontroller.cpp" line="+86"/>
+        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
         <source>Open in Finder</source>
         <extracomment>Popover folder entry</extracomment>
         <translation>Im Dateimanager öffnen</translation>
@@ -389,9 +389,9 @@
     </message>
 </context>
 <context>
-    <name>LoginItemManager</name>
+    <name>AutostartManager</name>
     <message>
-        <location filename="../../app/services/loginitemmanager.cpp" line="+66"/>
+        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
         <source>not a folder</source>
         <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
         <translation>kein Ordner</translation>
@@ -993,9 +993,9 @@
     </message>
 </context>
 <context>
-    <name>StatusItemController</name>
+    <name>TrayIcon</name>
     <message>
-        <location filename="../../app/surfaces/statusitem.cpp" line="+66"/>
+        <location filename="../../app/surfaces/trayicon.cpp" line="+66"/>
         <source>Quillmere (Staging)</source>
         <extracomment>Status item tooltip</extracomment>
         <translation>Quillmere (Staging)</translation>

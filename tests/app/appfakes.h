@@ -9,7 +9,7 @@
 #include "shell/appservices.h"
 #include "shell/operationprompts.h"
 #include "stores/historyrecording.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include "sysfsactivitymonitor.h"
 
@@ -197,12 +197,12 @@ public:
 // The fakes a delegate runs on; the test keeps pointers to drive and inspect them.
 struct FakeServices {
     QTemporaryDir folder;
-    std::unique_ptr<UserDefaults> defaults = UserDefaults::inMemory();
+    std::unique_ptr<SettingsStore> defaults = SettingsStore::inMemory();
     std::shared_ptr<FakeDiskSource> source = std::make_shared<FakeDiskSource>();
     FakeDiskOperations *operations = nullptr;
     MemoryHistory *history = nullptr;
     FakePrompts *prompts = nullptr;
-    LoginItemManager *loginItems = nullptr;
+    AutostartManager *autostart = nullptr;
     // The programs a relaunch was asked to start.
     QStringList relaunches;
 
@@ -232,10 +232,10 @@ struct FakeServices {
         services.activityMonitor = std::make_unique<SysfsActivityMonitor>(
             SysfsReader(folder.filePath(QStringLiteral("sys"))));
         // Never the user's own autostart folder.
-        auto login = std::make_unique<LoginItemManager>(autostartEntryPath(),
+        auto login = std::make_unique<AutostartManager>(autostartEntryPath(),
                                                         QStringLiteral("/usr/bin/quillmere"));
-        loginItems = login.get();
-        services.loginItems = std::move(login);
+        autostart = login.get();
+        services.autostart = std::move(login);
         services.relaunch = [this](const QString &program) { relaunches.append(program); };
         return services;
     }
@@ -247,8 +247,8 @@ inline Volume removableVolume(const QString &name, bool mounted = true)
     Volume volume;
     volume.id = QStringLiteral("id-") + name;
     volume.name = name;
-    volume.bsdName = QStringLiteral("sdb1");
-    volume.wholeDiskBSD = QStringLiteral("sdb");
+    volume.deviceName = QStringLiteral("sdb1");
+    volume.wholeDiskName = QStringLiteral("sdb");
     volume.mountPath = mounted ? QStringLiteral("/media/user/") + name : QString();
     volume.capacityBytes = 2'000'000'000;
     volume.freeBytes = mounted ? std::optional<qint64>(500'000'000) : std::nullopt;
@@ -263,8 +263,8 @@ inline Volume removableVolume(const QString &name, bool mounted = true)
 inline Volume internalVolume(const QString &name)
 {
     Volume volume = removableVolume(name);
-    volume.bsdName = QStringLiteral("nvme0n1p3");
-    volume.wholeDiskBSD = QStringLiteral("nvme0n1");
+    volume.deviceName = QStringLiteral("nvme0n1p3");
+    volume.wholeDiskName = QStringLiteral("nvme0n1");
     volume.mountPath = QStringLiteral("/mnt/") + name;
     volume.kind = VolumeKind::internalExtra;
     volume.isRemovable = false;

@@ -10,9 +10,9 @@
 #include "operations/diskoperations.h"
 #include "screenlockmonitor.h"
 #include "stores/historyrecording.h"
-#include "stores/jsonfiledefaultsbackend.h"
+#include "stores/jsonfilesettingsbackend.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -29,11 +29,11 @@ Volume usbVolume(const QString &name, const QString &bsd, std::optional<QString>
     v.id = QStringLiteral("/dev/") + bsd;
     v.name = name;
     v.mountPath = QStringLiteral("/media/u/") + name;
-    v.bsdName = bsd;
+    v.deviceName = bsd;
     v.isMounted = true;
     v.isRemovable = true;
     v.isEjectable = true;
-    v.wholeDiskBSD = bsd.left(3);
+    v.wholeDiskName = bsd.left(3);
     v.volumeUUID = uuid;
     return v;
 }
@@ -73,11 +73,11 @@ public:
     QCoro::Task<OperationResult> eject(Volume volume, bool force) override
     {
         Q_ASSERT(!force);
-        ejected.append(volume.bsdName);
+        ejected.append(volume.deviceName);
         if (gate.closed) {
             co_await qCoro(&gate, &Gate::opened);
         }
-        if (failing.contains(volume.bsdName)) {
+        if (failing.contains(volume.deviceName)) {
             co_return OperationResult{false, QStringLiteral("The volume is in use.")};
         }
         setMounted(volume.id, false);
@@ -85,7 +85,7 @@ public:
     }
     QCoro::Task<OperationResult> remount(Volume volume) override
     {
-        remounted.append(volume.bsdName);
+        remounted.append(volume.deviceName);
         setMounted(volume.id, true);
         co_return OperationResult{true, std::nullopt};
     }
@@ -138,7 +138,7 @@ QStringList operationsOf(const HistoryEntryList &lines)
 {
     QStringList result;
     for (const HistoryEntry &e : lines) {
-        result.append(e.operation + QLatin1Char(':') + e.bsdName + QLatin1Char(':') +
+        result.append(e.operation + QLatin1Char(':') + e.deviceName + QLatin1Char(':') +
                       (e.ok ? QStringLiteral("ok") : QStringLiteral("failed")));
     }
     return result;
@@ -167,7 +167,7 @@ struct Fixture {
     std::unique_ptr<FakeScreenSaver> screenSaver;
     std::unique_ptr<FakeNotifications> notifications;
 
-    std::unique_ptr<UserDefaults> defaults = UserDefaults::inMemory();
+    std::unique_ptr<SettingsStore> defaults = SettingsStore::inMemory();
     std::unique_ptr<PreferencesStore> prefs = std::make_unique<PreferencesStore>(*defaults);
     VolumeList volumes;
     FakeOperations operations{volumes};
@@ -396,7 +396,7 @@ private slots:
                  (QStringList{"autoEject:sdb1:failed", "autoEject:sdc1:ok"}));
         QCOMPARE(f->history.lines.at(0).detail, std::optional<QString>("The volume is in use."));
         QCOMPARE(f->controller->ejected().size(), 1);
-        QCOMPARE(f->controller->ejected().at(0).bsdName, QStringLiteral("sdc1"));
+        QCOMPARE(f->controller->ejected().at(0).deviceName, QStringLiteral("sdc1"));
         QTRY_COMPARE(f->notifications->received().size(), 1);
         QCOMPARE(f->notifications->received().at(0).body,
                  QStringLiteral("Ejected “Backup” — will remount on wake"));
@@ -545,15 +545,15 @@ private slots:
         QVERIFY(dir.isValid());
         const QString domain = QStringLiteral("com.quillmere.test");
         f->controller.reset();
-        f->defaults = std::make_unique<UserDefaults>(
-            std::make_unique<JsonFileDefaultsBackend>(dir.path(), domain));
+        f->defaults = std::make_unique<SettingsStore>(
+            std::make_unique<JsonFileSettingsBackend>(dir.path(), domain));
         f->prefs = std::make_unique<PreferencesStore>(*f->defaults);
         FakeActivity activity;
         QVERIFY(setUpStarted(&activity));
         QVERIFY(!f->controller->idleTimer());
 
         // Another process's store writes the same file.
-        UserDefaults other(std::make_unique<JsonFileDefaultsBackend>(dir.path(), domain));
+        SettingsStore other(std::make_unique<JsonFileSettingsBackend>(dir.path(), domain));
         PreferencesStore(other).setAutoEjectIdleMinutes(5);
         QTRY_VERIFY_WITH_TIMEOUT(f->controller->idleTimer(), 10000);
         PreferencesStore(other).setAutoEjectIdleMinutes(0);

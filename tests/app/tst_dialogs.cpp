@@ -61,7 +61,7 @@ Volume volumeNamed(const QString &name)
     volume.id = name;
     volume.name = name;
     volume.mountPath = QStringLiteral("/media/user/") + name;
-    volume.bsdName = QStringLiteral("sdb1");
+    volume.deviceName = QStringLiteral("sdb1");
     volume.isMounted = true;
     volume.isRemovable = true;
     return volume;

@@ -1,10 +1,10 @@
 #include "../support/xvfbserver.h"
 #include "appfakes.h"
 
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shortcut/shortcutrecorder.h"
 #include "shortcuts/shortcutregistry.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 
 #include "x11hotkeyservice.h"
 
@@ -140,7 +140,7 @@ class TestGlobalShortcutX11 : public QObject {
 
     struct App {
         FakeServices fakes;
-        std::unique_ptr<AppDelegate> delegate;
+        std::unique_ptr<Application> delegate;
         QStringList lines;
 
         App()
@@ -150,8 +150,8 @@ class TestGlobalShortcutX11 : public QObject {
                 std::make_unique<Registry>(*fakes.defaults, X11HotKeyService::open());
             services.shortcuts->diagnostic = [this](const QString &line) { lines.append(line); };
             fakes.source->volumes = {removableVolume(QStringLiteral("Stick"))};
-            delegate = std::make_unique<AppDelegate>(std::move(services));
-            delegate->applicationDidFinishLaunching();
+            delegate = std::make_unique<Application>(std::move(services));
+            delegate->start();
         }
 
         Registry &shortcuts() { return *delegate->shortcuts(); }
@@ -229,7 +229,7 @@ private slots:
         QVERIFY(other.ready());
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), other.window});
 
-        QMenu *menu = app.delegate->statusController()->menu();
+        QMenu *menu = app.delegate->trayIcon()->menu();
         menu->popup(QPoint(100, 100));
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         QTRY_VERIFY(app.shortcuts().isMenuOpen());

@@ -36,8 +36,8 @@ Volume networkShare()
 {
     Volume share = internalVolume(QStringLiteral("Share"));
     share.kind = VolumeKind::network;
-    share.bsdName.clear();
-    share.wholeDiskBSD.reset();
+    share.deviceName.clear();
+    share.wholeDiskName.reset();
     share.traits.isNetwork = true;
     return share;
 }

@@ -3,7 +3,7 @@
 #include "discovery/volumestore.h"
 #include "shell/desktopplaces.h"
 #include "stores/l10n.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
 #include "udisksclient.h"
@@ -35,7 +35,7 @@ class TestLinuxWording : public QObject {
         store.start();
         VolumeIconProvider icons;
         VolumeActionsMenu actions;
-        StatusItemController status(&store, &icons, &actions);
+        TrayIcon status(&store, &icons, &actions);
         status.rebuild();
 
         const QStringList menu = titles(status.menu());

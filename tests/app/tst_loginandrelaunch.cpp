@@ -1,7 +1,7 @@
 #include "../support/fakes/privatebus.h"
 
 #include "services/apprelaunch.h"
-#include "services/loginitemmanager.h"
+#include "services/autostartmanager.h"
 #include "shell/singleinstance.h"
 #include "stores/appsupport.h"
 #include "stores/autostartentry.h"
@@ -46,7 +46,7 @@ private slots:
     {
         QTemporaryDir config;
         const QString path = config.filePath(QStringLiteral("autostart/com.quillmere.app.desktop"));
-        LoginItemManager manager(path, QStringLiteral("/home/ann/Apps/Quillmere.AppImage"));
+        AutostartManager manager(path, QStringLiteral("/home/ann/Apps/Quillmere.AppImage"));
         QVERIFY(!manager.isEnabled());
 
         QCOMPARE(manager.setEnabled(true), std::nullopt);
@@ -70,7 +70,7 @@ private slots:
         const QString path = config.filePath(QStringLiteral("com.quillmere.app.desktop"));
         QVERIFY(writeFile(path, "[Desktop Entry]\nExec=/old/place/quillmere\n"
                                 "X-GNOME-Autostart-enabled=false\n"));
-        LoginItemManager manager(path, QStringLiteral("/usr/bin/quillmere"));
+        AutostartManager manager(path, QStringLiteral("/usr/bin/quillmere"));
         QVERIFY(!manager.isEnabled());
         QCOMPARE(manager.setEnabled(true), std::nullopt);
         QVERIFY(manager.isEnabled());
@@ -87,7 +87,7 @@ private slots:
         QTemporaryDir config;
         const QString folder = config.filePath(QStringLiteral("autostart"));
         QVERIFY(writeFile(folder, "not a folder"));
-        LoginItemManager manager(folder + QStringLiteral("/com.quillmere.app.desktop"),
+        AutostartManager manager(folder + QStringLiteral("/com.quillmere.app.desktop"),
                                  QStringLiteral("/usr/bin/quillmere"));
         const std::optional<QString> error = manager.setEnabled(true);
         QVERIFY(error);
@@ -104,7 +104,7 @@ private slots:
         const QString folder = config.filePath(QStringLiteral("autostart"));
         QVERIFY(QDir().mkpath(folder));
         const QString path = folder + QStringLiteral("/com.quillmere.app.desktop");
-        LoginItemManager manager(path, QStringLiteral("/usr/bin/quillmere"));
+        AutostartManager manager(path, QStringLiteral("/usr/bin/quillmere"));
         QCOMPARE(manager.setEnabled(true), std::nullopt);
 
         QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
@@ -131,10 +131,10 @@ private slots:
                 qputenv("APPIMAGE", savedAppImage);
         });
 
-        QCOMPARE(LoginItemManager::defaultEntryPath(),
+        QCOMPARE(AutostartManager::defaultEntryPath(),
                  config.path() + QStringLiteral("/autostart/") + AppSupport::bundleIdentifier() +
                      QStringLiteral(".desktop"));
-        LoginItemManager manager;
+        AutostartManager manager;
         QCOMPARE(manager.program(), QCoreApplication::applicationFilePath());
         // An AppImage runs from a mount that is gone at the next login: the image itself starts.
         const QString image = config.filePath(QStringLiteral("Quillmere-x86_64.AppImage"));

@@ -1,12 +1,12 @@
 #include "appfakes.h"
 #include "whenmodal.h"
 
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shell/mainwindowfactory.h"
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 #include "stores/historystore.h"
 #include "surfaces/gridtileview.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "window/historypanel.h"
 #include "window/historytablemodel.h"
 #include "window/mainmenubar.h"
@@ -70,12 +70,12 @@ class TestMainWindow : public QObject {
     struct Rig {
         FakeServices fakes;
         HistoryStore *history = nullptr;
-        std::unique_ptr<AppDelegate> delegate;
+        std::unique_ptr<Application> delegate;
         int preferencesMade = 0;
         int uninstalls = 0;
 
         explicit Rig(const VolumeList &volumes, Options options = {},
-                     std::unique_ptr<UserDefaults> defaults = nullptr)
+                     std::unique_ptr<SettingsStore> defaults = nullptr)
         {
             if (defaults)
                 fakes.defaults = std::move(defaults);
@@ -87,15 +87,15 @@ class TestMainWindow : public QObject {
             services.makeMainWindow = MainWindowFactory::make(*log);
             services.history = std::move(log);
             if (options.preferences) {
-                services.makePreferencesPane = [this](AppDelegate &, QWidget *parent) {
+                services.makePreferencesPane = [this](Application &, QWidget *parent) {
                     ++preferencesMade;
                     return new QLabel(QStringLiteral("Preferences content"), parent);
                 };
             }
             if (options.uninstall)
-                services.uninstall = [this](AppDelegate &) { ++uninstalls; };
-            delegate = std::make_unique<AppDelegate>(std::move(services));
-            delegate->applicationDidFinishLaunching();
+                services.uninstall = [this](Application &) { ++uninstalls; };
+            delegate = std::make_unique<Application>(std::move(services));
+            delegate->start();
         }
 
         ~Rig() { delegate.reset(); }
@@ -109,10 +109,10 @@ class TestMainWindow : public QObject {
             delegate->openMainWindow(pane);
             return window();
         }
-        UserDefaults &defaults() const { return *fakes.defaults; }
+        SettingsStore &defaults() const { return *fakes.defaults; }
         std::optional<bool> storedOpen() const
         {
-            return defaults().boolValue(key(DefaultsKeys::mainWindowOpen));
+            return defaults().boolValue(key(SettingsKeys::mainWindowOpen));
         }
     };
 
@@ -151,13 +151,13 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral("Quillmere — Volumes"));
         QCOMPARE(window->currentPane(), MainWindowPane::volumes);
         QCOMPARE(rig.storedOpen(), std::optional<bool>(true));
-        QCOMPARE(rig.defaults().integer(key(DefaultsKeys::mainWindowPane)), 0);
+        QCOMPARE(rig.defaults().integer(key(SettingsKeys::mainWindowPane)), 0);
 
         // The same controller on every later open.
         rig.open(MainWindowPane::history);
         QCOMPARE(rig.window(), window);
         QCOMPARE(frame->windowTitle(), QStringLiteral("Quillmere — History"));
-        QCOMPARE(rig.defaults().integer(key(DefaultsKeys::mainWindowPane)), 1);
+        QCOMPARE(rig.defaults().integer(key(SettingsKeys::mainWindowPane)), 1);
 
         QListWidget *rows = window->sidebar()->list();
         QCOMPARE(rows->count(), 3);
@@ -198,12 +198,12 @@ private slots:
     {
         {
             Rig rig({});
-            rig.defaults().setString(key(DefaultsKeys::mainWindowViewMode), QStringLiteral("LIST"));
+            rig.defaults().setString(key(SettingsKeys::mainWindowViewMode), QStringLiteral("LIST"));
             QCOMPARE(rig.open()->viewMode(), VolumesPanel::Mode::grid);
             QCOMPARE(rig.window()->volumesPanel()->mode(), VolumesPanel::Mode::grid);
         }
         Rig rig({});
-        rig.defaults().setString(key(DefaultsKeys::mainWindowViewMode), QStringLiteral("list"));
+        rig.defaults().setString(key(SettingsKeys::mainWindowViewMode), QStringLiteral("list"));
         MainWindowController *window = rig.open();
         QCOMPARE(window->volumesPanel()->mode(), VolumesPanel::Mode::list);
         QCOMPARE(window->viewModeControl()->selectedSegment(), int(ViewModeControl::listSegment));
@@ -216,7 +216,7 @@ private slots:
         Rig rig({removableVolume(QStringLiteral("Stick"))});
         MainWindowController *window = rig.open();
         const auto stored = [&] {
-            return rig.defaults().string(key(DefaultsKeys::mainWindowViewMode)).value_or(QString());
+            return rig.defaults().string(key(SettingsKeys::mainWindowViewMode)).value_or(QString());
         };
 
         window->viewModeControl()->segmentButton(ViewModeControl::listSegment)->click();
@@ -290,7 +290,7 @@ private slots:
     {
         {
             Rig rig({});
-            QMenu *tray = rig.delegate->statusController()->menu();
+            QMenu *tray = rig.delegate->trayIcon()->menu();
             QVERIFY(!titles(tray).contains(QStringLiteral("Preferences…")));
             MainWindowController *window = rig.open();
             QVERIFY(!window->sidebar()->isPaneAvailable(MainWindowPane::preferences));
@@ -302,7 +302,7 @@ private slots:
         }
 
         Rig rig({}, {.preferences = true});
-        QMenu *tray = rig.delegate->statusController()->menu();
+        QMenu *tray = rig.delegate->trayIcon()->menu();
         QAction *trayItem = nullptr;
         for (QAction *action : tray->actions()) {
             if (action->text() == QStringLiteral("Preferences…"))
@@ -459,7 +459,7 @@ private slots:
     void trayItemsOpenTheirPanes()
     {
         Rig rig({});
-        StatusItemController *tray = rig.delegate->statusController();
+        TrayIcon *tray = rig.delegate->trayIcon();
         tray->openHistory();
         QVERIFY(rig.window()->isVisible());
         QCOMPARE(rig.window()->currentPane(), MainWindowPane::history);
@@ -524,7 +524,7 @@ private slots:
     void placeAndSizeAreRestoredAtTheNextStart()
     {
         QRect placed;
-        std::unique_ptr<UserDefaults> defaults;
+        std::unique_ptr<SettingsStore> defaults;
         {
             Rig rig({});
             QMainWindow *frame = rig.open()->window();
@@ -532,9 +532,9 @@ private slots:
             placed = frame->geometry();
             frame->close();
             defaults = std::move(rig.fakes.defaults);
-            rig.fakes.defaults = UserDefaults::inMemory();
+            rig.fakes.defaults = SettingsStore::inMemory();
         }
-        QVERIFY(defaults->data(key(DefaultsKeys::mainWindowGeometry)));
+        QVERIFY(defaults->data(key(SettingsKeys::mainWindowGeometry)));
         Rig again({}, {}, std::move(defaults));
         QCOMPARE(again.storedOpen(), std::optional<bool>(false));
         QVERIFY(!again.delegate->mainWindow());
@@ -544,7 +544,7 @@ private slots:
     // Last: the quit closes every window of the test.
     void closingByHandForgetsTheWindowQuittingKeepsIt()
     {
-        std::unique_ptr<UserDefaults> defaults;
+        std::unique_ptr<SettingsStore> defaults;
         {
             Rig rig({});
             MainWindowController *window = rig.open(MainWindowPane::history);
@@ -558,10 +558,10 @@ private slots:
             QEvent quit(QEvent::Quit);
             QCoreApplication::sendEvent(qApp, &quit);
             QVERIFY(!window->window()->isVisible());
-            rig.delegate->applicationWillTerminate();
+            rig.delegate->shutdown();
             QCOMPARE(rig.storedOpen(), std::optional<bool>(true));
             defaults = std::move(rig.fakes.defaults);
-            rig.fakes.defaults = UserDefaults::inMemory();
+            rig.fakes.defaults = SettingsStore::inMemory();
         }
         // The next start opens it again, on its pane.
         Rig again({}, {}, std::move(defaults));

@@ -6,9 +6,9 @@
 #include "services/movetoapplications.h"
 #include "shell/singleinstance.h"
 #include "stores/appsupport.h"
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 #include "stores/installlocation.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 #include "window/alertdialog.h"
 
 #include <QApplication>
@@ -50,9 +50,9 @@ QByteArray digest(const QString &path)
     return hash.result();
 }
 
-QStringList declined(UserDefaults &defaults)
+QStringList declined(SettingsStore &defaults)
 {
-    return defaults.stringList(QString::fromLatin1(DefaultsKeys::moveOfferDeclinedLocations))
+    return defaults.stringList(QString::fromLatin1(SettingsKeys::moveOfferDeclinedLocations))
         .value_or(QStringList());
 }
 
@@ -72,7 +72,7 @@ class TestMoveOffer : public QObject {
     QString m_busError;
 
     // The program's dependencies with the relaunch and quit recorded instead of done.
-    static MoveToApplications::Dependencies recorded(UserDefaults &defaults, const QString &program,
+    static MoveToApplications::Dependencies recorded(SettingsStore &defaults, const QString &program,
                                                      Recorder &recorder)
     {
         MoveToApplications::Dependencies d = MoveToApplications::forThisProgram(defaults);
@@ -117,7 +117,7 @@ private slots:
 
         const QString report = home.filePath(QStringLiteral("started"));
         qputenv(standInReport, report.toUtf8());
-        std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+        std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
         MoveToApplications::Dependencies d = MoveToApplications::forThisProgram(*defaults);
         d.bundlePath = program;
         int quits = 0;
@@ -178,7 +178,7 @@ private slots:
         QVERIFY(home.write(QStringLiteral("Desktop/quillmere"), "program"));
         QVERIFY(home.write(QStringLiteral("Downloads/quillmere"), "program"));
         Recorder recorder;
-        std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+        std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
 
         QString body;
         whenModal<AlertDialog>([&body](AlertDialog *dialog) {
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(declined(*defaults), QStringList{onDesktop});
 
         // Read back from the settings file, as at the next start.
-        std::unique_ptr<UserDefaults> nextStart = UserDefaults::standard();
+        std::unique_ptr<SettingsStore> nextStart = SettingsStore::standard();
         int asked = 0;
         MoveToApplications::Dependencies again = recorded(*nextStart, onDesktop, recorder);
         again.askToMove = [&asked](const QString &) {
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(home.write(QStringLiteral(".local/share/Trash"), "not a folder"));
         const QSet<QString> before = home.tree();
         Recorder recorder;
-        std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+        std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
         MoveToApplications::Dependencies d =
             recorded(*defaults, home.filePath(QStringLiteral("Downloads/quillmere")), recorder);
         d.askToMove = [](const QString &) { return true; };
@@ -253,7 +253,7 @@ private slots:
         // A file where the Applications folder would go.
         QVERIFY(home.write(QStringLiteral("Applications"), "not a folder"));
         Recorder recorder;
-        std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+        std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
         const QSet<QString> before = home.tree();
         MoveToApplications::Dependencies d =
             recorded(*defaults, home.filePath(QStringLiteral("Downloads/quillmere")), recorder);
@@ -281,7 +281,7 @@ private slots:
         file.write("program");
         file.close();
         Recorder recorder;
-        std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+        std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
         MoveToApplications::Dependencies d = recorded(*defaults, program, recorder);
         QString where;
         d.askToMove = [&where](const QString &description) {
@@ -303,7 +303,7 @@ private slots:
         FakeHome home;
         QVERIFY(home.isValid());
         Recorder recorder;
-        std::unique_ptr<UserDefaults> defaults = UserDefaults::standard();
+        std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
         for (const QString &path :
              {home.filePath(QStringLiteral("Applications/quillmere")),
               home.filePath(QStringLiteral(".local/bin/quillmere")),

@@ -11,7 +11,7 @@ class TestOperationFlows : public QObject {
     Q_OBJECT
 
     struct Rig {
-        std::unique_ptr<UserDefaults> defaults = UserDefaults::inMemory();
+        std::unique_ptr<SettingsStore> defaults = SettingsStore::inMemory();
         PreferencesStore prefs{*defaults};
         FakeDiskOperations operations;
         MemoryHistory history;
@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(rig.history.operations(), QStringList{QStringLiteral("eject")});
         const HistoryEntry line = rig.history.lines.constFirst();
         QCOMPARE(line.volumeName, QStringLiteral("Stick"));
-        QCOMPARE(line.bsdName, QStringLiteral("sdb1"));
+        QCOMPARE(line.deviceName, QStringLiteral("sdb1"));
         QCOMPARE(line.detail, std::optional<QString>());
         QVERIFY(rig.prompts.alerts.isEmpty());
         QVERIFY(rig.prompts.forceOffers.isEmpty());

@@ -2,7 +2,7 @@
 #include "../support/fakes/privatebus.h"
 #include "appfakes.h"
 
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shortcut/desktopshortcuts.h"
 #include "shortcut/shortcutrecorder.h"
 #include "shortcuts/shortcutregistry.h"
@@ -28,7 +28,7 @@ class TestPortalShortcut : public QObject {
     struct App {
         FakeServices fakes;
         PortalHotKeyService *portal = nullptr;
-        std::unique_ptr<AppDelegate> delegate;
+        std::unique_ptr<Application> delegate;
         QStringList lines;
 
         explicit App(QDBusConnection bus)
@@ -39,9 +39,9 @@ class TestPortalShortcut : public QObject {
             services.shortcuts = std::make_unique<Registry>(*fakes.defaults, std::move(service));
             services.shortcuts->diagnostic = [this](const QString &line) { lines.append(line); };
             fakes.source->volumes = {removableVolume(QStringLiteral("Stick"))};
-            delegate = std::make_unique<AppDelegate>(std::move(services));
+            delegate = std::make_unique<Application>(std::move(services));
             portal->start();
-            delegate->applicationDidFinishLaunching();
+            delegate->start();
         }
 
         Registry &shortcuts() { return *delegate->shortcuts(); }

@@ -6,14 +6,14 @@
 #include "discovery/volumestore.h"
 #include "policy/excludedvolume.h"
 #include "screenlockmonitor.h"
-#include "services/loginitemmanager.h"
-#include "shell/appdelegate.h"
-#include "stores/defaultskeys.h"
-#include "stores/jsonfiledefaultsbackend.h"
+#include "services/autostartmanager.h"
+#include "shell/application.h"
+#include "stores/settingskeys.h"
+#include "stores/jsonfilesettingsbackend.h"
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"
 #include "surfaces/markiconengine.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "window/alertdialog.h"
 #include "window/languagepicker.h"
@@ -92,17 +92,17 @@ QStringList texts(const QWidget *stack)
 // A launched delegate over fakes and its pane, shown.
 struct Fixture {
     FakeServices fakes;
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<Application> delegate;
     std::unique_ptr<PreferencesPane> pane;
 
     PreferencesStore prefs() const { return PreferencesStore(*fakes.defaults); }
 
     void launch(AppServices services)
     {
-        delegate = std::make_unique<AppDelegate>(std::move(services));
-        delegate->applicationDidFinishLaunching();
+        delegate = std::make_unique<Application>(std::move(services));
+        delegate->start();
         // The first-start task runs once the event loop turns.
-        QTRY_VERIFY(fakes.defaults->contains(DefaultsKeys::loginItemDefaultApplied));
+        QTRY_VERIFY(fakes.defaults->contains(SettingsKeys::loginItemDefaultApplied));
     }
     void launch() { launch(fakes.make()); }
 
@@ -121,14 +121,14 @@ struct Fixture {
 };
 
 // Refuses to remove the autostart entry, as a folder the user cannot write would.
-class UndeletableLoginItem : public LoginItemManager {
+class UndeletableLoginItem : public AutostartManager {
 public:
-    using LoginItemManager::LoginItemManager;
+    using AutostartManager::AutostartManager;
     std::optional<QString> setEnabled(bool enabled) override
     {
         if (!enabled)
             return QStringLiteral("Permission denied");
-        return LoginItemManager::setEnabled(enabled);
+        return AutostartManager::setEnabled(enabled);
     }
 };
 
@@ -148,33 +148,33 @@ private slots:
     void bothSurfacesOffShowsBothAndAChoiceAppliesAtOnce()
     {
         f->prefs().setMenuBarEnabled(false);
-        f->prefs().setDockEnabled(false);
+        f->prefs().setPopoverEnabled(false);
         f->launch();
         f->openPane();
         const auto radios = f->pane->surfaceRadios();
         QCOMPARE(radios.size(), 3);
         QCOMPARE(radios.at(0)->text(), QStringLiteral("Menu Bar"));
         QVERIFY(radios.at(2)->isChecked());
-        QVERIFY(!f->delegate->statusController());
+        QVERIFY(!f->delegate->trayIcon());
 
         radios.at(0)->click();
         QVERIFY(f->prefs().menuBarEnabled());
-        QVERIFY(!f->prefs().dockEnabled());
-        QVERIFY(f->delegate->statusController());
+        QVERIFY(!f->prefs().popoverEnabled());
+        QVERIFY(f->delegate->trayIcon());
 
         radios.at(1)->click();
         QVERIFY(!f->prefs().menuBarEnabled());
-        QVERIFY(f->prefs().dockEnabled());
-        QVERIFY(!f->delegate->statusController());
+        QVERIFY(f->prefs().popoverEnabled());
+        QVERIFY(!f->delegate->trayIcon());
 
         radios.at(2)->click();
-        QVERIFY(f->prefs().menuBarEnabled() && f->prefs().dockEnabled());
-        QVERIFY(f->delegate->statusController());
+        QVERIFY(f->prefs().menuBarEnabled() && f->prefs().popoverEnabled());
+        QVERIFY(f->delegate->trayIcon());
     }
 
     void onlyOneSurfaceShowsThatOne()
     {
-        f->prefs().setDockEnabled(false);
+        f->prefs().setPopoverEnabled(false);
         f->launch();
         f->openPane();
         QVERIFY(f->pane->surfaceRadios().at(0)->isChecked());
@@ -187,7 +187,7 @@ private slots:
                                     internalVolume(QStringLiteral("Data"))};
         f->launch();
         f->openPane();
-        QCOMPARE(f->delegate->statusController()->volumeItems().size(), 2);
+        QCOMPARE(f->delegate->trayIcon()->volumeItems().size(), 2);
         QCOMPARE(f->pane->kindBox(VolumeKind::internalExtra)->text(), QStringLiteral("Internal"));
         QVERIFY(f->pane->kindBox(VolumeKind::internalExtra)->isChecked());
         QVERIFY(!f->pane->kindBox(VolumeKind::boot)->isChecked());
@@ -198,8 +198,8 @@ private slots:
                                      VolumeKind::network, VolumeKind::boot};
         QCOMPARE(f->prefs().enabledKinds(), expected);
         QCOMPARE(f->delegate->store().enabledKinds(), expected);
-        QCOMPARE(f->delegate->statusController()->volumeItems().size(), 1);
-        QCOMPARE(f->delegate->statusController()->volumeItems().at(0).first.name,
+        QCOMPARE(f->delegate->trayIcon()->volumeItems().size(), 1);
+        QCOMPARE(f->delegate->trayIcon()->volumeItems().at(0).first.name,
                  QStringLiteral("Stick"));
     }
 
@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("1"));
         type(field, QStringLiteral("500"));
         QCOMPARE(field->value(), 120);
-        QVERIFY(!f->fakes.defaults->contains(DefaultsKeys::autoEjectIdleMinutes));
+        QVERIFY(!f->fakes.defaults->contains(SettingsKeys::autoEjectIdleMinutes));
 
         f->pane->idleBox()->click();
         QCOMPARE(f->prefs().autoEjectIdleMinutes(), 120);
@@ -336,11 +336,11 @@ private slots:
         QCOMPARE(buttons.at(0)->text(), QStringLiteral("Remove"));
         buttons.at(0)->click();
 
-        QCOMPARE(f->fakes.defaults->data(DefaultsKeys::excludedVolumes), QByteArray("[]"));
+        QCOMPARE(f->fakes.defaults->data(SettingsKeys::excludedVolumes), QByteArray("[]"));
         QCOMPARE(texts(f->pane->exclusionsStack()), QStringList{QStringLiteral("None")});
         QVERIFY(f->pane->exclusionsStack()->findChildren<QPushButton *>().isEmpty());
         // The tray's menu of the volume no longer shows it ignored.
-        QMenu *submenu = f->delegate->statusController()->volumeItems().at(0).second->menu();
+        QMenu *submenu = f->delegate->trayIcon()->volumeItems().at(0).second->menu();
         bool toggleFound = false;
         for (const QAction *action : submenu->actions()) {
             if (action->isCheckable()) {
@@ -454,8 +454,8 @@ private slots:
         QCOMPARE(answerer.buttons,
                  (QStringList{QStringLiteral("Relaunch Now"), QStringLiteral("Later")}));
         QCOMPARE(f->prefs().languageOverride(), std::nullopt);
-        QVERIFY(!f->fakes.defaults->contains(DefaultsKeys::languageOverride));
-        QVERIFY(!f->fakes.defaults->contains(DefaultsKeys::appleLanguages));
+        QVERIFY(!f->fakes.defaults->contains(SettingsKeys::languageOverride));
+        QVERIFY(!f->fakes.defaults->contains(SettingsKeys::appleLanguages));
         // "Later": the next start applies it.
         QVERIFY(f->fakes.relaunches.isEmpty());
     }
@@ -468,7 +468,7 @@ private slots:
         choose(f->pane->languagePopUp(), f->pane->languagePopUp()->findText("Français"));
         QCOMPARE(answerer.questions.size(), 1);
         QCOMPARE(f->prefs().languageOverride(), std::optional(QStringLiteral("fr")));
-        QCOMPARE(f->fakes.defaults->stringList(DefaultsKeys::appleLanguages),
+        QCOMPARE(f->fakes.defaults->stringList(SettingsKeys::appleLanguages),
                  std::optional(QStringList{QStringLiteral("fr")}));
         QCOMPARE(f->fakes.relaunches, QStringList{QCoreApplication::applicationFilePath()});
     }
@@ -478,7 +478,7 @@ private slots:
     void firstStartRegistersOnceAndNeverAgain()
     {
         f->launch();
-        QCOMPARE(f->fakes.defaults->boolValue(DefaultsKeys::loginItemDefaultApplied),
+        QCOMPARE(f->fakes.defaults->boolValue(SettingsKeys::loginItemDefaultApplied),
                  std::optional(true));
         QVERIFY(QFile::exists(f->fakes.autostartEntryPath()));
         f->openPane();
@@ -505,7 +505,7 @@ private slots:
         blocker.close();
 
         f->launch();
-        QCOMPARE(f->fakes.defaults->boolValue(DefaultsKeys::loginItemDefaultApplied),
+        QCOMPARE(f->fakes.defaults->boolValue(SettingsKeys::loginItemDefaultApplied),
                  std::optional(true));
         f->openPane();
         QVERIFY(!f->pane->launchAtLoginBox()->isChecked());
@@ -519,7 +519,7 @@ private slots:
         QVERIFY2(message.startsWith(QStringLiteral("Couldn't enable launch at login: ")),
                  qPrintable(message));
         QVERIFY2(message.contains(folder), qPrintable(message));
-        QVERIFY(!f->fakes.defaults->contains(DefaultsKeys::launchAtLogin));
+        QVERIFY(!f->fakes.defaults->contains(SettingsKeys::launchAtLogin));
 
         // Shown again, the pane starts without the old message.
         f->reopenPane();
@@ -529,7 +529,7 @@ private slots:
     void failedDisableKeepsTheBoxOnWithTheReason()
     {
         AppServices services = f->fakes.make();
-        services.loginItems = std::make_unique<UndeletableLoginItem>(
+        services.autostart = std::make_unique<UndeletableLoginItem>(
             f->fakes.autostartEntryPath(), QStringLiteral("/usr/bin/quillmere"));
         f->launch(std::move(services));
         f->openPane();
@@ -560,7 +560,7 @@ private slots:
 
         // Turning it on again replaces the entry; removing it outside shows as off.
         f->pane->launchAtLoginBox()->click();
-        QVERIFY(f->delegate->loginItems()->isEnabled());
+        QVERIFY(f->delegate->autostart()->isEnabled());
         QCOMPARE(f->prefs().launchAtLogin(), true);
         QVERIFY(QFile::remove(f->fakes.autostartEntryPath()));
         f->reopenPane();
@@ -590,8 +590,8 @@ private slots:
         // The settings file on disk, so that another process can write it too.
         QTemporaryDir config;
         const QString domain = QStringLiteral("com.quillmere.test");
-        f->fakes.defaults = std::make_unique<UserDefaults>(
-            std::make_unique<JsonFileDefaultsBackend>(config.path(), domain));
+        f->fakes.defaults = std::make_unique<SettingsStore>(
+            std::make_unique<JsonFileSettingsBackend>(config.path(), domain));
         f->fakes.source->volumes = {removableVolume(QStringLiteral("Stick"))};
         AppServices services = f->fakes.make();
         services.platform = std::make_shared<QObject>();
@@ -635,7 +635,7 @@ private slots:
 
         // Another process turns it off again in the settings file.
         {
-            UserDefaults other(std::make_unique<JsonFileDefaultsBackend>(config.path(), domain));
+            SettingsStore other(std::make_unique<JsonFileSettingsBackend>(config.path(), domain));
             PreferencesStore(other).setAutoEjectOnLock(false);
         }
         f->fakes.operations->calls.clear();

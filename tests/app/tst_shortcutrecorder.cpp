@@ -2,7 +2,7 @@
 
 #include "shortcut/shortcutrecorder.h"
 #include "shortcuts/shortcutregistry.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 #include "window/alertdialog.h"
 
 #include <QAction>
@@ -25,7 +25,7 @@ const Qt::KeyboardModifiers ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
 
 // The preferences row as the pane builds it, over a fake hot-key service.
 struct Rig {
-    std::unique_ptr<UserDefaults> defaults = UserDefaults::inMemory();
+    std::unique_ptr<SettingsStore> defaults = SettingsStore::inMemory();
     FakeHotKeyService *service = nullptr;
     std::unique_ptr<Registry> registry;
     QWidget window;

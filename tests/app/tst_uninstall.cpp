@@ -3,9 +3,9 @@
 #include "whenmodal.h"
 
 #include "services/uninstallui.h"
-#include "shell/appdelegate.h"
-#include "stores/defaultskeys.h"
-#include "stores/userdefaults.h"
+#include "shell/application.h"
+#include "stores/settingskeys.h"
+#include "stores/settingsstore.h"
 #include "window/alertdialog.h"
 
 #include <QApplication>
@@ -57,12 +57,12 @@ QSet<QString> removedFrom(const QSet<QString> &tree, bool settingsFolderEmptied)
 
 struct UsedHome {
     FakeHome home;
-    std::unique_ptr<UserDefaults> defaults;
+    std::unique_ptr<SettingsStore> defaults;
 
     explicit UsedHome(bool otherSettings)
     {
-        defaults = UserDefaults::standard();
-        defaults->setBool(QString::fromLatin1(DefaultsKeys::mainWindowOpen), true);
+        defaults = SettingsStore::standard();
+        defaults->setBool(QString::fromLatin1(SettingsKeys::mainWindowOpen), true);
         for (const QString &file : quillmereFiles + otherFiles)
             home.write(file, "x");
         if (otherSettings)
@@ -82,7 +82,7 @@ struct UsedHome {
 class TestUninstall : public QObject {
     Q_OBJECT
 
-    static UninstallUI::Dependencies dependencies(UserDefaults &defaults, const QString &program,
+    static UninstallUI::Dependencies dependencies(SettingsStore &defaults, const QString &program,
                                                   int &quits)
     {
         UninstallUI::Dependencies d = UninstallUI::forThisProgram(defaults);
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(destructive);
 
         QCOMPARE(home.tree(), before);
-        QVERIFY(used.defaults->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen))
+        QVERIFY(used.defaults->boolValue(QString::fromLatin1(SettingsKeys::mainWindowOpen))
                     .value_or(false));
         QCOMPARE(quits, 0);
         QVERIFY(!UninstallUI::isUninstalling());
@@ -126,10 +126,10 @@ private slots:
         FakeHome home;
         QVERIFY(home.isValid());
         FakeServices fakes;
-        UserDefaults &defaults = *fakes.defaults;
-        AppDelegate delegate(fakes.make());
-        const QString key = QString::fromLatin1(DefaultsKeys::mainWindowOpen);
-        delegate.applicationWillTerminate();
+        SettingsStore &defaults = *fakes.defaults;
+        Application delegate(fakes.make());
+        const QString key = QString::fromLatin1(SettingsKeys::mainWindowOpen);
+        delegate.shutdown();
         QVERIFY(defaults.contains(key));
 
         int quits = 0;
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(UninstallUI::isUninstalling());
         QVERIFY(defaults.keys().isEmpty());
 
-        delegate.applicationWillTerminate();
+        delegate.shutdown();
         QVERIFY(!defaults.contains(key));
     }
 

@@ -1,13 +1,13 @@
 #include "appfakes.h"
 
 #include "discovery/volumestore.h"
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shell/desktopactions.h"
 #include "shell/singleinstance.h"
 #include "stores/preferencesstore.h"
-#include "surfaces/dockpopovercontroller.h"
-#include "surfaces/docktilecontroller.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/volumespopover.h"
+#include "surfaces/windowicon.h"
+#include "surfaces/trayicon.h"
 #include "surfaces/viewoptionsmenu.h"
 
 #include "../support/fakes/privatebus.h"
@@ -47,7 +47,7 @@ QAction *entry(QMenu *menu, const QString &title)
 // A delegate over fakes with the real popover, shown without animation at a fixed point.
 struct Program {
     FakeServices fakes;
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<Application> delegate;
     bool disksDescribed = true;
     std::function<void()> describeDisks;
 
@@ -56,16 +56,16 @@ struct Program {
         fakes.source->volumes = volumes;
         AppServices services = fakes.make();
         services.reduceMotion = [] { return true; };
-        services.makePopover = [](AppDelegate &d) -> std::unique_ptr<PopoverSurface> {
+        services.makePopover = [](Application &d) -> std::unique_ptr<PopoverSurface> {
             auto popover =
-                std::make_unique<DockPopoverController>(&d.store(), &d.icons(), &d.actions());
+                std::make_unique<VolumesPopover>(&d.store(), &d.icons(), &d.actions());
             popover->pointerPosition = [] { return QPoint(400, 560); };
             popover->compositing = [] { return false; };
             popover->openFolder = [](const QString &) {};
             return popover;
         };
         services.untilDiskServiceAnswered = [this]() -> QCoro::Task<> { return waitForDisks(); };
-        delegate = std::make_unique<AppDelegate>(std::move(services));
+        delegate = std::make_unique<Application>(std::move(services));
     }
 
     QCoro::Task<> waitForDisks()
@@ -85,9 +85,9 @@ struct Program {
     }
 
     PreferencesStore &prefs() { return delegate->prefs(); }
-    DockPopoverController *popover()
+    VolumesPopover *popover()
     {
-        return static_cast<DockPopoverController *>(delegate->dockPopover());
+        return static_cast<VolumesPopover *>(delegate->popover());
     }
 };
 
@@ -104,7 +104,7 @@ private slots:
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
         program.prefs().setSortMode(SortMode::size);
-        program.prefs().setDockDisplayMode(DockDisplayMode::stack);
+        program.prefs().setWindowIconMode(WindowIconMode::stack);
         program.prefs().setPopoverViewMode(PopoverViewMode::list);
         QMenu menu;
         program.delegate->addViewOptionSections(&menu);
@@ -138,8 +138,8 @@ private slots:
     {
         Program program(
             {removableVolume(QStringLiteral("Stick")), removableVolume(QStringLiteral("Archive"))});
-        program.delegate->applicationDidFinishLaunching();
-        DockPopoverController *popover = program.popover();
+        program.delegate->start();
+        VolumesPopover *popover = program.popover();
         QVERIFY(popover);
         popover->show();
         QCOMPARE(popover->currentLayout(), PopoverLayout::Layout::grid);
@@ -148,10 +148,10 @@ private slots:
         program.delegate->addViewOptionSections(&menu);
         entry(&menu, QStringLiteral("Free Space"))->trigger();
         QCOMPARE(toString(program.prefs().sortMode()), toString(SortMode::free));
-        QCOMPARE(toString(program.delegate->statusController()->sortMode),
+        QCOMPARE(toString(program.delegate->trayIcon()->sortMode),
                  toString(SortMode::free));
         QCOMPARE(toString(popover->sortMode), toString(SortMode::free));
-        QCOMPARE(toString(program.delegate->dockTile()->sortMode), toString(SortMode::free));
+        QCOMPARE(toString(program.delegate->windowIcon()->sortMode), toString(SortMode::free));
         QVERIFY(entry(&menu, QStringLiteral("Free Space"))->isChecked());
 
         entry(&menu, QStringLiteral("List"))->trigger();
@@ -161,14 +161,14 @@ private slots:
         QCOMPARE(popover->currentLayout(), PopoverLayout::Layout::list);
 
         entry(&menu, QStringLiteral("Stack"))->trigger();
-        QCOMPARE(toString(program.prefs().dockDisplayMode()), toString(DockDisplayMode::stack));
-        QCOMPARE(toString(program.delegate->dockTile()->mode), toString(DockDisplayMode::stack));
+        QCOMPARE(toString(program.prefs().windowIconMode()), toString(WindowIconMode::stack));
+        QCOMPARE(toString(program.delegate->windowIcon()->mode), toString(WindowIconMode::stack));
     }
 
     void anUnknownValueChangesNothing()
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
-        program.delegate->applicationDidFinishLaunching();
+        program.delegate->start();
         QMenu menu;
         program.delegate->addViewOptionSections(&menu);
         QAction *name = entry(&menu, QStringLiteral("Name"));
@@ -194,15 +194,15 @@ private slots:
         QAction stray;
         program.delegate->selectDisplay(&stray);
         program.delegate->selectDisplay(nullptr);
-        QCOMPARE(toString(program.prefs().dockDisplayMode()), toString(DockDisplayMode::icon));
+        QCOMPARE(toString(program.prefs().windowIconMode()), toString(WindowIconMode::icon));
     }
 
     void popoverOptionsMenuCarriesTheSections()
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
         program.prefs().setPopoverViewMode(PopoverViewMode::list);
-        program.delegate->applicationDidFinishLaunching();
-        DockPopoverController *popover = program.popover();
+        program.delegate->start();
+        VolumesPopover *popover = program.popover();
         popover->show();
         popover->optionsButton()->click();
         QMenu *options = popover->openMenu();
@@ -217,21 +217,21 @@ private slots:
     void reopenTogglesThePopoverAndTheTileFollowsIt()
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
-        program.delegate->applicationDidFinishLaunching();
-        DockTileController *tile = program.delegate->dockTile();
-        QCOMPARE(tile->content(), DockTileController::Content::applicationIcon);
+        program.delegate->start();
+        WindowIcon *tile = program.delegate->windowIcon();
+        QCOMPARE(tile->content(), WindowIcon::Content::applicationIcon);
 
-        program.delegate->applicationShouldHandleReopen();
+        program.delegate->reopen();
         QVERIFY(program.popover()->isShown());
         QVERIFY(tile->popoverOpen);
-        QCOMPARE(tile->content(), DockTileController::Content::chevron);
+        QCOMPARE(tile->content(), WindowIcon::Content::chevron);
 
-        program.delegate->applicationShouldHandleReopen();
+        program.delegate->reopen();
         QVERIFY(!program.popover()->panel());
-        QCOMPARE(tile->content(), DockTileController::Content::applicationIcon);
+        QCOMPARE(tile->content(), WindowIcon::Content::applicationIcon);
 
         // A launcher action closes the popover first, as the launcher's menu would.
-        program.delegate->applicationShouldHandleReopen();
+        program.delegate->reopen();
         QVERIFY(program.popover()->isShown());
         program.delegate->performAction(DesktopAction::history);
         QVERIFY(!program.popover()->panel());
@@ -240,22 +240,22 @@ private slots:
     void turningTheSurfaceOffAndOn()
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
-        program.delegate->applicationDidFinishLaunching();
-        program.delegate->applicationShouldHandleReopen();
+        program.delegate->start();
+        program.delegate->reopen();
         QVERIFY(program.popover()->isShown());
 
-        program.prefs().setDockEnabled(false);
+        program.prefs().setPopoverEnabled(false);
         program.delegate->applyConfiguration();
-        QVERIFY(!program.delegate->dockPopover());
-        QVERIFY(!program.delegate->dockTile()->popoverOpen);
+        QVERIFY(!program.delegate->popover());
+        QVERIFY(!program.delegate->windowIcon()->popoverOpen);
         // The tray menu shows instead.
-        program.delegate->applicationShouldHandleReopen();
-        QVERIFY(program.delegate->statusController()->menu()->isVisible());
-        program.delegate->statusController()->menu()->hide();
+        program.delegate->reopen();
+        QVERIFY(program.delegate->trayIcon()->menu()->isVisible());
+        program.delegate->trayIcon()->menu()->hide();
 
         program.prefs().setSortMode(SortMode::kind);
         program.prefs().setPopoverViewMode(PopoverViewMode::list);
-        program.prefs().setDockEnabled(true);
+        program.prefs().setPopoverEnabled(true);
         program.delegate->applyConfiguration();
         QVERIFY(program.popover());
         QCOMPARE(toString(program.popover()->sortMode), toString(SortMode::kind));
@@ -269,14 +269,14 @@ private slots:
         Program program(
             {removableVolume(QStringLiteral("Stick")), internalVolume(QStringLiteral("Data"))});
         program.disksDescribed = false;
-        program.delegate->applicationDidFinishLaunching();
+        program.delegate->start();
         program.delegate->performAction(DesktopAction::ejectAll);
         QVERIFY(program.fakes.operations->calls.isEmpty());
 
         // Once described, the store reads them afresh before ejecting.
         Volume card = removableVolume(QStringLiteral("Card"));
         card.id = QStringLiteral("id-Card");
-        card.bsdName = QStringLiteral("sdc1");
+        card.deviceName = QStringLiteral("sdc1");
         program.fakes.source->volumes.append(card);
         program.disksDescribed = true;
         program.describeDisks();

@@ -21,8 +21,8 @@ Volume removableStick()
     volume.id = QStringLiteral("stick");
     volume.name = QStringLiteral("Stick");
     volume.mountPath = QStringLiteral("/media/user/Stick");
-    volume.bsdName = QStringLiteral("sdb1");
-    volume.wholeDiskBSD = QStringLiteral("sdb");
+    volume.deviceName = QStringLiteral("sdb1");
+    volume.wholeDiskName = QStringLiteral("sdb");
     volume.kind = VolumeKind::external;
     volume.isMounted = true;
     volume.isRemovable = true;
@@ -38,7 +38,7 @@ Volume internalData()
     volume.id = QStringLiteral("data");
     volume.name = QStringLiteral("Data");
     volume.mountPath = QStringLiteral("/mnt/data");
-    volume.bsdName = QStringLiteral("nvme0n1p3");
+    volume.deviceName = QStringLiteral("nvme0n1p3");
     volume.kind = VolumeKind::internalExtra;
     volume.isMounted = true;
     volume.capacityBytes = 2'000'000'000;
@@ -50,7 +50,7 @@ Volume unmountedPartition()
     Volume volume = removableStick();
     volume.id = QStringLiteral("stick2");
     volume.name = QStringLiteral("Second");
-    volume.bsdName = QStringLiteral("sdb2");
+    volume.deviceName = QStringLiteral("sdb2");
     volume.mountPath.clear();
     volume.isMounted = false;
     return volume;

@@ -3,12 +3,12 @@
 
 #include "discovery/volumestore.h"
 #include "policy/excludedvolume.h"
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shell/busymarks.h"
 #include "shell/singleinstance.h"
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 #include "stores/preferencesstore.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
 
 #include <QDBusConnection>
@@ -22,9 +22,9 @@
 class TestVolumeChanges : public QObject {
     Q_OBJECT
 
-    static QString firstEntryOf(AppDelegate &delegate, const QString &volumeId)
+    static QString firstEntryOf(Application &delegate, const QString &volumeId)
     {
-        for (const auto &[volume, row] : delegate.statusController()->volumeItems()) {
+        for (const auto &[volume, row] : delegate.trayIcon()->volumeItems()) {
             if (volume.id == volumeId)
                 return row->menu()->actions().constFirst()->text();
         }
@@ -37,15 +37,15 @@ private slots:
         FakeServices fakes;
         fakes.source->volumes = {removableVolume(QStringLiteral("Stick")),
                                  removableVolume(QStringLiteral("Part"), false)};
-        AppDelegate delegate(fakes.make());
-        delegate.applicationDidFinishLaunching();
+        Application delegate(fakes.make());
+        delegate.start();
 
         QCOMPARE(delegate.store().allVolumes().size(), 2);
         QVERIFY(fakes.history->lines.isEmpty());
         // Volumes present at launch were not just attached: nothing is settling.
         QVERIFY(delegate.busyVolumes().isEmpty());
-        QVERIFY(delegate.statusController());
-        QCOMPARE(delegate.statusController()->volumeItems().size(), 2);
+        QVERIFY(delegate.trayIcon());
+        QCOMPARE(delegate.trayIcon()->volumeItems().size(), 2);
     }
 
     void theFirstListWaitsForTheDiskServicesAnswer()
@@ -59,8 +59,8 @@ private slots:
         services.untilDiskServiceAnswered = [&answer]() -> QCoro::Task<> {
             co_await qCoro(&answer, &QTimer::timeout);
         };
-        AppDelegate delegate(std::move(services));
-        delegate.applicationDidFinishLaunching();
+        Application delegate(std::move(services));
+        delegate.start();
         QVERIFY(delegate.store().allVolumes().isEmpty());
 
         const Volume part = removableVolume(QStringLiteral("Part"), false);
@@ -71,19 +71,19 @@ private slots:
         QVERIFY(!delegate.isBusy(part));
         QVERIFY(delegate.busyVolumes().isEmpty());
         QVERIFY(fakes.history->lines.isEmpty());
-        QCOMPARE(delegate.statusController()->volumeItems().size(), 2);
+        QCOMPARE(delegate.trayIcon()->volumeItems().size(), 2);
     }
 
     void systemImagesLeaveNoHistoryLine()
     {
         FakeServices fakes;
         fakes.source->volumes = {removableVolume(QStringLiteral("Stick"), false)};
-        AppDelegate delegate(fakes.make());
-        delegate.applicationDidFinishLaunching();
+        Application delegate(fakes.make());
+        delegate.start();
 
         // A snap refresh mounts the new revision's image beside the stick being mounted.
         Volume snap = removableVolume(QStringLiteral("core22"));
-        snap.id = snap.bsdName = QStringLiteral("loop7");
+        snap.id = snap.deviceName = QStringLiteral("loop7");
         snap.mountPath = QStringLiteral("/snap/core22/1380");
         snap.kind = VolumeKind::systemImage;
         snap.traits.isDiskImage = true;
@@ -100,12 +100,12 @@ private slots:
         FakeServices fakes;
         const Volume stick = removableVolume(QStringLiteral("Stick"));
         fakes.source->volumes = {stick};
-        AppDelegate delegate(fakes.make());
-        delegate.applicationDidFinishLaunching();
+        Application delegate(fakes.make());
+        delegate.start();
 
         // The stick is ejected; a new card appears, not mounted yet.
         Volume card = removableVolume(QStringLiteral("Card"), false);
-        card.bsdName = QStringLiteral("mmcblk0p1");
+        card.deviceName = QStringLiteral("mmcblk0p1");
         fakes.source->publish({removableVolume(QStringLiteral("Stick"), false), card});
         QCOMPARE(fakes.history->operations(), QStringList{QStringLiteral("unmount")});
         QCOMPARE(fakes.history->lines.constFirst().volumeName, QStringLiteral("Stick"));
@@ -115,11 +115,11 @@ private slots:
 
         // The desktop mounts it: a mount line, and the mark goes with the state change.
         Volume mounted = removableVolume(QStringLiteral("Card"));
-        mounted.bsdName = card.bsdName;
+        mounted.deviceName = card.deviceName;
         fakes.source->publish({removableVolume(QStringLiteral("Stick"), false), mounted});
         QCOMPARE(fakes.history->operations(),
                  (QStringList{QStringLiteral("unmount"), QStringLiteral("mount")}));
-        QCOMPARE(fakes.history->lines.constLast().bsdName, QStringLiteral("mmcblk0p1"));
+        QCOMPARE(fakes.history->lines.constLast().deviceName, QStringLiteral("mmcblk0p1"));
         QVERIFY(!delegate.isBusy(mounted));
         QCOMPARE(firstEntryOf(delegate, card.id), QStringLiteral("Eject"));
     }
@@ -129,8 +129,8 @@ private slots:
         FakeServices fakes;
         const Volume stick = removableVolume(QStringLiteral("Stick"));
         fakes.source->volumes = {stick};
-        AppDelegate delegate(fakes.make());
-        delegate.applicationDidFinishLaunching();
+        Application delegate(fakes.make());
+        delegate.start();
 
         fakes.operations->holdEjects = true;
         delegate.eject(stick);
@@ -162,11 +162,11 @@ private slots:
         FakeServices fakes;
         const Volume stick = removableVolume(QStringLiteral("Stick"));
         fakes.source->volumes = {stick};
-        AppDelegate delegate(fakes.make());
-        delegate.applicationDidFinishLaunching();
+        Application delegate(fakes.make());
+        delegate.start();
 
         auto ignoreEntry = [&delegate]() -> QAction * {
-            QMenu *submenu = delegate.statusController()->volumeItems().constFirst().second->menu();
+            QMenu *submenu = delegate.trayIcon()->volumeItems().constFirst().second->menu();
             const QList<QAction *> entries = submenu->actions();
             return entries.constLast();
         };
@@ -185,11 +185,11 @@ private slots:
     void quitRecordsThatNoMainWindowWasOpen()
     {
         FakeServices fakes;
-        fakes.defaults->setBool(QString::fromLatin1(DefaultsKeys::mainWindowOpen), true);
-        AppDelegate delegate(fakes.make());
-        delegate.applicationDidFinishLaunching();
-        delegate.applicationWillTerminate();
-        QCOMPARE(fakes.defaults->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen)),
+        fakes.defaults->setBool(QString::fromLatin1(SettingsKeys::mainWindowOpen), true);
+        Application delegate(fakes.make());
+        delegate.start();
+        delegate.shutdown();
+        QCOMPARE(fakes.defaults->boolValue(QString::fromLatin1(SettingsKeys::mainWindowOpen)),
                  std::optional<bool>(false));
     }
 

@@ -1,5 +1,5 @@
 #include "discovery/volumestore.h"
-#include "surfaces/docktilecontroller.h"
+#include "surfaces/windowicon.h"
 #include "surfaces/markiconengine.h"
 #include "surfaces/quillmeremark.h"
 #include "surfaces/volumeiconprovider.h"
@@ -36,7 +36,7 @@ Volume makeVolume(const QString &id, VolumeKind kind)
     volume.id = id;
     volume.name = id;
     volume.kind = kind;
-    volume.bsdName = QStringLiteral("sdz1");
+    volume.deviceName = QStringLiteral("sdz1");
     return volume;
 }
 
@@ -181,7 +181,7 @@ void TestVolumeIcons::lastKnownIconSurvivesEject()
     Volume ejected = stick;
     ejected.isMounted = false;
     ejected.mountPath.clear();
-    ejected.bsdName.clear();
+    ejected.deviceName.clear();
     QVERIFY(isColour(centre(icons.pixmap(ejected, 32)), Qt::red));
 
     Volume stranger = ejected;
@@ -232,26 +232,26 @@ void TestVolumeIcons::tileShowsApplicationIconOrChevron()
     VolumeStore store(source, VolumeStore::defaultEnabledKinds());
     store.start();
     VolumeIconProvider icons;
-    DockTileController tile(&store, &icons);
+    WindowIcon tile(&store, &icons);
 
-    tile.mode = DockDisplayMode::stack;
-    QCOMPARE(tile.content(), DockTileController::Content::applicationIcon);
+    tile.mode = WindowIconMode::stack;
+    QCOMPARE(tile.content(), WindowIcon::Content::applicationIcon);
     QVERIFY(tile.image().isNull());
 
     source->volumes = {removable(QStringLiteral("a"))};
     store.reload();
-    QCOMPARE(tile.content(), DockTileController::Content::stack);
+    QCOMPARE(tile.content(), WindowIcon::Content::stack);
 
     tile.popoverOpen = true;
-    QCOMPARE(tile.content(), DockTileController::Content::chevron);
-    tile.mode = DockDisplayMode::icon;
-    QCOMPARE(tile.content(), DockTileController::Content::chevron);
-    QCOMPARE(tile.image(), DockTileController::chevronImage());
+    QCOMPARE(tile.content(), WindowIcon::Content::chevron);
+    tile.mode = WindowIconMode::icon;
+    QCOMPARE(tile.content(), WindowIcon::Content::chevron);
+    QCOMPARE(tile.image(), WindowIcon::chevronImage());
     tile.refresh();
     QVERIFY(!QGuiApplication::windowIcon().isNull());
 
     tile.popoverOpen = false;
-    QCOMPARE(tile.content(), DockTileController::Content::applicationIcon);
+    QCOMPARE(tile.content(), WindowIcon::Content::applicationIcon);
     tile.refresh();
     QCOMPARE(QGuiApplication::windowIcon().cacheKey(), tile.applicationIcon().cacheKey());
 }
@@ -271,8 +271,8 @@ void TestVolumeIcons::tileStacksFirstThreeVolumes()
     VolumeStore store(source, VolumeStore::defaultEnabledKinds());
     store.start();
     VolumeIconProvider icons;
-    DockTileController tile(&store, &icons);
-    tile.mode = DockDisplayMode::stack;
+    WindowIcon tile(&store, &icons);
+    tile.mode = WindowIconMode::stack;
 
     const QImage stack = tile.image();
     QCOMPARE(stack.size(), QSize(512, 512));

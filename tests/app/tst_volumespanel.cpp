@@ -25,8 +25,8 @@ Volume networkShare()
     Volume share = internalVolume(QStringLiteral("Share"));
     share.id = QStringLiteral("id-share");
     share.kind = VolumeKind::network;
-    share.bsdName.clear();
-    share.wholeDiskBSD.reset();
+    share.deviceName.clear();
+    share.wholeDiskName.reset();
     share.traits.isNetwork = true;
     share.mountPath = QStringLiteral("/mnt/share");
     return share;

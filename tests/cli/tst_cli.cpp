@@ -39,22 +39,22 @@ public:
 
     QCoro::Task<OperationResult> eject(Volume volume, bool force) override
     {
-        calls.append(QStringLiteral("eject %1%2").arg(volume.bsdName, force ? " force" : ""));
+        calls.append(QStringLiteral("eject %1%2").arg(volume.deviceName, force ? " force" : ""));
         co_return OperationResult{true, std::nullopt};
     }
     QCoro::Task<OperationResult> remount(Volume volume) override
     {
-        calls.append(QStringLiteral("remount ") + volume.bsdName);
+        calls.append(QStringLiteral("remount ") + volume.deviceName);
         co_return OperationResult{true, std::nullopt};
     }
     QCoro::Task<OperationResult> rename(Volume volume, QString newName) override
     {
-        calls.append(QStringLiteral("rename %1 %2").arg(volume.bsdName, newName));
+        calls.append(QStringLiteral("rename %1 %2").arg(volume.deviceName, newName));
         co_return OperationResult{true, std::nullopt};
     }
     QCoro::Task<OperationResult> erase(Volume volume, QString format, QString newName) override
     {
-        calls.append(QStringLiteral("erase %1 %2 %3").arg(volume.bsdName, format, newName));
+        calls.append(QStringLiteral("erase %1 %2 %3").arg(volume.deviceName, format, newName));
         co_return OperationResult{true, std::nullopt};
     }
     QCoro::Task<BlockerList> blockers(Volume) override
@@ -73,12 +73,12 @@ Volume volume(const QString &name, const QString &device, VolumeKind kind, bool 
     Volume v;
     v.id = device;
     v.name = name;
-    v.bsdName = device;
+    v.deviceName = device;
     v.mountPath = QStringLiteral("/media/u/") + device;
     v.kind = kind;
     v.isMounted = true;
     v.isRemovable = removable;
-    v.wholeDiskBSD = device.left(3);
+    v.wholeDiskName = device.left(3);
     v.fileSystemType = QStringLiteral("ext4");
     return v;
 }
@@ -90,7 +90,7 @@ VolumeList volumes()
     root.traits.sharesBootDevice = true;
     Volume proc = volume(QStringLiteral("proc"), QString(), VolumeKind::systemHidden, false);
     proc.id = proc.mountPath = QStringLiteral("/proc");
-    proc.wholeDiskBSD.reset();
+    proc.wholeDiskName.reset();
     return {root,
             proc,
             volume(QStringLiteral("Stick"), QStringLiteral("sdb1"), VolumeKind::external, true),

@@ -12,10 +12,10 @@ Volume usbVolume(const QString &name, const QString &disk, std::optional<QString
     v.id = disk + QStringLiteral("1");
     v.name = name;
     v.mountPath = QStringLiteral("/media/u/") + name;
-    v.bsdName = disk + QStringLiteral("1");
+    v.deviceName = disk + QStringLiteral("1");
     v.isMounted = true;
     v.isRemovable = true;
-    v.wholeDiskBSD = disk;
+    v.wholeDiskName = disk;
     v.volumeUUID = uuid;
     return v;
 }
@@ -140,7 +140,7 @@ private slots:
     void idleCheckUsesTheWholeDiskIdleTime()
     {
         Volume noDisk = usbVolume(QStringLiteral("NoDisk"), QStringLiteral("sdz"));
-        noDisk.wholeDiskBSD.reset();
+        noDisk.wholeDiskName.reset();
         const VolumeList volumes{
             usbVolume(QStringLiteral("Exact"), QStringLiteral("sdb")),
             usbVolume(QStringLiteral("Short"), QStringLiteral("sdc")),

@@ -5,11 +5,11 @@
 namespace {
 
 // A removable, mountable, unmounted partition; tests change what they examine.
-UnmountedCandidate partition(const QString &bsdName,
+UnmountedCandidate partition(const QString &deviceName,
                              std::optional<QString> volumeName = std::nullopt)
 {
     UnmountedCandidate c;
-    c.bsdName = bsdName;
+    c.deviceName = deviceName;
     c.volumeName = std::move(volumeName);
     c.isMountable = true;
     c.isRemovableOrExternal = true;
@@ -124,7 +124,7 @@ private slots:
         QFETCH(QString, whole);
         const std::optional<QString> expected =
             whole.isEmpty() ? std::nullopt : std::optional(whole);
-        QCOMPARE(DiskMerger::wholeDiskBSD(name), expected);
+        QCOMPARE(DiskMerger::wholeDiskName(name), expected);
     }
 
     void partitionsAmongMountSources()
@@ -147,12 +147,12 @@ private slots:
 
     void deviceNameFromMountSource()
     {
-        QCOMPARE(DiskMerger::bsdName("/dev/sdb1"), std::optional<QString>("sdb1"));
-        QCOMPARE(DiskMerger::bsdName("/dev/disk4s1"), std::optional<QString>("disk4s1"));
-        QCOMPARE(DiskMerger::bsdName("/dev/"), std::nullopt);
-        QCOMPARE(DiskMerger::bsdName("server:/share"), std::nullopt);
-        QCOMPARE(DiskMerger::bsdName("dev/sdb1"), std::nullopt);
-        QCOMPARE(DiskMerger::bsdName(QString()), std::nullopt);
+        QCOMPARE(DiskMerger::deviceName("/dev/sdb1"), std::optional<QString>("sdb1"));
+        QCOMPARE(DiskMerger::deviceName("/dev/disk4s1"), std::optional<QString>("disk4s1"));
+        QCOMPARE(DiskMerger::deviceName("/dev/"), std::nullopt);
+        QCOMPARE(DiskMerger::deviceName("server:/share"), std::nullopt);
+        QCOMPARE(DiskMerger::deviceName("dev/sdb1"), std::nullopt);
+        QCOMPARE(DiskMerger::deviceName(QString()), std::nullopt);
     }
 
     void slicedWholeDisksOfBothSchemes()
@@ -257,13 +257,13 @@ private slots:
         Volume expected;
         expected.id = QStringLiteral("sdb1");
         expected.name = QStringLiteral("STICK");
-        expected.bsdName = QStringLiteral("sdb1");
+        expected.deviceName = QStringLiteral("sdb1");
         expected.capacityBytes = 8'000'000'000;
         expected.isEjectable = true;
         expected.kind = VolumeKind::external;
         expected.isMounted = false;
         expected.isRemovable = true;
-        expected.wholeDiskBSD = QStringLiteral("sdb");
+        expected.wholeDiskName = QStringLiteral("sdb");
         expected.volumeUUID = QStringLiteral("1234-ABCD");
         QCOMPARE(volumes.at(0), expected);
 
@@ -272,7 +272,7 @@ private slots:
         QVERIFY(volumes.at(1).traits.sharesBootDevice);
         QCOMPARE(volumes.at(2).name, QStringLiteral("mmcblk0p1"));
         QVERIFY(!volumes.at(2).traits.sharesBootDevice);
-        QCOMPARE(volumes.at(3).wholeDiskBSD, std::optional<QString>("sdc"));
+        QCOMPARE(volumes.at(3).wholeDiskName, std::optional<QString>("sdc"));
         QVERIFY(volumes.at(3).mountPath.isEmpty());
     }
 
@@ -281,8 +281,8 @@ private slots:
         const VolumeList volumes =
             DiskMerger::unmountedVolumes({partition("diskX"), partition("disk5s1")}, {}, {});
         QCOMPARE(ids(volumes), (QStringList{"diskX", "disk5s1"}));
-        QCOMPARE(volumes.at(0).wholeDiskBSD, std::nullopt);
-        QCOMPARE(volumes.at(1).wholeDiskBSD, std::optional<QString>("disk5"));
+        QCOMPARE(volumes.at(0).wholeDiskName, std::nullopt);
+        QCOMPARE(volumes.at(1).wholeDiskName, std::optional<QString>("disk5"));
         QVERIFY(!volumes.at(1).traits.sharesBootDevice);
     }
 };

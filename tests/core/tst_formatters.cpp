@@ -21,7 +21,7 @@ Volume makeVolume(const QString &name, VolumeKind kind, bool isMounted, bool isR
     v.id = QStringLiteral("sdb1");
     v.name = name;
     v.mountPath = isMounted ? QStringLiteral("/media/u/") + name : QString();
-    v.bsdName = QStringLiteral("sdb1");
+    v.deviceName = QStringLiteral("sdb1");
     v.kind = kind;
     v.isMounted = isMounted;
     v.isRemovable = isRemovable;
@@ -187,7 +187,7 @@ private slots:
         QTest::newRow("boot volume") << boot << false << QStringList{"Open in Finder", "Copy Path"};
 
         Volume share = makeVolume(QStringLiteral("Share"), VolumeKind::network, true, false);
-        share.bsdName.clear();
+        share.deviceName.clear();
         share.traits.isNetwork = true;
         QTest::newRow("network share")
             << share << false << QStringList{"Open in Finder", "Copy Path", "-", "Eject"};
@@ -289,7 +289,7 @@ private slots:
         QVERIFY(VolumeActionGate::isOffered(gone, VolumeOperation::remount));
 
         Volume share = makeVolume(QStringLiteral("Share"), VolumeKind::network, true, false);
-        share.bsdName.clear();
+        share.deviceName.clear();
         share.traits.isNetwork = true;
         QVERIFY(VolumeActionGate::isOffered(share, VolumeOperation::eject));
         QCOMPARE(VolumeActionGate::refusal(share, VolumeOperation::rename),

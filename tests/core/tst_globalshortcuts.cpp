@@ -5,7 +5,7 @@
 #include "shortcuts/menubarshortcuts.h"
 #include "shortcuts/recorderrules.h"
 #include "shortcuts/shortcutregistry.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -19,7 +19,7 @@ const Shortcut ctrlAltR{15, CarbonModifier::controlKey | CarbonModifier::optionK
 const QString ejectAllKey = QStringLiteral("GlobalShortcuts_ejectAll");
 
 struct Rig {
-    std::unique_ptr<UserDefaults> defaults = UserDefaults::inMemory();
+    std::unique_ptr<SettingsStore> defaults = SettingsStore::inMemory();
     FakeHotKeyService *service = nullptr;
     std::unique_ptr<Registry> registry;
     QStringList lines;
@@ -159,7 +159,7 @@ private slots:
         QSignalSpy changes(rig.registry.get(), &Registry::shortcutByNameDidChange);
 
         rig.registry->setShortcut(std::nullopt, Name::ejectAll());
-        QVERIFY(!rig.registry->userDefaultsContains(Name::ejectAll()));
+        QVERIFY(!rig.registry->settingsContain(Name::ejectAll()));
         QVERIFY(!rig.defaults->contains(ejectAllKey));
         QVERIFY(rig.service->active.isEmpty());
         QVERIFY(rig.registry->registeredShortcuts().isEmpty());
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(rig.defaults->boolValue(QStringLiteral("GlobalShortcuts_toggle")),
                  std::optional<bool>(false));
         QCOMPARE(rig.registry->shortcut(named), std::nullopt);
-        QVERIFY(rig.registry->userDefaultsContains(named));
+        QVERIFY(rig.registry->settingsContain(named));
         QCOMPARE(changes.size(), 2);
 
         // The next start does not store the default again.
@@ -212,7 +212,7 @@ private slots:
         Rig rig;
         QVERIFY(rig.defaults->setObject(ejectAllKey, value));
         QCOMPARE(rig.registry->shortcut(Name::ejectAll()), std::nullopt);
-        QVERIFY(rig.registry->userDefaultsContains(Name::ejectAll()));
+        QVERIFY(rig.registry->settingsContain(Name::ejectAll()));
         rig.countEjectAll();
         QVERIFY(rig.service->registrations.isEmpty());
         QVERIFY(rig.lines.isEmpty());

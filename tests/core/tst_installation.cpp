@@ -1,8 +1,8 @@
 #include "stores/desktopentry.h"
 #include "stores/installlocation.h"
-#include "stores/jsonfiledefaultsbackend.h"
+#include "stores/jsonfilesettingsbackend.h"
 #include "stores/uninstallplan.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 #include "stores/userfolders.h"
 
 #include <QDir>
@@ -230,7 +230,7 @@ private slots:
     {
         const UserFolders folders = home();
         const QString id = QStringLiteral("com.quillmere.app");
-        QCOMPARE(UninstallPlan::loginItemFile(folders, id),
+        QCOMPARE(UninstallPlan::autostartFile(folders, id),
                  QStringLiteral("/home/u/.config/autostart/com.quillmere.app.desktop"));
         QCOMPARE(UninstallPlan::supportDirectory(folders, id),
                  QStringLiteral("/home/u/.local/share/Quillmere"));
@@ -258,7 +258,7 @@ private slots:
         const QString staging = QStringLiteral("com.quillmere.app.staging");
         QCOMPARE(UninstallPlan::supportDirectory(folders, staging),
                  QStringLiteral("/data/u/Quillmere Staging"));
-        QCOMPARE(UninstallPlan::loginItemFile(folders, staging),
+        QCOMPARE(UninstallPlan::autostartFile(folders, staging),
                  QStringLiteral("/conf/u/autostart/com.quillmere.app.staging.desktop"));
         QCOMPARE(UninstallPlan::defaultsFiles(folders, staging).first(),
                  QStringLiteral("/conf/u/quillmere/com.quillmere.app.staging.json"));
@@ -274,8 +274,8 @@ private slots:
         QVERIFY(dir.isValid());
         const UserFolders folders = UserFolders::below(dir.path());
         const QString domain = UninstallPlan::stateDomain(std::nullopt);
-        UserDefaults defaults(std::make_unique<JsonFileDefaultsBackend>(
-            JsonFileDefaultsBackend::directoryBelow(folders.configHome), domain));
+        SettingsStore defaults(std::make_unique<JsonFileSettingsBackend>(
+            JsonFileSettingsBackend::directoryBelow(folders.configHome), domain));
         defaults.setBool(QStringLiteral("QMMainWindowOpen"), true);
 
         const QStringList files = UninstallPlan::defaultsFiles(folders, domain);

@@ -19,7 +19,7 @@ Volume makeVolume(const QString &name, VolumeKind kind, bool isRemovable, MediaT
     v.id = name;
     v.name = name;
     v.mountPath = QStringLiteral("/media/u/") + name;
-    v.bsdName = QStringLiteral("sdb1");
+    v.deviceName = QStringLiteral("sdb1");
     v.kind = kind;
     v.isMounted = true;
     v.isRemovable = isRemovable;

@@ -22,31 +22,31 @@ public:
 
     QCoro::Task<OperationResult> eject(Volume volume, bool force) override
     {
-        calls << QStringLiteral("eject %1 %2").arg(volume.bsdName).arg(force);
+        calls << QStringLiteral("eject %1 %2").arg(volume.deviceName).arg(force);
         co_await later();
         co_return OperationResult{false, QStringLiteral("busy")};
     }
     QCoro::Task<OperationResult> remount(Volume volume) override
     {
-        calls << QStringLiteral("remount %1").arg(volume.bsdName);
+        calls << QStringLiteral("remount %1").arg(volume.deviceName);
         co_await later();
         co_return OperationResult{true, std::nullopt};
     }
     QCoro::Task<OperationResult> rename(Volume volume, QString newName) override
     {
-        calls << QStringLiteral("rename %1 %2").arg(volume.bsdName, newName);
+        calls << QStringLiteral("rename %1 %2").arg(volume.deviceName, newName);
         co_await later();
         co_return OperationResult{true, std::nullopt};
     }
     QCoro::Task<OperationResult> erase(Volume volume, QString format, QString newName) override
     {
-        calls << QStringLiteral("erase %1 %2 %3").arg(volume.bsdName, format, newName);
+        calls << QStringLiteral("erase %1 %2 %3").arg(volume.deviceName, format, newName);
         co_await later();
         co_return OperationResult{true, std::nullopt};
     }
     QCoro::Task<BlockerList> blockers(Volume volume) override
     {
-        calls << QStringLiteral("blockers %1").arg(volume.bsdName);
+        calls << QStringLiteral("blockers %1").arg(volume.deviceName);
         co_await later();
         BlockerList list;
         list << Blocker{42, QStringLiteral("vim")};
@@ -222,7 +222,7 @@ private slots:
         DeferredOperations fake;
         DiskOperations &operations = fake;
         Volume volume;
-        volume.bsdName = QStringLiteral("sdb1");
+        volume.deviceName = QStringLiteral("sdb1");
 
         QCOMPARE(QCoro::waitFor(operations.eject(volume, true)),
                  (OperationResult{false, QStringLiteral("busy")}));

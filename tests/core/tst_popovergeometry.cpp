@@ -90,7 +90,7 @@ private slots:
             PopoverLayout::anchorFor({512, 600}, QRectF(0, 0, 1024, 640), QRectF(0, 0, 1024, 640)),
             (Anchor{512, 600, Direction::up, 0}));
         // A very tall strip counts 140 at most.
-        QCOMPARE(PopoverLayout::anchorFor({10, 1070}, fullHd, QRectF(0, 0, 1920, 880)).dockHeight,
+        QCOMPARE(PopoverLayout::anchorFor({10, 1070}, fullHd, QRectF(0, 0, 1920, 880)).panelHeight,
                  140.0);
     }
 

@@ -1,6 +1,6 @@
-#include "stores/jsonfiledefaultsbackend.h"
+#include "stores/jsonfilesettingsbackend.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,13 +22,13 @@ class TestPreferencesStore : public QObject {
 private slots:
     void freshInstallReadsTheDefaults()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         const PreferencesStore store(*defaults);
         QCOMPARE(store.menuBarEnabled(), true);
-        QCOMPARE(store.dockEnabled(), true);
+        QCOMPARE(store.popoverEnabled(), true);
         QCOMPARE(toString(store.sortMode()), toString(SortMode::name));
         QCOMPARE(toString(store.popoverViewMode()), toString(PopoverViewMode::grid));
-        QCOMPARE(toString(store.dockDisplayMode()), toString(DockDisplayMode::icon));
+        QCOMPARE(toString(store.windowIconMode()), toString(WindowIconMode::icon));
         QCOMPARE(toString(store.confirmationModel()), toString(ConfirmationModel::alert));
         QCOMPARE(store.autoEjectOnSleep(), false);
         QCOMPARE(store.autoEjectOnLock(), false);
@@ -43,7 +43,7 @@ private slots:
 
     void enabledKindsReading()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         const PreferencesStore store(*defaults);
         const QString key = QLatin1String(PreferencesStore::enabledKindsKey);
 
@@ -63,7 +63,7 @@ private slots:
 
     void enabledKindsAreStoredAsRawValues()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         PreferencesStore store(*defaults);
         store.setEnabledKinds(kinds({VolumeKind::systemHidden, VolumeKind::boot}));
         QCOMPARE(
@@ -87,32 +87,32 @@ private slots:
     {
         QFETCH(QVariant, stored);
         QFETCH(SortMode, expected);
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         defaults->setObject(QLatin1String(PreferencesStore::sortKey), stored);
         QCOMPARE(toString(PreferencesStore(*defaults).sortMode()), toString(expected));
     }
 
     void enumerationsRoundTripAsRawStrings()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         PreferencesStore store(*defaults);
         store.setPopoverViewMode(PopoverViewMode::fan);
-        store.setDockDisplayMode(DockDisplayMode::stack);
+        store.setWindowIconMode(WindowIconMode::stack);
         store.setConfirmationModel(ConfirmationModel::holdButton);
         QCOMPARE(defaults->string(QLatin1String(PreferencesStore::viewKey)),
                  std::optional(QStringLiteral("fan")));
-        QCOMPARE(defaults->string(QLatin1String(PreferencesStore::dockDisplayKey)),
+        QCOMPARE(defaults->string(QLatin1String(PreferencesStore::windowIconKey)),
                  std::optional(QStringLiteral("stack")));
         QCOMPARE(defaults->string(QStringLiteral("confirmationModel")),
                  std::optional(QStringLiteral("holdButton")));
         QCOMPARE(toString(store.popoverViewMode()), toString(PopoverViewMode::fan));
-        QCOMPARE(toString(store.dockDisplayMode()), toString(DockDisplayMode::stack));
+        QCOMPARE(toString(store.windowIconMode()), toString(WindowIconMode::stack));
         QCOMPARE(toString(store.confirmationModel()), toString(ConfirmationModel::holdButton));
     }
 
     void booleansTakeOnlyBooleans()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         PreferencesStore store(*defaults);
         defaults->setString(QLatin1String(PreferencesStore::menuBarKey), QStringLiteral("false"));
         defaults->setInteger(QStringLiteral("remountOnWake"), 0);
@@ -131,7 +131,7 @@ private slots:
 
     void idleMinutesTakeOnlyIntegers()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         PreferencesStore store(*defaults);
         const QString key = QStringLiteral("autoEjectIdleMinutes");
         defaults->setString(key, QStringLiteral("5"));
@@ -145,7 +145,7 @@ private slots:
 
     void excludedVolumes()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         PreferencesStore store(*defaults);
         const QString key = QStringLiteral("excludedVolumes");
         const ExcludedVolumeList list{{QStringLiteral("1234-ABCD"), QStringLiteral("Backup")},
@@ -162,7 +162,7 @@ private slots:
 
     void languageOverrideWritesTheLanguageList()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         PreferencesStore store(*defaults);
         store.setLanguageOverride(QStringLiteral("de"));
         QCOMPARE(defaults->string(QStringLiteral("QMLanguageOverride")),
@@ -181,7 +181,7 @@ private slots:
     {
         QTemporaryDir dir;
         auto make = [&] {
-            return std::make_unique<UserDefaults>(std::make_unique<JsonFileDefaultsBackend>(
+            return std::make_unique<SettingsStore>(std::make_unique<JsonFileSettingsBackend>(
                 dir.path(), QStringLiteral("com.quillmere.app")));
         };
         auto mine = make();
@@ -194,7 +194,7 @@ private slots:
 
     void migrationCopiesMissingKeysOnce()
     {
-        auto standard = UserDefaults::inMemory(QStringLiteral("com.quillmere.app"));
+        auto standard = SettingsStore::inMemory(QStringLiteral("com.quillmere.app"));
         auto legacy = standard->suite(QStringLiteral("com.jtarnwick.Kestrin"));
         legacy->setBool(QStringLiteral("autoEjectOnSleep"), true);
         legacy->setBool(QStringLiteral("dockEnabled"), false);
@@ -222,7 +222,7 @@ private slots:
     void migrationWithoutPredecessorStillMarksItselfDone()
     {
         QTemporaryDir dir;
-        UserDefaults standard(std::make_unique<JsonFileDefaultsBackend>(
+        SettingsStore standard(std::make_unique<JsonFileSettingsBackend>(
             dir.path(), QStringLiteral("com.quillmere.app")));
         PreferencesStore::migrateFromKestrinDefaults(standard);
         QCOMPARE(standard.keys(), QStringList{QStringLiteral("migratedFromKestrinDefaults")});

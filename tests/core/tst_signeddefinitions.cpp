@@ -1,6 +1,6 @@
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/signeddefinitions.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -190,7 +190,7 @@ private slots:
         file.write(token(m_keys, payloadJson(9, 100)).toUtf8());
         file.close();
 
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         FakeTransport transport;
         QList<MediaPolicyOverrides> installed;
         MediaDefinitionsUpdater updater(
@@ -215,7 +215,7 @@ private slots:
         file.write(token(m_keys, payloadJson(9, 101)).toUtf8());
         file.close();
 
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         FakeTransport transport;
         int installs = 0;
         MediaDefinitionsUpdater updater(MediaDefinitionsUpdater::defaultFeedURL(), cache, *defaults,
@@ -264,7 +264,7 @@ private slots:
         QTemporaryDir dir;
         const QString cache = dir.filePath(QStringLiteral("media-definitions.token"));
         QVERIFY(::mkfifo(QFile::encodeName(cache).constData(), 0600) == 0);
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         FakeTransport transport;
         MediaDefinitionsUpdater updater(MediaDefinitionsUpdater::defaultFeedURL(), cache, *defaults,
                                         transport, m_keys.publicBase64(), 100, {},
@@ -277,7 +277,7 @@ private slots:
     void missingCacheIsSilent()
     {
         QTemporaryDir dir;
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         FakeTransport transport;
         MediaDefinitionsUpdater updater(MediaDefinitionsUpdater::defaultFeedURL(),
                                         dir.filePath(QStringLiteral("none.token")), *defaults,
@@ -290,7 +290,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString cache = dir.filePath(QStringLiteral("new/folder/media-definitions.token"));
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         FakeTransport transport;
         const QString text = token(m_keys, payloadJson(4, 0));
         transport.answer = MediaDefinitionsFetchResult::success(text.toUtf8());
@@ -319,7 +319,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("cached");
         file.close();
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         FakeTransport transport;
         transport.answer =
             MediaDefinitionsFetchResult::success(token(m_keys, payloadJson(4, 0)).toUtf8());
@@ -340,7 +340,7 @@ private slots:
         QFile blocker(dir.filePath(QStringLiteral("file")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         FakeTransport transport;
         transport.answer =
             MediaDefinitionsFetchResult::success(token(m_keys, payloadJson(2, 0)).toUtf8());

@@ -11,7 +11,7 @@ Volume mounted(bool removable)
     volume.id = QStringLiteral("v");
     volume.name = QStringLiteral("V");
     volume.mountPath = QStringLiteral("/media/u/V");
-    volume.bsdName = QStringLiteral("sdb1");
+    volume.deviceName = QStringLiteral("sdb1");
     volume.isMounted = true;
     volume.isRemovable = removable;
     volume.kind = removable ? VolumeKind::external : VolumeKind::internalExtra;
@@ -33,7 +33,7 @@ private slots:
 
         Volume share = mounted(false);
         share.kind = VolumeKind::network;
-        share.bsdName.clear();
+        share.deviceName.clear();
         share.traits.isNetwork = true;
         QCOMPARE(EjectRemountSpec::forVolume(share), Kind::eject);
 

@@ -38,15 +38,15 @@ private slots:
         QCOMPARE(allPopoverViewModes().size(), 4);
         for (PopoverViewMode mode : allPopoverViewModes())
             QCOMPARE(popoverViewModeFromString(toString(mode)), std::optional(mode));
-        QCOMPARE(allDockDisplayModes().size(), 2);
-        for (DockDisplayMode mode : allDockDisplayModes())
-            QCOMPARE(dockDisplayModeFromString(toString(mode)), std::optional(mode));
+        QCOMPARE(allWindowIconModes().size(), 2);
+        for (WindowIconMode mode : allWindowIconModes())
+            QCOMPARE(windowIconModeFromString(toString(mode)), std::optional(mode));
         QCOMPARE(toString(PopoverViewMode::automatic), QStringLiteral("automatic"));
 
         // Stored values are case-sensitive.
         QVERIFY(!sortModeFromString(QStringLiteral("Size")));
         QVERIFY(!popoverViewModeFromString(QStringLiteral("Grid")));
-        QVERIFY(!dockDisplayModeFromString(QString()));
+        QVERIFY(!windowIconModeFromString(QString()));
     }
 
     void nameIgnoresCaseAndKeepsTiesInInputOrder()

@@ -29,7 +29,7 @@ Volume volume(const QString &id, VolumeKind kind = VolumeKind::external, bool mo
     Volume v;
     v.id = id;
     v.name = QStringLiteral("Name of ") + id;
-    v.bsdName = QStringLiteral("bsd-") + id;
+    v.deviceName = QStringLiteral("bsd-") + id;
     v.kind = kind;
     v.isMounted = mounted;
     if (mounted)
@@ -50,7 +50,7 @@ QStringList events(const HistoryEntryList &entries)
 {
     QStringList result;
     for (const HistoryEntry &e : entries)
-        result.append(e.operation + u':' + e.bsdName.mid(4));
+        result.append(e.operation + u':' + e.deviceName.mid(4));
     return result;
 }
 

@@ -138,12 +138,12 @@ public:
 
     // True once udisks2 knows the file systems on these devices; a command line started before
     // that would find no device.
-    bool waitForFileSystems(const QStringList &bsdNames) const
+    bool waitForFileSystems(const QStringList &deviceNames) const
     {
         UDisksClient client(bus);
         return QTest::qWaitFor(
             [&] {
-                for (const QString &name : bsdNames) {
+                for (const QString &name : deviceNames) {
                     const QString object = client.blockObject(name);
                     if (object.isEmpty() ||
                         !client.hasInterface(object, UDisksClient::filesystemInterface)) {
@@ -168,10 +168,10 @@ public:
         return names;
     }
 
-    static QString mountPointOf(const QString &bsdName)
+    static QString mountPointOf(const QString &deviceName)
     {
         for (const MountInfoEntry &entry : MountInfo::read()) {
-            if (resolvedMountSource(entry.source) == QStringLiteral("/dev/") + bsdName) {
+            if (resolvedMountSource(entry.source) == QStringLiteral("/dev/") + deviceName) {
                 return entry.mountPoint;
             }
         }
@@ -179,13 +179,13 @@ public:
     }
 
     // The label of a device's file system as it stands on the disk.
-    static QString label(const QString &bsdName)
+    static QString label(const QString &deviceName)
     {
         QProcess blkid;
         blkid.start(QStringLiteral("blkid"),
                     {QStringLiteral("-p"), QStringLiteral("-o"), QStringLiteral("value"),
                      QStringLiteral("-s"), QStringLiteral("LABEL"),
-                     QStringLiteral("/dev/") + bsdName});
+                     QStringLiteral("/dev/") + deviceName});
         blkid.waitForFinished();
         return QString::fromUtf8(blkid.readAllStandardOutput()).trimmed();
     }

@@ -8,9 +8,9 @@
 #include "../support/stopprocess.h"
 #include "../support/xvfbserver.h"
 
-#include "stores/defaultskeys.h"
-#include "stores/jsonfiledefaultsbackend.h"
-#include "stores/userdefaults.h"
+#include "stores/settingskeys.h"
+#include "stores/jsonfilesettingsbackend.h"
+#include "stores/settingsstore.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -42,7 +42,7 @@ public:
         m_systemBus = systemBusAddress;
         // A checkout below /tmp would have the program offer to move itself at its first start,
         // in a window of its own; the build's program stands as declined.
-        defaults()->setStringList(QString::fromLatin1(DefaultsKeys::moveOfferDeclinedLocations),
+        defaults()->setStringList(QString::fromLatin1(SettingsKeys::moveOfferDeclinedLocations),
                                   {QFileInfo(programPath()).canonicalFilePath()});
         m_bus =
             QDBusConnection::connectToBus(m_session.address(), QLatin1String(sessionConnection));
@@ -50,9 +50,9 @@ public:
     }
 
     // The program's settings, written before it starts.
-    std::unique_ptr<UserDefaults> defaults() const
+    std::unique_ptr<SettingsStore> defaults() const
     {
-        return std::make_unique<UserDefaults>(std::make_unique<JsonFileDefaultsBackend>(
+        return std::make_unique<SettingsStore>(std::make_unique<JsonFileSettingsBackend>(
             m_home.filePath(QStringLiteral("config/quillmere")), QStringLiteral(QUILLMERE_APP_ID)));
     }
 

@@ -10,11 +10,11 @@
 #include "udisksoperations.h"
 
 #include "discovery/volumestore.h"
-#include "shell/appdelegate.h"
+#include "shell/application.h"
 #include "shell/mainwindowfactory.h"
 #include "stores/historystore.h"
 #include "surfaces/gridtileview.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "window/historypanel.h"
 #include "window/historytablemodel.h"
 #include "window/mainwindowcontroller.h"
@@ -32,7 +32,7 @@ class TestAppEjectFlow : public QObject {
     QString m_disks;
     QTemporaryDir m_home;
     std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<AppDelegate> m_delegate;
+    std::unique_ptr<Application> m_delegate;
     HistoryStore *m_history = nullptr;
     UDisksClient *m_client = nullptr;
 
@@ -59,8 +59,8 @@ class TestAppEjectFlow : public QObject {
         m_history = history.get();
         services.makeMainWindow = MainWindowFactory::make(*history);
         services.history = std::move(history);
-        m_delegate = std::make_unique<AppDelegate>(std::move(services));
-        m_delegate->applicationDidFinishLaunching();
+        m_delegate = std::make_unique<Application>(std::move(services));
+        m_delegate->start();
     }
 
     // Rows of the status menu for the test disk's partitions: label → (mounted, submenu).
@@ -71,8 +71,8 @@ class TestAppEjectFlow : public QObject {
     QList<Row> diskRows(const QString &loop) const
     {
         QList<Row> rows;
-        for (const auto &[volume, action] : m_delegate->statusController()->volumeItems()) {
-            if (volume.bsdName.startsWith(loop + QLatin1Char('p')))
+        for (const auto &[volume, action] : m_delegate->trayIcon()->volumeItems()) {
+            if (volume.deviceName.startsWith(loop + QLatin1Char('p')))
                 rows.append({volume, action});
         }
         return rows;
@@ -110,7 +110,7 @@ class TestAppEjectFlow : public QObject {
         QVERIFY2(QTest::qWaitFor([&] { return mountedRows(loop) == 3; }, 15000),
                  "the status menu does not list the three mounted partitions");
         for (const Row &row : diskRows(loop)) {
-            if (row.volume.bsdName == loop + QStringLiteral("p2")) {
+            if (row.volume.deviceName == loop + QStringLiteral("p2")) {
                 QAction *eject = row.action->menu()->actions().constFirst();
                 QCOMPARE(eject->text(), QStringLiteral("Eject"));
                 eject->trigger();
@@ -164,7 +164,7 @@ private slots:
         // Once the flow has ended its mark is gone and every row offers Remount, greyed.
         QVERIFY(QTest::qWaitFor(
             [&] { return historyOperations().contains(QStringLiteral("eject")); }, 30000));
-        m_delegate->statusController()->rebuild();
+        m_delegate->trayIcon()->rebuild();
         for (const Row &row : diskRows(loop)) {
             QVERIFY(row.action->property("quillmereSecondary").toBool());
             QVERIFY(row.action->menu());
@@ -194,8 +194,8 @@ private slots:
         const auto diskTiles = [&] {
             QMap<QString, GridTileView *> tiles;
             for (GridTileView *tile : window->volumesPanel()->tiles()) {
-                if (tile->volume() && tile->volume()->bsdName.startsWith(loop + QLatin1Char('p')))
-                    tiles.insert(tile->volume()->bsdName, tile);
+                if (tile->volume() && tile->volume()->deviceName.startsWith(loop + QLatin1Char('p')))
+                    tiles.insert(tile->volume()->deviceName, tile);
             }
             return tiles;
         };
@@ -268,8 +268,8 @@ private slots:
         // The first list already holds the attached partitions, not mounted, none settling.
         QStringList listed;
         for (const Volume &volume : m_delegate->store().allVolumes()) {
-            if (partitions.contains(volume.bsdName) && !volume.isMounted)
-                listed.append(volume.bsdName);
+            if (partitions.contains(volume.deviceName) && !volume.isMounted)
+                listed.append(volume.deviceName);
         }
         listed.sort();
         QCOMPARE(listed, partitions);

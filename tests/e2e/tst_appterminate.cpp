@@ -3,7 +3,7 @@
 #include "operationfixture.h"
 #include "programharness.h"
 
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 #include "stores/historyentrycodec.h"
 
 #include <QTest>
@@ -66,7 +66,7 @@ private slots:
         {
             auto settings = app.defaults();
             // No download of the media definitions from here.
-            settings->setDate(QString::fromLatin1(DefaultsKeys::mediaDefsLastFetch),
+            settings->setDate(QString::fromLatin1(SettingsKeys::mediaDefsLastFetch),
                               QDateTime::currentDateTimeUtc());
         }
 
@@ -82,7 +82,7 @@ private slots:
         QVERIFY(!loop.isEmpty());
         const auto mountLine = [&] {
             for (const HistoryEntry &e : historyIn(app.homePath())) {
-                if (e.operation == QLatin1String("mount") && e.bsdName == loop)
+                if (e.operation == QLatin1String("mount") && e.deviceName == loop)
                     return true;
             }
             return false;
@@ -101,7 +101,7 @@ private slots:
 
         // A quit that closed the window as the user does would have recorded it closed.
         const std::optional<bool> windowOpen =
-            app.defaults()->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen));
+            app.defaults()->boolValue(QString::fromLatin1(SettingsKeys::mainWindowOpen));
         QCOMPARE(windowOpen, std::optional(true));
     }
 };

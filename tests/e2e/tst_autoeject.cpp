@@ -14,7 +14,7 @@
 #include "services/autoejectcontroller.h"
 #include "stores/historystore.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -32,7 +32,7 @@ public:
     }
 
     struct Finished {
-        QString bsdName;
+        QString deviceName;
         bool inhibitorHeld = false;
         QStringList stillMounted;
     };
@@ -43,11 +43,11 @@ public:
         const OperationResult result = co_await m_inner.eject(volume, force);
         QStringList mounted;
         for (const QString &name : OperationFixture::mountedDevices()) {
-            if (m_watched.contains(DiskMerger::wholeDiskBSD(name).value_or(QString()))) {
+            if (m_watched.contains(DiskMerger::wholeDiskName(name).value_or(QString()))) {
                 mounted.append(name);
             }
         }
-        ejects.append(Finished{volume.bsdName, m_logind->heldInhibitors() == 1, mounted});
+        ejects.append(Finished{volume.deviceName, m_logind->heldInhibitors() == 1, mounted});
         co_return result;
     }
     QCoro::Task<OperationResult> remount(Volume volume) override
@@ -105,20 +105,20 @@ private:
     FakeLogind *m_logind = nullptr;
 
     // Waits until the store lists exactly these devices of the test's disks in this state.
-    bool storeShows(const QStringList &disks, const QStringList &bsdNames, bool mounted)
+    bool storeShows(const QStringList &disks, const QStringList &deviceNames, bool mounted)
     {
         return QTest::qWaitFor(
             [&] {
                 m_store->reload();
                 QStringList seen;
                 for (const Volume &v : m_store->visibleVolumes()) {
-                    if (v.wholeDiskBSD && disks.contains(*v.wholeDiskBSD) &&
+                    if (v.wholeDiskName && disks.contains(*v.wholeDiskName) &&
                         v.isMounted == mounted) {
-                        seen.append(v.bsdName);
+                        seen.append(v.deviceName);
                     }
                 }
                 seen.sort();
-                QStringList wanted = bsdNames;
+                QStringList wanted = deviceNames;
                 wanted.sort();
                 return seen == wanted;
             },
@@ -181,7 +181,7 @@ private slots:
         m_store->start();
         QVERIFY(storeShows(mine, partitions + QStringList{image}, true));
 
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         PreferencesStore prefs(*defaults);
         prefs.setAutoEjectOnSleep(true);
         HistoryStore history(m_historyDir.path());
@@ -193,7 +193,7 @@ private slots:
         const auto volumes = [this, mine] {
             VolumeList result;
             for (const Volume &v : m_store->visibleVolumes()) {
-                if (v.wholeDiskBSD && mine.contains(*v.wholeDiskBSD)) {
+                if (v.wholeDiskName && mine.contains(*v.wholeDiskName)) {
                     result.append(v);
                 }
             }
@@ -212,7 +212,7 @@ private slots:
         // finished while logind was still held back.
         QCOMPARE(operations.ejects.size(), 2);
         for (const auto &finished : std::as_const(operations.ejects)) {
-            QVERIFY2(finished.inhibitorHeld, qPrintable(finished.bsdName));
+            QVERIFY2(finished.inhibitorHeld, qPrintable(finished.deviceName));
         }
         QVERIFY2(operations.ejects.constLast().stillMounted.isEmpty(),
                  qPrintable(operations.ejects.constLast().stillMounted.join(u' ')));

@@ -15,7 +15,7 @@
 #include "stores/appsupport.h"
 #include "stores/historyentrycodec.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -66,12 +66,12 @@ private:
     bool m_ready = false;
 };
 
-HistoryEntry line(const QString &operation, const QString &name, const QString &bsdName, bool ok,
+HistoryEntry line(const QString &operation, const QString &name, const QString &deviceName, bool ok,
                   const std::optional<QString> &detail = std::nullopt)
 {
     HistoryEntry entry;
     entry.volumeName = name;
-    entry.bsdName = bsdName;
+    entry.deviceName = deviceName;
     entry.operation = operation;
     entry.ok = ok;
     entry.detail = detail;
@@ -90,7 +90,7 @@ public:
     {
         VolumeList volumes = m_inner->currentVolumes();
         for (Volume &v : volumes) {
-            if (v.wholeDiskBSD == m_disk || v.bsdName == m_disk) {
+            if (v.wholeDiskName == m_disk || v.deviceName == m_disk) {
                 v.kind = VolumeKind::boot;
                 v.isRemovable = false;
                 v.traits.sharesBootDevice = true;
@@ -178,7 +178,7 @@ bool hasControlCharacters(const QString &text)
 QString describe(const HistoryEntry &e)
 {
     return QStringLiteral("%1 %2 (%3) ok=%4 detail=%5")
-        .arg(e.operation, e.volumeName, e.bsdName,
+        .arg(e.operation, e.volumeName, e.deviceName,
              e.ok ? QStringLiteral("true") : QStringLiteral("false"),
              e.detail.value_or(QStringLiteral("<none>")));
 }
@@ -710,7 +710,7 @@ private slots:
         }
         exclusions.append({std::nullopt, names[2]});
         {
-            auto defaults = UserDefaults::standard();
+            auto defaults = SettingsStore::standard();
             QVERIFY(defaults);
             PreferencesStore(*defaults).setExcludedVolumes(exclusions);
         }

@@ -53,9 +53,9 @@ private slots:
         QVERIFY2(m_program.setUp(m_systemBus.address(), &error), qPrintable(error));
         m_program.setDisplay(m_x.display());
 
-        std::unique_ptr<UserDefaults> defaults = m_program.defaults();
+        std::unique_ptr<SettingsStore> defaults = m_program.defaults();
         PreferencesStore prefs(*defaults);
-        prefs.setDockEnabled(true);
+        prefs.setPopoverEnabled(true);
         prefs.setPopoverViewMode(PopoverViewMode::fan);
         QVERIFY2(m_program.start(), qPrintable(m_program.output()));
         QVERIFY(visibleWindows().isEmpty());

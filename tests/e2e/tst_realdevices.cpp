@@ -22,19 +22,19 @@
 
 namespace {
 
-const Volume *findVolume(const VolumeList &volumes, const QString &bsdName)
+const Volume *findVolume(const VolumeList &volumes, const QString &deviceName)
 {
     for (const Volume &v : volumes) {
-        if (v.bsdName == bsdName) {
+        if (v.deviceName == deviceName) {
             return &v;
         }
     }
     return nullptr;
 }
 
-bool isMounted(const VolumeList &volumes, const QString &bsdName)
+bool isMounted(const VolumeList &volumes, const QString &deviceName)
 {
-    const Volume *v = findVolume(volumes, bsdName);
+    const Volume *v = findVolume(volumes, deviceName);
     return v && v->isMounted;
 }
 
@@ -195,7 +195,7 @@ private slots:
             QVERIFY(v->isMounted);
             QCOMPARE(v->name, labels[i]);
             QCOMPARE(toString(v->kind), QStringLiteral("diskImage"));
-            QCOMPARE(v->wholeDiskBSD, std::optional(disk));
+            QCOMPARE(v->wholeDiskName, std::optional(disk));
             QVERIFY(v->traits.isDiskImage);
             QCOMPARE(v->traits.deviceModel, std::optional(QStringLiteral("Disk Image")));
             QVERIFY(v->volumeUUID.has_value());
@@ -239,13 +239,13 @@ private slots:
         QStringList described;
         // Only this test's disk: other tests may be mounting theirs meanwhile.
         for (const HistoryEntry &e : events) {
-            if (DiskMerger::wholeDiskBSD(e.bsdName) == disk) {
-                described.append(e.operation + QLatin1Char(' ') + e.bsdName);
+            if (DiskMerger::wholeDiskName(e.deviceName) == disk) {
+                described.append(e.operation + QLatin1Char(' ') + e.deviceName);
             }
         }
         QCOMPARE(described, QStringList{QStringLiteral("unmount ") + p2});
         QCOMPARE(events[0].operation, QStringLiteral("unmount"));
-        QCOMPARE(events[0].bsdName, p2);
+        QCOMPARE(events[0].deviceName, p2);
         QCOMPARE(events[0].volumeName, QStringLiteral("QMEXT4"));
 
         const VolumeList volumes = d->store->allVolumes();
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(unmounted->name, QStringLiteral("QMEXT4"));
         QCOMPARE(unmounted->mountPath, QString());
         QCOMPARE(toString(unmounted->kind), QStringLiteral("external"));
-        QCOMPARE(unmounted->wholeDiskBSD, std::optional(disk));
+        QCOMPARE(unmounted->wholeDiskName, std::optional(disk));
         QVERIFY(d->store->visibleVolumes().contains(*unmounted));
         // Neither the partition named like a helper partition nor any whole disk.
         QVERIFY(!findVolume(volumes, helper + QStringLiteral("p1")));
@@ -280,7 +280,7 @@ private slots:
         const Volume *ext4 = findVolume(volumes, plain);
         QCOMPARE(toString(ext4->kind), QStringLiteral("diskImage"));
         QVERIFY(ext4->traits.isDiskImage);
-        QCOMPARE(ext4->wholeDiskBSD, std::optional(plain));
+        QCOMPARE(ext4->wholeDiskName, std::optional(plain));
         QCOMPARE(ext4->name, QStringLiteral("QMPLAIN"));
         QVERIFY(d->store->visibleVolumes().contains(*ext4));
     }
@@ -305,14 +305,14 @@ private slots:
         const Volume *mounted = findVolume(d->store->allVolumes(), p1);
         QVERIFY(mounted);
         QVERIFY(mounted->isMounted);
-        QCOMPARE(mounted->wholeDiskBSD, std::optional<QString>());
+        QCOMPARE(mounted->wholeDiskName, std::optional<QString>());
 
         QVERIFY(run(script(QStringLiteral("start-services.sh")),
                     {QStringLiteral("--udisksd-only")}) != QLatin1String("FAILED"));
         QTRY_VERIFY_WITH_TIMEOUT(d->client->isAvailable(), 15000);
         QTRY_VERIFY_WITH_TIMEOUT(findVolume(d->store->allVolumes(), p3), 15000);
         QVERIFY(!findVolume(d->store->allVolumes(), p3)->isMounted);
-        QCOMPARE(findVolume(d->store->allVolumes(), p1)->wholeDiskBSD, std::optional(disk));
+        QCOMPARE(findVolume(d->store->allVolumes(), p1)->wholeDiskName, std::optional(disk));
     }
 
     void writingToADiskMarksItActive()

@@ -84,15 +84,15 @@ private:
     }
 
     // The volume of a device once udisks2 and the mount table agree on it.
-    std::optional<Volume> volume(const QString &bsdName, bool mounted)
+    std::optional<Volume> volume(const QString &deviceName, bool mounted)
     {
         std::optional<Volume> found;
         (void)QTest::qWaitFor(
             [&] {
                 m_store->reload();
                 for (const Volume &v : m_store->allVolumes()) {
-                    if (v.bsdName == bsdName && v.isMounted == mounted &&
-                        !m_client->blockObject(bsdName).isEmpty()) {
+                    if (v.deviceName == deviceName && v.isMounted == mounted &&
+                        !m_client->blockObject(deviceName).isEmpty()) {
                         found = v;
                         return true;
                     }
@@ -109,14 +109,14 @@ private:
     }
 
     // udisks2 reports the block mounted at path.
-    bool udisksSeesMounted(const QString &bsdName, const QString &path) const
+    bool udisksSeesMounted(const QString &deviceName, const QString &path) const
     {
         QProcess info;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_fixture.busAddress);
         info.setProcessEnvironment(env);
         info.start(QStringLiteral("udisksctl"), {QStringLiteral("info"), QStringLiteral("-b"),
-                                                 QStringLiteral("/dev/") + bsdName});
+                                                 QStringLiteral("/dev/") + deviceName});
         info.waitForFinished(5000);
         const QString out = QString::fromUtf8(info.readAllStandardOutput());
         const qsizetype at = out.indexOf(QLatin1String("MountPoints:"));
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(middle);
         QCOMPARE(toString(middle->kind), toString(VolumeKind::external));
         QVERIFY(middle->isRemovable);
-        QCOMPARE(middle->wholeDiskBSD, std::optional(loop));
+        QCOMPARE(middle->wholeDiskName, std::optional(loop));
         QCOMPARE(toString(MediaPolicy::policy(*middle).ejectSemantics),
                  QStringLiteral("unmountKeepAttached"));
 

@@ -24,10 +24,10 @@ public:
     {
         return m_inner->kernelName(devicePath);
     }
-    std::optional<DeviceDescription> description(const QString &bsdName) const override
+    std::optional<DeviceDescription> description(const QString &deviceName) const override
     {
-        auto d = m_inner->description(bsdName);
-        if (d && m_disks.contains(DiskMerger::wholeDiskBSD(bsdName).value_or(QString()))) {
+        auto d = m_inner->description(deviceName);
+        if (d && m_disks.contains(DiskMerger::wholeDiskName(deviceName).value_or(QString()))) {
             d->removable = true;
             d->deviceInternal = false;
             d->ejectable = true;

@@ -6,7 +6,7 @@
 #include "stores/historyentrycodec.h"
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
 #include "window/confirmationdialog.h"
@@ -53,7 +53,7 @@ class TestTranslations : public QObject {
         store.start();
         VolumeIconProvider icons;
         VolumeActionsMenu actions;
-        StatusItemController status(&store, &icons, &actions);
+        TrayIcon status(&store, &icons, &actions);
         status.volumeHandlers = VolumeSurfaceHandlers{[](const Volume &) {}, [](const Volume &) {}};
         status.rebuild();
 
@@ -97,7 +97,7 @@ class TestTranslations : public QObject {
     void setOverride(const std::optional<QString> &code)
     {
         qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toLocal8Bit());
-        PreferencesStore(*UserDefaults::standard()).setLanguageOverride(code);
+        PreferencesStore(*SettingsStore::standard()).setLanguageOverride(code);
         qunsetenv("XDG_CONFIG_HOME");
     }
 

@@ -14,10 +14,10 @@ namespace {
 class FakeProvider : public DeviceDescriptionProvider {
 public:
     bool isAvailable() const override { return true; }
-    std::optional<DeviceDescription> description(const QString &bsdName) const override
+    std::optional<DeviceDescription> description(const QString &deviceName) const override
     {
-        ++asked[bsdName];
-        const auto it = descriptions.constFind(bsdName);
+        ++asked[deviceName];
+        const auto it = descriptions.constFind(deviceName);
         if (it == descriptions.cend()) {
             return std::nullopt;
         }
@@ -134,7 +134,7 @@ private slots:
         share.resources.isBrowsable = true;
         Volume v = MountedVolumeBuilder::build(share);
         QCOMPARE(v.id, QStringLiteral("/mnt/share"));
-        QCOMPARE(v.bsdName, QString());
+        QCOMPARE(v.deviceName, QString());
         QCOMPARE(v.name, QStringLiteral("share"));
         QCOMPARE(toString(v.kind), QStringLiteral("network"));
         QVERIFY(v.traits.isNetwork);
@@ -142,7 +142,7 @@ private slots:
         // A local mount with a backing file counts as a disk image.
         MountedVolumeBuilder::Input image;
         image.path = QStringLiteral("/mnt/img");
-        image.bsdName = QStringLiteral("loop4");
+        image.deviceName = QStringLiteral("loop4");
         image.resources.urlForRemounting = QStringLiteral("/tmp/a.img");
         image.resources.isRemovable = true;
         v = MountedVolumeBuilder::build(image);
@@ -156,11 +156,11 @@ private slots:
     {
         MountedVolumeBuilder::Input in;
         in.path = QStringLiteral("/media/ann/STICK");
-        in.bsdName = QStringLiteral("sdz1");
+        in.deviceName = QStringLiteral("sdz1");
         in.resources.isRemovable = false;
         in.resources.isInternal = true;
         in.description = usbPartition(QStringLiteral("STICK"));
-        in.wholeDiskBSD = QStringLiteral("sdz");
+        in.wholeDiskName = QStringLiteral("sdz");
         in.bootWholeDiskBSD = QStringLiteral("vda");
         Volume v = MountedVolumeBuilder::build(in);
         QVERIFY(v.isRemovable);
@@ -215,21 +215,21 @@ private slots:
                                    QStringLiteral("/media/ann/odd"), QStringLiteral("sdz2")}));
         const Volume &root = volumes[0];
         QCOMPARE(toString(root.kind), QStringLiteral("boot"));
-        QCOMPARE(root.wholeDiskBSD, std::optional(QStringLiteral("vda")));
+        QCOMPARE(root.wholeDiskName, std::optional(QStringLiteral("vda")));
         QVERIFY(root.traits.sharesBootDevice);
 
         const Volume &stick = volumes[1];
         QCOMPARE(stick.name, QStringLiteral("STICK"));
         QCOMPARE(toString(stick.kind), QStringLiteral("external"));
-        QCOMPARE(stick.wholeDiskBSD, std::optional(QStringLiteral("sdz")));
+        QCOMPARE(stick.wholeDiskName, std::optional(QStringLiteral("sdz")));
         QVERIFY(stick.isRemovable);
 
         QCOMPARE(toString(volumes[2].kind), QStringLiteral("network"));
         QCOMPARE(toString(volumes[3].kind), QStringLiteral("systemImage"));
         // An unpartitioned disk is its own whole disk.
-        QCOMPARE(volumes[3].wholeDiskBSD, std::optional<QString>(QStringLiteral("loop9")));
+        QCOMPARE(volumes[3].wholeDiskName, std::optional<QString>(QStringLiteral("loop9")));
         // A source of exactly "/dev/" names no device.
-        QCOMPARE(volumes[4].bsdName, QString());
+        QCOMPARE(volumes[4].deviceName, QString());
 
         const Volume &backup = volumes[5];
         QVERIFY(!backup.isMounted);
@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(backup.fileSystemType, QStringLiteral("exfat"));
         QCOMPARE(stick.fileSystemType, QStringLiteral("vfat"));
         QCOMPARE(volumes[2].fileSystemType, QStringLiteral("nfs4"));
-        QCOMPARE(backup.wholeDiskBSD, std::optional(QStringLiteral("sdz")));
+        QCOMPARE(backup.wholeDiskName, std::optional(QStringLiteral("sdz")));
         QCOMPARE(toString(backup.kind), QStringLiteral("external"));
     }
 
@@ -256,7 +256,7 @@ private slots:
 
         const auto stickName = [](const VolumeList &volumes) {
             for (const Volume &v : volumes) {
-                if (v.bsdName == QLatin1String("sdz1"))
+                if (v.deviceName == QLatin1String("sdz1"))
                     return v.name;
             }
             return QString();
@@ -321,8 +321,8 @@ private slots:
             table.fileName());
         const VolumeList volumes = source.currentVolumes();
         QCOMPARE(volumes.size(), 3);
-        QCOMPARE(volumes[0].bsdName, QStringLiteral("dm-3"));
-        QCOMPARE(volumes[0].wholeDiskBSD, std::optional(QStringLiteral("nvme0n1")));
+        QCOMPARE(volumes[0].deviceName, QStringLiteral("dm-3"));
+        QCOMPARE(volumes[0].wholeDiskName, std::optional(QStringLiteral("nvme0n1")));
         for (const Volume &v : volumes) {
             QVERIFY2(v.traits.sharesBootDevice, qPrintable(v.id));
         }
@@ -336,7 +336,7 @@ private slots:
         QCOMPARE(volumes.size(), 5);
         QCOMPARE(volumes[1].id, QStringLiteral("sdz1"));
         QCOMPARE(volumes[1].name, QStringLiteral("STICK"));
-        QCOMPARE(volumes[1].wholeDiskBSD, std::optional<QString>());
+        QCOMPARE(volumes[1].wholeDiskName, std::optional<QString>());
         QCOMPARE(volumes[1].volumeUUID, std::optional<QString>());
     }
 
@@ -374,12 +374,12 @@ private slots:
         const VolumeList volumes = source.currentVolumes();
         QCOMPARE(volumes.size(), 5);
         QCOMPARE(volumes[0].id, QStringLiteral("/"));
-        QCOMPARE(volumes[0].bsdName, QStringLiteral("/"));
+        QCOMPARE(volumes[0].deviceName, QStringLiteral("/"));
         QCOMPARE(toString(volumes[0].kind), QStringLiteral("boot"));
         QCOMPARE(volumes[1].id, QStringLiteral("STICK"));
-        QCOMPARE(volumes[1].bsdName, QStringLiteral("STICK"));
+        QCOMPARE(volumes[1].deviceName, QStringLiteral("STICK"));
         QVERIFY(!volumes[1].isRemovable);
-        QCOMPARE(volumes[1].wholeDiskBSD, std::optional<QString>());
+        QCOMPARE(volumes[1].wholeDiskName, std::optional<QString>());
         QCOMPARE(toString(volumes[2].kind), QStringLiteral("network"));
         QCOMPARE(toString(volumes[3].kind), QStringLiteral("systemHidden"));
         QTest::qWait(50);

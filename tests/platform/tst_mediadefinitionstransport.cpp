@@ -1,7 +1,7 @@
 #include "../support/cannedhttpserver.h"
 #include "networkmediadefinitionstransport.h"
 #include "policy/mediadefinitionsupdater.h"
-#include "stores/userdefaults.h"
+#include "stores/settingsstore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,7 +39,7 @@ private:
     }
 
     std::unique_ptr<MediaDefinitionsUpdater> updater(const QUrl &url, const QString &cache,
-                                                     UserDefaults &defaults,
+                                                     SettingsStore &defaults,
                                                      MediaDefinitionsTransport &transport)
     {
         return std::make_unique<MediaDefinitionsUpdater>(
@@ -106,7 +106,7 @@ private slots:
         QTemporaryDir dir;
         const QString cache = dir.filePath(QStringLiteral("media-definitions.token"));
         CannedHttpServer server;
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         NetworkMediaDefinitionsTransport transport;
         auto first = updater(server.url(), cache, *defaults, transport);
 
@@ -142,7 +142,7 @@ private slots:
         const QString cache = dir.filePath(QStringLiteral("media-definitions.token"));
         CannedHttpServer server;
         server.answer(500, "Internal Server Error", token(9));
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         NetworkMediaDefinitionsTransport transport;
         QTest::ignoreMessage(QtInfoMsg,
                              QRegularExpression("^Media definitions fetch failed \\(.*500.*\\)"));
@@ -158,7 +158,7 @@ private slots:
         const QString cache = dir.filePath(QStringLiteral("media-definitions.token"));
         CannedHttpServer server;
         server.answer(204, "No Content", {});
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         NetworkMediaDefinitionsTransport transport;
         QTest::ignoreMessage(QtCriticalMsg,
                              "Fetched media definitions rejected (bad signature/stale rev/newer "

@@ -156,12 +156,12 @@ private slots:
         QVERIFY(stick);
         QCOMPARE(stick->name, QStringLiteral("STICK"));
         QCOMPARE(stick->mountPath, QStringLiteral("/media/ann/STICK"));
-        QCOMPARE(stick->bsdName, QStringLiteral("dm-0"));
+        QCOMPARE(stick->deviceName, QStringLiteral("dm-0"));
         QCOMPARE(toString(stick->kind), QStringLiteral("external"));
         QVERIFY(stick->isMounted);
         QVERIFY(stick->isRemovable);
         QVERIFY(stick->isEjectable);
-        QCOMPARE(stick->wholeDiskBSD, std::optional(QStringLiteral("sdb")));
+        QCOMPARE(stick->wholeDiskName, std::optional(QStringLiteral("sdb")));
         QCOMPARE(stick->volumeUUID,
                  std::optional(QStringLiteral("B4E2C7D1-6A38-4F95-8C0E-1D7A3F52E9B6")));
         QVERIFY(!stick->traits.sharesBootDevice);
@@ -188,7 +188,7 @@ private slots:
         const Volume *root = findVolume(volumes, QStringLiteral("dm-1"));
         QVERIFY(root);
         QCOMPARE(toString(root->kind), QStringLiteral("boot"));
-        QCOMPARE(root->wholeDiskBSD, std::optional(QStringLiteral("nvme0n1")));
+        QCOMPARE(root->wholeDiskName, std::optional(QStringLiteral("nvme0n1")));
         QVERIFY(root->traits.sharesBootDevice);
         QVERIFY(!root->isRemovable);
 
@@ -238,9 +238,9 @@ private slots:
             5000));
         const VolumeList after = currentVolumes();
         for (const Volume &v : after) {
-            QVERIFY2(v.wholeDiskBSD != std::optional(QStringLiteral("sdb")) &&
-                         !v.bsdName.startsWith(QLatin1String("sdb")) &&
-                         v.bsdName != QLatin1String("dm-0"),
+            QVERIFY2(v.wholeDiskName != std::optional(QStringLiteral("sdb")) &&
+                         !v.deviceName.startsWith(QLatin1String("sdb")) &&
+                         v.deviceName != QLatin1String("dm-0"),
                      qPrintable(v.id));
         }
     }

@@ -96,7 +96,7 @@ const QDateTime t0 = QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC);
 char *toString(const DriveActivity &a)
 {
     return QTest::toString(QStringLiteral("%1 active %2 since %3")
-                               .arg(a.wholeDiskBSD)
+                               .arg(a.wholeDiskName)
                                .arg(a.isActive)
                                .arg(a.lastActive.toString(Qt::ISODate)));
 }

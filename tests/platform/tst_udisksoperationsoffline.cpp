@@ -27,16 +27,16 @@ QDBusMessage errorReply(const QString &name, const QString &message)
     return call.createErrorReply(name, message);
 }
 
-Volume partition(const QString &name, const QString &bsdName, const QString &mountPath)
+Volume partition(const QString &name, const QString &deviceName, const QString &mountPath)
 {
     Volume v;
-    v.id = bsdName;
+    v.id = deviceName;
     v.name = name;
-    v.bsdName = bsdName;
+    v.deviceName = deviceName;
     v.mountPath = mountPath;
     v.isMounted = !mountPath.isEmpty();
     v.isRemovable = true;
-    v.wholeDiskBSD = QStringLiteral("sdb");
+    v.wholeDiskName = QStringLiteral("sdb");
     v.kind = VolumeKind::external;
     return v;
 }
@@ -208,14 +208,14 @@ private slots:
                                  QStringLiteral("/media/u/Image"));
         image.kind = VolumeKind::diskImage;
         image.traits.isDiskImage = true;
-        image.wholeDiskBSD = QStringLiteral("loop3");
+        image.wholeDiskName = QStringLiteral("loop3");
         QCOMPARE(await(operations.eject(image, false)).detail,
                  std::optional(QStringLiteral("Couldn’t open device loop3")));
 
         Volume share = partition(QStringLiteral("share"), QString(), QStringLiteral("/mnt/share"));
         share.kind = VolumeKind::network;
         share.traits.isNetwork = true;
-        share.wholeDiskBSD.reset();
+        share.wholeDiskName.reset();
         QCOMPARE(await(operations.eject(share, false)).detail,
                  std::optional(QStringLiteral("Couldn’t open the volume at /mnt/share")));
     }

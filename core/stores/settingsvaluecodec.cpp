@@ -1,4 +1,4 @@
-#include "stores/defaultsvaluecodec.h"
+#include "stores/settingsvaluecodec.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -54,7 +54,7 @@ std::optional<double> decodeDouble(const QJsonValue &value)
 
 } // namespace
 
-namespace DefaultsValueCodec {
+namespace SettingsValueCodec {
 
 std::optional<QVariant> normalise(const QVariant &value)
 {
@@ -209,4 +209,4 @@ std::optional<QVariant> decode(const QJsonValue &json)
     return std::nullopt;
 }
 
-} // namespace DefaultsValueCodec
+} // namespace SettingsValueCodec

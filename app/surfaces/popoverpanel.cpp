@@ -1,4 +1,4 @@
-#include "surfaces/borderlesskeypanel.h"
+#include "surfaces/popoverpanel.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -12,7 +12,7 @@ constexpr int blurFactor = 10;
 
 } // namespace
 
-BorderlessKeyPanel::BorderlessKeyPanel(bool translucent, QWidget *parent)
+PopoverPanel::PopoverPanel(bool translucent, QWidget *parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
       m_translucent(translucent)
 {
@@ -27,9 +27,9 @@ BorderlessKeyPanel::BorderlessKeyPanel(bool translucent, QWidget *parent)
     setWindowTitle(tr("Volumes"));
 }
 
-BorderlessKeyPanel::~BorderlessKeyPanel() = default;
+PopoverPanel::~PopoverPanel() = default;
 
-QPalette BorderlessKeyPanel::hudPalette(const QPalette &base)
+QPalette PopoverPanel::hudPalette(const QPalette &base)
 {
     QPalette palette = base;
     const QColor text(255, 255, 255, 235);
@@ -46,12 +46,12 @@ QPalette BorderlessKeyPanel::hudPalette(const QPalette &base)
     return palette;
 }
 
-QColor BorderlessKeyPanel::materialColour(qreal opacity)
+QColor PopoverPanel::materialColour(qreal opacity)
 {
     return QColor::fromRgbF(0.11f, 0.11f, 0.12f, float(opacity));
 }
 
-void BorderlessKeyPanel::present(const QRect &frame, const Look &look, QWidget *content)
+void PopoverPanel::present(const QRect &frame, const Look &look, QWidget *content)
 {
     if (m_content && m_content != content) {
         QWidget *old = m_content;
@@ -70,7 +70,7 @@ void BorderlessKeyPanel::present(const QRect &frame, const Look &look, QWidget *
     update();
 }
 
-void BorderlessKeyPanel::setSlide(int dy)
+void PopoverPanel::setSlide(int dy)
 {
     if (m_slide == dy)
         return;
@@ -78,14 +78,14 @@ void BorderlessKeyPanel::setSlide(int dy)
     placeWindow();
 }
 
-void BorderlessKeyPanel::placeWindow()
+void PopoverPanel::placeWindow()
 {
     const QRect window =
         m_frame.adjusted(-margin(), -margin(), margin(), margin()).translated(0, m_slide);
     setGeometry(window);
 }
 
-void BorderlessKeyPanel::setBackdrop(const QImage &screen, const QPoint &screenOrigin)
+void PopoverPanel::setBackdrop(const QImage &screen, const QPoint &screenOrigin)
 {
     m_backdrop = screen.convertToFormat(QImage::Format_RGB32);
     m_backdropOrigin = screenOrigin;
@@ -101,12 +101,12 @@ void BorderlessKeyPanel::setBackdrop(const QImage &screen, const QPoint &screenO
     update();
 }
 
-QPainterPath BorderlessKeyPanel::bodyInWindow() const
+QPainterPath PopoverPanel::bodyInWindow() const
 {
     return m_look.body.translated(margin(), margin());
 }
 
-const QPixmap &BorderlessKeyPanel::shadowPicture()
+const QPixmap &PopoverPanel::shadowPicture()
 {
     if (m_shadowSize == size() && !m_shadow.isNull())
         return m_shadow;
@@ -134,7 +134,7 @@ const QPixmap &BorderlessKeyPanel::shadowPicture()
     return m_shadow;
 }
 
-void BorderlessKeyPanel::paintEvent(QPaintEvent *)
+void PopoverPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -187,7 +187,7 @@ void BorderlessKeyPanel::paintEvent(QPaintEvent *)
     }
 }
 
-void BorderlessKeyPanel::keyPressEvent(QKeyEvent *event)
+void PopoverPanel::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
@@ -198,7 +198,7 @@ void BorderlessKeyPanel::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void BorderlessKeyPanel::mousePressEvent(QMouseEvent *event)
+void PopoverPanel::mousePressEvent(QMouseEvent *event)
 {
     // Presses reach the panel itself when they are outside it (it holds the pointer while
     // open) or when no content took them.
@@ -210,7 +210,7 @@ void BorderlessKeyPanel::mousePressEvent(QMouseEvent *event)
         onOutsideClick();
 }
 
-void BorderlessKeyPanel::moveEvent(QMoveEvent *event)
+void PopoverPanel::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     // The picture of the desktop behind must follow the window.
@@ -218,7 +218,7 @@ void BorderlessKeyPanel::moveEvent(QMoveEvent *event)
         update();
 }
 
-void BorderlessKeyPanel::closeEvent(QCloseEvent *event)
+void PopoverPanel::closeEvent(QCloseEvent *event)
 {
     // The toolkit closes pop-ups on its own occasions (another window taking the pointer);
     // the owner closes with its animation instead.

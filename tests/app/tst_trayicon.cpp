@@ -4,7 +4,7 @@
 #include "format/volumerowformatter.h"
 #include "shell/desktopplaces.h"
 #include "surfaces/quillmeremark.h"
-#include "surfaces/statusitem.h"
+#include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
 
@@ -13,7 +13,7 @@
 #include <QWidgetAction>
 
 // The tray menu's exact entries for the states a user meets.
-class TestStatusItem : public QObject {
+class TestTrayIcon : public QObject {
     Q_OBJECT
 
     struct Rig {
@@ -21,7 +21,7 @@ class TestStatusItem : public QObject {
         VolumeStore store{source, VolumeStore::defaultEnabledKinds()};
         VolumeIconProvider icons;
         VolumeActionsMenu actions;
-        std::unique_ptr<StatusItemController> status;
+        std::unique_ptr<TrayIcon> status;
         QStringList ejected;
         QStringList remounted;
         QSet<QString> busy;
@@ -31,7 +31,7 @@ class TestStatusItem : public QObject {
         {
             source->volumes = volumes;
             store.start();
-            status = std::make_unique<StatusItemController>(&store, &icons, &actions);
+            status = std::make_unique<TrayIcon>(&store, &icons, &actions);
             if (handlers) {
                 status->volumeHandlers =
                     VolumeSurfaceHandlers{[this](const Volume &v) { ejected.append(v.id); },
@@ -69,7 +69,7 @@ class TestStatusItem : public QObject {
 
     static QStringList fixedBlock()
     {
-        const bool disks = !DesktopPlaces::diskUtilityProgram().isEmpty();
+        const bool disks = !DesktopPlaces::disksProgram().isEmpty();
         return {QStringLiteral("-"),
                 QStringLiteral("Eject All"),
                 QStringLiteral("-"),
@@ -250,13 +250,13 @@ private slots:
         Rig rig({stick});
         QAction *row = rig.status->volumeItems().constFirst().second;
         QMenu *submenu = row->menu();
-        const qint64 before = row->icon().pixmap(StatusItemController::rowIconSize).cacheKey();
+        const qint64 before = row->icon().pixmap(TrayIcon::rowIconSize).cacheKey();
         rig.status->activityProvider = [](const Volume &) { return true; };
         rig.status->refreshActivity();
         QCOMPARE(rig.status->volumeItems().constFirst().second, row);
         QCOMPARE(row->menu(), submenu);
         const qint64 active = row->icon().cacheKey();
-        QVERIFY(row->icon().pixmap(StatusItemController::rowIconSize).cacheKey() != before);
+        QVERIFY(row->icon().pixmap(TrayIcon::rowIconSize).cacheKey() != before);
         // Nothing changed since: the icon is left as it is.
         rig.status->refreshActivity();
         QCOMPARE(row->icon().cacheKey(), active);
@@ -264,18 +264,18 @@ private slots:
 
     void activityDotSitsBottomRight()
     {
-        QPixmap plain(StatusItemController::rowIconSize, StatusItemController::rowIconSize);
+        QPixmap plain(TrayIcon::rowIconSize, TrayIcon::rowIconSize);
         plain.fill(Qt::black);
-        const QImage image = StatusItemController::composeRowIcon(plain, true, true)
-                                 .pixmap(StatusItemController::rowIconSize)
+        const QImage image = TrayIcon::composeRowIcon(plain, true, true)
+                                 .pixmap(TrayIcon::rowIconSize)
                                  .toImage();
         const QColor centre = image.pixelColor(15, 15);
         QVERIFY2(centre.green() > 150 && centre.red() < 120, qPrintable(centre.name()));
         QCOMPARE(image.pixelColor(3, 3), QColor(Qt::black));
 
         // Unmounted rows are drawn faded.
-        const QImage faded = StatusItemController::composeRowIcon(plain, false, false)
-                                 .pixmap(StatusItemController::rowIconSize)
+        const QImage faded = TrayIcon::composeRowIcon(plain, false, false)
+                                 .pixmap(TrayIcon::rowIconSize)
                                  .toImage();
         QVERIFY(qAbs(faded.pixelColor(3, 3).alpha() - qRound(0.4 * 255)) <= 2);
     }
@@ -289,12 +289,12 @@ private slots:
         QCOMPARE(mark.pixelColor(2, 5).alpha(), 0);         // beside the apex
 
         // A staging build shows it in red.
-        const QImage staging = StatusItemController::statusIcon(true).pixmap(64).toImage();
+        const QImage staging = TrayIcon::statusIcon(true).pixmap(64).toImage();
         QCOMPARE(staging.pixelColor(31, 57), QColor(255, 59, 48));
-        QVERIFY(StatusItemController::statusIcon(false).pixmap(64).toImage().pixelColor(31, 57) !=
+        QVERIFY(TrayIcon::statusIcon(false).pixmap(64).toImage().pixelColor(31, 57) !=
                 QColor(255, 59, 48));
     }
 };
 
-QTEST_MAIN(TestStatusItem)
-#include "tst_statusitem.moc"
+QTEST_MAIN(TestTrayIcon)
+#include "tst_trayicon.moc"

@@ -3,15 +3,15 @@
 #include <QString>
 #include <optional>
 
-class UserDefaults;
+class SettingsStore;
 
 // Launch at login through the XDG autostart entry of this application. What the desktop will
 // do at the next login is read from the entry itself, never remembered here.
-class LoginItemManager {
+class AutostartManager {
 public:
     // The entry at `entryPath` starts `program`.
-    explicit LoginItemManager(QString entryPath = defaultEntryPath(), QString program = QString());
-    virtual ~LoginItemManager();
+    explicit AutostartManager(QString entryPath = defaultEntryPath(), QString program = QString());
+    virtual ~AutostartManager();
 
     // $XDG_CONFIG_HOME/autostart/<application id>.desktop
     static QString defaultEntryPath();
@@ -27,7 +27,7 @@ public:
 
     // At the first start only: marks the default applied first, then enables. A failure is
     // not retried, and a later start never enables again, even after the user turned it off.
-    void applyFirstStartDefault(UserDefaults &defaults);
+    void applyFirstStartDefault(SettingsStore &defaults);
 
 private:
     QString m_entryPath;

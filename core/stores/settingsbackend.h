@@ -6,8 +6,8 @@
 #include <memory>
 
 // Where the values of one defaults domain live. Values passed in and out are normalised
-// (see DefaultsValueCodec); an invalid QVariant means "absent".
-class UserDefaultsBackend : public QObject {
+// (see SettingsValueCodec); an invalid QVariant means "absent".
+class SettingsBackend : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
@@ -19,7 +19,7 @@ public:
     virtual void write(const QString &key, const QVariant &value) = 0;
     virtual void removeAll() = 0;
     // The same kind of storage for another domain; null when the name is not usable.
-    virtual std::unique_ptr<UserDefaultsBackend> forDomain(const QString &domain) const = 0;
+    virtual std::unique_ptr<SettingsBackend> forDomain(const QString &domain) const = 0;
     // Someone listens: from now on, report changes made elsewhere without waiting for a read.
     virtual void watchForChanges() {}
 

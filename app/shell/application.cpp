@@ -1,21 +1,21 @@
-#include "appdelegate.h"
+#include "application.h"
 
 #include "discovery/volumestore.h"
 #include "policy/excludedvolume.h"
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
-#include "services/loginitemmanager.h"
+#include "services/autostartmanager.h"
 #include "services/programfile.h"
 #include "services/uninstallui.h"
 #include "shell/desktopplaces.h"
 #include "shortcut/menutrackingfilter.h"
-#include "stores/defaultskeys.h"
+#include "stores/settingskeys.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
-#include "stores/userdefaults.h"
-#include "surfaces/docktilecontroller.h"
-#include "surfaces/statusitem.h"
+#include "stores/settingsstore.h"
+#include "surfaces/windowicon.h"
+#include "surfaces/trayicon.h"
 #include "surfaces/viewoptionsmenu.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
@@ -27,7 +27,7 @@
 #include <QPointer>
 #include <QTimer>
 
-AppDelegate::AppDelegate(AppServices services, QObject *parent)
+Application::Application(AppServices services, QObject *parent)
     : QObject(parent), m_services(std::move(services))
 {
     m_prefs = std::make_unique<PreferencesStore>(*m_services.defaults);
@@ -51,19 +51,19 @@ AppDelegate::AppDelegate(AppServices services, QObject *parent)
     m_flows = std::make_unique<OperationFlows>(std::move(flows));
 }
 
-AppDelegate::~AppDelegate()
+Application::~Application()
 {
     // Surfaces and controllers first: they hold the store and the services.
     m_autoEject.reset();
-    m_statusController.reset();
-    m_dockPopover.reset();
+    m_trayIcon.reset();
+    m_popover.reset();
     m_mainWindow.reset();
-    m_dockTile.reset();
+    m_windowIcon.reset();
     if (m_store)
         m_store->onChange = nullptr;
 }
 
-VolumeStore &AppDelegate::store()
+VolumeStore &Application::store()
 {
     if (!m_store)
         m_store =
@@ -71,7 +71,7 @@ VolumeStore &AppDelegate::store()
     return *m_store;
 }
 
-VolumeActionsMenu &AppDelegate::actions()
+VolumeActionsMenu &Application::actions()
 {
     if (!m_actions) {
         m_actions = std::make_unique<VolumeActionsMenu>();
@@ -80,29 +80,29 @@ VolumeActionsMenu &AppDelegate::actions()
     return *m_actions;
 }
 
-VolumeActionHandlers AppDelegate::makeActionHandlers()
+VolumeActionHandlers Application::makeActionHandlers()
 {
-    return VolumeActionHandlers::weakly(this, &AppDelegate::eject, &AppDelegate::remount,
-                                        &AppDelegate::rename, &AppDelegate::erase);
+    return VolumeActionHandlers::weakly(this, &Application::eject, &Application::remount,
+                                        &Application::rename, &Application::erase);
 }
 
-VolumeSurfaceHandlers AppDelegate::surfaceHandlers()
+VolumeSurfaceHandlers Application::surfaceHandlers()
 {
-    return VolumeSurfaceHandlers::weakly(this, &AppDelegate::eject, &AppDelegate::remount);
+    return VolumeSurfaceHandlers::weakly(this, &Application::eject, &Application::remount);
 }
 
-void AppDelegate::installMediaPolicies()
+void Application::installMediaPolicies()
 {
     MediaPolicy::installOverrides(MediaPolicyOverrides::load(m_services.overridesPath));
 }
 
-void AppDelegate::applicationDidFinishLaunching()
+void Application::start()
 {
-    QPointer<AppDelegate> self(this);
+    QPointer<Application> self(this);
 
     installMediaPolicies();
 
-    [](QPointer<AppDelegate> delegate) -> QCoro::Task<> {
+    [](QPointer<Application> delegate) -> QCoro::Task<> {
         const auto cached = delegate->m_mediaDefinitions->installCachedDefinitions();
         std::optional<qint64> revision;
         if (cached)
@@ -112,7 +112,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     store().onChange = [self] {
         if (self)
-            self->storeDidChange();
+            self->volumesChanged();
     };
 
     actions().exclusionProvider = [self](const Volume &volume) {
@@ -123,8 +123,8 @@ void AppDelegate::applicationDidFinishLaunching()
             return;
         self->m_prefs->setExcludedVolumes(
             ExcludedVolume::toggling(self->m_prefs->excludedVolumes(), volume));
-        if (self->m_statusController)
-            self->m_statusController->rebuild();
+        if (self->m_trayIcon)
+            self->m_trayIcon->rebuild();
     };
 
     if (GlobalShortcuts::Registry *shortcuts = m_services.shortcuts.get()) {
@@ -137,9 +137,9 @@ void AppDelegate::applicationDidFinishLaunching()
         });
     }
 
-    m_dockTile = std::make_unique<DockTileController>(&store(), m_icons.get());
-    m_dockTile->mode = m_prefs->dockDisplayMode();
-    m_dockTile->sortMode = m_prefs->sortMode();
+    m_windowIcon = std::make_unique<WindowIcon>(&store(), m_icons.get());
+    m_windowIcon->mode = m_prefs->windowIconMode();
+    m_windowIcon->sortMode = m_prefs->sortMode();
 
     if (SysfsActivityMonitor *monitor = m_services.activityMonitor.get()) {
         monitor->setOnUpdate([self](const DriveActivityMap &) {
@@ -160,7 +160,7 @@ void AppDelegate::applicationDidFinishLaunching()
     // Before udisks2 answers, unmounted partitions are unknown and would look newly attached
     // when they appear; the first list waits for its answer (or its absence).
     if (m_services.untilDiskServiceAnswered) {
-        [](QPointer<AppDelegate> delegate,
+        [](QPointer<Application> delegate,
            std::function<QCoro::Task<>()> untilAnswered) -> QCoro::Task<> {
             co_await untilAnswered();
             if (delegate)
@@ -171,14 +171,14 @@ void AppDelegate::applicationDidFinishLaunching()
     }
 }
 
-void AppDelegate::startVolumeStore()
+void Application::startVolumeStore()
 {
     store().start();
 
-    if (m_services.defaults->boolValue(QString::fromLatin1(DefaultsKeys::mainWindowOpen))
+    if (m_services.defaults->boolValue(QString::fromLatin1(SettingsKeys::mainWindowOpen))
             .value_or(false)) {
         const qint64 pane =
-            m_services.defaults->integer(QString::fromLatin1(DefaultsKeys::mainWindowPane))
+            m_services.defaults->integer(QString::fromLatin1(SettingsKeys::mainWindowPane))
                 .value_or(0);
         openMainWindow(pane == 2   ? MainWindowPane::preferences
                        : pane == 1 ? MainWindowPane::history
@@ -188,51 +188,51 @@ void AppDelegate::startVolumeStore()
     startFirstStartTask();
 }
 
-void AppDelegate::startFirstStartTask()
+void Application::startFirstStartTask()
 {
     // After the event loop has started, so that the launch is complete when it asks anything.
-    QTimer::singleShot(0, this, [self = QPointer<AppDelegate>(this)] {
-        [](QPointer<AppDelegate> delegate) -> QCoro::Task<> {
+    QTimer::singleShot(0, this, [self = QPointer<Application>(this)] {
+        [](QPointer<Application> delegate) -> QCoro::Task<> {
             if (!delegate)
                 co_return;
             // The move offer goes first and ends the task when it moves the program.
             if (delegate->m_services.offerMove &&
                 delegate->m_services.offerMove(*delegate->m_services.defaults))
                 co_return;
-            if (LoginItemManager *loginItems = delegate->loginItems())
-                loginItems->applyFirstStartDefault(*delegate->m_services.defaults);
+            if (AutostartManager *autostart = delegate->autostart())
+                autostart->applyFirstStartDefault(*delegate->m_services.defaults);
         }(self);
     });
 }
 
-void AppDelegate::applicationWillTerminate()
+void Application::shutdown()
 {
     // After an uninstall nothing may be written back.
     if (UninstallUI::isUninstalling())
         return;
-    m_services.defaults->setBool(QString::fromLatin1(DefaultsKeys::mainWindowOpen),
+    m_services.defaults->setBool(QString::fromLatin1(SettingsKeys::mainWindowOpen),
                                  mainWindowVisible());
 }
 
-void AppDelegate::applicationShouldHandleReopen()
+void Application::reopen()
 {
-    if (m_dockPopover) {
-        m_dockPopover->toggle();
-    } else if (m_statusController) {
+    if (m_popover) {
+        m_popover->toggle();
+    } else if (m_trayIcon) {
         // Without a popover the tray menu is the surface to show; on a desktop that shows no
         // tray at all, launching the program again is the only way to reach it.
-        m_statusController->menu()->popup(QCursor::pos());
+        m_trayIcon->menu()->popup(QCursor::pos());
     }
 }
 
-void AppDelegate::applyConfiguration()
+void Application::applyConfiguration()
 {
-    QPointer<AppDelegate> self(this);
+    QPointer<Application> self(this);
 
     if (!m_prefs->menuBarEnabled()) {
-        m_statusController.reset();
-    } else if (!m_statusController) {
-        auto status = std::make_unique<StatusItemController>(&store(), m_icons.get(), &actions());
+        m_trayIcon.reset();
+    } else if (!m_trayIcon) {
+        auto status = std::make_unique<TrayIcon>(&store(), m_icons.get(), &actions());
         status->sortMode = m_prefs->sortMode();
         if (hasPreferencesPane()) {
             status->onOpenPreferences = [self] {
@@ -251,7 +251,7 @@ void AppDelegate::applyConfiguration()
         // The tray's primary click is the reopen of the other platform's Dock icon.
         status->onActivate = [self] {
             if (self)
-                self->applicationShouldHandleReopen();
+                self->reopen();
         };
         status->volumeHandlers = surfaceHandlers();
         status->busyProvider = [self](const Volume &volume) {
@@ -265,39 +265,39 @@ void AppDelegate::applyConfiguration()
                 self->ejectAll();
         };
         status->rebuild();
-        m_statusController = std::move(status);
+        m_trayIcon = std::move(status);
     }
 
     // There is no separate dock presence to show or hide on Linux (the launcher is the
     // desktop's), so the activation policy of the other platform has no counterpart here.
-    if (m_prefs->dockEnabled()) {
-        if (!m_dockPopover)
+    if (m_prefs->popoverEnabled()) {
+        if (!m_popover)
             createPopover();
-    } else if (m_dockPopover) {
-        if (m_dockPopover->isShown())
-            m_dockPopover->close();
-        m_dockPopover.reset();
+    } else if (m_popover) {
+        if (m_popover->isShown())
+            m_popover->close();
+        m_popover.reset();
     }
 
-    if (m_dockTile)
-        m_dockTile->refresh();
+    if (m_windowIcon)
+        m_windowIcon->refresh();
 }
 
-void AppDelegate::createPopover()
+void Application::createPopover()
 {
     if (!m_services.makePopover)
         return;
     std::unique_ptr<PopoverSurface> popover = m_services.makePopover(*this);
     if (!popover)
         return;
-    QPointer<AppDelegate> self(this);
+    QPointer<Application> self(this);
     popover->sortMode = m_prefs->sortMode();
     popover->viewMode = m_prefs->popoverViewMode();
     popover->onVisibilityChange = [self](bool visible) {
-        if (!self || !self->m_dockTile || self->m_dockTile->popoverOpen == visible)
+        if (!self || !self->m_windowIcon || self->m_windowIcon->popoverOpen == visible)
             return;
-        self->m_dockTile->popoverOpen = visible;
-        self->m_dockTile->refresh();
+        self->m_windowIcon->popoverOpen = visible;
+        self->m_windowIcon->refresh();
     };
     popover->optionsMenuProvider = [self]() -> QMenu * {
         if (!self)
@@ -313,12 +313,12 @@ void AppDelegate::createPopover()
     };
     if (m_services.reduceMotion)
         popover->reduceMotion = m_services.reduceMotion;
-    m_dockPopover = std::move(popover);
+    m_popover = std::move(popover);
 }
 
-void AppDelegate::addViewOptionSections(QMenu *menu)
+void Application::addViewOptionSections(QMenu *menu)
 {
-    QPointer<AppDelegate> self(this);
+    QPointer<Application> self(this);
     ViewOptionsMenu::Handlers handlers;
     handlers.selectSort = [self](const QAction *item) {
         if (self)
@@ -335,7 +335,7 @@ void AppDelegate::addViewOptionSections(QMenu *menu)
     ViewOptionsMenu::addSections(menu, *m_prefs, std::move(handlers));
 }
 
-void AppDelegate::selectSort(const QAction *item)
+void Application::selectSort(const QAction *item)
 {
     const auto mode = item ? sortModeFromString(item->data().toString()) : std::nullopt;
     if (!mode)
@@ -344,58 +344,58 @@ void AppDelegate::selectSort(const QAction *item)
     applySortMode();
 }
 
-void AppDelegate::applySortMode()
+void Application::applySortMode()
 {
     const SortMode mode = m_prefs->sortMode();
-    if (m_statusController)
-        m_statusController->sortMode = mode;
-    if (m_dockPopover)
-        m_dockPopover->sortMode = mode;
-    if (m_dockTile)
-        m_dockTile->sortMode = mode;
-    if (m_statusController)
-        m_statusController->rebuild();
-    if (m_dockPopover && m_dockPopover->isShown())
-        m_dockPopover->rebuildContentsAndLayout();
-    if (m_dockTile)
-        m_dockTile->refresh();
+    if (m_trayIcon)
+        m_trayIcon->sortMode = mode;
+    if (m_popover)
+        m_popover->sortMode = mode;
+    if (m_windowIcon)
+        m_windowIcon->sortMode = mode;
+    if (m_trayIcon)
+        m_trayIcon->rebuild();
+    if (m_popover && m_popover->isShown())
+        m_popover->rebuildContentsAndLayout();
+    if (m_windowIcon)
+        m_windowIcon->refresh();
     // The window reads the order afresh at each redraw.
     if (mainWindowVisible())
         m_mainWindow->refreshVolumes();
 }
 
-void AppDelegate::selectView(const QAction *item)
+void Application::selectView(const QAction *item)
 {
     const auto mode = item ? popoverViewModeFromString(item->data().toString()) : std::nullopt;
     if (!mode)
         return;
     m_prefs->setPopoverViewMode(*mode);
-    if (m_dockPopover) {
-        m_dockPopover->viewMode = *mode;
-        if (m_dockPopover->isShown())
-            m_dockPopover->rebuildContentsAndLayout();
+    if (m_popover) {
+        m_popover->viewMode = *mode;
+        if (m_popover->isShown())
+            m_popover->rebuildContentsAndLayout();
     }
 }
 
-void AppDelegate::selectDisplay(const QAction *item)
+void Application::selectDisplay(const QAction *item)
 {
-    const auto mode = item ? dockDisplayModeFromString(item->data().toString()) : std::nullopt;
+    const auto mode = item ? windowIconModeFromString(item->data().toString()) : std::nullopt;
     if (!mode)
         return;
-    m_prefs->setDockDisplayMode(*mode);
-    if (m_dockTile) {
-        m_dockTile->mode = *mode;
-        m_dockTile->refresh();
+    m_prefs->setWindowIconMode(*mode);
+    if (m_windowIcon) {
+        m_windowIcon->mode = *mode;
+        m_windowIcon->refresh();
     }
 }
 
-void AppDelegate::performAction(DesktopAction action)
+void Application::performAction(DesktopAction action)
 {
-    if (m_dockPopover && m_dockPopover->isShown())
-        m_dockPopover->close();
+    if (m_popover && m_popover->isShown())
+        m_popover->close();
     switch (action) {
     case DesktopAction::open:
-        openMainFromDock();
+        openMainFromLauncher();
         break;
     case DesktopAction::ejectAll:
         ejectAllOnceDisksAreKnown();
@@ -407,17 +407,17 @@ void AppDelegate::performAction(DesktopAction action)
         openMainWindow(MainWindowPane::preferences);
         break;
     case DesktopAction::openVolumes:
-        openVolumesInFinder();
+        openVolumesInFileManager();
         break;
     case DesktopAction::diskUtility:
-        openDiskUtility();
+        openDisks();
         break;
     }
 }
 
-QCoro::Task<> AppDelegate::ejectAllOnceDisksAreKnown()
+QCoro::Task<> Application::ejectAllOnceDisksAreKnown()
 {
-    QPointer<AppDelegate> self(this);
+    QPointer<Application> self(this);
     if (m_services.untilDiskServiceAnswered)
         co_await m_services.untilDiskServiceAnswered();
     if (!self)
@@ -427,23 +427,23 @@ QCoro::Task<> AppDelegate::ejectAllOnceDisksAreKnown()
     self->ejectAll();
 }
 
-void AppDelegate::openMainFromDock()
+void Application::openMainFromLauncher()
 {
     openMainWindow(MainWindowPane::volumes);
 }
 
-void AppDelegate::openVolumesInFinder()
+void Application::openVolumesInFileManager()
 {
     DesktopPlaces::openFolder(DesktopPlaces::volumesFolder());
 }
 
-void AppDelegate::openDiskUtility()
+void Application::openDisks()
 {
-    if (!DesktopPlaces::launchDiskUtility())
+    if (!DesktopPlaces::launchDisks())
         qWarning("Quillmere: no disk management application (gnome-disks) could be started");
 }
 
-void AppDelegate::openMainWindow(MainWindowPane pane)
+void Application::openMainWindow(MainWindowPane pane)
 {
     if (!m_mainWindow && m_services.makeMainWindow)
         m_mainWindow = m_services.makeMainWindow(*this);
@@ -451,49 +451,49 @@ void AppDelegate::openMainWindow(MainWindowPane pane)
         m_mainWindow->show(pane);
 }
 
-void AppDelegate::relaunch()
+void Application::relaunch()
 {
     if (m_services.relaunch)
         m_services.relaunch(ProgramFile::current().path);
 }
 
-bool AppDelegate::hasPreferencesPane() const
+bool Application::hasPreferencesPane() const
 {
     return m_services.makePreferencesPane && m_services.makeMainWindow;
 }
 
-QWidget *AppDelegate::makePreferencesPane(QWidget *parent)
+QWidget *Application::makePreferencesPane(QWidget *parent)
 {
     return m_services.makePreferencesPane ? m_services.makePreferencesPane(*this, parent) : nullptr;
 }
 
-void AppDelegate::uninstall()
+void Application::uninstall()
 {
     if (m_services.uninstall)
         m_services.uninstall(*this);
 }
 
-bool AppDelegate::mainWindowVisible() const
+bool Application::mainWindowVisible() const
 {
     return m_mainWindow && m_mainWindow->isVisible();
 }
 
-void AppDelegate::storeDidChange()
+void Application::volumesChanged()
 {
     if (m_volumeChanges->handle(store().allVolumes()))
         historyChanged();
 
-    if (m_statusController)
-        m_statusController->rebuild();
-    if (m_dockPopover && m_dockPopover->isShown())
-        m_dockPopover->rebuildContentsAndLayout();
+    if (m_trayIcon)
+        m_trayIcon->rebuild();
+    if (m_popover && m_popover->isShown())
+        m_popover->rebuildContentsAndLayout();
     if (mainWindowVisible())
         m_mainWindow->refreshVolumes();
-    if (m_dockTile)
-        m_dockTile->refresh();
+    if (m_windowIcon)
+        m_windowIcon->refresh();
 }
 
-void AppDelegate::setBusy(const Volume &volume, bool busy)
+void Application::setBusy(const Volume &volume, bool busy)
 {
     if (busy)
         m_busyVolumes->insert(volume.id);
@@ -502,64 +502,64 @@ void AppDelegate::setBusy(const Volume &volume, bool busy)
     redrawAfterSettle();
 }
 
-void AppDelegate::redrawAfterSettle()
+void Application::redrawAfterSettle()
 {
-    if (m_statusController)
-        m_statusController->rebuild();
-    if (m_dockPopover && m_dockPopover->isShown())
-        m_dockPopover->rebuildContentsAndLayout();
+    if (m_trayIcon)
+        m_trayIcon->rebuild();
+    if (m_popover && m_popover->isShown())
+        m_popover->rebuildContentsAndLayout();
     if (mainWindowVisible())
         m_mainWindow->refreshVolumes();
 }
 
-bool AppDelegate::isBusy(const Volume &volume) const
+bool Application::isBusy(const Volume &volume) const
 {
     return m_busyVolumes->contains(volume.id);
 }
 
-bool AppDelegate::isActive(const Volume &volume) const
+bool Application::isActive(const Volume &volume) const
 {
     SysfsActivityMonitor *monitor = m_services.activityMonitor.get();
-    return monitor && volume.wholeDiskBSD && monitor->isActive(*volume.wholeDiskBSD);
+    return monitor && volume.wholeDiskName && monitor->isActive(*volume.wholeDiskName);
 }
 
-void AppDelegate::refreshActivity()
+void Application::refreshActivity()
 {
-    if (m_dockPopover)
-        m_dockPopover->refreshActivity();
-    if (m_statusController)
-        m_statusController->refreshActivity();
+    if (m_popover)
+        m_popover->refreshActivity();
+    if (m_trayIcon)
+        m_trayIcon->refreshActivity();
     if (mainWindowVisible() && m_mainWindow->showsVolumesPane())
         m_mainWindow->refreshVolumesActivity();
 }
 
-void AppDelegate::historyChanged()
+void Application::historyChanged()
 {
     if (mainWindowVisible())
         m_mainWindow->refreshHistory();
 }
 
-void AppDelegate::eject(const Volume &volume)
+void Application::eject(const Volume &volume)
 {
     m_flows->eject(volume);
 }
 
-void AppDelegate::remount(const Volume &volume)
+void Application::remount(const Volume &volume)
 {
     m_flows->remount(volume);
 }
 
-void AppDelegate::rename(const Volume &volume)
+void Application::rename(const Volume &volume)
 {
     m_flows->rename(volume);
 }
 
-void AppDelegate::erase(const Volume &volume)
+void Application::erase(const Volume &volume)
 {
     m_flows->erase(volume);
 }
 
-void AppDelegate::ejectAll()
+void Application::ejectAll()
 {
     m_flows->ejectAll();
 }

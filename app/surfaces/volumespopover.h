@@ -4,7 +4,7 @@
 #include "format/reopenguard.h"
 #include "model/volume.h"
 #include "shell/surfaceinterfaces.h"
-#include "surfaces/borderlesskeypanel.h"
+#include "surfaces/popoverpanel.h"
 #include "surfaces/fanview.h"
 #include "surfaces/listscrollcolumn.h"
 
@@ -31,7 +31,7 @@ class VolumeStore;
 // a list, opened and closed by toggle() (a second launch of the program, or the tray icon's
 // primary click). Every entry opens its volume, offers its actions menu and ejects or remounts
 // through the handlers. Main thread.
-class DockPopoverController : public QObject, public PopoverSurface {
+class VolumesPopover : public QObject, public PopoverSurface {
     Q_OBJECT
 public:
     static constexpr double fanCloseSeconds = 0.28;
@@ -46,9 +46,9 @@ public:
     static constexpr int fanIconSize = 64;
     static constexpr int listIconSize = 16;
 
-    DockPopoverController(VolumeStore *store, VolumeIconProvider *icons, VolumeActionsMenu *actions,
+    VolumesPopover(VolumeStore *store, VolumeIconProvider *icons, VolumeActionsMenu *actions,
                           QObject *parent = nullptr);
-    ~DockPopoverController() override;
+    ~VolumesPopover() override;
 
     // PopoverSurface.
     bool isShown() const override;
@@ -74,12 +74,12 @@ public:
     std::function<bool()> compositing;
     std::function<double()> animationScale;
 
-    BorderlessKeyPanel *panel() const { return m_panel; }
+    PopoverPanel *panel() const { return m_panel; }
     bool isClosing() const { return m_isClosing; }
     bool acceptsMouse() const { return m_acceptsMouse; }
     std::optional<PopoverLayout::Layout> currentLayout() const { return m_layout; }
     PopoverLayout::Anchor anchor() const { return m_anchor; }
-    double dockHeight() const { return m_anchor.dockHeight; }
+    double panelHeight() const { return m_anchor.panelHeight; }
     QVariantAnimation *animation() const { return m_animation; }
     double fanOpeningSeconds() const;
 
@@ -133,7 +133,7 @@ private:
     VolumeIconProvider *m_icons;
     VolumeActionsMenu *m_actions;
 
-    QPointer<BorderlessKeyPanel> m_panel;
+    QPointer<PopoverPanel> m_panel;
     PopoverLayout::Anchor m_anchor;
     std::optional<PopoverLayout::Layout> m_layout;
     bool m_isClosing = false;

@@ -2,14 +2,14 @@
 
 // Every user-defaults key of the program. Values read and written through PreferencesStore
 // have their keys there too; these are the ones other parts use directly.
-namespace DefaultsKeys {
+namespace SettingsKeys {
 
 inline constexpr char enabledKinds[] = "enabledKinds";
 inline constexpr char menuBarEnabled[] = "menuBarEnabled";
-inline constexpr char dockEnabled[] = "dockEnabled";
+inline constexpr char popoverEnabled[] = "dockEnabled";
 inline constexpr char sortMode[] = "sortMode";
 inline constexpr char popoverViewMode[] = "popoverViewMode";
-inline constexpr char dockDisplayMode[] = "dockDisplayMode";
+inline constexpr char windowIconMode[] = "dockDisplayMode";
 inline constexpr char confirmationModel[] = "confirmationModel";
 inline constexpr char autoEjectOnSleep[] = "autoEjectOnSleep";
 inline constexpr char autoEjectOnLock[] = "autoEjectOnLock";
@@ -43,4 +43,4 @@ inline constexpr char globalShortcutsPrefix[] = "GlobalShortcuts_";
 // The predecessor's domain, read once by the migration.
 inline constexpr char kestrinDomain[] = "com.jtarnwick.Kestrin";
 
-} // namespace DefaultsKeys
+} // namespace SettingsKeys

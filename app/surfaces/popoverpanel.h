@@ -13,7 +13,7 @@
 // translucent panel. Where a compositor runs the window itself is translucent; otherwise it
 // paints a picture of the desktop taken before it opened behind its content, blurred under its
 // body, so it looks the same.
-class BorderlessKeyPanel : public QWidget {
+class PopoverPanel : public QWidget {
     Q_OBJECT
 public:
     enum class Material { none, hud };
@@ -31,8 +31,8 @@ public:
     static constexpr qreal materialOpacityOverBackdrop = 0.74;
     static constexpr qreal materialOpacityTranslucent = 0.86;
 
-    explicit BorderlessKeyPanel(bool translucent, QWidget *parent = nullptr);
-    ~BorderlessKeyPanel() override;
+    explicit PopoverPanel(bool translucent, QWidget *parent = nullptr);
+    ~PopoverPanel() override;
 
     // Escape.
     std::function<void()> onCancel;

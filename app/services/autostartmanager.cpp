@@ -1,10 +1,10 @@
-#include "services/loginitemmanager.h"
+#include "services/autostartmanager.h"
 
 #include "services/programfile.h"
 #include "stores/appsupport.h"
 #include "stores/autostartentry.h"
-#include "stores/defaultskeys.h"
-#include "stores/userdefaults.h"
+#include "stores/settingskeys.h"
+#include "stores/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,26 +22,26 @@ QString describe(const QString &path, const QString &error)
 
 } // namespace
 
-LoginItemManager::LoginItemManager(QString entryPath, QString program)
+AutostartManager::AutostartManager(QString entryPath, QString program)
     : m_entryPath(std::move(entryPath)), m_program(std::move(program))
 {
 }
 
-LoginItemManager::~LoginItemManager() = default;
+AutostartManager::~AutostartManager() = default;
 
-QString LoginItemManager::defaultEntryPath()
+QString AutostartManager::defaultEntryPath()
 {
     const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     return config.filePath(QStringLiteral("autostart/") +
                            AutostartEntry::fileName(AppSupport::bundleIdentifier()));
 }
 
-QString LoginItemManager::program() const
+QString AutostartManager::program() const
 {
     return m_program.isEmpty() ? ProgramFile::current().path : m_program;
 }
 
-bool LoginItemManager::isEnabled() const
+bool AutostartManager::isEnabled() const
 {
     QFile file(m_entryPath);
     if (!QFileInfo(m_entryPath).isFile() || !file.open(QIODevice::ReadOnly))
@@ -49,7 +49,7 @@ bool LoginItemManager::isEnabled() const
     return AutostartEntry::isInEffect(file.readAll());
 }
 
-std::optional<QString> LoginItemManager::setEnabled(bool enabled)
+std::optional<QString> AutostartManager::setEnabled(bool enabled)
 {
     if (!enabled) {
         QFile file(m_entryPath);
@@ -63,9 +63,9 @@ std::optional<QString> LoginItemManager::setEnabled(bool enabled)
         if (QFileInfo(folder).exists() || QFileInfo(folder).isSymLink())
             //: Login-item error detail: a file stands where the autostart folder goes
             return describe(folder,
-                            QCoreApplication::translate("LoginItemManager", "not a folder"));
+                            QCoreApplication::translate("AutostartManager", "not a folder"));
         //: Login-item error detail
-        return describe(folder, QCoreApplication::translate("LoginItemManager",
+        return describe(folder, QCoreApplication::translate("AutostartManager",
                                                             "the folder cannot be created"));
     }
     QSaveFile file(m_entryPath);
@@ -75,9 +75,9 @@ std::optional<QString> LoginItemManager::setEnabled(bool enabled)
     return std::nullopt;
 }
 
-void LoginItemManager::applyFirstStartDefault(UserDefaults &defaults)
+void AutostartManager::applyFirstStartDefault(SettingsStore &defaults)
 {
-    const QString key = QString::fromLatin1(DefaultsKeys::loginItemDefaultApplied);
+    const QString key = QString::fromLatin1(SettingsKeys::loginItemDefaultApplied);
     if (defaults.boolValue(key).value_or(false))
         return;
     // Set before the attempt, so that a refused registration is not tried again.

@@ -1,6 +1,6 @@
-#include "stores/jsonfiledefaultsbackend.h"
+#include "stores/jsonfilesettingsbackend.h"
 
-#include "stores/defaultsvaluecodec.h"
+#include "stores/settingsvaluecodec.h"
 #include "stores/regularfilereader.h"
 
 #include <QDir>
@@ -16,7 +16,7 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcDefaults, "com.tarnwick.quillmere.Defaults")
+Q_LOGGING_CATEGORY(lcSettings, "com.tarnwick.quillmere.Defaults")
 
 // File times are coarse (kernel ticks, then whole milliseconds): a file changed this shortly
 // before it was read may change again without a visible difference, so it is read again.
@@ -24,60 +24,60 @@ constexpr qint64 racyWindowMs = 2000;
 
 } // namespace
 
-JsonFileDefaultsBackend::JsonFileDefaultsBackend(const QString &directory, const QString &domain)
+JsonFileSettingsBackend::JsonFileSettingsBackend(const QString &directory, const QString &domain)
     : m_directory(directory), m_domain(domain), m_filePath(filePath(directory, domain))
 {
 }
 
-JsonFileDefaultsBackend::~JsonFileDefaultsBackend() = default;
+JsonFileSettingsBackend::~JsonFileSettingsBackend() = default;
 
-QString JsonFileDefaultsBackend::defaultDirectory()
+QString JsonFileSettingsBackend::defaultDirectory()
 {
     return directoryBelow(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
-QString JsonFileDefaultsBackend::directoryBelow(const QString &configHome)
+QString JsonFileSettingsBackend::directoryBelow(const QString &configHome)
 {
     return QDir(configHome).filePath(QStringLiteral("quillmere"));
 }
 
-QString JsonFileDefaultsBackend::filePath(const QString &directory, const QString &domain)
+QString JsonFileSettingsBackend::filePath(const QString &directory, const QString &domain)
 {
     return QDir(directory).filePath(domain + QStringLiteral(".json"));
 }
 
-QString JsonFileDefaultsBackend::lockFilePath(const QString &filePath)
+QString JsonFileSettingsBackend::lockFilePath(const QString &filePath)
 {
     return filePath + QStringLiteral(".lock");
 }
 
-bool JsonFileDefaultsBackend::isUsableDomain(const QString &domain)
+bool JsonFileSettingsBackend::isUsableDomain(const QString &domain)
 {
     return !domain.isEmpty() && domain.size() <= 200 && !domain.startsWith(u'.') &&
            !domain.contains(u'/') && !domain.contains(u'\\') && !domain.contains(QChar(0));
 }
 
-QVariant JsonFileDefaultsBackend::value(const QString &key)
+QVariant JsonFileSettingsBackend::value(const QString &key)
 {
     QMutexLocker locker(&m_mutex);
     refreshLocked();
     return m_values.value(key);
 }
 
-QStringList JsonFileDefaultsBackend::keys()
+QStringList JsonFileSettingsBackend::keys()
 {
     QMutexLocker locker(&m_mutex);
     refreshLocked();
     return m_values.keys();
 }
 
-void JsonFileDefaultsBackend::write(const QString &key, const QVariant &value)
+void JsonFileSettingsBackend::write(const QString &key, const QVariant &value)
 {
     std::optional<QJsonObject> encoded;
     if (value.isValid()) {
-        encoded = DefaultsValueCodec::encode(value);
+        encoded = SettingsValueCodec::encode(value);
         if (!encoded) {
-            qCWarning(lcDefaults) << "Not storing" << key << "in" << m_domain
+            qCWarning(lcSettings) << "Not storing" << key << "in" << m_domain
                                   << "- unsupported type" << value.typeName();
             return;
         }
@@ -85,14 +85,14 @@ void JsonFileDefaultsBackend::write(const QString &key, const QVariant &value)
 
     QMutexLocker locker(&m_mutex);
     if (!QDir().mkpath(m_directory)) {
-        qCWarning(lcDefaults) << "Cannot create the settings folder" << m_directory;
+        qCWarning(lcSettings) << "Cannot create the settings folder" << m_directory;
         return;
     }
     watchDirectory();
 
     QLockFile lock(lockFilePath(m_filePath));
     if (!SharedFile::acquire(lock))
-        qCWarning(lcDefaults) << "Settings lock" << lock.error() << "for" << m_filePath
+        qCWarning(lcSettings) << "Settings lock" << lock.error() << "for" << m_filePath
                               << "- writing without it";
 
     const Stamp stamp = currentStamp();
@@ -122,32 +122,32 @@ void JsonFileDefaultsBackend::write(const QString &key, const QVariant &value)
     adopt(Contents{root, false, {}}, currentStamp());
 }
 
-void JsonFileDefaultsBackend::removeAll()
+void JsonFileSettingsBackend::removeAll()
 {
     QMutexLocker locker(&m_mutex);
     QLockFile lock(lockFilePath(m_filePath));
     const bool locked = SharedFile::acquire(lock);
     if (QFile::exists(m_filePath) && !QFile::remove(m_filePath))
-        qCWarning(lcDefaults) << "Cannot remove" << m_filePath;
+        qCWarning(lcSettings) << "Cannot remove" << m_filePath;
     if (locked)
         lock.unlock();
     QFile::remove(lockFilePath(m_filePath));
     adopt(Contents{}, currentStamp());
 }
 
-std::unique_ptr<UserDefaultsBackend> JsonFileDefaultsBackend::forDomain(const QString &domain) const
+std::unique_ptr<SettingsBackend> JsonFileSettingsBackend::forDomain(const QString &domain) const
 {
     if (!isUsableDomain(domain))
         return nullptr;
-    return std::make_unique<JsonFileDefaultsBackend>(m_directory, domain);
+    return std::make_unique<JsonFileSettingsBackend>(m_directory, domain);
 }
 
-JsonFileDefaultsBackend::Stamp JsonFileDefaultsBackend::currentStamp() const
+JsonFileSettingsBackend::Stamp JsonFileSettingsBackend::currentStamp() const
 {
     return SharedFile::stamp(m_filePath);
 }
 
-JsonFileDefaultsBackend::Contents JsonFileDefaultsBackend::readFile() const
+JsonFileSettingsBackend::Contents JsonFileSettingsBackend::readFile() const
 {
     const RegularFileReader::Result file = RegularFileReader::read(m_filePath, maxFileBytes);
     if (file.status == RegularFileReader::Result::Status::missing)
@@ -166,7 +166,7 @@ JsonFileDefaultsBackend::Contents JsonFileDefaultsBackend::readFile() const
     return Contents{document.object(), false, {}};
 }
 
-bool JsonFileDefaultsBackend::refreshLocked()
+bool JsonFileSettingsBackend::refreshLocked()
 {
     const Stamp stamp = currentStamp();
     const bool racy =
@@ -179,14 +179,14 @@ bool JsonFileDefaultsBackend::refreshLocked()
     adopt(readFile(), stamp);
     if (!wasLoaded || m_values == before)
         return false;
-    QMetaObject::invokeMethod(this, &UserDefaultsBackend::changedElsewhere, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &SettingsBackend::changedElsewhere, Qt::QueuedConnection);
     return true;
 }
 
-void JsonFileDefaultsBackend::adopt(const Contents &contents, const Stamp &stamp)
+void JsonFileSettingsBackend::adopt(const Contents &contents, const Stamp &stamp)
 {
     if (contents.malformed && !(stamp == m_reportedMalformed)) {
-        qCWarning(lcDefaults).noquote()
+        qCWarning(lcSettings).noquote()
             << QStringLiteral("Ignoring unreadable settings file %1 (%2); defaults apply")
                    .arg(m_filePath, contents.error);
         m_reportedMalformed = stamp;
@@ -194,7 +194,7 @@ void JsonFileDefaultsBackend::adopt(const Contents &contents, const Stamp &stamp
     m_root = contents.root;
     m_values.clear();
     for (auto it = m_root.constBegin(); it != m_root.constEnd(); ++it) {
-        if (const auto decoded = DefaultsValueCodec::decode(it.value()))
+        if (const auto decoded = SettingsValueCodec::decode(it.value()))
             m_values.insert(it.key(), *decoded);
     }
     m_stamp = stamp;
@@ -202,7 +202,7 @@ void JsonFileDefaultsBackend::adopt(const Contents &contents, const Stamp &stamp
     m_loaded = true;
 }
 
-bool JsonFileDefaultsBackend::moveMalformedAsideLocked()
+bool JsonFileSettingsBackend::moveMalformedAsideLocked()
 {
     const QString base =
         m_filePath + QStringLiteral(".corrupt-") +
@@ -211,34 +211,34 @@ bool JsonFileDefaultsBackend::moveMalformedAsideLocked()
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = base + QStringLiteral("-%1").arg(n);
     if (!QFile::rename(m_filePath, target)) {
-        qCWarning(lcDefaults) << "Cannot move the unreadable settings file" << m_filePath
+        qCWarning(lcSettings) << "Cannot move the unreadable settings file" << m_filePath
                               << "aside; the change is not written";
         return false;
     }
-    qCWarning(lcDefaults).noquote()
+    qCWarning(lcSettings).noquote()
         << QStringLiteral("Kept the unreadable settings file as %1").arg(target);
     return true;
 }
 
-bool JsonFileDefaultsBackend::replaceFileLocked(const QJsonObject &root)
+bool JsonFileSettingsBackend::replaceFileLocked(const QJsonObject &root)
 {
     QSaveFile file(m_filePath);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
-        qCWarning(lcDefaults) << "Cannot write" << m_filePath << file.errorString();
+        qCWarning(lcSettings) << "Cannot write" << m_filePath << file.errorString();
         return false;
     }
     return true;
 }
 
-void JsonFileDefaultsBackend::watchForChanges()
+void JsonFileSettingsBackend::watchForChanges()
 {
     QMutexLocker locker(&m_mutex);
     m_watchRequested = true;
     watchDirectory();
 }
 
-void JsonFileDefaultsBackend::watchDirectory()
+void JsonFileSettingsBackend::watchDirectory()
 {
     if (!m_watchRequested || m_watcher || QThread::currentThread() != thread() ||
         !QFileInfo(m_directory).isDir())
@@ -246,10 +246,10 @@ void JsonFileDefaultsBackend::watchDirectory()
     m_watcher = new QFileSystemWatcher(this);
     m_watcher->addPath(m_directory);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
-            &JsonFileDefaultsBackend::checkForOutsideChange);
+            &JsonFileSettingsBackend::checkForOutsideChange);
 }
 
-void JsonFileDefaultsBackend::checkForOutsideChange()
+void JsonFileSettingsBackend::checkForOutsideChange()
 {
     QMutexLocker locker(&m_mutex);
     refreshLocked();

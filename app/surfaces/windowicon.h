@@ -11,17 +11,17 @@ class VolumeStore;
 
 // Decides what the application's window icon shows (the dock tile of other desktops): its own
 // icon, a stack of the first volumes' icons, or a close chevron while the popover is open.
-class DockTileController {
+class WindowIcon {
 public:
     enum class Content { applicationIcon, chevron, stack };
 
     static constexpr int imageSide = 512;
 
     // The icon present at construction is the application's own one, restored when needed.
-    DockTileController(VolumeStore *store, VolumeIconProvider *icons);
+    WindowIcon(VolumeStore *store, VolumeIconProvider *icons);
 
     SortMode sortMode = SortMode::name;
-    DockDisplayMode mode = DockDisplayMode::icon;
+    WindowIconMode mode = WindowIconMode::icon;
     bool popoverOpen = false;
 
     void refresh();

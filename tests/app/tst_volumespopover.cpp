@@ -5,8 +5,8 @@
 #include "format/gridpanelgeometry.h"
 #include "format/listpanelgeometry.h"
 #include "shell/desktopplaces.h"
-#include "surfaces/borderlesskeypanel.h"
-#include "surfaces/dockpopovercontroller.h"
+#include "surfaces/popoverpanel.h"
+#include "surfaces/volumespopover.h"
 #include "surfaces/fanview.h"
 #include "surfaces/gridtileview.h"
 #include "surfaces/listrowview.h"
@@ -38,7 +38,7 @@ VolumeList sticks(int count)
 
 // The popover as the user meets it: which layout for how many volumes, where its panel and
 // entries sit, what each entry does, how it opens and closes and when it refuses to reopen.
-class TestDockPopover : public QObject {
+class TestVolumesPopover : public QObject {
     Q_OBJECT
 
     struct Rig {
@@ -46,7 +46,7 @@ class TestDockPopover : public QObject {
         VolumeStore store{source, VolumeStore::defaultEnabledKinds()};
         VolumeIconProvider icons;
         VolumeActionsMenu actions;
-        DockPopoverController popover{&store, &icons, &actions};
+        VolumesPopover popover{&store, &icons, &actions};
         double now = 100;
         QPoint pointer{400, 560};
         bool reduced = true;
@@ -121,11 +121,11 @@ private slots:
     {
         Rig rig(sticks(3), PopoverViewMode::fan);
         rig.popover.show();
-        BorderlessKeyPanel *panel = rig.popover.panel();
+        PopoverPanel *panel = rig.popover.panel();
         QVERIFY(panel && panel->isVisible());
         // An offscreen screen has no panels: the fan rises from the pointer itself.
         QCOMPARE(rig.popover.anchor().direction, PopoverLayout::Direction::up);
-        QCOMPARE(rig.popover.dockHeight(), 0.0);
+        QCOMPARE(rig.popover.panelHeight(), 0.0);
         QCOMPARE(panel->geometry().bottom() + 1, rig.pointer.y());
         QCOMPARE(panel->margin(), 0);
 
@@ -160,7 +160,7 @@ private slots:
         Rig rig(sticks(2), PopoverViewMode::grid);
         rig.pointer = QPoint(rig.screen().right() - 3, 560);
         rig.popover.show();
-        BorderlessKeyPanel *panel = rig.popover.panel();
+        PopoverPanel *panel = rig.popover.panel();
         const QRect frame = panel->frame();
         QCOMPARE(frame.right() + 1, rig.screen().right() + 1 - 8);
         QCOMPARE(frame.bottom() + 1, 560 - 2);
@@ -258,7 +258,7 @@ private slots:
         QVERIFY(rig.popover.isShown());
         QCOMPARE(rig.visibility, QList<bool>{true});
 
-        BorderlessKeyPanel *panel = rig.popover.panel();
+        PopoverPanel *panel = rig.popover.panel();
         QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(-30, -30));
         QVERIFY(!rig.popover.panel());
         QCOMPARE(rig.visibility, (QList<bool>{true, false}));
@@ -282,7 +282,7 @@ private slots:
     {
         Rig rig(sticks(2), PopoverViewMode::grid);
         rig.popover.show();
-        BorderlessKeyPanel *panel = rig.popover.panel();
+        PopoverPanel *panel = rig.popover.panel();
         // Between the tiles, on the panel's own material.
         QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(20, 30));
         QVERIFY(rig.popover.isShown());
@@ -447,7 +447,7 @@ private slots:
         QMenu *menu = rig.popover.openMenu();
         QVERIFY(menu && menu->isVisible());
         QVERIFY(rig.popover.suspendDismiss);
-        QCOMPARE(DockPopoverController::optionsMenuPosition(button),
+        QCOMPARE(VolumesPopover::optionsMenuPosition(button),
                  button->mapToGlobal(QPoint(button->width() - 6, 0)));
         // An outside click only closes the menu.
         QTest::mousePress(rig.popover.panel(), Qt::LeftButton, {}, QPoint(-30, -30));
@@ -507,7 +507,7 @@ private slots:
         rig.reduced = false;
         rig.popover.show();
         QCOMPARE(rig.popover.animation()->duration(), 200);
-        BorderlessKeyPanel *panel = rig.popover.panel();
+        PopoverPanel *panel = rig.popover.panel();
         QVERIFY(panel->slide() > 0);
         QVERIFY(QTest::qWaitFor([&] { return panel->slide() == 0; }, 5000));
         rig.popover.close();
@@ -550,5 +550,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDockPopover)
-#include "tst_dockpopover.moc"
+QTEST_MAIN(TestVolumesPopover)
+#include "tst_volumespopover.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stores/userdefaultsbackend.h"
+#include "stores/settingsbackend.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -13,21 +13,21 @@
 // The defaults database of one domain: typed values (Boolean, integer, double, string, string
 // list or array, bytes, date) read afresh from the backend at each use. A typed getter gives a
 // value only when the stored one has that type, so a Boolean never reads as the text "true".
-class UserDefaults : public QObject {
+class SettingsStore : public QObject {
     Q_OBJECT
 public:
-    explicit UserDefaults(std::unique_ptr<UserDefaultsBackend> backend, QObject *parent = nullptr);
-    ~UserDefaults() override;
+    explicit SettingsStore(std::unique_ptr<SettingsBackend> backend, QObject *parent = nullptr);
+    ~SettingsStore() override;
 
     // The application's own domain, one JSON file under $XDG_CONFIG_HOME/quillmere/.
-    static std::unique_ptr<UserDefaults> standard();
+    static std::unique_ptr<SettingsStore> standard();
     // Only the values held in memory; for tests.
-    static std::unique_ptr<UserDefaults> inMemory(const QString &domain = QStringLiteral("memory"));
+    static std::unique_ptr<SettingsStore> inMemory(const QString &domain = QStringLiteral("memory"));
 
     QString domain() const;
     // Another domain in the same kind of storage (the predecessor's settings); null when the
     // name cannot be a domain.
-    std::unique_ptr<UserDefaults> suite(const QString &domain) const;
+    std::unique_ptr<SettingsStore> suite(const QString &domain) const;
 
     // Invalid when absent.
     QVariant object(const QString &key) const;
@@ -66,5 +66,5 @@ protected:
     void connectNotify(const QMetaMethod &signal) override;
 
 private:
-    std::unique_ptr<UserDefaultsBackend> m_backend;
+    std::unique_ptr<SettingsBackend> m_backend;
 };

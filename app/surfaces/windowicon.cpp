@@ -1,4 +1,4 @@
-#include "surfaces/docktilecontroller.h"
+#include "surfaces/windowicon.h"
 
 #include "discovery/volumestore.h"
 #include "model/volumesorter.h"
@@ -19,7 +19,7 @@ constexpr double stackBackOpacity = 0.92;
 
 QImage blankImage()
 {
-    QImage image(DockTileController::imageSide, DockTileController::imageSide,
+    QImage image(WindowIcon::imageSide, WindowIcon::imageSide,
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
@@ -27,23 +27,23 @@ QImage blankImage()
 
 } // namespace
 
-DockTileController::DockTileController(VolumeStore *store, VolumeIconProvider *icons)
+WindowIcon::WindowIcon(VolumeStore *store, VolumeIconProvider *icons)
     : m_store(store), m_icons(icons), m_applicationIcon(QGuiApplication::windowIcon())
 {
 }
 
-DockTileController::Content DockTileController::content() const
+WindowIcon::Content WindowIcon::content() const
 {
     if (popoverOpen)
         return Content::chevron;
-    if (mode == DockDisplayMode::icon)
+    if (mode == WindowIconMode::icon)
         return Content::applicationIcon;
     if (!m_store || !m_icons || m_store->visibleVolumes().isEmpty())
         return Content::applicationIcon;
     return Content::stack;
 }
 
-QImage DockTileController::image() const
+QImage WindowIcon::image() const
 {
     switch (content()) {
     case Content::chevron:
@@ -56,14 +56,14 @@ QImage DockTileController::image() const
     return {};
 }
 
-void DockTileController::refresh()
+void WindowIcon::refresh()
 {
     const QImage tile = image();
     QGuiApplication::setWindowIcon(tile.isNull() ? m_applicationIcon
                                                  : QIcon(QPixmap::fromImage(tile)));
 }
 
-QImage DockTileController::chevronImage()
+QImage WindowIcon::chevronImage()
 {
     QImage image = blankImage();
     QPainter painter(&image);
@@ -88,7 +88,7 @@ QImage DockTileController::chevronImage()
     return image;
 }
 
-QImage DockTileController::stackImage() const
+QImage WindowIcon::stackImage() const
 {
     const VolumeList volumes = VolumeSorter::sorted(m_store->visibleVolumes(), sortMode);
     QImage image = blankImage();

@@ -1,6 +1,6 @@
-#include "stores/jsonfiledefaultsbackend.h"
-#include "stores/memorydefaultsbackend.h"
-#include "stores/userdefaults.h"
+#include "stores/jsonfilesettingsbackend.h"
+#include "stores/memorysettingsbackend.h"
+#include "stores/settingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +18,10 @@ namespace {
 
 const QString domain = QStringLiteral("com.quillmere.app");
 
-std::unique_ptr<UserDefaults> fileDefaults(const QString &directory, const QString &name = domain)
+std::unique_ptr<SettingsStore> fileDefaults(const QString &directory, const QString &name = domain)
 {
-    return std::make_unique<UserDefaults>(
-        std::make_unique<JsonFileDefaultsBackend>(directory, name));
+    return std::make_unique<SettingsStore>(
+        std::make_unique<JsonFileSettingsBackend>(directory, name));
 }
 
 // The test binary doubles as a second writer: "--set-defaults <dir> <domain> <prefix> <count>"
@@ -52,7 +52,7 @@ QStringList corruptCopies(const QString &directory)
 
 } // namespace
 
-class TestUserDefaults : public QObject {
+class TestSettingsStore : public QObject {
     Q_OBJECT
 
 private:
@@ -122,7 +122,7 @@ private slots:
 
     void typedGettersOnlyTakeTheirType()
     {
-        auto defaults = UserDefaults::inMemory();
+        auto defaults = SettingsStore::inMemory();
         defaults->setString(QStringLiteral("text"), QStringLiteral("true"));
         defaults->setInteger(QStringLiteral("number"), 7);
         defaults->setObject(QStringLiteral("numbers"), QVariantList{qint64(1), qint64(2)});
@@ -140,8 +140,8 @@ private slots:
 
     void unstorableValuesAreRefused()
     {
-        auto defaults = UserDefaults::inMemory();
-        QSignalSpy changed(defaults.get(), &UserDefaults::changed);
+        auto defaults = SettingsStore::inMemory();
+        QSignalSpy changed(defaults.get(), &SettingsStore::changed);
         QVERIFY(!defaults->setObject(QStringLiteral("point"), QPoint(1, 2)));
         QVERIFY(!defaults->setObject(QStringLiteral("list"), QVariantList{QPoint(1, 2)}));
         QVERIFY(!defaults->setObject(QString(), true));
@@ -154,7 +154,7 @@ private slots:
     {
         QTemporaryDir dir;
         auto defaults = fileDefaults(dir.path());
-        QSignalSpy changed(defaults.get(), &UserDefaults::changed);
+        QSignalSpy changed(defaults.get(), &SettingsStore::changed);
         defaults->setBool(QStringLiteral("a"), true);
         defaults->setBool(QStringLiteral("b"), false);
         defaults->remove(QStringLiteral("a"));
@@ -182,7 +182,7 @@ private slots:
         QVERIFY(!standard->suite(QString()));
 
         // In memory, suites share one storage so a test can prepare another domain.
-        auto memory = UserDefaults::inMemory(domain);
+        auto memory = SettingsStore::inMemory(domain);
         memory->suite(QStringLiteral("other"))->setInteger(QStringLiteral("n"), 1);
         QCOMPARE(memory->suite(QStringLiteral("other"))->integer(QStringLiteral("n")),
                  std::optional<qint64>(1));
@@ -206,7 +206,7 @@ private slots:
         QTemporaryDir dir;
         auto defaults = fileDefaults(dir.path());
         defaults->setBool(QStringLiteral("mine"), true);
-        QSignalSpy changed(defaults.get(), &UserDefaults::changed);
+        QSignalSpy changed(defaults.get(), &SettingsStore::changed);
         finishWriter(startWriter(dir.path(), QStringLiteral("theirs"), 1));
         QVERIFY(changed.wait(10000));
         QCOMPARE(defaults->integer(QStringLiteral("theirs0")), std::optional<qint64>(0));
@@ -311,8 +311,8 @@ int main(int argc, char **argv)
     if (argc > 1 && qstrcmp(argv[1], "--set-defaults") == 0)
         return runWriter(argc, argv);
     QCoreApplication app(argc, argv);
-    TestUserDefaults test;
+    TestSettingsStore test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_userdefaults.moc"
+#include "tst_settingsstore.moc"

@@ -1,4 +1,4 @@
-#include "surfaces/dockpopovercontroller.h"
+#include "surfaces/volumespopover.h"
 
 #include "discovery/volumestore.h"
 #include "format/animationscale.h"
@@ -8,7 +8,7 @@
 #include "format/listpanelgeometry.h"
 #include "model/volumesorter.h"
 #include "shell/desktopplaces.h"
-#include "surfaces/borderlesskeypanel.h"
+#include "surfaces/popoverpanel.h"
 #include "surfaces/compositing.h"
 #include "surfaces/fanview.h"
 #include "surfaces/gridtileview.h"
@@ -79,11 +79,11 @@ QPixmap iconPixmap(const QIcon &icon, int side)
     return icon.pixmap(QSize(side, side), qApp ? qApp->devicePixelRatio() : 1.0);
 }
 
-QString openInFinderTitle()
+QString openInFileManagerTitle()
 {
     // The English catalogue names the desktop's file manager.
     //: Popover folder entry
-    return DockPopoverController::tr("Open in Finder");
+    return VolumesPopover::tr("Open in Finder");
 }
 
 // The thin scroll bar of the grid, drawn over its right margin.
@@ -104,7 +104,7 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_Hover);
         //: Popover list row
-        setAccessibleName(DockPopoverController::tr("Options"));
+        setAccessibleName(VolumesPopover::tr("Options"));
         setToolTip(accessibleName());
     }
 
@@ -168,7 +168,7 @@ QPainterPath gridBody(const GridPanelGeometry::Geometry &g, Direction direction)
 
 } // namespace
 
-DockPopoverController::DockPopoverController(VolumeStore *store, VolumeIconProvider *icons,
+VolumesPopover::VolumesPopover(VolumeStore *store, VolumeIconProvider *icons,
                                              VolumeActionsMenu *actions, QObject *parent)
     : QObject(parent), m_store(store), m_icons(icons), m_actions(actions)
 {
@@ -179,10 +179,10 @@ DockPopoverController::DockPopoverController(VolumeStore *store, VolumeIconProvi
     animationScale = AnimationScale::fromEnvironment;
 }
 
-DockPopoverController::~DockPopoverController()
+VolumesPopover::~VolumesPopover()
 {
     stopAnimation();
-    if (BorderlessKeyPanel *panel = m_panel.data()) {
+    if (PopoverPanel *panel = m_panel.data()) {
         panel->onCancel = nullptr;
         panel->onOutsideClick = nullptr;
         panel->hide();
@@ -190,28 +190,28 @@ DockPopoverController::~DockPopoverController()
     }
 }
 
-double DockPopoverController::fanOpeningSeconds() const
+double VolumesPopover::fanOpeningSeconds() const
 {
     return AnimationScale::fanOpeningSeconds(animationScale ? animationScale() : 1.0);
 }
 
-bool DockPopoverController::isShown() const
+bool VolumesPopover::isShown() const
 {
     return m_panel && m_panel->isVisible() && !m_isClosing;
 }
 
-bool DockPopoverController::motionReduced() const
+bool VolumesPopover::motionReduced() const
 {
     return reduceMotion && reduceMotion();
 }
 
-QScreen *DockPopoverController::screenAt(QPoint point) const
+QScreen *VolumesPopover::screenAt(QPoint point) const
 {
     QScreen *screen = QGuiApplication::screenAt(point);
     return screen ? screen : QGuiApplication::primaryScreen();
 }
 
-void DockPopoverController::toggle()
+void VolumesPopover::toggle()
 {
     if (!m_panel || !m_panel->isVisible()) {
         if (m_reopenGuard.allowsShow(clock()))
@@ -222,18 +222,18 @@ void DockPopoverController::toggle()
         closePanel(false);
 }
 
-void DockPopoverController::close()
+void VolumesPopover::close()
 {
     if (m_panel && m_panel->isVisible() && !m_isClosing)
         closePanel(false);
 }
 
-void DockPopoverController::removeDismissMonitors()
+void VolumesPopover::removeDismissMonitors()
 {
     m_dismissArmed = false;
 }
 
-void DockPopoverController::closePanel(bool outsideClick)
+void VolumesPopover::closePanel(bool outsideClick)
 {
     if (outsideClick)
         m_reopenGuard.noteOutsideClick(clock());
@@ -246,10 +246,10 @@ void DockPopoverController::closePanel(bool outsideClick)
     runClosingAnimation();
 }
 
-void DockPopoverController::finishClose()
+void VolumesPopover::finishClose()
 {
     stopAnimation();
-    if (BorderlessKeyPanel *panel = m_panel.data()) {
+    if (PopoverPanel *panel = m_panel.data()) {
         panel->onCancel = nullptr;
         panel->onOutsideClick = nullptr;
         panel->hide();
@@ -268,7 +268,7 @@ void DockPopoverController::finishClose()
     m_acceptsMouse = true;
 }
 
-void DockPopoverController::show()
+void VolumesPopover::show()
 {
     if (m_panel)
         return;
@@ -279,7 +279,7 @@ void DockPopoverController::show()
     m_anchor = PopoverLayout::anchorFor(pointer, screen->geometry(), screen->availableGeometry());
 
     const bool translucent = compositing && compositing();
-    auto *panel = new BorderlessKeyPanel(translucent);
+    auto *panel = new PopoverPanel(translucent);
     if (!translucent) {
         // Without a compositor the panel shows the desktop it covers itself.
         const QPixmap desktop = screen->grabWindow(0);
@@ -309,7 +309,7 @@ void DockPopoverController::show()
         onVisibilityChange(true);
 }
 
-void DockPopoverController::rebuildContentsAndLayout()
+void VolumesPopover::rebuildContentsAndLayout()
 {
     if (!m_panel)
         return;
@@ -341,7 +341,7 @@ void DockPopoverController::rebuildContentsAndLayout()
         m_panel->setFocus(Qt::PopupFocusReason);
 }
 
-void DockPopoverController::layoutFan(const VolumeList &volumes, QScreen *screen)
+void VolumesPopover::layoutFan(const VolumeList &volumes, QScreen *screen)
 {
     const FanGeometry::Split split = FanGeometry::split(volumes.size());
     const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
@@ -364,7 +364,7 @@ void DockPopoverController::layoutFan(const VolumeList &volumes, QScreen *screen
     FanView::Item folder;
     //: Fan overflow pill; %1 is how many volumes the fan leaves out
     folder.title =
-        split.overflow > 0 ? tr("%1 More in Finder").arg(split.overflow) : openInFinderTitle();
+        split.overflow > 0 ? tr("%1 More in Finder").arg(split.overflow) : openInFileManagerTitle();
     folder.iconSize = FanGeometry::folderSize;
     folder.picture =
         FanView::renderPicture(folder.title, iconPixmap(folderIcon(), 2 * int(folder.iconSize)),
@@ -376,7 +376,7 @@ void DockPopoverController::layoutFan(const VolumeList &volumes, QScreen *screen
     const QRectF screenRect = screen ? QRectF(screen->geometry()) : QRectF();
     const QRectF frame = FanGeometry::panelFrame(fan, m_anchor, screenRect);
     const double height = frame.height();
-    const double lift = m_anchor.dockHeight;
+    const double lift = m_anchor.panelHeight;
     const bool up = m_anchor.direction == Direction::up;
     constexpr double degrees = 180 / std::numbers::pi;
 
@@ -410,14 +410,14 @@ void DockPopoverController::layoutFan(const VolumeList &volumes, QScreen *screen
             });
     m_fan = view;
 
-    BorderlessKeyPanel::Look look;
+    PopoverPanel::Look look;
     m_panel->present(frame.toAlignedRect(), look, view);
 }
 
 // A grid tile or list row of a volume: its busy and activity marks kept current, its requests
 // answered.
 template <typename Entry>
-void DockPopoverController::bindVolumeEntry(Entry *entry, const Volume &volume)
+void VolumesPopover::bindVolumeEntry(Entry *entry, const Volume &volume)
 {
     entry->setBusy(isBusy(volume));
     entry->setActive(isActive(volume));
@@ -439,7 +439,7 @@ void DockPopoverController::bindVolumeEntry(Entry *entry, const Volume &volume)
                                }});
 }
 
-void DockPopoverController::layoutGrid(const VolumeList &volumes, QScreen *screen)
+void VolumesPopover::layoutGrid(const VolumeList &volumes, QScreen *screen)
 {
     const QRectF screenRect = screen ? QRectF(screen->geometry()) : QRectF();
     const QRectF available = screen ? QRectF(screen->availableGeometry()) : QRectF();
@@ -457,7 +457,7 @@ void DockPopoverController::layoutGrid(const VolumeList &volumes, QScreen *scree
         cells.append(new TileHoverFrame(tile, grid));
     }
     auto *folder =
-        new GridTileView(iconPixmap(folderIcon(), GridTileView::iconSide), openInFinderTitle());
+        new GridTileView(iconPixmap(folderIcon(), GridTileView::iconSide), openInFileManagerTitle());
     connect(folder, &GridTileView::openRequested, this, [this] { openVolumesFolder(); });
     m_tiles.append(folder);
     cells.append(new TileHoverFrame(folder, grid));
@@ -510,14 +510,14 @@ void DockPopoverController::layoutGrid(const VolumeList &volumes, QScreen *scree
                         body.width(), int(std::ceil(g.visibleGridHeight)));
     m_gridScroll = scroll;
 
-    BorderlessKeyPanel::Look look;
-    look.material = BorderlessKeyPanel::Material::hud;
+    PopoverPanel::Look look;
+    look.material = PopoverPanel::Material::hud;
     look.body = gridBody(g, m_anchor.direction);
     look.shadow = true;
     m_panel->present(g.frame.toAlignedRect(), look, content);
 }
 
-void DockPopoverController::layoutList(const VolumeList &volumes, QScreen *screen)
+void VolumesPopover::layoutList(const VolumeList &volumes, QScreen *screen)
 {
     const QRectF screenRect = screen ? QRectF(screen->geometry()) : QRectF();
     const QRectF available = screen ? QRectF(screen->availableGeometry()) : QRectF();
@@ -541,7 +541,7 @@ void DockPopoverController::layoutList(const VolumeList &volumes, QScreen *scree
     m_rows = rows;
 
     const double folderText =
-        QFontMetricsF(SystemFont::ofSize(13)).horizontalAdvance(openInFinderTitle());
+        QFontMetricsF(SystemFont::ofSize(13)).horizontalAdvance(openInFileManagerTitle());
     const int width =
         int(std::ceil(ListPanelGeometry::width(widths, folderText, available.width())));
     const ListPanelGeometry::Geometry g =
@@ -567,8 +567,8 @@ void DockPopoverController::layoutList(const VolumeList &volumes, QScreen *scree
     QWidget *bottom = buildBottomArea(content, width);
     bottom->move(0, rowsHeight);
 
-    BorderlessKeyPanel::Look look;
-    look.material = BorderlessKeyPanel::Material::hud;
+    PopoverPanel::Look look;
+    look.material = PopoverPanel::Material::hud;
     QPainterPath body;
     body.addRoundedRect(QRectF(QPointF(), g.frame.size()), ListPanelGeometry::cornerRadius,
                         ListPanelGeometry::cornerRadius);
@@ -578,14 +578,14 @@ void DockPopoverController::layoutList(const VolumeList &volumes, QScreen *scree
     m_panel->present(g.frame.toAlignedRect(), look, content);
 }
 
-QWidget *DockPopoverController::buildBottomArea(QWidget *parent, int width)
+QWidget *VolumesPopover::buildBottomArea(QWidget *parent, int width)
 {
     auto *area = new QWidget(parent);
     area->resize(width, int(ListPanelGeometry::bottomAreaHeight));
     auto *line = new Separator(area);
     line->setGeometry(0, 0, width, 8);
 
-    auto *folder = new ListRowView(folderIcon(), openInFinderTitle(), area);
+    auto *folder = new ListRowView(folderIcon(), openInFileManagerTitle(), area);
     folder->setGeometry(0, 8, width, ListRowView::rowHeight);
     connect(folder, &ListRowView::openRequested, this, [this] { openVolumesFolder(); });
 
@@ -599,7 +599,7 @@ QWidget *DockPopoverController::buildBottomArea(QWidget *parent, int width)
     return area;
 }
 
-void DockPopoverController::refreshActivity()
+void VolumesPopover::refreshActivity()
 {
     if (!isShown())
         return;
@@ -607,7 +607,7 @@ void DockPopoverController::refreshActivity()
         binding.apply(isActive(binding.volume));
 }
 
-void DockPopoverController::activate(const Volume &volume)
+void VolumesPopover::activate(const Volume &volume)
 {
     if (volume.isMounted) {
         openFolder(volume.mountPath);
@@ -618,14 +618,14 @@ void DockPopoverController::activate(const Volume &volume)
     }
 }
 
-void DockPopoverController::openVolumesFolder()
+void VolumesPopover::openVolumesFolder()
 {
     openFolder(DesktopPlaces::volumesFolder());
     if (m_panel && !m_isClosing)
         closePanel(false);
 }
 
-void DockPopoverController::showContextMenu(const Volume &volume, const QPoint &globalPosition)
+void VolumesPopover::showContextMenu(const Volume &volume, const QPoint &globalPosition)
 {
     if (!m_panel || m_isClosing)
         return;
@@ -646,7 +646,7 @@ void DockPopoverController::showContextMenu(const Volume &volume, const QPoint &
     menu->popup(globalPosition);
 }
 
-void DockPopoverController::remountFromMenu(const QAction *item)
+void VolumesPopover::remountFromMenu(const QAction *item)
 {
     if (!item || !volumeHandlers || !volumeHandlers->remount)
         return;
@@ -655,12 +655,12 @@ void DockPopoverController::remountFromMenu(const QAction *item)
         volumeHandlers->remount(found.value());
 }
 
-QPoint DockPopoverController::optionsMenuPosition(const QAbstractButton *button)
+QPoint VolumesPopover::optionsMenuPosition(const QAbstractButton *button)
 {
     return button->mapToGlobal(QPoint(button->width() - optionsMenuInset, 0));
 }
 
-void DockPopoverController::showOptionsMenu(QAbstractButton *button)
+void VolumesPopover::showOptionsMenu(QAbstractButton *button)
 {
     if (!m_panel || m_isClosing || !optionsMenuProvider || !button)
         return;
@@ -672,7 +672,7 @@ void DockPopoverController::showOptionsMenu(QAbstractButton *button)
     menu->popup(optionsMenuPosition(button));
 }
 
-void DockPopoverController::trackMenu(QMenu *menu)
+void VolumesPopover::trackMenu(QMenu *menu)
 {
     if (m_openMenu)
         m_openMenu->close();
@@ -688,7 +688,7 @@ void DockPopoverController::trackMenu(QMenu *menu)
     });
 }
 
-void DockPopoverController::stopAnimation()
+void VolumesPopover::stopAnimation()
 {
     if (QVariantAnimation *animation = m_animation.data()) {
         m_animation.clear();
@@ -697,10 +697,10 @@ void DockPopoverController::stopAnimation()
     }
 }
 
-void DockPopoverController::runOpeningAnimation()
+void VolumesPopover::runOpeningAnimation()
 {
     stopAnimation();
-    BorderlessKeyPanel *panel = m_panel;
+    PopoverPanel *panel = m_panel;
     if (!panel)
         return;
     if (motionReduced()) {
@@ -756,10 +756,10 @@ void DockPopoverController::runOpeningAnimation()
     animation->start();
 }
 
-void DockPopoverController::runClosingAnimation()
+void VolumesPopover::runClosingAnimation()
 {
     stopAnimation();
-    BorderlessKeyPanel *panel = m_panel;
+    PopoverPanel *panel = m_panel;
     if (!panel) {
         finishClose();
         return;

@@ -1,29 +1,29 @@
-#include "stores/memorydefaultsbackend.h"
+#include "stores/memorysettingsbackend.h"
 
-MemoryDefaultsBackend::MemoryDefaultsBackend(const QString &domain)
-    : MemoryDefaultsBackend(std::make_shared<Storage>(), domain)
+MemorySettingsBackend::MemorySettingsBackend(const QString &domain)
+    : MemorySettingsBackend(std::make_shared<Storage>(), domain)
 {
 }
 
-MemoryDefaultsBackend::MemoryDefaultsBackend(std::shared_ptr<Storage> storage,
+MemorySettingsBackend::MemorySettingsBackend(std::shared_ptr<Storage> storage,
                                              const QString &domain)
     : m_storage(std::move(storage)), m_domain(domain)
 {
 }
 
-QVariant MemoryDefaultsBackend::value(const QString &key)
+QVariant MemorySettingsBackend::value(const QString &key)
 {
     QMutexLocker locker(&m_storage->mutex);
     return m_storage->domains.value(m_domain).value(key);
 }
 
-QStringList MemoryDefaultsBackend::keys()
+QStringList MemorySettingsBackend::keys()
 {
     QMutexLocker locker(&m_storage->mutex);
     return m_storage->domains.value(m_domain).keys();
 }
 
-void MemoryDefaultsBackend::write(const QString &key, const QVariant &value)
+void MemorySettingsBackend::write(const QString &key, const QVariant &value)
 {
     QMutexLocker locker(&m_storage->mutex);
     if (value.isValid())
@@ -32,15 +32,15 @@ void MemoryDefaultsBackend::write(const QString &key, const QVariant &value)
         m_storage->domains[m_domain].remove(key);
 }
 
-void MemoryDefaultsBackend::removeAll()
+void MemorySettingsBackend::removeAll()
 {
     QMutexLocker locker(&m_storage->mutex);
     m_storage->domains.remove(m_domain);
 }
 
-std::unique_ptr<UserDefaultsBackend> MemoryDefaultsBackend::forDomain(const QString &domain) const
+std::unique_ptr<SettingsBackend> MemorySettingsBackend::forDomain(const QString &domain) const
 {
     if (domain.isEmpty())
         return nullptr;
-    return std::unique_ptr<UserDefaultsBackend>(new MemoryDefaultsBackend(m_storage, domain));
+    return std::unique_ptr<SettingsBackend>(new MemorySettingsBackend(m_storage, domain));
 }

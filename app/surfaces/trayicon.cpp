@@ -1,4 +1,4 @@
-#include "statusitem.h"
+#include "trayicon.h"
 
 #include "quillmeremark.h"
 #include "volumeactionsmenu.h"
@@ -52,7 +52,7 @@ public:
 
 } // namespace
 
-StatusItemController::StatusItemController(VolumeStore *store, VolumeIconProvider *icons,
+TrayIcon::TrayIcon(VolumeStore *store, VolumeIconProvider *icons,
                                            VolumeActionsMenu *actions, QObject *parent)
     : QObject(parent), m_store(store), m_icons(icons), m_actions(actions),
       m_trayIcon(new QSystemTrayIcon(this)), m_menu(std::make_unique<QMenu>()),
@@ -81,14 +81,14 @@ StatusItemController::StatusItemController(VolumeStore *store, VolumeIconProvide
     m_trayIcon->show();
 }
 
-StatusItemController::~StatusItemController()
+TrayIcon::~TrayIcon()
 {
     m_trayIcon->hide();
     m_trayIcon->setContextMenu(nullptr);
     clearMenu();
 }
 
-QIcon StatusItemController::statusIcon(bool staging)
+QIcon TrayIcon::statusIcon(bool staging)
 {
     // The system red of the other platform; otherwise the panel text colour stands in for
     // the template image that the system would tint.
@@ -101,7 +101,7 @@ QIcon StatusItemController::statusIcon(bool staging)
     return icon;
 }
 
-QIcon StatusItemController::composeRowIcon(const QPixmap &icon, bool mounted, bool active)
+QIcon TrayIcon::composeRowIcon(const QPixmap &icon, bool mounted, bool active)
 {
     if (mounted && !active)
         return QIcon(icon);
@@ -129,17 +129,17 @@ QIcon StatusItemController::composeRowIcon(const QPixmap &icon, bool mounted, bo
     return QIcon(canvas);
 }
 
-bool StatusItemController::isActive(const Volume &volume) const
+bool TrayIcon::isActive(const Volume &volume) const
 {
     return activityProvider && activityProvider(volume);
 }
 
-QIcon StatusItemController::rowIcon(const Volume &volume, bool active) const
+QIcon TrayIcon::rowIcon(const Volume &volume, bool active) const
 {
     return composeRowIcon(m_icons->pixmap(volume, rowIconSize), volume.isMounted, active);
 }
 
-void StatusItemController::clearMenu()
+void TrayIcon::clearMenu()
 {
     m_volumeItems.clear();
     m_rowActivity.clear();
@@ -153,19 +153,19 @@ void StatusItemController::clearMenu()
     m_submenus.clear();
 }
 
-QMenu *StatusItemController::newSubmenu()
+QMenu *TrayIcon::newSubmenu()
 {
     auto *submenu = new QMenu();
     m_submenus.append(submenu);
     return submenu;
 }
 
-void StatusItemController::rebuild()
+void TrayIcon::rebuild()
 {
     clearMenu();
 
     //: Menu item
-    m_menu->addAction(tr("Open Quillmere"), this, &StatusItemController::openMainWindow);
+    m_menu->addAction(tr("Open Quillmere"), this, &TrayIcon::openMainWindow);
     m_menu->addSeparator();
 
     const VolumeList volumes =
@@ -178,32 +178,32 @@ void StatusItemController::rebuild()
 
     m_menu->addSeparator();
     //: Menu item
-    m_menu->addAction(tr("Eject All"), this, &StatusItemController::ejectAllTapped);
+    m_menu->addAction(tr("Eject All"), this, &TrayIcon::ejectAllTapped);
     m_menu->addSeparator();
     // The English catalogue names the desktop's folder and file manager.
     //: Menu item
     m_menu->addAction(tr("Open /Volumes in Finder"), this,
-                      &StatusItemController::openVolumesFolder);
+                      &TrayIcon::openVolumesFolder);
     m_menu->addSeparator();
     //: Menu item
-    m_menu->addAction(tr("History…"), this, &StatusItemController::openHistory);
+    m_menu->addAction(tr("History…"), this, &TrayIcon::openHistory);
     // Only where there is a Preferences pane to open.
     if (onOpenPreferences) {
         //: Menu item
-        m_menu->addAction(tr("Preferences…"), this, &StatusItemController::openPreferences)
+        m_menu->addAction(tr("Preferences…"), this, &TrayIcon::openPreferences)
             ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     }
     //: Menu item
     QAction *diskUtility =
-        m_menu->addAction(tr("Open Disk Utility"), this, &StatusItemController::openDiskUtility);
+        m_menu->addAction(tr("Open Disk Utility"), this, &TrayIcon::openDisks);
     // Disks may not be installed; the entry stays in its place but cannot be chosen.
-    diskUtility->setEnabled(!DesktopPlaces::diskUtilityProgram().isEmpty());
+    diskUtility->setEnabled(!DesktopPlaces::disksProgram().isEmpty());
     //: Menu item
-    m_menu->addAction(tr("Quit Quillmere"), this, &StatusItemController::quit)
+    m_menu->addAction(tr("Quit Quillmere"), this, &TrayIcon::quit)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
-void StatusItemController::addVolumeRow(const Volume &volume)
+void TrayIcon::addVolumeRow(const Volume &volume)
 {
     // A single ampersand in a volume's name would be taken for a mnemonic mark.
     QString title = VolumeRowFormatter::menuLabel(volume);
@@ -240,7 +240,7 @@ void StatusItemController::addVolumeRow(const Volume &volume)
     m_rowActivity.append(active);
 }
 
-QMenu *StatusItemController::mountedSubmenu(const Volume &volume)
+QMenu *TrayIcon::mountedSubmenu(const Volume &volume)
 {
     QMenu *submenu = newSubmenu();
     m_actions->fillMenu(submenu, volume);
@@ -288,7 +288,7 @@ QMenu *StatusItemController::mountedSubmenu(const Volume &volume)
     return submenu;
 }
 
-void StatusItemController::refreshActivity()
+void TrayIcon::refreshActivity()
 {
     if (!activityProvider || m_volumeItems.isEmpty())
         return;
@@ -303,7 +303,7 @@ void StatusItemController::refreshActivity()
     }
 }
 
-void StatusItemController::ejectVolume(const QAction *item)
+void TrayIcon::ejectVolume(const QAction *item)
 {
     if (!item || item->data().typeId() != QMetaType::QString || !volumeHandlers)
         return;
@@ -312,7 +312,7 @@ void StatusItemController::ejectVolume(const QAction *item)
         volumeHandlers->eject(*found);
 }
 
-void StatusItemController::remountVolume(const QAction *item)
+void TrayIcon::remountVolume(const QAction *item)
 {
     if (!item || item->data().typeId() != QMetaType::QString || !volumeHandlers)
         return;
@@ -321,41 +321,41 @@ void StatusItemController::remountVolume(const QAction *item)
         volumeHandlers->remount(*found);
 }
 
-void StatusItemController::ejectAllTapped()
+void TrayIcon::ejectAllTapped()
 {
     if (onEjectAll)
         onEjectAll();
 }
 
-void StatusItemController::openMainWindow()
+void TrayIcon::openMainWindow()
 {
     if (onOpenMainWindow)
         onOpenMainWindow();
 }
 
-void StatusItemController::openVolumesFolder()
+void TrayIcon::openVolumesFolder()
 {
     DesktopPlaces::openFolder(DesktopPlaces::volumesFolder());
 }
 
-void StatusItemController::openHistory()
+void TrayIcon::openHistory()
 {
     if (onOpenHistory)
         onOpenHistory();
 }
 
-void StatusItemController::openPreferences()
+void TrayIcon::openPreferences()
 {
     if (onOpenPreferences)
         onOpenPreferences();
 }
 
-void StatusItemController::openDiskUtility()
+void TrayIcon::openDisks()
 {
-    DesktopPlaces::launchDiskUtility();
+    DesktopPlaces::launchDisks();
 }
 
-void StatusItemController::quit()
+void TrayIcon::quit()
 {
     QCoreApplication::quit();
 }

@@ -24,14 +24,14 @@ class VolumeStore;
 // The program's tray item: the mark as icon, and a menu listing the visible volumes with their
 // actions above a fixed block of commands. It never touches the disks itself; everything goes
 // out through the callbacks its owner sets. Main thread.
-class StatusItemController : public QObject {
+class TrayIcon : public QObject {
     Q_OBJECT
 public:
     static constexpr int rowIconSize = 18;
 
-    StatusItemController(VolumeStore *store, VolumeIconProvider *icons, VolumeActionsMenu *actions,
+    TrayIcon(VolumeStore *store, VolumeIconProvider *icons, VolumeActionsMenu *actions,
                          QObject *parent = nullptr);
-    ~StatusItemController() override;
+    ~TrayIcon() override;
 
     // Unset, the menu has no "Preferences…" item; read at each rebuild.
     std::function<void()> onOpenPreferences;
@@ -67,7 +67,7 @@ public:
     void openVolumesFolder();
     void openHistory();
     void openPreferences();
-    void openDiskUtility();
+    void openDisks();
     void quit();
 
 private:

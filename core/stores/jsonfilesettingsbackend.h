@@ -1,7 +1,7 @@
 #pragma once
 
 #include "stores/sharedfile.h"
-#include "stores/userdefaultsbackend.h"
+#include "stores/settingsbackend.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -15,14 +15,14 @@ class QFileSystemWatcher;
 // writers of different keys keep each other's values. A file that does not parse, or is no
 // regular file, is left in place (defaults apply) and renamed aside before the next write,
 // never overwritten.
-class JsonFileDefaultsBackend : public UserDefaultsBackend {
+class JsonFileSettingsBackend : public SettingsBackend {
     Q_OBJECT
 public:
     // Settings are a few kilobytes; anything far larger is not a settings file.
     static constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
 
-    JsonFileDefaultsBackend(const QString &directory, const QString &domain);
-    ~JsonFileDefaultsBackend() override;
+    JsonFileSettingsBackend(const QString &directory, const QString &domain);
+    ~JsonFileSettingsBackend() override;
 
     // "$XDG_CONFIG_HOME/quillmere".
     static QString defaultDirectory();
@@ -41,7 +41,7 @@ public:
     QStringList keys() override;
     void write(const QString &key, const QVariant &value) override;
     void removeAll() override;
-    std::unique_ptr<UserDefaultsBackend> forDomain(const QString &domain) const override;
+    std::unique_ptr<SettingsBackend> forDomain(const QString &domain) const override;
     void watchForChanges() override;
 
 private:

@@ -11,13 +11,13 @@
 #include <memory>
 #include <optional>
 
-class DockTileController;
+class WindowIcon;
 class MediaDefinitionsUpdater;
 class MenuTrackingFilter;
 class QAction;
 class QMenu;
 class PreferencesStore;
-class StatusItemController;
+class TrayIcon;
 class VolumeActionsMenu;
 class VolumeIconProvider;
 class VolumeStore;
@@ -25,18 +25,18 @@ class VolumeStore;
 // Owns every long-lived service of the application, creates them in a fixed order, wires them
 // to each other and to the surfaces, and runs the volume operations for every surface.
 // Main thread.
-class AppDelegate : public QObject {
+class Application : public QObject {
     Q_OBJECT
 public:
-    explicit AppDelegate(AppServices services, QObject *parent = nullptr);
-    ~AppDelegate() override;
+    explicit Application(AppServices services, QObject *parent = nullptr);
+    ~Application() override;
 
-    void applicationDidFinishLaunching();
-    void applicationWillTerminate();
+    void start();
+    void shutdown();
     // A second launch of the program, or the tray icon's primary click.
-    void applicationShouldHandleReopen();
+    void reopen();
 
-    void storeDidChange();
+    void volumesChanged();
     void setBusy(const Volume &volume, bool busy);
     bool isBusy(const Volume &volume) const;
     bool isActive(const Volume &volume) const;
@@ -63,9 +63,9 @@ public:
     // launcher's menu would; Eject All waits until the disk service has described the disks,
     // so it also works right after the program started for it.
     void performAction(DesktopAction action);
-    void openMainFromDock();
-    void openVolumesInFinder();
-    void openDiskUtility();
+    void openMainFromLauncher();
+    void openVolumesInFileManager();
+    void openDisks();
 
     // The view-option sections (sort order, launcher display, popover layout) with check
     // marks that follow the preferences; the popover's options menu and the main window's
@@ -84,12 +84,12 @@ public:
     VolumeActionsMenu &actions();
     HistoryRecording &history() const { return *m_services.history; }
     OperationFlows &flows() const { return *m_flows; }
-    StatusItemController *statusController() const { return m_statusController.get(); }
-    PopoverSurface *dockPopover() const { return m_dockPopover.get(); }
-    DockTileController *dockTile() const { return m_dockTile.get(); }
+    TrayIcon *trayIcon() const { return m_trayIcon.get(); }
+    PopoverSurface *popover() const { return m_popover.get(); }
+    WindowIcon *windowIcon() const { return m_windowIcon.get(); }
     AutoEjectController *autoEject() const { return m_autoEject.get(); }
     // Null where the program cannot start at login.
-    LoginItemManager *loginItems() const { return m_services.loginItems.get(); }
+    AutostartManager *autostart() const { return m_services.autostart.get(); }
     // The named global shortcuts (for the recorder); null where none are kept.
     GlobalShortcuts::Registry *shortcuts() const { return m_services.shortcuts.get(); }
     const BusyMarks &busyVolumes() const { return *m_busyVolumes; }
@@ -99,7 +99,7 @@ private:
     VolumeActionHandlers makeActionHandlers();
     void installMediaPolicies();
     void startFirstStartTask();
-    // Starts the store (the first list arrives through storeDidChange) and reopens the main
+    // Starts the store (the first list arrives through volumesChanged) and reopens the main
     // window if it was open at the last quit.
     void startVolumeStore();
     void redrawAfterSettle();
@@ -116,9 +116,9 @@ private:
     std::unique_ptr<VolumeIconProvider> m_icons;
     std::unique_ptr<VolumeActionsMenu> m_actions;
     std::unique_ptr<MediaDefinitionsUpdater> m_mediaDefinitions;
-    std::unique_ptr<DockTileController> m_dockTile;
-    std::unique_ptr<StatusItemController> m_statusController;
-    std::unique_ptr<PopoverSurface> m_dockPopover;
+    std::unique_ptr<WindowIcon> m_windowIcon;
+    std::unique_ptr<TrayIcon> m_trayIcon;
+    std::unique_ptr<PopoverSurface> m_popover;
     std::unique_ptr<MainWindowSurface> m_mainWindow;
     std::unique_ptr<AutoEjectController> m_autoEject;
     std::unique_ptr<MenuTrackingFilter> m_menuTracking;

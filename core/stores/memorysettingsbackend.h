@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stores/userdefaultsbackend.h"
+#include "stores/settingsbackend.h"
 
 #include <QHash>
 #include <QMutex>
@@ -8,24 +8,24 @@
 
 // Defaults kept in memory only. Backends made from one another with forDomain share their
 // storage, so a test can fill a second domain before code under test opens it.
-class MemoryDefaultsBackend : public UserDefaultsBackend {
+class MemorySettingsBackend : public SettingsBackend {
     Q_OBJECT
 public:
-    explicit MemoryDefaultsBackend(const QString &domain = QStringLiteral("memory"));
+    explicit MemorySettingsBackend(const QString &domain = QStringLiteral("memory"));
 
     QString domain() const override { return m_domain; }
     QVariant value(const QString &key) override;
     QStringList keys() override;
     void write(const QString &key, const QVariant &value) override;
     void removeAll() override;
-    std::unique_ptr<UserDefaultsBackend> forDomain(const QString &domain) const override;
+    std::unique_ptr<SettingsBackend> forDomain(const QString &domain) const override;
 
 private:
     struct Storage {
         QMutex mutex;
         QHash<QString, QVariantMap> domains;
     };
-    MemoryDefaultsBackend(std::shared_ptr<Storage> storage, const QString &domain);
+    MemorySettingsBackend(std::shared_ptr<Storage> storage, const QString &domain);
 
     std::shared_ptr<Storage> m_storage;
     QString m_domain;
