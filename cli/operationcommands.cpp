@@ -6,6 +6,7 @@
 
 #include "format/volumeactiongate.h"
 #include "operations/blockerscanner.h"
+#include "operations/operationtitles.h"
 #include "operations/volumenamerules.h"
 #include "policy/autoejectpolicy.h"
 #include "udisksoperations.h"
@@ -26,35 +27,9 @@ QString shown(const QString &text)
     return TerminalText::escaped(text);
 }
 
-// The same titles as the application's failure alerts.
 QString failureTitle(VolumeOperation operation, const QString &name)
 {
-    const QString volumeName = shown(name);
-    switch (operation) {
-    case VolumeOperation::eject:
-    case VolumeOperation::autoEject:
-        //: Eject failure alert title
-        return QCoreApplication::translate("OperationCommands", "Couldn’t eject “%1”")
-            .arg(volumeName);
-    case VolumeOperation::forceEject:
-        //: Force eject failure alert title
-        return QCoreApplication::translate("OperationCommands", "Couldn’t force eject “%1”")
-            .arg(volumeName);
-    case VolumeOperation::rename:
-        //: Rename failure alert title
-        return QCoreApplication::translate("OperationCommands", "Couldn’t rename “%1”")
-            .arg(volumeName);
-    case VolumeOperation::erase:
-        //: Erase failure alert title
-        return QCoreApplication::translate("OperationCommands", "Couldn’t erase “%1”")
-            .arg(volumeName);
-    case VolumeOperation::remount:
-    case VolumeOperation::autoRemount:
-        //: Remount failure alert title
-        return QCoreApplication::translate("OperationCommands", "Couldn’t remount “%1”")
-            .arg(volumeName);
-    }
-    return {};
+    return operationFailureTitle(operation, shown(name));
 }
 
 QString failureDetail(const OperationResult &result)

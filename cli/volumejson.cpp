@@ -24,7 +24,9 @@ QJsonObject VolumeJson::toJson(const Volume &v)
     object.insert(QLatin1String("id"), v.id);
     object.insert(QLatin1String("name"), v.name);
     object.insert(QLatin1String("mountPath"), v.mountPath);
+    // bsdName and wholeDiskBSD are the first names of these keys; scripts read them still.
     object.insert(QLatin1String("bsdName"), v.deviceName);
+    object.insert(QLatin1String("deviceName"), v.deviceName);
     putOptional(object, "capacityBytes", v.capacityBytes);
     putOptional(object, "freeBytes", v.freeBytes);
     object.insert(QLatin1String("isEjectable"), v.isEjectable);
@@ -32,6 +34,7 @@ QJsonObject VolumeJson::toJson(const Volume &v)
     object.insert(QLatin1String("isMounted"), v.isMounted);
     object.insert(QLatin1String("isRemovable"), v.isRemovable);
     putOptional(object, "wholeDiskBSD", v.wholeDiskName);
+    putOptional(object, "wholeDiskName", v.wholeDiskName);
     putOptional(object, "volumeUUID", v.volumeUUID);
     if (!v.fileSystemType.isEmpty()) {
         object.insert(QLatin1String("fileSystemType"), v.fileSystemType);

@@ -7,7 +7,7 @@ unfinished), then this script with the revision before the change and the rename
 
   scripts/carry-translations.py --from REV [--contexts Old=New ...] [--texts MAP.json]
 
-MAP.json holds [[old context, old text, new context, new text], ...]. A new message that is
+MAP.json holds [[context, old text, new context, new text], ...], contexts as renamed. A new message that is
 unfinished takes the old translation of the text it came from: the same text under the renamed
 context, or under any old context when every old translation of that text agrees. Then every
 (language, translation) pair of REV is looked for in the new catalogues; those lost are listed
@@ -58,7 +58,8 @@ def main():
             texts[(oc, os_)] = (nc, ns)
 
     def moved(ctx, src):
-        return texts.get((ctx, src), (contexts.get(ctx, ctx), src))
+        ctx = contexts.get(ctx, ctx)
+        return texts.get((ctx, src), (ctx, src))
 
     # old: language -> {(new ctx, new src): value}, and new src -> set of values
     old_pairs, by_key, by_text = {}, {}, {}

@@ -165,7 +165,7 @@ bool MoveToApplications::askWithDialog(const QString &locationDescription)
         QCoreApplication::translate(
             "MoveToApplications",
             "Quillmere is running from %1. Moving it to the Applications folder keeps it in the "
-            "standard place and makes sure macOS treats it as a properly installed app.")
+            "standard place and makes sure your desktop treats it as a properly installed app.")
             .arg(locationDescription),
         //: Move-offer button
         QCoreApplication::translate("MoveToApplications", "Move to Applications"), false);
@@ -183,7 +183,7 @@ void MoveToApplications::showFailureDialog(const QString &error)
         //: Move failure body; %1 is the underlying error
         QCoreApplication::translate("MoveToApplications",
                                     "Copying to the Applications folder failed: %1 You can move "
-                                    "Quillmere.app there yourself in the Finder.")
+                                    "Quillmere there yourself in your file manager.")
             .arg(error));
     alert.setWindowFlag(Qt::WindowStaysOnTopHint);
     alert.run();

@@ -5,6 +5,7 @@
 #include "operations/blockerscanner.h"
 #include "operations/diskoperations.h"
 #include "operations/operationrecorder.h"
+#include "operations/operationtitles.h"
 #include "policy/autoejectpolicy.h"
 #include "policy/mediapolicy.h"
 #include "stores/historyrecording.h"
@@ -73,7 +74,7 @@ QCoro::Task<> OperationFlows::runEject(Volume volume)
     //: Eject failure alert text
     const QString text = result.detail.value_or(
         QCoreApplication::translate("OperationFlows", "The volume couldn’t be ejected."));
-    m_deps.prompts->alert(failureTitle(VolumeOperation::eject, volume.name), text);
+    m_deps.prompts->alert(operationFailureTitle(VolumeOperation::eject, volume.name), text);
     if (self)
         setBusy(volume, false);
 }
@@ -113,7 +114,7 @@ QCoro::Task<> OperationFlows::erase(Volume volume)
     if (formats.isEmpty()) {
         //: Erase failure alert text when no erase format can be made
         m_deps.prompts->alert(
-            failureTitle(VolumeOperation::erase, volume.name),
+            operationFailureTitle(VolumeOperation::erase, volume.name),
             QCoreApplication::translate("OperationFlows",
                                         "This computer has none of the tools that make the file "
                                         "systems a volume can be erased to."));
@@ -161,32 +162,6 @@ void OperationFlows::record(VolumeOperation operation, const Volume &volume,
     //: Operation failure alert text
     const QString text = result.detail.value_or(
         QCoreApplication::translate("OperationFlows", "The operation failed."));
-    m_deps.prompts->alert(failureTitle(operation, volume.name), text);
+    m_deps.prompts->alert(operationFailureTitle(operation, volume.name), text);
 }
 
-QString OperationFlows::failureTitle(VolumeOperation operation, const QString &volumeName)
-{
-    switch (operation) {
-    case VolumeOperation::eject:
-    case VolumeOperation::autoEject:
-        //: Eject failure alert title
-        return QCoreApplication::translate("OperationFlows", "Couldn’t eject “%1”").arg(volumeName);
-    case VolumeOperation::forceEject:
-        //: Force-eject failure alert title
-        return QCoreApplication::translate("OperationFlows", "Couldn’t force eject “%1”")
-            .arg(volumeName);
-    case VolumeOperation::rename:
-        //: Rename failure alert title
-        return QCoreApplication::translate("OperationFlows", "Couldn’t rename “%1”")
-            .arg(volumeName);
-    case VolumeOperation::erase:
-        //: Erase failure alert title
-        return QCoreApplication::translate("OperationFlows", "Couldn’t erase “%1”").arg(volumeName);
-    case VolumeOperation::remount:
-    case VolumeOperation::autoRemount:
-        //: Remount failure alert title
-        return QCoreApplication::translate("OperationFlows", "Couldn’t remount “%1”")
-            .arg(volumeName);
-    }
-    return {};
-}

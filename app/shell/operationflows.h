@@ -41,7 +41,6 @@ public:
     QCoro::Task<> ejectAll();
 
     void record(VolumeOperation operation, const Volume &volume, const OperationResult &result);
-    static QString failureTitle(VolumeOperation operation, const QString &volumeName);
 
 private:
     // The eject flow after the busy mark is set; clears it whatever happens.

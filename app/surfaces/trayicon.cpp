@@ -180,9 +180,8 @@ void TrayIcon::rebuild()
     //: Menu item
     m_menu->addAction(tr("Eject All"), this, &TrayIcon::ejectAllTapped);
     m_menu->addSeparator();
-    // The English catalogue names the desktop's folder and file manager.
     //: Menu item
-    m_menu->addAction(tr("Open /Volumes in Finder"), this,
+    m_menu->addAction(tr("Open Removable Media in File Manager"), this,
                       &TrayIcon::openVolumesFolder);
     m_menu->addSeparator();
     //: Menu item
@@ -195,7 +194,7 @@ void TrayIcon::rebuild()
     }
     //: Menu item
     QAction *diskUtility =
-        m_menu->addAction(tr("Open Disk Utility"), this, &TrayIcon::openDisks);
+        m_menu->addAction(tr("Open Disks"), this, &TrayIcon::openDisks);
     // Disks may not be installed; the entry stays in its place but cannot be chosen.
     diskUtility->setEnabled(!DesktopPlaces::disksProgram().isEmpty());
     //: Menu item

@@ -74,11 +74,11 @@ void addSections(QMenu *menu, const PreferencesStore &prefs, Handlers handlers)
     addSection(
         menu, store, Section::display,
         //: Menu section header
-        QCoreApplication::translate("ViewOptionsMenu", "Display as"),
+        QCoreApplication::translate("ViewOptionsMenu", "Window icon"),
         {//: View option: what the launcher icon shows
-         {QCoreApplication::translate("ViewOptionsMenu", "Icon"), toString(WindowIconMode::icon)},
+         {QCoreApplication::translate("ViewOptionsMenu", "Program Icon"), toString(WindowIconMode::icon)},
          //: View option: what the launcher icon shows
-         {QCoreApplication::translate("ViewOptionsMenu", "Stack"),
+         {QCoreApplication::translate("ViewOptionsMenu", "Volume Stack"),
           toString(WindowIconMode::stack)}},
         handlers.selectDisplay);
     addSection(

@@ -1,6 +1,7 @@
 #include "surfaces/volumeactionsmenu.h"
 
 #include "format/volumemenumodel.h"
+#include "operations/operationtitles.h"
 #include "operations/toollauncher.h"
 #include "surfaces/capacitygaugeview.h"
 #include "window/failurealert.h"
@@ -185,8 +186,6 @@ QCoro::Task<> VolumeActionsMenu::fallbackEject(Volume volume)
     }
     if (result.ok)
         co_return;
-    //: Eject failure alert title
-    FailureAlert::present(
-        QCoreApplication::translate("VolumeActionsMenu", "Couldn’t eject “%1”").arg(volume.name),
+    FailureAlert::present(operationFailureTitle(VolumeOperation::eject, volume.name),
         result.detail.value_or(QString()));
 }

@@ -8,12 +8,12 @@
 #include "format/listpanelgeometry.h"
 #include "model/volumesorter.h"
 #include "shell/desktopplaces.h"
-#include "surfaces/popoverpanel.h"
 #include "surfaces/compositing.h"
 #include "surfaces/fanview.h"
 #include "surfaces/gridtileview.h"
 #include "surfaces/listrowview.h"
 #include "surfaces/listscrollcolumn.h"
+#include "surfaces/popoverpanel.h"
 #include "surfaces/symbolicons.h"
 #include "surfaces/systemcolours.h"
 #include "surfaces/systemfont.h"
@@ -79,11 +79,18 @@ QPixmap iconPixmap(const QIcon &icon, int side)
     return icon.pixmap(QSize(side, side), qApp ? qApp->devicePixelRatio() : 1.0);
 }
 
+// A frame centred on the pointer can start at half a pixel; widening it to whole pixels would
+// make it one pixel wider than the rows laid out inside it.
+QRect pixelFrame(const QRectF &frame)
+{
+    return QRect(qRound(frame.x()), qRound(frame.y()), qRound(frame.width()),
+                 qRound(frame.height()));
+}
+
 QString openInFileManagerTitle()
 {
-    // The English catalogue names the desktop's file manager.
     //: Popover folder entry
-    return VolumesPopover::tr("Open in Finder");
+    return VolumesPopover::tr("Open in File Manager");
 }
 
 // The thin scroll bar of the grid, drawn over its right margin.
@@ -169,7 +176,7 @@ QPainterPath gridBody(const GridPanelGeometry::Geometry &g, Direction direction)
 } // namespace
 
 VolumesPopover::VolumesPopover(VolumeStore *store, VolumeIconProvider *icons,
-                                             VolumeActionsMenu *actions, QObject *parent)
+                               VolumeActionsMenu *actions, QObject *parent)
     : QObject(parent), m_store(store), m_icons(icons), m_actions(actions)
 {
     clock = monotonicSeconds;
@@ -363,8 +370,8 @@ void VolumesPopover::layoutFan(const VolumeList &volumes, QScreen *screen)
 
     FanView::Item folder;
     //: Fan overflow pill; %1 is how many volumes the fan leaves out
-    folder.title =
-        split.overflow > 0 ? tr("%1 More in Finder").arg(split.overflow) : openInFileManagerTitle();
+    folder.title = split.overflow > 0 ? tr("%1 More in File Manager").arg(split.overflow)
+                                      : openInFileManagerTitle();
     folder.iconSize = FanGeometry::folderSize;
     folder.picture =
         FanView::renderPicture(folder.title, iconPixmap(folderIcon(), 2 * int(folder.iconSize)),
@@ -416,8 +423,7 @@ void VolumesPopover::layoutFan(const VolumeList &volumes, QScreen *screen)
 
 // A grid tile or list row of a volume: its busy and activity marks kept current, its requests
 // answered.
-template <typename Entry>
-void VolumesPopover::bindVolumeEntry(Entry *entry, const Volume &volume)
+template <typename Entry> void VolumesPopover::bindVolumeEntry(Entry *entry, const Volume &volume)
 {
     entry->setBusy(isBusy(volume));
     entry->setActive(isActive(volume));
@@ -456,8 +462,8 @@ void VolumesPopover::layoutGrid(const VolumeList &volumes, QScreen *screen)
         m_tiles.append(tile);
         cells.append(new TileHoverFrame(tile, grid));
     }
-    auto *folder =
-        new GridTileView(iconPixmap(folderIcon(), GridTileView::iconSide), openInFileManagerTitle());
+    auto *folder = new GridTileView(iconPixmap(folderIcon(), GridTileView::iconSide),
+                                    openInFileManagerTitle());
     connect(folder, &GridTileView::openRequested, this, [this] { openVolumesFolder(); });
     m_tiles.append(folder);
     cells.append(new TileHoverFrame(folder, grid));
@@ -478,9 +484,8 @@ void VolumesPopover::layoutGrid(const VolumeList &volumes, QScreen *screen)
 
     const QRect body = g.body(m_anchor.direction).toAlignedRect();
     auto *title = new QLabel(content);
-    // The English catalogue names the folder where removable media appear.
     //: Popover grid title
-    title->setText(tr("/Volumes"));
+    title->setText(tr("Removable Media"));
     title->setFont(SystemFont::ofSize(13, QFont::DemiBold));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette titlePalette = title->palette();
@@ -514,7 +519,7 @@ void VolumesPopover::layoutGrid(const VolumeList &volumes, QScreen *screen)
     look.material = PopoverPanel::Material::hud;
     look.body = gridBody(g, m_anchor.direction);
     look.shadow = true;
-    m_panel->present(g.frame.toAlignedRect(), look, content);
+    m_panel->present(pixelFrame(g.frame), look, content);
 }
 
 void VolumesPopover::layoutList(const VolumeList &volumes, QScreen *screen)
@@ -575,7 +580,7 @@ void VolumesPopover::layoutList(const VolumeList &volumes, QScreen *screen)
     look.body = body;
     look.border = QColor::fromRgbF(0, 0, 0, 0.55f);
     look.shadow = true;
-    m_panel->present(g.frame.toAlignedRect(), look, content);
+    m_panel->present(pixelFrame(g.frame), look, content);
 }
 
 QWidget *VolumesPopover::buildBottomArea(QWidget *parent, int width)

@@ -151,7 +151,7 @@ MainMenuBar::MainMenuBar(Handlers handlers, QWidget *parent)
     //: Menu item
     addItem(m_window, tr("Minimize"), m_handlers.minimize, QKeySequence(Qt::CTRL | Qt::Key_M));
     //: Menu item
-    addItem(m_window, tr("Zoom"), m_handlers.zoom);
+    addItem(m_window, tr("Maximize"), m_handlers.zoom);
 
     //: Menu title
     m_help = addMenu(tr("&Help"));

@@ -186,9 +186,9 @@ QWidget *PreferencesPane::buildContent()
     addSection(tr("Show volumes in:"));
     m_surfaceGroup = new QButtonGroup(this);
     //: Surface radio
-    const QStringList surfaceTitles{tr("Menu Bar"),
+    const QStringList surfaceTitles{tr("Tray"),
                                     //: Surface radio
-                                    tr("Dock"),
+                                    tr("Popover"),
                                     //: Surface radio
                                     tr("Both")};
     const bool menuBar = m_prefs.menuBarEnabled();
@@ -218,7 +218,7 @@ QWidget *PreferencesPane::buildContent()
     //: Preferences section
     addSection(tr("Behavior:"));
     //: Preferences checkbox
-    m_sleepBox = new QCheckBox(tr("Eject external volumes when the Mac sleeps"));
+    m_sleepBox = new QCheckBox(tr("Eject external volumes when the computer sleeps"));
     m_sleepBox->setChecked(m_prefs.autoEjectOnSleep());
     //: Preferences checkbox
     m_lockBox = new QCheckBox(tr("Eject external volumes when the screen locks"));

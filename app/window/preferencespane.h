@@ -32,7 +32,7 @@ public:
     QCheckBox *launchAtLoginBox() const { return m_launchAtLoginBox; }
     QLabel *launchAtLoginError() const { return m_launchAtLoginError; }
     QComboBox *languagePopUp() const { return m_languagePopUp; }
-    // Menu Bar, Dock, Both.
+    // Tray, Popover, Both.
     const QList<QRadioButton *> &surfaceRadios() const { return m_surfaceRadios; }
     QCheckBox *kindBox(VolumeKind kind) const { return m_kindBoxes.value(kind); }
     QCheckBox *sleepBox() const { return m_sleepBox; }

@@ -12,7 +12,7 @@ std::optional<QString> VolumeMenuModel::Item::title() const
         return QCoreApplication::translate("VolumeMenuModel", "Ignore in Auto-Eject & Eject All");
     case Kind::openInFileManager:
         //: Volume menu item
-        return QCoreApplication::translate("VolumeMenuModel", "Open in Finder");
+        return QCoreApplication::translate("VolumeMenuModel", "Open in File Manager");
     case Kind::copyPath:
         //: Volume menu item
         return QCoreApplication::translate("VolumeMenuModel", "Copy Path");

@@ -80,7 +80,7 @@ QString locationDescription(const QString &path, const UserFolders &folders)
     const QString home = trimmed(folders.home);
     if (isRemovableMedia(path))
         //: Move-offer location; slots into the body sentence
-        return QCoreApplication::translate("InstallLocation", "a disk image");
+        return QCoreApplication::translate("InstallLocation", "a removable drive");
     if (isTemporaryLocation(path, home))
         //: Move-offer location; slots into the body sentence
         return QCoreApplication::translate("InstallLocation", "a temporary location");

@@ -17,7 +17,7 @@ QString bundlePath(const QString &appImage, const QString &executable);
 // the Downloads and Desktop folders.
 bool shouldOfferMove(const QString &bundlePath, const UserFolders &folders);
 
-// Slots into the offer's sentence: "a disk image", "your Downloads folder" and alike.
+// Slots into the offer's sentence: "a removable drive", "your Downloads folder" and alike.
 QString locationDescription(const QString &path, const UserFolders &folders);
 
 // Below /tmp/ and outside the home folder: a copy the user did not place there, left alone

@@ -140,7 +140,7 @@ QStringList install(const std::optional<QString> &languageOverride, const QStrin
     QLocale::setDefault(formatsLocale(languageOverride, systemFormatsName()));
     QStringList loaded;
     // Qt asks the translator installed last first, so the chosen language goes on top of the
-    // English catalogue and every text it lacks still shows in the Linux wording.
+    // English catalogue and every text it lacks still shows in English.
     for (const QString &module : moduleNames) {
         QTranslator *english = loadEnglish(module, directories);
         if (english) {

@@ -6,9 +6,9 @@
 #include <optional>
 
 // Loads the Qt Linguist catalogues of the program's modules ("quillmere_core",
-// "quillmere_app", "quillmere_cli"). Source texts are English; the English catalogue holds the
-// Linux wording and answers every text the chosen language lacks. A missing catalogue is not an
-// error.
+// "quillmere_app", "quillmere_cli"). Source texts are English; the English catalogue adds only
+// their plural forms and answers every text the chosen language lacks. A missing catalogue is not
+// an error.
 namespace L10n {
 
 const QStringList &modules();

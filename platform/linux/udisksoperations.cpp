@@ -555,8 +555,8 @@ QCoro::Task<OperationResult> UDisksOperations::remount(Volume volume)
         //: Remount failure for network shares
         co_return failure(QCoreApplication::translate(
                               "UDisksOperations",
-                              "“%1” is a network share. Reconnect to the server in Finder (Go ▸ "
-                              "Connect to Server…) to mount it again.")
+                              "“%1” is a network share. Reconnect to the server in your file "
+                              "manager to mount it again.")
                               .arg(volume.name));
     }
     if (!co_await sessionReady()) {

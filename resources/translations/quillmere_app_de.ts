@@ -41,12 +41,18 @@
     </message>
 </context>
 <context>
-    <name>PopoverPanel</name>
+    <name>AutostartManager</name>
     <message>
-        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
-        <source>Volumes</source>
-        <extracomment>Accessible title of the volumes popover window</extracomment>
-        <translation>Datenträger</translation>
+        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
+        <source>not a folder</source>
+        <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the folder cannot be created</source>
+        <extracomment>Login-item error detail</extracomment>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -155,40 +161,6 @@
         <source>Eject All</source>
         <extracomment>What the global shortcut does, as the desktop&apos;s shortcut settings list it</extracomment>
         <translation>Alle auswerfen</translation>
-    </message>
-</context>
-<context>
-    <name>VolumesPopover</name>
-    <message>
-        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
-        <source>Open in Finder</source>
-        <extracomment>Popover folder entry</extracomment>
-        <translation>Im Dateimanager öffnen</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+495"/>
-        <source>Options</source>
-        <extracomment>Popover list row</extracomment>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <location line="-235"/>
-        <source>%1 More in Finder</source>
-        <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
-        <translation>%1 weitere im Dateimanager</translation>
-    </message>
-    <message>
-        <location line="+108"/>
-        <source>/Volumes</source>
-        <extracomment>Popover grid title</extracomment>
-        <translation>Wechselmedien</translation>
-    </message>
-    <message>
-        <location line="+173"/>
-        <source>Remount</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Erneut einhängen</translation>
     </message>
 </context>
 <context>
@@ -389,24 +361,9 @@
     </message>
 </context>
 <context>
-    <name>AutostartManager</name>
-    <message>
-        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
-        <source>not a folder</source>
-        <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
-        <translation>kein Ordner</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the folder cannot be created</source>
-        <extracomment>Login-item error detail</extracomment>
-        <translation>der Ordner kann nicht angelegt werden</translation>
-    </message>
-</context>
-<context>
     <name>MainMenuBar</name>
     <message>
-        <location filename="../../app/window/mainmenubar.cpp" line="+75"/>
+        <location filename="../../app/window/mainmenubar.cpp" line="+71"/>
         <source>&amp;File</source>
         <extracomment>Menu title</extracomment>
         <translation>&amp;Datei</translation>
@@ -515,7 +472,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Zoom</source>
+        <source>Maximize</source>
         <extracomment>Menu item</extracomment>
         <translation>Maximieren</translation>
     </message>
@@ -605,7 +562,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Quillmere is running from %1. Moving it to the Applications folder keeps it in the standard place and makes sure macOS treats it as a properly installed app.</source>
+        <source>Quillmere is running from %1. Moving it to the Applications folder keeps it in the standard place and makes sure your desktop treats it as a properly installed app.</source>
         <extracomment>Move-offer body; %1 is a location description</extracomment>
         <translation>Quillmere wird %1 ausgeführt. Im Ordner „Applications“ liegt es am üblichen Ort, und Ihre Arbeitsumgebung behandelt es als ordnungsgemäß installiertes Programm.</translation>
     </message>
@@ -629,7 +586,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Copying to the Applications folder failed: %1 You can move Quillmere.app there yourself in the Finder.</source>
+        <source>Copying to the Applications folder failed: %1 You can move Quillmere there yourself in your file manager.</source>
         <extracomment>Move failure body; %1 is the underlying error</extracomment>
         <translation>Das Kopieren in den Ordner „Applications“ ist fehlgeschlagen: %1 Sie können Quillmere in Ihrem Dateimanager selbst dorthin verschieben.</translation>
     </message>
@@ -637,7 +594,7 @@
 <context>
     <name>OperationFlows</name>
     <message>
-        <location filename="../../app/shell/operationflows.cpp" line="+75"/>
+        <location filename="../../app/shell/operationflows.cpp" line="+76"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
         <translation>Der Datenträger konnte nicht ausgeworfen werden.</translation>
@@ -654,35 +611,14 @@
         <extracomment>Operation failure alert text</extracomment>
         <translation>Der Vorgang ist fehlgeschlagen.</translation>
     </message>
+</context>
+<context>
+    <name>PopoverPanel</name>
     <message>
-        <location line="+10"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>„%1“ konnte nicht ausgeworfen werden</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Couldn’t force eject “%1”</source>
-        <extracomment>Force-eject failure alert title</extracomment>
-        <translation>Auswerfen von „%1“ konnte nicht erzwungen werden</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t rename “%1”</source>
-        <extracomment>Rename failure alert title</extracomment>
-        <translation>„%1“ konnte nicht umbenannt werden</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t erase “%1”</source>
-        <extracomment>Erase failure alert title</extracomment>
-        <translation>„%1“ konnte nicht formatiert werden</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t remount “%1”</source>
-        <extracomment>Remount failure alert title</extracomment>
-        <translation>„%1“ konnte nicht erneut eingehängt werden</translation>
+        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
+        <source>Volumes</source>
+        <extracomment>Accessible title of the volumes popover window</extracomment>
+        <translation>Datenträger</translation>
     </message>
 </context>
 <context>
@@ -730,19 +666,7 @@
         <translation>Datenträger anzeigen im:</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Menu Bar</source>
-        <extracomment>Surface radio</extracomment>
-        <translation>Infobereich</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Dock</source>
-        <extracomment>Surface radio</extracomment>
-        <translation>Aufklappfenster</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>Both</source>
         <extracomment>Surface radio</extracomment>
         <translation>In beiden</translation>
@@ -760,8 +684,20 @@
         <translation>Verhalten:</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <source>Tray</source>
+        <extracomment>Surface radio</extracomment>
+        <translation>Infobereich</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Eject external volumes when the Mac sleeps</source>
+        <source>Popover</source>
+        <extracomment>Surface radio</extracomment>
+        <translation>Aufklappfenster</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Eject external volumes when the computer sleeps</source>
         <extracomment>Preferences checkbox</extracomment>
         <translation>Externe Datenträger vor dem Bereitschaftsmodus auswerfen</translation>
     </message>
@@ -790,7 +726,7 @@
         <translation>Übergangene Datenträger werden beim automatischen Auswerfen und bei „Alle auswerfen“ ausgelassen. Um einen hinzuzufügen, klicken Sie mit der rechten Maustaste auf einen Datenträger und wählen Sie „Beim automatischen Auswerfen und ‚Alle auswerfen‘ übergehen“.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Destructive actions:</source>
         <extracomment>Preferences section</extracomment>
         <translation>Unwiderrufliche Aktionen:</translation>
@@ -993,6 +929,15 @@
     </message>
 </context>
 <context>
+    <name>Trash</name>
+    <message>
+        <location filename="../../app/services/trash.cpp" line="+24"/>
+        <source>The trash folder %1 cannot be made.</source>
+        <extracomment>Why a file could not be moved to the trash; %1 is a folder</extracomment>
+        <translation>Der Papierkorb-Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
     <name>TrayIcon</name>
     <message>
         <location filename="../../app/surfaces/trayicon.cpp" line="+66"/>
@@ -1026,12 +971,18 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Open /Volumes in Finder</source>
+        <source>Open Removable Media in File Manager</source>
         <extracomment>Menu item</extracomment>
         <translation>Wechselmedien im Dateimanager öffnen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+13"/>
+        <source>Open Disks</source>
+        <extracomment>Menu item</extracomment>
+        <translation>Laufwerke öffnen</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>History…</source>
         <extracomment>Menu item</extracomment>
         <translation>Verlauf …</translation>
@@ -1043,13 +994,7 @@
         <translation>Einstellungen …</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Open Disk Utility</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Laufwerke öffnen</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Quit Quillmere</source>
         <extracomment>Menu item</extracomment>
         <translation>Quillmere beenden</translation>
@@ -1077,15 +1022,6 @@
         <source>Eject</source>
         <extracomment>Menu item</extracomment>
         <translation>Auswerfen</translation>
-    </message>
-</context>
-<context>
-    <name>Trash</name>
-    <message>
-        <location filename="../../app/services/trash.cpp" line="+24"/>
-        <source>The trash folder %1 cannot be made.</source>
-        <extracomment>Why a file could not be moved to the trash; %1 is a folder</extracomment>
-        <translation>Der Papierkorb-Ordner %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -1170,19 +1106,19 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>Display as</source>
+        <source>Window icon</source>
         <extracomment>Menu section header</extracomment>
         <translation>Fenstersymbol</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Icon</source>
+        <source>Program Icon</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>Programmsymbol</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Stack</source>
+        <source>Volume Stack</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>Datenträgerstapel</translation>
     </message>
@@ -1215,15 +1151,6 @@
         <source>Automatic</source>
         <extracomment>View option: popover layout</extracomment>
         <translation>Automatisch</translation>
-    </message>
-</context>
-<context>
-    <name>VolumeActionsMenu</name>
-    <message>
-        <location filename="../../app/surfaces/volumeactionsmenu.cpp" line="+190"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>„%1“ konnte nicht ausgeworfen werden</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1193,40 @@
     </message>
     <message>
         <location line="+19"/>
+        <source>Remount</source>
+        <extracomment>Menu item</extracomment>
+        <translation>Erneut einhängen</translation>
+    </message>
+</context>
+<context>
+    <name>VolumesPopover</name>
+    <message>
+        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
+        <source>Open in File Manager</source>
+        <extracomment>Popover folder entry</extracomment>
+        <translation>Im Dateimanager öffnen</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+486"/>
+        <source>Options</source>
+        <extracomment>Popover list row</extracomment>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <location line="-226"/>
+        <source>%1 More in File Manager</source>
+        <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
+        <translation>%1 weitere im Dateimanager</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Removable Media</source>
+        <extracomment>Popover grid title</extracomment>
+        <translation>Wechselmedien</translation>
+    </message>
+    <message>
+        <location line="+156"/>
         <source>Remount</source>
         <extracomment>Menu item</extracomment>
         <translation>Erneut einhängen</translation>

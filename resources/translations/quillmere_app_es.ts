@@ -41,12 +41,18 @@
     </message>
 </context>
 <context>
-    <name>PopoverPanel</name>
+    <name>AutostartManager</name>
     <message>
-        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
-        <source>Volumes</source>
-        <extracomment>Accessible title of the volumes popover window</extracomment>
-        <translation>Volúmenes</translation>
+        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
+        <source>not a folder</source>
+        <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the folder cannot be created</source>
+        <extracomment>Login-item error detail</extracomment>
+        <translation>no se puede crear la carpeta</translation>
     </message>
 </context>
 <context>
@@ -155,40 +161,6 @@
         <source>Eject All</source>
         <extracomment>What the global shortcut does, as the desktop&apos;s shortcut settings list it</extracomment>
         <translation>Expulsar todo</translation>
-    </message>
-</context>
-<context>
-    <name>VolumesPopover</name>
-    <message>
-        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
-        <source>Open in Finder</source>
-        <extracomment>Popover folder entry</extracomment>
-        <translation>Abrir en el gestor de archivos</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+495"/>
-        <source>Options</source>
-        <extracomment>Popover list row</extracomment>
-        <translation>Opciones</translation>
-    </message>
-    <message>
-        <location line="-235"/>
-        <source>%1 More in Finder</source>
-        <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
-        <translation>%1 más en el gestor de archivos</translation>
-    </message>
-    <message>
-        <location line="+108"/>
-        <source>/Volumes</source>
-        <extracomment>Popover grid title</extracomment>
-        <translation>Soportes extraíbles</translation>
-    </message>
-    <message>
-        <location line="+173"/>
-        <source>Remount</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Volver a montar</translation>
     </message>
 </context>
 <context>
@@ -389,24 +361,9 @@
     </message>
 </context>
 <context>
-    <name>AutostartManager</name>
-    <message>
-        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
-        <source>not a folder</source>
-        <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
-        <translation>no es una carpeta</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the folder cannot be created</source>
-        <extracomment>Login-item error detail</extracomment>
-        <translation>no se puede crear la carpeta</translation>
-    </message>
-</context>
-<context>
     <name>MainMenuBar</name>
     <message>
-        <location filename="../../app/window/mainmenubar.cpp" line="+75"/>
+        <location filename="../../app/window/mainmenubar.cpp" line="+71"/>
         <source>&amp;File</source>
         <extracomment>Menu title</extracomment>
         <translation>&amp;Archivo</translation>
@@ -515,7 +472,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Zoom</source>
+        <source>Maximize</source>
         <extracomment>Menu item</extracomment>
         <translation>Maximizar</translation>
     </message>
@@ -605,7 +562,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Quillmere is running from %1. Moving it to the Applications folder keeps it in the standard place and makes sure macOS treats it as a properly installed app.</source>
+        <source>Quillmere is running from %1. Moving it to the Applications folder keeps it in the standard place and makes sure your desktop treats it as a properly installed app.</source>
         <extracomment>Move-offer body; %1 is a location description</extracomment>
         <translation>Quillmere se está ejecutando desde %1. Moverlo a la carpeta «Applications» lo deja en el lugar habitual y hace que su escritorio lo trate como una aplicación instalada correctamente.</translation>
     </message>
@@ -629,7 +586,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Copying to the Applications folder failed: %1 You can move Quillmere.app there yourself in the Finder.</source>
+        <source>Copying to the Applications folder failed: %1 You can move Quillmere there yourself in your file manager.</source>
         <extracomment>Move failure body; %1 is the underlying error</extracomment>
         <translation>No se pudo copiar en la carpeta «Applications»: %1 Puede mover Quillmere allí usted mismo desde su gestor de archivos.</translation>
     </message>
@@ -637,7 +594,7 @@
 <context>
     <name>OperationFlows</name>
     <message>
-        <location filename="../../app/shell/operationflows.cpp" line="+75"/>
+        <location filename="../../app/shell/operationflows.cpp" line="+76"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
         <translation>No se pudo expulsar el volumen.</translation>
@@ -654,35 +611,14 @@
         <extracomment>Operation failure alert text</extracomment>
         <translation>La operación falló.</translation>
     </message>
+</context>
+<context>
+    <name>PopoverPanel</name>
     <message>
-        <location line="+10"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>No se pudo expulsar «%1»</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Couldn’t force eject “%1”</source>
-        <extracomment>Force-eject failure alert title</extracomment>
-        <translation>No se pudo forzar la expulsión de «%1»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t rename “%1”</source>
-        <extracomment>Rename failure alert title</extracomment>
-        <translation>No se pudo renombrar «%1»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t erase “%1”</source>
-        <extracomment>Erase failure alert title</extracomment>
-        <translation>No se pudo formatear «%1»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t remount “%1”</source>
-        <extracomment>Remount failure alert title</extracomment>
-        <translation>No se pudo volver a montar «%1»</translation>
+        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
+        <source>Volumes</source>
+        <extracomment>Accessible title of the volumes popover window</extracomment>
+        <translation>Volúmenes</translation>
     </message>
 </context>
 <context>
@@ -730,19 +666,7 @@
         <translation>Mostrar los volúmenes en:</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Menu Bar</source>
-        <extracomment>Surface radio</extracomment>
-        <translation>Bandeja del sistema</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Dock</source>
-        <extracomment>Surface radio</extracomment>
-        <translation>Ventana emergente</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>Both</source>
         <extracomment>Surface radio</extracomment>
         <translation>Ambos</translation>
@@ -760,8 +684,20 @@
         <translation>Comportamiento:</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <source>Tray</source>
+        <extracomment>Surface radio</extracomment>
+        <translation>Bandeja del sistema</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Eject external volumes when the Mac sleeps</source>
+        <source>Popover</source>
+        <extracomment>Surface radio</extracomment>
+        <translation>Ventana emergente</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Eject external volumes when the computer sleeps</source>
         <extracomment>Preferences checkbox</extracomment>
         <translation>Expulsar los volúmenes externos al suspender el equipo</translation>
     </message>
@@ -790,7 +726,7 @@
         <translation>Los volúmenes omitidos no se incluyen en la expulsión automática ni en «Expulsar todo». Para añadir uno, haga clic con el botón derecho en un volumen y elija «Omitir en la expulsión automática y en “Expulsar todo”».</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Destructive actions:</source>
         <extracomment>Preferences section</extracomment>
         <translation>Acciones destructivas:</translation>
@@ -993,6 +929,15 @@
     </message>
 </context>
 <context>
+    <name>Trash</name>
+    <message>
+        <location filename="../../app/services/trash.cpp" line="+24"/>
+        <source>The trash folder %1 cannot be made.</source>
+        <extracomment>Why a file could not be moved to the trash; %1 is a folder</extracomment>
+        <translation>No se puede crear la carpeta de la papelera %1.</translation>
+    </message>
+</context>
+<context>
     <name>TrayIcon</name>
     <message>
         <location filename="../../app/surfaces/trayicon.cpp" line="+66"/>
@@ -1026,12 +971,18 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Open /Volumes in Finder</source>
+        <source>Open Removable Media in File Manager</source>
         <extracomment>Menu item</extracomment>
         <translation>Abrir los soportes extraíbles en el gestor de archivos</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+13"/>
+        <source>Open Disks</source>
+        <extracomment>Menu item</extracomment>
+        <translation>Abrir Discos</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>History…</source>
         <extracomment>Menu item</extracomment>
         <translation>Historial…</translation>
@@ -1043,13 +994,7 @@
         <translation>Preferencias…</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Open Disk Utility</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Abrir Discos</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Quit Quillmere</source>
         <extracomment>Menu item</extracomment>
         <translation>Salir de Quillmere</translation>
@@ -1077,15 +1022,6 @@
         <source>Eject</source>
         <extracomment>Menu item</extracomment>
         <translation>Expulsar</translation>
-    </message>
-</context>
-<context>
-    <name>Trash</name>
-    <message>
-        <location filename="../../app/services/trash.cpp" line="+24"/>
-        <source>The trash folder %1 cannot be made.</source>
-        <extracomment>Why a file could not be moved to the trash; %1 is a folder</extracomment>
-        <translation>No se puede crear la carpeta de la papelera %1.</translation>
     </message>
 </context>
 <context>
@@ -1170,19 +1106,19 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>Display as</source>
+        <source>Window icon</source>
         <extracomment>Menu section header</extracomment>
         <translation>Icono de la ventana</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Icon</source>
+        <source>Program Icon</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>Icono del programa</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Stack</source>
+        <source>Volume Stack</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>Pila de volúmenes</translation>
     </message>
@@ -1215,15 +1151,6 @@
         <source>Automatic</source>
         <extracomment>View option: popover layout</extracomment>
         <translation>Automático</translation>
-    </message>
-</context>
-<context>
-    <name>VolumeActionsMenu</name>
-    <message>
-        <location filename="../../app/surfaces/volumeactionsmenu.cpp" line="+190"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>No se pudo expulsar «%1»</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1193,40 @@
     </message>
     <message>
         <location line="+19"/>
+        <source>Remount</source>
+        <extracomment>Menu item</extracomment>
+        <translation>Volver a montar</translation>
+    </message>
+</context>
+<context>
+    <name>VolumesPopover</name>
+    <message>
+        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
+        <source>Open in File Manager</source>
+        <extracomment>Popover folder entry</extracomment>
+        <translation>Abrir en el gestor de archivos</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+486"/>
+        <source>Options</source>
+        <extracomment>Popover list row</extracomment>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <location line="-226"/>
+        <source>%1 More in File Manager</source>
+        <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
+        <translation>%1 más en el gestor de archivos</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Removable Media</source>
+        <extracomment>Popover grid title</extracomment>
+        <translation>Soportes extraíbles</translation>
+    </message>
+    <message>
+        <location line="+156"/>
         <source>Remount</source>
         <extracomment>Menu item</extracomment>
         <translation>Volver a montar</translation>

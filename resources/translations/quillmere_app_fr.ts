@@ -41,12 +41,18 @@
     </message>
 </context>
 <context>
-    <name>PopoverPanel</name>
+    <name>AutostartManager</name>
     <message>
-        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
-        <source>Volumes</source>
-        <extracomment>Accessible title of the volumes popover window</extracomment>
-        <translation>Volumes</translation>
+        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
+        <source>not a folder</source>
+        <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
+        <translation>pas un dossier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the folder cannot be created</source>
+        <extracomment>Login-item error detail</extracomment>
+        <translation>le dossier ne peut pas être créé</translation>
     </message>
 </context>
 <context>
@@ -155,40 +161,6 @@
         <source>Eject All</source>
         <extracomment>What the global shortcut does, as the desktop&apos;s shortcut settings list it</extracomment>
         <translation>Tout éjecter</translation>
-    </message>
-</context>
-<context>
-    <name>VolumesPopover</name>
-    <message>
-        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
-        <source>Open in Finder</source>
-        <extracomment>Popover folder entry</extracomment>
-        <translation>Ouvrir dans le gestionnaire de fichiers</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+495"/>
-        <source>Options</source>
-        <extracomment>Popover list row</extracomment>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <location line="-235"/>
-        <source>%1 More in Finder</source>
-        <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
-        <translation>%1 de plus dans le gestionnaire de fichiers</translation>
-    </message>
-    <message>
-        <location line="+108"/>
-        <source>/Volumes</source>
-        <extracomment>Popover grid title</extracomment>
-        <translation>Supports amovibles</translation>
-    </message>
-    <message>
-        <location line="+173"/>
-        <source>Remount</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Monter à nouveau</translation>
     </message>
 </context>
 <context>
@@ -389,24 +361,9 @@
     </message>
 </context>
 <context>
-    <name>AutostartManager</name>
-    <message>
-        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
-        <source>not a folder</source>
-        <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
-        <translation>pas un dossier</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the folder cannot be created</source>
-        <extracomment>Login-item error detail</extracomment>
-        <translation>le dossier ne peut pas être créé</translation>
-    </message>
-</context>
-<context>
     <name>MainMenuBar</name>
     <message>
-        <location filename="../../app/window/mainmenubar.cpp" line="+75"/>
+        <location filename="../../app/window/mainmenubar.cpp" line="+71"/>
         <source>&amp;File</source>
         <extracomment>Menu title</extracomment>
         <translation>&amp;Fichier</translation>
@@ -515,7 +472,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Zoom</source>
+        <source>Maximize</source>
         <extracomment>Menu item</extracomment>
         <translation>Maximiser</translation>
     </message>
@@ -605,7 +562,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Quillmere is running from %1. Moving it to the Applications folder keeps it in the standard place and makes sure macOS treats it as a properly installed app.</source>
+        <source>Quillmere is running from %1. Moving it to the Applications folder keeps it in the standard place and makes sure your desktop treats it as a properly installed app.</source>
         <extracomment>Move-offer body; %1 is a location description</extracomment>
         <translation>Quillmere est exécuté depuis %1. Le déplacer dans le dossier «&#xa0;Applications&#xa0;» le range à l’emplacement habituel et garantit que votre bureau le traite comme une application correctement installée.</translation>
     </message>
@@ -629,7 +586,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Copying to the Applications folder failed: %1 You can move Quillmere.app there yourself in the Finder.</source>
+        <source>Copying to the Applications folder failed: %1 You can move Quillmere there yourself in your file manager.</source>
         <extracomment>Move failure body; %1 is the underlying error</extracomment>
         <translation>La copie dans le dossier «&#xa0;Applications&#xa0;» a échoué&#xa0;: %1 Vous pouvez y déplacer Quillmere vous-même dans votre gestionnaire de fichiers.</translation>
     </message>
@@ -637,7 +594,7 @@
 <context>
     <name>OperationFlows</name>
     <message>
-        <location filename="../../app/shell/operationflows.cpp" line="+75"/>
+        <location filename="../../app/shell/operationflows.cpp" line="+76"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
         <translation>Le volume n’a pas pu être éjecté.</translation>
@@ -654,35 +611,14 @@
         <extracomment>Operation failure alert text</extracomment>
         <translation>L’opération a échoué.</translation>
     </message>
+</context>
+<context>
+    <name>PopoverPanel</name>
     <message>
-        <location line="+10"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>Impossible d’éjecter «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Couldn’t force eject “%1”</source>
-        <extracomment>Force-eject failure alert title</extracomment>
-        <translation>Impossible de forcer l’éjection de «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t rename “%1”</source>
-        <extracomment>Rename failure alert title</extracomment>
-        <translation>Impossible de renommer «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t erase “%1”</source>
-        <extracomment>Erase failure alert title</extracomment>
-        <translation>Impossible de formater «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t remount “%1”</source>
-        <extracomment>Remount failure alert title</extracomment>
-        <translation>Impossible de monter à nouveau «&#xa0;%1&#xa0;»</translation>
+        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
+        <source>Volumes</source>
+        <extracomment>Accessible title of the volumes popover window</extracomment>
+        <translation>Volumes</translation>
     </message>
 </context>
 <context>
@@ -730,19 +666,7 @@
         <translation>Afficher les volumes dans&#xa0;:</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Menu Bar</source>
-        <extracomment>Surface radio</extracomment>
-        <translation>Zone de notification</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Dock</source>
-        <extracomment>Surface radio</extracomment>
-        <translation>Fenêtre contextuelle</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>Both</source>
         <extracomment>Surface radio</extracomment>
         <translation>Les deux</translation>
@@ -760,8 +684,20 @@
         <translation>Comportement&#xa0;:</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <source>Tray</source>
+        <extracomment>Surface radio</extracomment>
+        <translation>Zone de notification</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Eject external volumes when the Mac sleeps</source>
+        <source>Popover</source>
+        <extracomment>Surface radio</extracomment>
+        <translation>Fenêtre contextuelle</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Eject external volumes when the computer sleeps</source>
         <extracomment>Preferences checkbox</extracomment>
         <translation>Éjecter les volumes externes à la mise en veille</translation>
     </message>
@@ -790,7 +726,7 @@
         <translation>Les volumes ignorés ne sont concernés ni par l’éjection automatique ni par «&#xa0;Tout éjecter&#xa0;». Pour en ajouter un, faites un clic droit sur un volume et choisissez «&#xa0;Ignorer pour l’éjection automatique et “Tout éjecter”&#xa0;».</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Destructive actions:</source>
         <extracomment>Preferences section</extracomment>
         <translation>Actions destructrices&#xa0;:</translation>
@@ -993,6 +929,15 @@
     </message>
 </context>
 <context>
+    <name>Trash</name>
+    <message>
+        <location filename="../../app/services/trash.cpp" line="+24"/>
+        <source>The trash folder %1 cannot be made.</source>
+        <extracomment>Why a file could not be moved to the trash; %1 is a folder</extracomment>
+        <translation>Impossible de créer le dossier de la corbeille %1.</translation>
+    </message>
+</context>
+<context>
     <name>TrayIcon</name>
     <message>
         <location filename="../../app/surfaces/trayicon.cpp" line="+66"/>
@@ -1026,12 +971,18 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Open /Volumes in Finder</source>
+        <source>Open Removable Media in File Manager</source>
         <extracomment>Menu item</extracomment>
         <translation>Ouvrir les supports amovibles dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+13"/>
+        <source>Open Disks</source>
+        <extracomment>Menu item</extracomment>
+        <translation>Ouvrir Disques</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>History…</source>
         <extracomment>Menu item</extracomment>
         <translation>Historique…</translation>
@@ -1043,13 +994,7 @@
         <translation>Préférences…</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Open Disk Utility</source>
-        <extracomment>Menu item</extracomment>
-        <translation>Ouvrir Disques</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Quit Quillmere</source>
         <extracomment>Menu item</extracomment>
         <translation>Quitter Quillmere</translation>
@@ -1077,15 +1022,6 @@
         <source>Eject</source>
         <extracomment>Menu item</extracomment>
         <translation>Éjecter</translation>
-    </message>
-</context>
-<context>
-    <name>Trash</name>
-    <message>
-        <location filename="../../app/services/trash.cpp" line="+24"/>
-        <source>The trash folder %1 cannot be made.</source>
-        <extracomment>Why a file could not be moved to the trash; %1 is a folder</extracomment>
-        <translation>Impossible de créer le dossier de la corbeille %1.</translation>
     </message>
 </context>
 <context>
@@ -1170,19 +1106,19 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>Display as</source>
+        <source>Window icon</source>
         <extracomment>Menu section header</extracomment>
         <translation>Icône de la fenêtre</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Icon</source>
+        <source>Program Icon</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>Icône du programme</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Stack</source>
+        <source>Volume Stack</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>Pile de volumes</translation>
     </message>
@@ -1215,15 +1151,6 @@
         <source>Automatic</source>
         <extracomment>View option: popover layout</extracomment>
         <translation>Automatique</translation>
-    </message>
-</context>
-<context>
-    <name>VolumeActionsMenu</name>
-    <message>
-        <location filename="../../app/surfaces/volumeactionsmenu.cpp" line="+190"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>Impossible d’éjecter «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1193,40 @@
     </message>
     <message>
         <location line="+19"/>
+        <source>Remount</source>
+        <extracomment>Menu item</extracomment>
+        <translation>Monter à nouveau</translation>
+    </message>
+</context>
+<context>
+    <name>VolumesPopover</name>
+    <message>
+        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
+        <source>Open in File Manager</source>
+        <extracomment>Popover folder entry</extracomment>
+        <translation>Ouvrir dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+486"/>
+        <source>Options</source>
+        <extracomment>Popover list row</extracomment>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location line="-226"/>
+        <source>%1 More in File Manager</source>
+        <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
+        <translation>%1 de plus dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Removable Media</source>
+        <extracomment>Popover grid title</extracomment>
+        <translation>Supports amovibles</translation>
+    </message>
+    <message>
+        <location line="+156"/>
         <source>Remount</source>
         <extracomment>Menu item</extracomment>
         <translation>Monter à nouveau</translation>

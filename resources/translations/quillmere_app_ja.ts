@@ -41,12 +41,18 @@
     </message>
 </context>
 <context>
-    <name>PopoverPanel</name>
+    <name>AutostartManager</name>
     <message>
-        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
-        <source>Volumes</source>
-        <extracomment>Accessible title of the volumes popover window</extracomment>
-        <translation>ボリューム</translation>
+        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
+        <source>not a folder</source>
+        <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
+        <translation>フォルダーではありません</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the folder cannot be created</source>
+        <extracomment>Login-item error detail</extracomment>
+        <translation>フォルダーを作成できません</translation>
     </message>
 </context>
 <context>
@@ -155,40 +161,6 @@
         <source>Eject All</source>
         <extracomment>What the global shortcut does, as the desktop&apos;s shortcut settings list it</extracomment>
         <translation>すべて取り出す</translation>
-    </message>
-</context>
-<context>
-    <name>VolumesPopover</name>
-    <message>
-        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
-        <source>Open in Finder</source>
-        <extracomment>Popover folder entry</extracomment>
-        <translation>ファイルマネージャーで開く</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+495"/>
-        <source>Options</source>
-        <extracomment>Popover list row</extracomment>
-        <translation>オプション</translation>
-    </message>
-    <message>
-        <location line="-235"/>
-        <source>%1 More in Finder</source>
-        <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
-        <translation>ほか %1 件をファイルマネージャーで</translation>
-    </message>
-    <message>
-        <location line="+108"/>
-        <source>/Volumes</source>
-        <extracomment>Popover grid title</extracomment>
-        <translation>リムーバブルメディア</translation>
-    </message>
-    <message>
-        <location line="+173"/>
-        <source>Remount</source>
-        <extracomment>Menu item</extracomment>
-        <translation>再マウント</translation>
     </message>
 </context>
 <context>
@@ -389,24 +361,9 @@
     </message>
 </context>
 <context>
-    <name>AutostartManager</name>
-    <message>
-        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
-        <source>not a folder</source>
-        <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
-        <translation>フォルダーではありません</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the folder cannot be created</source>
-        <extracomment>Login-item error detail</extracomment>
-        <translation>フォルダーを作成できません</translation>
-    </message>
-</context>
-<context>
     <name>MainMenuBar</name>
     <message>
-        <location filename="../../app/window/mainmenubar.cpp" line="+75"/>
+        <location filename="../../app/window/mainmenubar.cpp" line="+71"/>
         <source>&amp;File</source>
         <extracomment>Menu title</extracomment>
         <translation>ファイル(&amp;F)</translation>
@@ -515,7 +472,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Zoom</source>
+        <source>Maximize</source>
         <extracomment>Menu item</extracomment>
         <translation>最大化</translation>
     </message>
@@ -605,7 +562,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Quillmere is running from %1. Moving it to the Applications folder keeps it in the standard place and makes sure macOS treats it as a properly installed app.</source>
+        <source>Quillmere is running from %1. Moving it to the Applications folder keeps it in the standard place and makes sure your desktop treats it as a properly installed app.</source>
         <extracomment>Move-offer body; %1 is a location description</extracomment>
         <translation>Quillmere は%1から実行されています。「Applications」フォルダーに移動すると標準の場所に置かれ、デスクトップ環境で正しくインストールされたアプリとして扱われます。</translation>
     </message>
@@ -629,7 +586,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Copying to the Applications folder failed: %1 You can move Quillmere.app there yourself in the Finder.</source>
+        <source>Copying to the Applications folder failed: %1 You can move Quillmere there yourself in your file manager.</source>
         <extracomment>Move failure body; %1 is the underlying error</extracomment>
         <translation>「Applications」フォルダーへのコピーに失敗しました: %1 ファイルマネージャーで Quillmere を自分で移動することもできます。</translation>
     </message>
@@ -637,7 +594,7 @@
 <context>
     <name>OperationFlows</name>
     <message>
-        <location filename="../../app/shell/operationflows.cpp" line="+75"/>
+        <location filename="../../app/shell/operationflows.cpp" line="+76"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
         <translation>ボリュームを取り出せませんでした。</translation>
@@ -654,35 +611,14 @@
         <extracomment>Operation failure alert text</extracomment>
         <translation>操作に失敗しました。</translation>
     </message>
+</context>
+<context>
+    <name>PopoverPanel</name>
     <message>
-        <location line="+10"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>「%1」を取り出せませんでした</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Couldn’t force eject “%1”</source>
-        <extracomment>Force-eject failure alert title</extracomment>
-        <translation>「%1」を強制的に取り出せませんでした</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t rename “%1”</source>
-        <extracomment>Rename failure alert title</extracomment>
-        <translation>「%1」の名前を変更できませんでした</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t erase “%1”</source>
-        <extracomment>Erase failure alert title</extracomment>
-        <translation>「%1」をフォーマットできませんでした</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t remount “%1”</source>
-        <extracomment>Remount failure alert title</extracomment>
-        <translation>「%1」を再マウントできませんでした</translation>
+        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
+        <source>Volumes</source>
+        <extracomment>Accessible title of the volumes popover window</extracomment>
+        <translation>ボリューム</translation>
     </message>
 </context>
 <context>
@@ -730,19 +666,7 @@
         <translation>ボリュームの表示場所:</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Menu Bar</source>
-        <extracomment>Surface radio</extracomment>
-        <translation>システムトレイ</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Dock</source>
-        <extracomment>Surface radio</extracomment>
-        <translation>ポップアップ</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>Both</source>
         <extracomment>Surface radio</extracomment>
         <translation>両方</translation>
@@ -760,8 +684,20 @@
         <translation>動作:</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <source>Tray</source>
+        <extracomment>Surface radio</extracomment>
+        <translation>システムトレイ</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Eject external volumes when the Mac sleeps</source>
+        <source>Popover</source>
+        <extracomment>Surface radio</extracomment>
+        <translation>ポップアップ</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Eject external volumes when the computer sleeps</source>
         <extracomment>Preferences checkbox</extracomment>
         <translation>スリープ時に外部ボリュームを取り出す</translation>
     </message>
@@ -790,7 +726,7 @@
         <translation>対象外のボリュームは、自動取り出しと「すべて取り出す」で取り出されません。追加するには、ボリュームを右クリックして「自動取り出しと『すべて取り出す』の対象外にする」を選んでください。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Destructive actions:</source>
         <extracomment>Preferences section</extracomment>
         <translation>破壊的な操作:</translation>
@@ -993,6 +929,15 @@
     </message>
 </context>
 <context>
+    <name>Trash</name>
+    <message>
+        <location filename="../../app/services/trash.cpp" line="+24"/>
+        <source>The trash folder %1 cannot be made.</source>
+        <extracomment>Why a file could not be moved to the trash; %1 is a folder</extracomment>
+        <translation>ゴミ箱のフォルダー %1 を作成できません。</translation>
+    </message>
+</context>
+<context>
     <name>TrayIcon</name>
     <message>
         <location filename="../../app/surfaces/trayicon.cpp" line="+66"/>
@@ -1026,12 +971,18 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>Open /Volumes in Finder</source>
+        <source>Open Removable Media in File Manager</source>
         <extracomment>Menu item</extracomment>
         <translation>リムーバブルメディアをファイルマネージャーで開く</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+13"/>
+        <source>Open Disks</source>
+        <extracomment>Menu item</extracomment>
+        <translation>「ディスク」を開く</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>History…</source>
         <extracomment>Menu item</extracomment>
         <translation>履歴…</translation>
@@ -1043,13 +994,7 @@
         <translation>設定…</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Open Disk Utility</source>
-        <extracomment>Menu item</extracomment>
-        <translation>「ディスク」を開く</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Quit Quillmere</source>
         <extracomment>Menu item</extracomment>
         <translation>Quillmere を終了</translation>
@@ -1077,15 +1022,6 @@
         <source>Eject</source>
         <extracomment>Menu item</extracomment>
         <translation>取り出す</translation>
-    </message>
-</context>
-<context>
-    <name>Trash</name>
-    <message>
-        <location filename="../../app/services/trash.cpp" line="+24"/>
-        <source>The trash folder %1 cannot be made.</source>
-        <extracomment>Why a file could not be moved to the trash; %1 is a folder</extracomment>
-        <translation>ゴミ箱のフォルダー %1 を作成できません。</translation>
     </message>
 </context>
 <context>
@@ -1170,19 +1106,19 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>Display as</source>
+        <source>Window icon</source>
         <extracomment>Menu section header</extracomment>
         <translation>ウィンドウのアイコン</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Icon</source>
+        <source>Program Icon</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>プログラムのアイコン</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Stack</source>
+        <source>Volume Stack</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>ボリュームの重なり</translation>
     </message>
@@ -1215,15 +1151,6 @@
         <source>Automatic</source>
         <extracomment>View option: popover layout</extracomment>
         <translation>自動</translation>
-    </message>
-</context>
-<context>
-    <name>VolumeActionsMenu</name>
-    <message>
-        <location filename="../../app/surfaces/volumeactionsmenu.cpp" line="+190"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>「%1」を取り出せませんでした</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1193,40 @@
     </message>
     <message>
         <location line="+19"/>
+        <source>Remount</source>
+        <extracomment>Menu item</extracomment>
+        <translation>再マウント</translation>
+    </message>
+</context>
+<context>
+    <name>VolumesPopover</name>
+    <message>
+        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
+        <source>Open in File Manager</source>
+        <extracomment>Popover folder entry</extracomment>
+        <translation>ファイルマネージャーで開く</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+486"/>
+        <source>Options</source>
+        <extracomment>Popover list row</extracomment>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <location line="-226"/>
+        <source>%1 More in File Manager</source>
+        <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
+        <translation>ほか %1 件をファイルマネージャーで</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Removable Media</source>
+        <extracomment>Popover grid title</extracomment>
+        <translation>リムーバブルメディア</translation>
+    </message>
+    <message>
+        <location line="+156"/>
         <source>Remount</source>
         <extracomment>Menu item</extracomment>
         <translation>再マウント</translation>

@@ -105,37 +105,7 @@
 <context>
     <name>OperationCommands</name>
     <message>
-        <location filename="../../cli/operationcommands.cpp" line="+37"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>No se pudo expulsar «%1»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t force eject “%1”</source>
-        <extracomment>Force eject failure alert title</extracomment>
-        <translation>No se pudo forzar la expulsión de «%1»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t rename “%1”</source>
-        <extracomment>Rename failure alert title</extracomment>
-        <translation>No se pudo renombrar «%1»</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t erase “%1”</source>
-        <extracomment>Erase failure alert title</extracomment>
-        <translation>No se pudo formatear «%1»</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Couldn’t remount “%1”</source>
-        <extracomment>Remount failure alert title</extracomment>
-        <translation>No se pudo volver a montar «%1»</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location filename="../../cli/operationcommands.cpp" line="+41"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
         <translation>La operación falló.</translation>

@@ -104,37 +104,7 @@
 <context>
     <name>OperationCommands</name>
     <message>
-        <location filename="../../cli/operationcommands.cpp" line="+37"/>
-        <source>Couldn’t eject “%1”</source>
-        <extracomment>Eject failure alert title</extracomment>
-        <translation>「%1」を取り出せませんでした</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t force eject “%1”</source>
-        <extracomment>Force eject failure alert title</extracomment>
-        <translation>「%1」を強制的に取り出せませんでした</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t rename “%1”</source>
-        <extracomment>Rename failure alert title</extracomment>
-        <translation>「%1」の名前を変更できませんでした</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Couldn’t erase “%1”</source>
-        <extracomment>Erase failure alert title</extracomment>
-        <translation>「%1」をフォーマットできませんでした</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Couldn’t remount “%1”</source>
-        <extracomment>Remount failure alert title</extracomment>
-        <translation>「%1」を再マウントできませんでした</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location filename="../../cli/operationcommands.cpp" line="+41"/>
         <source>The operation failed.</source>
         <extracomment>Failure alert text when there is no detail</extracomment>
         <translation>操作に失敗しました。</translation>

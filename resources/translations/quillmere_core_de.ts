@@ -337,8 +337,8 @@
 <context>
     <name>InstallLocation</name>
     <message>
-        <location filename="../../core/stores/installlocation.cpp" line="+82"/>
-        <source>a disk image</source>
+        <location filename="../../core/stores/installlocation.cpp" line="+83"/>
+        <source>a removable drive</source>
         <extracomment>Move-offer location; slots into the body sentence</extracomment>
         <translation>von einem Wechseldatenträger</translation>
     </message>
@@ -578,6 +578,39 @@
     </message>
 </context>
 <context>
+    <name>OperationTitles</name>
+    <message>
+        <location filename="../../core/operations/operationtitles.cpp" line="+11"/>
+        <source>Couldn’t eject “%1”</source>
+        <extracomment>Eject failure title; %1 is the volume name</extracomment>
+        <translation>„%1“ konnte nicht ausgeworfen werden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Couldn’t force eject “%1”</source>
+        <extracomment>Force-eject failure title; %1 is the volume name</extracomment>
+        <translation>Auswerfen von „%1“ konnte nicht erzwungen werden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t rename “%1”</source>
+        <extracomment>Rename failure title; %1 is the volume name</extracomment>
+        <translation>„%1“ konnte nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t erase “%1”</source>
+        <extracomment>Erase failure title; %1 is the volume name</extracomment>
+        <translation>„%1“ konnte nicht formatiert werden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t remount “%1”</source>
+        <extracomment>Remount failure title; %1 is the volume name</extracomment>
+        <translation>„%1“ konnte nicht erneut eingehängt werden</translation>
+    </message>
+</context>
+<context>
     <name>RegularFileReader</name>
     <message>
         <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
@@ -683,13 +716,13 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+166"/>
+        <location line="+160"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>unbekannter Fehler</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-157"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>„%1“ wurde ausgehängt, ein anderer Datenträger auf demselben Gerät aber nicht: %2</translation>
@@ -701,8 +734,8 @@
         <translation>„%1“ wurde ausgehängt, aber ein verschlüsselter Datenträger auf demselben Gerät konnte nicht gesperrt werden: %2</translation>
     </message>
     <message>
-        <location line="+173"/>
-        <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
+        <location line="+167"/>
+        <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>„%1“ ist eine Netzwerkfreigabe. Verbinden Sie sich in Ihrem Dateimanager erneut mit dem Server, um sie wieder einzuhängen.</translation>
     </message>
@@ -776,13 +809,13 @@
         <translation>Es ist ein Systemdatenträger, den Quillmere nicht anrührt.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+19"/>
         <source>its media policy doesn’t allow it.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
         <translation>Die Medienrichtlinie des Datenträgers lässt das nicht zu.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+27"/>
         <source>it is a fixed internal volume; only removable volumes and network shares are ejected.</source>
         <extracomment>Why an eject is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>Es ist ein fest eingebauter Datenträger; ausgeworfen werden nur Wechseldatenträger und Netzwerkfreigaben.</translation>
@@ -800,7 +833,7 @@
         <translation>Der Datenträger hat keine Gerätedatei.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
         <source>only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
         <translation>Formatiert werden dürfen nur Wechseldatenträger, externe Datenträger und Datenträgerabbilder.</translation>
@@ -816,7 +849,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Open in Finder</source>
+        <source>Open in File Manager</source>
         <extracomment>Volume menu item</extracomment>
         <translation>Im Dateimanager öffnen</translation>
     </message>

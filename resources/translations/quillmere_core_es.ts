@@ -337,8 +337,8 @@
 <context>
     <name>InstallLocation</name>
     <message>
-        <location filename="../../core/stores/installlocation.cpp" line="+82"/>
-        <source>a disk image</source>
+        <location filename="../../core/stores/installlocation.cpp" line="+83"/>
+        <source>a removable drive</source>
         <extracomment>Move-offer location; slots into the body sentence</extracomment>
         <translation>una unidad extraíble</translation>
     </message>
@@ -578,6 +578,39 @@
     </message>
 </context>
 <context>
+    <name>OperationTitles</name>
+    <message>
+        <location filename="../../core/operations/operationtitles.cpp" line="+11"/>
+        <source>Couldn’t eject “%1”</source>
+        <extracomment>Eject failure title; %1 is the volume name</extracomment>
+        <translation>No se pudo expulsar «%1»</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Couldn’t force eject “%1”</source>
+        <extracomment>Force-eject failure title; %1 is the volume name</extracomment>
+        <translation>No se pudo forzar la expulsión de «%1»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t rename “%1”</source>
+        <extracomment>Rename failure title; %1 is the volume name</extracomment>
+        <translation>No se pudo renombrar «%1»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t erase “%1”</source>
+        <extracomment>Erase failure title; %1 is the volume name</extracomment>
+        <translation>No se pudo formatear «%1»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t remount “%1”</source>
+        <extracomment>Remount failure title; %1 is the volume name</extracomment>
+        <translation>No se pudo volver a montar «%1»</translation>
+    </message>
+</context>
+<context>
     <name>RegularFileReader</name>
     <message>
         <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
@@ -683,13 +716,13 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+166"/>
+        <location line="+160"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>error desconocido</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-157"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>«%1» se desmontó, pero otro volumen del mismo dispositivo no se pudo desmontar: %2</translation>
@@ -701,8 +734,8 @@
         <translation>«%1» se desmontó, pero no se pudo bloquear un volumen cifrado del mismo dispositivo: %2</translation>
     </message>
     <message>
-        <location line="+173"/>
-        <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
+        <location line="+167"/>
+        <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>«%1» es un recurso compartido de red. Vuelva a conectarse al servidor desde su gestor de archivos para montarlo de nuevo.</translation>
     </message>
@@ -776,13 +809,13 @@
         <translation>es un volumen del sistema, que Quillmere no toca.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+19"/>
         <source>its media policy doesn’t allow it.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
         <translation>su política de soportes no lo permite.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+27"/>
         <source>it is a fixed internal volume; only removable volumes and network shares are ejected.</source>
         <extracomment>Why an eject is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>es un volumen interno fijo; solo se expulsan volúmenes extraíbles y recursos compartidos de red.</translation>
@@ -800,7 +833,7 @@
         <translation>no tiene archivo de dispositivo.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
         <source>only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
         <translation>solo se pueden formatear volúmenes extraíbles, volúmenes externos e imágenes de disco.</translation>
@@ -816,7 +849,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Open in Finder</source>
+        <source>Open in File Manager</source>
         <extracomment>Volume menu item</extracomment>
         <translation>Abrir en el gestor de archivos</translation>
     </message>

@@ -337,8 +337,8 @@
 <context>
     <name>InstallLocation</name>
     <message>
-        <location filename="../../core/stores/installlocation.cpp" line="+82"/>
-        <source>a disk image</source>
+        <location filename="../../core/stores/installlocation.cpp" line="+83"/>
+        <source>a removable drive</source>
         <extracomment>Move-offer location; slots into the body sentence</extracomment>
         <translation>un lecteur amovible</translation>
     </message>
@@ -578,6 +578,39 @@
     </message>
 </context>
 <context>
+    <name>OperationTitles</name>
+    <message>
+        <location filename="../../core/operations/operationtitles.cpp" line="+11"/>
+        <source>Couldn’t eject “%1”</source>
+        <extracomment>Eject failure title; %1 is the volume name</extracomment>
+        <translation>Impossible d’éjecter «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Couldn’t force eject “%1”</source>
+        <extracomment>Force-eject failure title; %1 is the volume name</extracomment>
+        <translation>Impossible de forcer l’éjection de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t rename “%1”</source>
+        <extracomment>Rename failure title; %1 is the volume name</extracomment>
+        <translation>Impossible de renommer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t erase “%1”</source>
+        <extracomment>Erase failure title; %1 is the volume name</extracomment>
+        <translation>Impossible de formater «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t remount “%1”</source>
+        <extracomment>Remount failure title; %1 is the volume name</extracomment>
+        <translation>Impossible de monter à nouveau «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>RegularFileReader</name>
     <message>
         <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
@@ -683,13 +716,13 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+166"/>
+        <location line="+160"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>erreur inconnue</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-157"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>«&#xa0;%1&#xa0;» a été démonté, mais un autre volume du même périphérique n’a pas pu l’être&#xa0;: %2</translation>
@@ -701,8 +734,8 @@
         <translation>«&#xa0;%1&#xa0;» a été démonté, mais un volume chiffré du même périphérique n’a pas pu être verrouillé&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+173"/>
-        <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
+        <location line="+167"/>
+        <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>«&#xa0;%1&#xa0;» est un partage réseau. Reconnectez-vous au serveur dans votre gestionnaire de fichiers pour le monter à nouveau.</translation>
     </message>
@@ -776,13 +809,13 @@
         <translation>c’est un volume système, auquel Quillmere ne touche pas.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+19"/>
         <source>its media policy doesn’t allow it.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
         <translation>sa règle de support ne le permet pas.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+27"/>
         <source>it is a fixed internal volume; only removable volumes and network shares are ejected.</source>
         <extracomment>Why an eject is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>c’est un volume interne fixe&#x202f;; seuls les volumes amovibles et les partages réseau sont éjectés.</translation>
@@ -800,7 +833,7 @@
         <translation>il n’a pas de fichier de périphérique.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
         <source>only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
         <translation>seuls les volumes amovibles, les volumes externes et les images disque peuvent être formatés.</translation>
@@ -816,7 +849,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Open in Finder</source>
+        <source>Open in File Manager</source>
         <extracomment>Volume menu item</extracomment>
         <translation>Ouvrir dans le gestionnaire de fichiers</translation>
     </message>

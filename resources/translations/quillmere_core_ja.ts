@@ -336,8 +336,8 @@
 <context>
     <name>InstallLocation</name>
     <message>
-        <location filename="../../core/stores/installlocation.cpp" line="+82"/>
-        <source>a disk image</source>
+        <location filename="../../core/stores/installlocation.cpp" line="+83"/>
+        <source>a removable drive</source>
         <extracomment>Move-offer location; slots into the body sentence</extracomment>
         <translation>リムーバブルドライブ</translation>
     </message>
@@ -577,6 +577,39 @@
     </message>
 </context>
 <context>
+    <name>OperationTitles</name>
+    <message>
+        <location filename="../../core/operations/operationtitles.cpp" line="+11"/>
+        <source>Couldn’t eject “%1”</source>
+        <extracomment>Eject failure title; %1 is the volume name</extracomment>
+        <translation>「%1」を取り出せませんでした</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Couldn’t force eject “%1”</source>
+        <extracomment>Force-eject failure title; %1 is the volume name</extracomment>
+        <translation>「%1」を強制的に取り出せませんでした</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t rename “%1”</source>
+        <extracomment>Rename failure title; %1 is the volume name</extracomment>
+        <translation>「%1」の名前を変更できませんでした</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t erase “%1”</source>
+        <extracomment>Erase failure title; %1 is the volume name</extracomment>
+        <translation>「%1」をフォーマットできませんでした</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couldn’t remount “%1”</source>
+        <extracomment>Remount failure title; %1 is the volume name</extracomment>
+        <translation>「%1」を再マウントできませんでした</translation>
+    </message>
+</context>
+<context>
     <name>RegularFileReader</name>
     <message>
         <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
@@ -682,13 +715,13 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+166"/>
+        <location line="+160"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>不明なエラー</translation>
     </message>
     <message>
-        <location line="-163"/>
+        <location line="-157"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>「%1」はアンマウントされましたが、同じデバイス上の別のボリュームをアンマウントできませんでした: %2</translation>
@@ -700,8 +733,8 @@
         <translation>「%1」はアンマウントされましたが、同じデバイス上の暗号化されたボリュームをロックできませんでした: %2</translation>
     </message>
     <message>
-        <location line="+173"/>
-        <source>“%1” is a network share. Reconnect to the server in Finder (Go ▸ Connect to Server…) to mount it again.</source>
+        <location line="+167"/>
+        <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>「%1」はネットワーク共有です。もう一度マウントするには、ファイルマネージャーでサーバーに再接続してください。</translation>
     </message>
@@ -775,13 +808,13 @@
         <translation>システムボリュームのため、Quillmere は操作しません。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+19"/>
         <source>its media policy doesn’t allow it.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
         <translation>メディアポリシーで許可されていません。</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+27"/>
         <source>it is a fixed internal volume; only removable volumes and network shares are ejected.</source>
         <extracomment>Why an eject is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>内蔵の固定ボリュームです。取り出せるのはリムーバブルボリュームとネットワーク共有だけです。</translation>
@@ -799,7 +832,7 @@
         <translation>デバイスファイルがありません。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
         <source>only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
         <translation>フォーマットできるのは、リムーバブルボリューム、外部ボリューム、ディスクイメージだけです。</translation>
@@ -815,7 +848,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Open in Finder</source>
+        <source>Open in File Manager</source>
         <extracomment>Volume menu item</extracomment>
         <translation>ファイルマネージャーで開く</translation>
     </message>

@@ -93,7 +93,7 @@ private slots:
         stick.setButtonKind(Kind::none);
         QVERIFY(!stick.overlayButton()->isVisible());
 
-        GridTileView folder(solidIcon(Qt::blue), QStringLiteral("Open in Finder"));
+        GridTileView folder(solidIcon(Qt::blue), QStringLiteral("Open in File Manager"));
         QVERIFY(!folder.volume());
         QCOMPARE(folder.buttonKind(), Kind::none);
     }

@@ -356,9 +356,9 @@ private slots:
                                               QStringLiteral("-")}));
         QVERIFY(view.indexOf(QStringLiteral("Sort by")) > 2);
         QVERIFY(view.contains(QStringLiteral("View content as")));
-        QVERIFY(view.contains(QStringLiteral("Display as")));
+        QVERIFY(view.contains(QStringLiteral("Window icon")));
         QCOMPARE(titles(menus->windowMenu()),
-                 (QStringList{QStringLiteral("Minimize"), QStringLiteral("Zoom")}));
+                 (QStringList{QStringLiteral("Minimize"), QStringLiteral("Maximize")}));
         QCOMPARE(titles(menus->helpMenu()),
                  (QStringList{QStringLiteral("Quillmere Help"), QStringLiteral("Send Feedback…"),
                               QStringLiteral("-"), QStringLiteral("License Agreement"),

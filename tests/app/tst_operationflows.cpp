@@ -1,5 +1,6 @@
 #include "appfakes.h"
 
+#include "operations/operationtitles.h"
 #include "policy/excludedvolume.h"
 #include "shell/operationflows.h"
 #include "stores/preferencesstore.h"
@@ -294,14 +295,14 @@ private slots:
     void failureTitlesNameOperationAndVolume()
     {
         const QString name = QStringLiteral("Backup");
-        QCOMPARE(OperationFlows::failureTitle(VolumeOperation::autoEject, name),
+        QCOMPARE(operationFailureTitle(VolumeOperation::autoEject, name),
                  QStringLiteral("Couldn’t eject “Backup”"));
-        QCOMPARE(OperationFlows::failureTitle(VolumeOperation::erase, name),
+        QCOMPARE(operationFailureTitle(VolumeOperation::erase, name),
                  QStringLiteral("Couldn’t erase “Backup”"));
-        QCOMPARE(OperationFlows::failureTitle(VolumeOperation::autoRemount, name),
+        QCOMPARE(operationFailureTitle(VolumeOperation::autoRemount, name),
                  QStringLiteral("Couldn’t remount “Backup”"));
         // A name that looks like a placeholder stays as it is.
-        QCOMPARE(OperationFlows::failureTitle(VolumeOperation::rename, QStringLiteral("%1 %2")),
+        QCOMPARE(operationFailureTitle(VolumeOperation::rename, QStringLiteral("%1 %2")),
                  QStringLiteral("Couldn’t rename “%1 %2”"));
     }
 };

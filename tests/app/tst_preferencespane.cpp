@@ -153,7 +153,7 @@ private slots:
         f->openPane();
         const auto radios = f->pane->surfaceRadios();
         QCOMPARE(radios.size(), 3);
-        QCOMPARE(radios.at(0)->text(), QStringLiteral("Menu Bar"));
+        QCOMPARE(radios.at(0)->text(), QStringLiteral("Tray"));
         QVERIFY(radios.at(2)->isChecked());
         QVERIFY(!f->delegate->trayIcon());
 

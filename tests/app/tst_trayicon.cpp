@@ -73,12 +73,12 @@ class TestTrayIcon : public QObject {
         return {QStringLiteral("-"),
                 QStringLiteral("Eject All"),
                 QStringLiteral("-"),
-                QStringLiteral("Open /Volumes in Finder"),
+                QStringLiteral("Open Removable Media in File Manager"),
                 QStringLiteral("-"),
                 QStringLiteral("History…"),
                 QStringLiteral("Preferences…"),
-                disks ? QStringLiteral("Open Disk Utility")
-                      : QStringLiteral("Open Disk Utility (off)"),
+                disks ? QStringLiteral("Open Disks")
+                      : QStringLiteral("Open Disks (off)"),
                 QStringLiteral("Quit Quillmere")};
     }
 
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(entries(submenu),
                  (QStringList{QStringLiteral("Eject"), QStringLiteral("-"),
                               QStringLiteral("[gauge]"), QStringLiteral("-"),
-                              QStringLiteral("Open in Finder"), QStringLiteral("Copy Path"),
+                              QStringLiteral("Open in File Manager"), QStringLiteral("Copy Path"),
                               QStringLiteral("-"), QStringLiteral("Rename…"), QStringLiteral("-"),
                               QStringLiteral("Erase…")}));
 
@@ -152,7 +152,7 @@ private slots:
         Rig rig({data});
         QCOMPARE(entries(submenuOf(rig, 0)),
                  (QStringList{QStringLiteral("[gauge]"), QStringLiteral("-"),
-                              QStringLiteral("Open in Finder"), QStringLiteral("Copy Path"),
+                              QStringLiteral("Open in File Manager"), QStringLiteral("Copy Path"),
                               QStringLiteral("-"), QStringLiteral("Rename…")}));
     }
 

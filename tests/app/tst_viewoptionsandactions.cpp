@@ -113,7 +113,7 @@ private slots:
             (QStringList{
                 QStringLiteral("(Sort by)"), QStringLiteral("Name"), QStringLiteral("Kind"),
                 QStringLiteral("✓ Size"), QStringLiteral("Free Space"), QStringLiteral("-"),
-                QStringLiteral("(Display as)"), QStringLiteral("Icon"), QStringLiteral("✓ Stack"),
+                QStringLiteral("(Window icon)"), QStringLiteral("Program Icon"), QStringLiteral("✓ Volume Stack"),
                 QStringLiteral("-"), QStringLiteral("(View content as)"), QStringLiteral("Fan"),
                 QStringLiteral("Grid"), QStringLiteral("✓ List"), QStringLiteral("Automatic")}));
         QCOMPARE(entry(&menu, QStringLiteral("Free Space"))->data().toString(),
@@ -160,7 +160,7 @@ private slots:
         // Rebuilt at once while open.
         QCOMPARE(popover->currentLayout(), PopoverLayout::Layout::list);
 
-        entry(&menu, QStringLiteral("Stack"))->trigger();
+        entry(&menu, QStringLiteral("Volume Stack"))->trigger();
         QCOMPARE(toString(program.prefs().windowIconMode()), toString(WindowIconMode::stack));
         QCOMPARE(toString(program.delegate->windowIcon()->mode), toString(WindowIconMode::stack));
     }
@@ -173,7 +173,7 @@ private slots:
         program.delegate->addViewOptionSections(&menu);
         QAction *name = entry(&menu, QStringLiteral("Name"));
         QAction *grid = entry(&menu, QStringLiteral("Grid"));
-        QAction *icon = entry(&menu, QStringLiteral("Icon"));
+        QAction *icon = entry(&menu, QStringLiteral("Program Icon"));
         QVERIFY(name->isChecked() && grid->isChecked() && icon->isChecked());
 
         // Stored values that only differ in case are not the raw values either.

@@ -123,7 +123,7 @@ void TestVolumeActionsMenu::removableMountedVolume()
     actions.exclusionProvider = [](const Volume &) { return true; };
     std::unique_ptr<QMenu> menu(actions.makeMenu(removableStick()));
     QCOMPARE(entries(menu.get()),
-             QStringList({gaugeRow, separator, "Open in Finder", "Copy Path", separator, "Eject",
+             QStringList({gaugeRow, separator, "Open in File Manager", "Copy Path", separator, "Eject",
                           "Rename…", separator, "Erase…", separator, "[x] " + ignoreTitle}));
     // Escaped, so the menu shows the ampersand instead of taking it as a mnemonic.
     QCOMPARE(menu->actions().last()->text(), QStringLiteral("Ignore in Auto-Eject && Eject All"));
@@ -135,7 +135,7 @@ void TestVolumeActionsMenu::internalVolumeHasNoEject()
     actions.exclusionProvider = [](const Volume &) { return false; };
     std::unique_ptr<QMenu> menu(actions.makeMenu(internalData()));
     QCOMPARE(entries(menu.get()),
-             QStringList({"Open in Finder", "Copy Path", separator, "Rename…"}));
+             QStringList({"Open in File Manager", "Copy Path", separator, "Rename…"}));
 }
 
 void TestVolumeActionsMenu::unmountedPartition()
@@ -154,7 +154,7 @@ void TestVolumeActionsMenu::bootVolumeNeverRenames()
     boot.mountPath = QStringLiteral("/");
     VolumeActionsMenu actions;
     std::unique_ptr<QMenu> menu(actions.makeMenu(boot));
-    QCOMPARE(entries(menu.get()), QStringList({"Open in Finder", "Copy Path"}));
+    QCOMPARE(entries(menu.get()), QStringList({"Open in File Manager", "Copy Path"}));
 }
 
 void TestVolumeActionsMenu::networkShareEjectsByPath()
@@ -169,7 +169,7 @@ void TestVolumeActionsMenu::networkShareEjectsByPath()
     VolumeActionsMenu actions;
     actions.exclusionProvider = [](const Volume &) { return false; };
     std::unique_ptr<QMenu> menu(actions.makeMenu(share));
-    QCOMPARE(entries(menu.get()), QStringList({"Open in Finder", "Copy Path", separator, "Eject"}));
+    QCOMPARE(entries(menu.get()), QStringList({"Open in File Manager", "Copy Path", separator, "Eject"}));
 }
 
 void TestVolumeActionsMenu::ignoreItemNeedsProvider()
@@ -209,7 +209,7 @@ void TestVolumeActionsMenu::capacityRow()
     Volume empty = removableStick();
     empty.capacityBytes = 0;
     std::unique_ptr<QMenu> zero(actions.makeMenu(empty));
-    QCOMPARE(entries(zero.get()).first(), QStringLiteral("Open in Finder"));
+    QCOMPARE(entries(zero.get()).first(), QStringLiteral("Open in File Manager"));
 }
 
 void TestVolumeActionsMenu::itemsReachHandlers()
@@ -282,7 +282,7 @@ void TestVolumeActionsMenu::openAndCopyPath()
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     VolumeActionsMenu actions;
     std::unique_ptr<QMenu> menu(actions.makeMenu(removableStick()));
-    findItem(menu.get(), QStringLiteral("Open in Finder"))->trigger();
+    findItem(menu.get(), QStringLiteral("Open in File Manager"))->trigger();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(catcher.urls, QList<QUrl>({QUrl::fromLocalFile(QStringLiteral("/media/user/Stick"))}));
 

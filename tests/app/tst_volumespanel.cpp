@@ -277,7 +277,7 @@ private slots:
             if (!action->isSeparator() && !action->text().isEmpty())
                 titles.append(action->text());
         }
-        QVERIFY2(titles.contains(QStringLiteral("Open in Finder")), qPrintable(titles.join(',')));
+        QVERIFY2(titles.contains(QStringLiteral("Open in File Manager")), qPrintable(titles.join(',')));
         QVERIFY(titles.contains(QStringLiteral("Eject")));
 
         std::unique_ptr<QMenu> unmounted(rig.panel->makeContextMenu(part, nullptr));

@@ -94,7 +94,7 @@ private slots:
         ten.popover.show();
         QCOMPARE(ten.popover.currentLayout(), PopoverLayout::Layout::fan);
         QCOMPARE(ten.popover.fanView()->items().size(), 11);
-        QCOMPARE(ten.popover.fanView()->items().last().title, QStringLiteral("Open in Finder"));
+        QCOMPARE(ten.popover.fanView()->items().last().title, QStringLiteral("Open in File Manager"));
 
         Rig eleven(sticks(11));
         eleven.popover.show();
@@ -113,7 +113,7 @@ private slots:
             QCOMPARE(items.at(i).volume->name,
                      QStringLiteral("Stick %1").arg(i, 2, 10, QLatin1Char('0')));
         QVERIFY(!items.last().volume);
-        QCOMPARE(items.last().title, QStringLiteral("4 More in Finder"));
+        QCOMPARE(items.last().title, QStringLiteral("4 More in File Manager"));
         QCOMPARE(items.last().iconSize, 58.0);
     }
 
@@ -175,7 +175,7 @@ private slots:
 
         const QList<GridTileView *> tiles = rig.popover.tiles();
         QCOMPARE(tiles.size(), 3);
-        QCOMPARE(tiles.last()->title(), QStringLiteral("Open in Finder"));
+        QCOMPARE(tiles.last()->title(), QStringLiteral("Open in File Manager"));
         QCOMPARE(tiles.at(0)->mapTo(panel, QPoint()), QPoint(14 + 16, 14 + 34 + 16));
         QCOMPARE(tiles.at(1)->mapTo(panel, QPoint()), QPoint(14 + 16 + 128, 14 + 34 + 16));
     }

@@ -165,7 +165,7 @@ private slots:
         const Volume usb = makeVolume(QStringLiteral("Stick"), VolumeKind::external, true, true);
         QTest::newRow("usb stick")
             << usb << true
-            << QStringList{"Open in Finder", "Copy Path", "-",         "Eject", "Rename…", "-",
+            << QStringList{"Open in File Manager", "Copy Path", "-",         "Eject", "Rename…", "-",
                            "Erase…",         "-",         "[x] ignore"};
 
         Volume unmounted = makeVolume(QStringLiteral("Part"), VolumeKind::external, false, true);
@@ -180,23 +180,23 @@ private slots:
         const Volume internal =
             makeVolume(QStringLiteral("Data"), VolumeKind::internalExtra, true, false);
         QTest::newRow("internal volume")
-            << internal << false << QStringList{"Open in Finder", "Copy Path", "-", "Rename…"};
+            << internal << false << QStringList{"Open in File Manager", "Copy Path", "-", "Rename…"};
 
         Volume boot = makeVolume(QStringLiteral("/"), VolumeKind::boot, true, false);
         boot.traits.sharesBootDevice = true;
-        QTest::newRow("boot volume") << boot << false << QStringList{"Open in Finder", "Copy Path"};
+        QTest::newRow("boot volume") << boot << false << QStringList{"Open in File Manager", "Copy Path"};
 
         Volume share = makeVolume(QStringLiteral("Share"), VolumeKind::network, true, false);
         share.deviceName.clear();
         share.traits.isNetwork = true;
         QTest::newRow("network share")
-            << share << false << QStringList{"Open in Finder", "Copy Path", "-", "Eject"};
+            << share << false << QStringList{"Open in File Manager", "Copy Path", "-", "Eject"};
 
         Volume cd = makeVolume(QStringLiteral("Audio CD"), VolumeKind::external, true, true);
         cd.traits.isOptical = true;
         QTest::newRow("optical disc")
             << cd << false
-            << QStringList{"Open in Finder", "Copy Path", "-", "Eject", "-", "[ ] ignore"};
+            << QStringList{"Open in File Manager", "Copy Path", "-", "Eject", "-", "[ ] ignore"};
     }
 
     void menuModel()
@@ -221,7 +221,7 @@ private slots:
         QVERIFY2(layer, qPrintable(error));
         MediaPolicy::installOverrides(*layer);
         QCOMPARE(describe(VolumeMenuModel::make(usb, false)),
-                 (QStringList{"Open in Finder", "Copy Path", "-", "Eject"}));
+                 (QStringList{"Open in File Manager", "Copy Path", "-", "Eject"}));
         QVERIFY(VolumeActionGate::isOffered(usb, VolumeOperation::eject));
         QCOMPARE(VolumeActionGate::refusal(usb, VolumeOperation::rename),
                  std::optional(QStringLiteral("its media policy doesn’t allow it.")));

@@ -102,9 +102,9 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("description");
         QTest::newRow("stick") << "/media/u/STICK/quillmere"
-                               << "a disk image";
+                               << "a removable drive";
         QTest::newRow("run/media") << "/run/media/u/STICK/quillmere"
-                                   << "a disk image";
+                                   << "a removable drive";
         QTest::newRow("temporary") << "/tmp/x/quillmere"
                                    << "a temporary location";
         QTest::newRow("Downloads") << "/home/u/Downloads/quillmere"

@@ -358,6 +358,8 @@ private slots:
                 found = true;
                 QCOMPARE(o.value(QStringLiteral("kind")).toString(), QStringLiteral("diskImage"));
                 QCOMPARE(o.value(QStringLiteral("wholeDiskBSD")).toString(), disk);
+                QCOMPARE(o.value(QStringLiteral("deviceName")).toString(), disk);
+                QCOMPARE(o.value(QStringLiteral("wholeDiskName")).toString(), disk);
                 QVERIFY(o.value(QStringLiteral("traits"))
                             .toObject()
                             .value(QStringLiteral("isDiskImage"))

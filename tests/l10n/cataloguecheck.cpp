@@ -163,6 +163,13 @@ QStringList problems(const Catalogue &catalogue)
                 found.append(where(catalogue, message) + QLatin1String(": unfinished"));
             continue;
         }
+        // The source text is what an English reader sees; only plural forms belong here.
+        if (catalogue.isSourceLanguage() && !message.numerus) {
+            if (message.translations.value(0) != message.source)
+                found.append(where(catalogue, message) +
+                             QLatin1String(": rewrites the source text (change it in the code)"));
+            continue;
+        }
         const QStringList expected = placeholders(message.source);
         for (qsizetype form = 0; form < message.translations.size(); ++form) {
             const QString &translation = message.translations[form];

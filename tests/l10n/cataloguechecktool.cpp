@@ -106,7 +106,7 @@ void printStatus(const Catalogue &catalogue, const QList<Message> &missing, QTex
     const QList<Message> open = unfinished(catalogue);
     if (catalogue.isSourceLanguage()) {
         out << name << ": " << catalogue.messages.size() << " texts; " << open.size()
-            << " show their source text (only texts that name macOS things need a Linux wording)\n";
+            << " show their source text (only plural forms need an English translation)\n";
     } else {
         out << name << ": " << catalogue.messages.size() << " texts, " << open.size()
             << " unfinished\n";
