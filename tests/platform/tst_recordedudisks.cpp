@@ -360,14 +360,14 @@ private slots:
         UDisksOperations operations(m_client, mountInfoPath());
         {
             LogCapture capture;
-            QVERIFY(!QCoro::waitFor(operations.erase(*stick, QStringLiteral("ext4"),
-                                                     QStringLiteral("WIPED")))
-                         .ok);
+            const OperationResult erased = QCoro::waitFor(
+                operations.erase(*stick, QStringLiteral("ext4"), QStringLiteral("WIPED")));
+            QVERIFY(!erased.ok);
             const QStringList warnings = LogCapture::warnings(QStringLiteral("quillmere.udisks"));
             QCOMPARE(warnings.size(), 2);
             QVERIFY2(warnings[0].startsWith(QLatin1String("udisks2 refused Format of dm-0 (")) &&
-                         warnings[0].contains(QLatin1String(
-                             "org.freedesktop.UDisks2.Error.NotAuthorizedDismissed")),
+                         warnings[0].contains(
+                             QLatin1String("org.freedesktop.UDisks2.Error.NotAuthorizedDismissed")),
                      qPrintable(warnings[0]));
             QVERIFY2(warnings[1].startsWith(QLatin1String("udisks2 refused Mount of dm-0 (")),
                      qPrintable(warnings[1]));
@@ -395,9 +395,9 @@ private slots:
         QVERIFY(!QCoro::waitFor(operations.eject(remote, false)).ok);
         const QStringList warnings = LogCapture::warnings(QStringLiteral("quillmere.tools"));
         QCOMPARE(warnings.size(), 1);
-        QVERIFY2(warnings[0].startsWith(QStringLiteral("%1 -u %2 failed: ")
-                                            .arg(QLatin1String(UDisksOperations::fusermountPath),
-                                                 share)),
+        QVERIFY2(warnings[0].startsWith(
+                     QStringLiteral("%1 -u %2 failed: ")
+                         .arg(QLatin1String(UDisksOperations::fusermountPath), share)),
                  qPrintable(warnings[0]));
         QVERIFY(LogCapture::warnings(QStringLiteral("quillmere.udisks")).isEmpty());
     }
