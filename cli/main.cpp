@@ -7,11 +7,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 #include <unistd.h>
 
+#include "platformlogging.h"
 #include "udisksclient.h"
 
 namespace {
@@ -29,6 +31,16 @@ namespace {
 
 int main(int argc, char *argv[])
 {
+    // What udisks2 refuses and what umount or fusermount3 fail at reaches the user as the
+    // command's own message; the platform's log line (quillmere.udisks, quillmere.tools) would
+    // only repeat it on standard error. Qt applies QT_LOGGING_RULES after these rules, so
+    // "quillmere.*=true" there shows the log lines again; a QT_LOGGING_CONF file, which Qt
+    // applies before them, is left to decide alone. Other areas' warnings (settings, history)
+    // are not repeated by the command and stay.
+    if (!qEnvironmentVariableIsSet("QT_LOGGING_CONF")) {
+        QLoggingCategory::setFilterRules(
+            QString::fromLatin1(PlatformLogging::operationFailuresSilenced));
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
     // udisks2 answers a one-shot list while the settings, catalogues and arguments are read.

@@ -19,7 +19,7 @@
 #include <qcoro/qcorosignal.h>
 #include <qcoro/qcorotimer.h>
 
-Q_LOGGING_CATEGORY(lcAutoEject, "com.tarnwick.quillmere.AutoEject")
+Q_LOGGING_CATEGORY(lcAutoEject, "quillmere.autoeject")
 
 namespace {
 

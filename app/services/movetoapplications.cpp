@@ -21,7 +21,7 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcMove, "com.tarnwick.quillmere.MoveToApplications")
+Q_LOGGING_CATEGORY(lcMove, "quillmere.move")
 
 const char launcherResource[] = ":/launcher/com.quillmere.app.desktop";
 const char installedProgramName[] = "quillmere";

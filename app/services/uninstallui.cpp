@@ -16,7 +16,7 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcUninstall, "com.tarnwick.quillmere.Uninstall")
+Q_LOGGING_CATEGORY(lcUninstall, "quillmere.uninstall")
 
 bool uninstalling = false;
 

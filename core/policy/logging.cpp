@@ -1,4 +1,4 @@
 #include "policy/logging.h"
 
-Q_LOGGING_CATEGORY(lcMediaPolicy, "com.tarnwick.quillmere.MediaPolicy")
-Q_LOGGING_CATEGORY(lcMediaDefs, "com.tarnwick.quillmere.MediaDefs")
+Q_LOGGING_CATEGORY(lcMediaPolicy, "quillmere.mediapolicy")
+Q_LOGGING_CATEGORY(lcMediaDefs, "quillmere.mediadefinitions")

@@ -8,11 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSaveFile>
 #include <QtGlobal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcHistory, "quillmere.history")
 
 namespace {
 
@@ -226,8 +229,8 @@ void HistoryStore::appendLocked(const QByteArray &line)
     // Appending mode, so that a line written meanwhile by another process is not overwritten.
     QFile file;
     if (!openRegularForAppend(file, m_filePath)) {
-        qWarning("History: %s is not a regular file that can be written; the line is dropped",
-                 qPrintable(m_filePath));
+        qCWarning(lcHistory, "%s is not a regular file that can be written; the line is dropped",
+                  qPrintable(m_filePath));
         return;
     }
     const qint64 size = file.size();

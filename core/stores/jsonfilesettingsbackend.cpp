@@ -16,7 +16,7 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcSettings, "com.tarnwick.quillmere.Defaults")
+Q_LOGGING_CATEGORY(lcSettings, "quillmere.settings")
 
 // File times are coarse (kernel ticks, then whole milliseconds): a file changed this shortly
 // before it was read may change again without a visible difference, so it is read again.

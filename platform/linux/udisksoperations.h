@@ -2,6 +2,7 @@
 
 #include "mountinfo.h"
 
+#include "operations/commandresult.h"
 #include "operations/diskoperations.h"
 
 #include <QDBusMessage>
@@ -17,7 +18,13 @@ class UDisksClient;
 // device is no longer mounted or unlocked counts as done (a concurrent eject of the same disk got
 // there first). Everything runs on the main thread as coroutines that wait for replies and child
 // processes, so several operations may be in flight at once. The client must outlive every
-// operation started here.
+// operation started here. Every refusal of udisks2 and every failed tool is logged as a warning
+// (quillmere.udisks, quillmere.tools) with the device or path and the error.
+//
+// The code: udisksoperations.cpp (eject's choice, remount, rename, blockers, the mount table,
+// the logged calls), udisksunmounting.cpp (unmount and lock sequences, disk images),
+// udiskserase.cpp (erase), udiskserrors.cpp (udisks2's errors as results) and
+// udisksoperationsupport.cpp (the refusal texts they share).
 class UDisksOperations : public DiskOperations {
 public:
     // Per-call limits on the bus, for calls that cannot raise a password prompt; those that can
@@ -73,6 +80,14 @@ public:
     static QStringList pathUnmountCommand(const QString &path, const QString &fsType, bool force);
 
 private:
+    // A udisks2 method that changes something; a refusal is logged with the device and the
+    // D-Bus error name. (Questions that change nothing go to the client directly, unlogged.)
+    QCoro::Task<QDBusMessage> request(QString object, QString interface, QString method,
+                                      QVariantList arguments, int timeoutMs);
+    // An external tool with the operations' time limit; a time-out, a failed start or an exit
+    // status outside succeeding is logged with the command and the first line of its errors.
+    static QCoro::Task<CommandResult> runTool(QString program, QStringList arguments,
+                                              QList<int> succeeding);
     QCoro::Task<OperationResult> unmountDevice(QString deviceName, bool force);
     QCoro::Task<OperationResult> unmountPath(QString path, bool force);
     QCoro::Task<OperationResult> ejectPartition(Volume volume, bool force);
@@ -82,7 +97,6 @@ private:
     // Named steps report a time-out with the step's name.
     QCoro::Task<OperationResult> unmountAll(QString wholeDisk, QString onlyDevice, bool force,
                                             bool namedSteps);
-    static OperationResult stepResult(const QDBusMessage &reply, const QString &step);
 
     // Locks every unlocked encrypted device on the whole disk, and the device itself when it is
     // an unlocked one (nothing of which may be mounted any more), so that nothing decrypted is

@@ -338,7 +338,7 @@ private slots:
         QCOMPARE(loaded, MediaPolicyOverrides::empty);
         QCOMPARE(captured.size(), 1);
         QCOMPARE(captured.at(0).type, QtCriticalMsg);
-        QCOMPARE(captured.at(0).category, QStringLiteral("com.tarnwick.quillmere.MediaPolicy"));
+        QCOMPARE(captured.at(0).category, QStringLiteral("quillmere.mediapolicy"));
         const QString prefix = QStringLiteral("Ignoring malformed media-policy-overrides.json: ");
         QVERIFY2(captured.at(0).text.startsWith(prefix), qPrintable(captured.at(0).text));
         QVERIFY(captured.at(0).text.size() > prefix.size());

@@ -221,11 +221,20 @@ private:
         return lines;
     }
 
-    CliRun cli(const QStringList &arguments, const QString &busAddress = QString()) const
+    // The command line in the fixture's environment, with these variables set in it besides;
+    // logging rules only where given.
+    CliRun cli(const QStringList &arguments, const QString &busAddress = QString(),
+               const QHash<QString, QString> &variables = {}) const
     {
         QProcessEnvironment env = m_fixture.environment();
+        env.remove(QStringLiteral("QT_LOGGING_RULES"));
+        env.remove(QStringLiteral("QT_LOGGING_CONF"));
+        env.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
         if (!busAddress.isEmpty()) {
             env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), busAddress);
+        }
+        for (auto it = variables.cbegin(); it != variables.cend(); ++it) {
+            env.insert(it.key(), it.value());
         }
         QProcess process;
         process.setProcessEnvironment(env);
@@ -385,6 +394,40 @@ private slots:
         QFile original(historyPath());
         QVERIFY(original.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), original.readAll());
+    }
+
+    // The command's own message tells the user why udisks2 refused; the platform's log line for
+    // the same refusal shows only when the logging rules ask for it.
+    void aRefusalIsToldOnceUnlessTheLoggingRulesAskForTheLog()
+    {
+        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("plain")})
+                                 .value(QStringLiteral("plain"));
+        QVERIFY(!loop.isEmpty());
+        QVERIFY(m_fixture.waitForFileSystems({loop}));
+        const QString mountPoint = OperationFixture::mountPointOf(loop);
+        QVERIFY(!mountPoint.isEmpty());
+        QFile held(mountPoint + QStringLiteral("/held.txt"));
+        QVERIFY(held.open(QIODevice::WriteOnly));
+        held.close();
+        Holder holder(held.fileName());
+        QVERIFY(holder.isReady());
+
+        const QString logLine =
+            QStringLiteral("quillmere.udisks: udisks2 refused Unmount of %1 (").arg(loop);
+        CliRun run = cli({QStringLiteral("eject"), loop});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QLatin1String("target is busy")), qPrintable(run.err));
+        QVERIFY2(!run.err.contains(QLatin1String("quillmere.")), qPrintable(run.err));
+        QVERIFY2(!run.err.contains(QLatin1String("udisks2 refused")), qPrintable(run.err));
+
+        run = cli({QStringLiteral("eject"), loop}, QString(),
+                  {{QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quillmere.*=true")}});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QLatin1String("target is busy")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(logLine), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QLatin1String("org.freedesktop.UDisks2.Error.")),
+                 qPrintable(run.err));
+        QVERIFY(OperationFixture::isAttached(loop));
     }
 
     void theBootVolumeIsRefusedBeforeAnyCall()

@@ -14,6 +14,7 @@
 #include "policy/mediapolicy.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -38,6 +39,49 @@ QByteArray mountTable(bool stickMounted)
     }
     return text;
 }
+
+// What the code logged while a test ran: type, category and text.
+struct LoggedMessage {
+    QtMsgType type;
+    QString category;
+    QString text;
+};
+QList<LoggedMessage> logged;
+
+void keepMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    logged.append({type, QString::fromUtf8(context.category), text});
+}
+
+// Collects the messages logged while it lives, all of them (whatever the logging rules).
+class LogCapture {
+public:
+    LogCapture()
+    {
+        logged.clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("quillmere.*=true"));
+        m_previous = qInstallMessageHandler(keepMessage);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(m_previous);
+        QLoggingCategory::setFilterRules(QString());
+    }
+    // The warnings of one category.
+    static QStringList warnings(const QString &category)
+    {
+        QStringList texts;
+        for (const LoggedMessage &message : std::as_const(logged)) {
+            if (message.type == QtWarningMsg && message.category == category) {
+                texts.append(message.text);
+            }
+        }
+        return texts;
+    }
+
+private:
+    QtMessageHandler m_previous = nullptr;
+};
 
 const Volume *findVolume(const VolumeList &volumes, const QString &id)
 {
@@ -277,6 +321,85 @@ private slots:
         QCOMPARE(result.detail,
                  std::optional(QStringLiteral("Not authorized to perform operation")));
         QCOMPARE(m_udisks->callSummary(), QStringList{QStringLiteral("Unmount dm_2d0")});
+    }
+
+    void everyRefusalIsLoggedWithTheDeviceAndTheErrorName()
+    {
+        m_udisks->refuse(QStringLiteral("Unmount"),
+                         {QStringLiteral("org.freedesktop.UDisks2.Error.DeviceBusy"),
+                          QStringLiteral("Error unmounting /dev/dm-0: target is busy")});
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        {
+            LogCapture capture;
+            QVERIFY(!QCoro::waitFor(operations.eject(*stick, false)).ok);
+            const QStringList warnings = LogCapture::warnings(QStringLiteral("quillmere.udisks"));
+            QCOMPARE(warnings.size(), 1);
+            QCOMPARE(warnings.constFirst(),
+                     QStringLiteral("udisks2 refused Unmount of dm-0 "
+                                    "(/org/freedesktop/UDisks2/block_devices/dm_2d0): "
+                                    "org.freedesktop.UDisks2.Error.DeviceBusy: Error unmounting "
+                                    "/dev/dm-0: target is busy"));
+        }
+    }
+
+    // An erase's format and the mount after it alike, each once.
+    void aRefusedFormatAndMountAreLoggedEach()
+    {
+        m_udisks->refuse(QStringLiteral("Format"),
+                         {QStringLiteral("org.freedesktop.UDisks2.Error.NotAuthorizedDismissed"),
+                          QStringLiteral("Not authorized")});
+        m_udisks->refuse(QStringLiteral("Mount"),
+                         {QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
+                          QStringLiteral("Error mounting /dev/dm-0: wrong fs type")});
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        UDisksOperations operations(m_client, mountInfoPath());
+        {
+            LogCapture capture;
+            const OperationResult erased = QCoro::waitFor(
+                operations.erase(*stick, QStringLiteral("ext4"), QStringLiteral("WIPED")));
+            QVERIFY(!erased.ok);
+            const QStringList warnings = LogCapture::warnings(QStringLiteral("quillmere.udisks"));
+            QCOMPARE(warnings.size(), 2);
+            QVERIFY2(warnings[0].startsWith(QLatin1String("udisks2 refused Format of dm-0 (")) &&
+                         warnings[0].contains(
+                             QLatin1String("org.freedesktop.UDisks2.Error.NotAuthorizedDismissed")),
+                     qPrintable(warnings[0]));
+            QVERIFY2(warnings[1].startsWith(QLatin1String("udisks2 refused Mount of dm-0 (")),
+                     qPrintable(warnings[1]));
+        }
+    }
+
+    void aFailedToolIsLoggedWithItsCommandAndHowItEnded()
+    {
+        const QString share = m_dir.filePath(QStringLiteral("no-such-share"));
+        QFile table(mountInfoPath());
+        QVERIFY(table.open(QIODevice::Append));
+        table.write("900 26 0:80 / " + share.toUtf8() +
+                    " rw,nosuid,nodev shared:500 - fuse.sshfs ann@host:/ rw\n");
+        table.close();
+        Volume remote;
+        remote.id = share;
+        remote.name = QStringLiteral("host");
+        remote.mountPath = share;
+        remote.isMounted = true;
+        remote.fileSystemType = QStringLiteral("fuse.sshfs");
+        remote.traits.isNetwork = true;
+        UDisksOperations operations(m_client, mountInfoPath());
+        LogCapture capture;
+        // fusermount3 finds nothing mounted there, or is not installed at all.
+        QVERIFY(!QCoro::waitFor(operations.eject(remote, false)).ok);
+        const QStringList warnings = LogCapture::warnings(QStringLiteral("quillmere.tools"));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].startsWith(
+                     QStringLiteral("%1 -u %2 failed: ")
+                         .arg(QLatin1String(UDisksOperations::fusermountPath), share)),
+                 qPrintable(warnings[0]));
+        QVERIFY(LogCapture::warnings(QStringLiteral("quillmere.udisks")).isEmpty());
     }
 
     void anEraseAsksFirstWhetherTheFormatCanBeMade()
