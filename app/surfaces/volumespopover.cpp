@@ -270,23 +270,22 @@ void VolumesPopover::presentList(const VolumeList &volumes, QScreen *screen)
 
 // A grid tile or list row of a volume: its busy and activity marks kept current, its requests
 // answered.
-template <typename Entry>
-void VolumesPopover::bindVolumeEntry(Entry *entry, const Volume &volume)
+void VolumesPopover::bindVolumeEntry(VolumeEntryView *entry, const Volume &volume)
 {
     entry->setBusy(isBusy(volume));
     entry->setActive(isActive(volume));
-    connect(entry, &Entry::openRequested, this, [this, volume] { activate(volume); });
-    connect(entry, &Entry::ejectRequested, this, [this, volume] {
+    connect(entry, &VolumeEntryView::openRequested, this, [this, volume] { activate(volume); });
+    connect(entry, &VolumeEntryView::ejectRequested, this, [this, volume] {
         if (volumeHandlers && volumeHandlers->eject)
             volumeHandlers->eject(volume);
     });
-    connect(entry, &Entry::remountRequested, this, [this, volume] {
+    connect(entry, &VolumeEntryView::remountRequested, this, [this, volume] {
         if (volumeHandlers && volumeHandlers->remount)
             volumeHandlers->remount(volume);
     });
-    connect(entry, &Entry::contextMenuRequested, this,
+    connect(entry, &VolumeEntryView::contextMenuRequested, this,
             [this, volume](const QPoint &at) { showContextMenu(volume, at); });
-    QPointer<Entry> guard(entry);
+    QPointer<VolumeEntryView> guard(entry);
     m_activityBindings.append({volume, [guard](bool active) {
                                    if (guard)
                                        guard->setActive(active);

@@ -24,6 +24,7 @@ class ListRowView;
 class QAction;
 class QScreen;
 class VolumeActionsMenu;
+class VolumeEntryView;
 class VolumeIconProvider;
 class VolumeStore;
 
@@ -115,7 +116,7 @@ private:
     void presentFan(const VolumeList &volumes, QScreen *screen);
     void presentGrid(const VolumeList &volumes, QScreen *screen);
     void presentList(const VolumeList &volumes, QScreen *screen);
-    template <typename Entry> void bindVolumeEntry(Entry *entry, const Volume &volume);
+    void bindVolumeEntry(VolumeEntryView *entry, const Volume &volume);
 
     void activate(const Volume &volume);
     void openVolumesFolder();
