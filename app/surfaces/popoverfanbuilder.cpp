@@ -9,12 +9,6 @@
 #include <QScreen>
 #include <numbers>
 
-PopoverFanBuilder::PopoverFanBuilder(VolumeIconProvider *icons,
-                                     const PopoverLayout::Anchor &anchor, QScreen *screen)
-    : m_icons(icons), m_anchor(anchor), m_screen(screen)
-{
-}
-
 PopoverFanBuilder::Fan PopoverFanBuilder::build(const VolumeList &volumes) const
 {
     const FanGeometry::Split split = FanGeometry::split(volumes.size());
@@ -48,8 +42,7 @@ PopoverFanBuilder::Fan PopoverFanBuilder::build(const VolumeList &volumes) const
     items.append(folder);
 
     const FanGeometry::Layout fan = FanGeometry::layout(shapes);
-    const QRectF screenRect = m_screen ? QRectF(m_screen->geometry()) : QRectF();
-    const QRectF frame = FanGeometry::panelFrame(fan, m_anchor, screenRect);
+    const QRectF frame = FanGeometry::panelFrame(fan, m_anchor, screenRect());
     const double height = frame.height();
     const double lift = m_anchor.panelHeight;
     const bool up = m_anchor.direction == PopoverLayout::Direction::up;
@@ -71,6 +64,7 @@ PopoverFanBuilder::Fan PopoverFanBuilder::build(const VolumeList &volumes) const
     Fan built;
     built.view = new FanView();
     built.view->setItems(items, QPointF(fan.collapseCentre.x(), launchY));
+    built.content = built.view;
     built.frame = frame.toAlignedRect();
     return built;
 }

@@ -7,7 +7,6 @@
 #include "surfaces/tilehoverframe.h"
 #include "surfaces/volumeiconprovider.h"
 
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <cmath>
@@ -54,16 +53,13 @@ QPainterPath gridBody(const GridPanelGeometry::Geometry &g, Direction direction)
 PopoverGridBuilder::PopoverGridBuilder(VolumeIconProvider *icons,
                                        const PopoverLayout::Anchor &anchor, QScreen *screen,
                                        bool handlesButtons)
-    : m_icons(icons), m_anchor(anchor), m_screen(screen), m_handlesButtons(handlesButtons)
+    : PopoverLayoutBuilder(icons, anchor, screen), m_handlesButtons(handlesButtons)
 {
 }
 
 PopoverGridBuilder::Grid PopoverGridBuilder::build(const VolumeList &volumes,
                                                    const QPalette &panelPalette) const
 {
-    const QRectF screenRect = m_screen ? QRectF(m_screen->geometry()) : QRectF();
-    const QRectF available = m_screen ? QRectF(m_screen->availableGeometry()) : QRectF();
-
     Grid built;
     auto *content = new QWidget();
     auto *grid = new QWidget();
@@ -87,8 +83,8 @@ PopoverGridBuilder::Grid PopoverGridBuilder::build(const VolumeList &volumes,
     input.tileCount = int(cells.size());
     input.tileSize = tileSize;
     input.anchor = m_anchor;
-    input.screen = screenRect;
-    input.available = available;
+    input.screen = screenRect();
+    input.available = availableRect();
     const GridPanelGeometry::Geometry g = GridPanelGeometry::compute(input);
 
     for (int i = 0; i < cells.size(); ++i)

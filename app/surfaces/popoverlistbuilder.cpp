@@ -9,21 +9,19 @@
 #include "surfaces/volumeiconprovider.h"
 #include "surfaces/volumespopover.h"
 
-#include <QScreen>
 #include <cmath>
 
 PopoverListBuilder::PopoverListBuilder(VolumeIconProvider *icons,
                                        const PopoverLayout::Anchor &anchor, QScreen *screen,
                                        bool handlesButtons, bool showsActivity)
-    : m_icons(icons), m_anchor(anchor), m_screen(screen), m_handlesButtons(handlesButtons),
+    : PopoverLayoutBuilder(icons, anchor, screen), m_handlesButtons(handlesButtons),
       m_showsActivity(showsActivity)
 {
 }
 
 PopoverListBuilder::List PopoverListBuilder::build(const VolumeList &volumes) const
 {
-    const QRectF screenRect = m_screen ? QRectF(m_screen->geometry()) : QRectF();
-    const QRectF available = m_screen ? QRectF(m_screen->availableGeometry()) : QRectF();
+    const QRectF available = availableRect();
 
     List built;
     QList<double> widths;
@@ -47,7 +45,7 @@ PopoverListBuilder::List PopoverListBuilder::build(const VolumeList &volumes) co
     const int width =
         int(std::ceil(ListPanelGeometry::width(widths, folderText, available.width())));
     const ListPanelGeometry::Geometry g =
-        ListPanelGeometry::compute(int(rows.size()), width, m_anchor, screenRect, available);
+        ListPanelGeometry::compute(int(rows.size()), width, m_anchor, screenRect(), available);
 
     auto *content = new QWidget();
     auto *column = new QWidget();

@@ -53,6 +53,11 @@ VolumesPopover::VolumesPopover(VolumeStore *store, VolumeIconProvider *icons,
 VolumesPopover::~VolumesPopover()
 {
     m_animator->stop();
+    discardPanel();
+}
+
+void VolumesPopover::discardPanel()
+{
     if (PopoverPanel *panel = m_panel.data()) {
         panel->onCancel = nullptr;
         panel->onOutsideClick = nullptr;
@@ -121,12 +126,7 @@ void VolumesPopover::finishClose()
 {
     // Lets the content take clicks again too.
     m_animator->stop();
-    if (PopoverPanel *panel = m_panel.data()) {
-        panel->onCancel = nullptr;
-        panel->onOutsideClick = nullptr;
-        panel->hide();
-        panel->deleteLater();
-    }
+    discardPanel();
     m_panel.clear();
     m_fan.clear();
     m_tiles.clear();
@@ -230,7 +230,7 @@ void VolumesPopover::presentFan(const VolumeList &volumes, QScreen *screen)
                     showContextMenu(*item.volume, globalPosition);
             });
     m_fan = view;
-    m_panel->present(fan.frame, fan.look, view);
+    m_panel->present(fan.frame, fan.look, fan.content);
 }
 
 void VolumesPopover::presentGrid(const VolumeList &volumes, QScreen *screen)

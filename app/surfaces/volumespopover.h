@@ -116,6 +116,8 @@ private:
     void presentFan(const VolumeList &volumes, QScreen *screen);
     void presentGrid(const VolumeList &volumes, QScreen *screen);
     void presentList(const VolumeList &volumes, QScreen *screen);
+    // Hides the panel and lets it go.
+    void discardPanel();
     void bindVolumeEntry(VolumeEntryView *entry, const Volume &volume);
 
     void activate(const Volume &volume);
