@@ -7,8 +7,6 @@
 #include "surfaces/volumeiconprovider.h"
 
 #include <QAbstractButton>
-#include <QContextMenuEvent>
-#include <QEnterEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QPainter>
@@ -69,20 +67,9 @@ private:
 } // namespace
 
 // A white symbol on a dark disc; half see-through until the pointer is over the tile.
-class GridTileView::OverlayButton : public QAbstractButton {
+class GridTileView::OverlayButton : public AccessoryButton {
 public:
-    explicit OverlayButton(GridTileView *tile) : QAbstractButton(tile), m_tile(tile)
-    {
-        setFixedSize(buttonSide, buttonSide);
-        setCursor(Qt::ArrowCursor);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-    void setSymbol(const QIcon &symbol)
-    {
-        m_symbol = symbol;
-        update();
-    }
+    explicit OverlayButton(GridTileView *tile) : AccessoryButton(buttonSide, tile), m_tile(tile) {}
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -94,25 +81,21 @@ protected:
         painter.setBrush(QColor(0, 0, 0, qRound(0.65 * 255)));
         painter.drawEllipse(QRectF(rect()));
         // A 10-point semibold symbol is about 11 pixels high.
-        const int glyph = 11;
-        const QPixmap white = SymbolIcons::tinted(m_symbol, glyph, Qt::white, devicePixelRatioF());
-        painter.drawPixmap(QPointF((width() - glyph) / 2.0, (height() - glyph) / 2.0), white);
+        paintSymbol(painter, 11, Qt::white);
     }
 
 private:
     GridTileView *m_tile;
-    QIcon m_symbol;
 };
 
 GridTileView::GridTileView(const QPixmap &icon, const QString &title, QWidget *parent)
-    : QWidget(parent), m_icon(icon), m_title(title)
+    : VolumeEntryView(icon, title, parent)
 {
     build();
 }
 
 GridTileView::GridTileView(const Volume &volume, const QPixmap &icon, QWidget *parent)
-    : QWidget(parent), m_volume(volume), m_icon(icon), m_title(volume.name),
-      m_dimmed(!volume.isMounted), m_buttonKind(EjectRemountSpec::forVolume(volume))
+    : VolumeEntryView(volume, icon, parent), m_buttonKind(EjectRemountSpec::forVolume(volume))
 {
     build();
 }
@@ -126,7 +109,7 @@ GridTileView::~GridTileView()
 void GridTileView::build()
 {
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(m_title);
+    setAccessibleName(title());
     setToolTip(QString());
     m_button = new OverlayButton(this);
     m_button->move(buttonOrigin);
@@ -136,8 +119,8 @@ void GridTileView::build()
         else if (m_buttonKind == EjectRemountSpec::Kind::remount)
             emit remountRequested();
     });
-    m_spinner = new SpinnerView(this);
-    m_spinner->move(spinnerOrigin);
+    setAccessoryButton(m_button);
+    spinner()->move(spinnerOrigin);
     setFixedSize(sizeHint());
     updateAccessory();
 }
@@ -174,20 +157,12 @@ QAbstractButton *GridTileView::overlayButton() const
 
 QString GridTileView::elidedTitle() const
 {
-    return QFontMetrics(font()).elidedText(m_title, Qt::ElideRight, titleRect().width());
+    return QFontMetrics(font()).elidedText(title(), Qt::ElideRight, titleRect().width());
 }
 
 bool GridTileView::isTitleTruncated() const
 {
-    return elidedTitle() != m_title;
-}
-
-void GridTileView::setDimmed(bool dimmed)
-{
-    if (m_dimmed == dimmed)
-        return;
-    m_dimmed = dimmed;
-    update();
+    return elidedTitle() != title();
 }
 
 void GridTileView::setButtonKind(EjectRemountSpec::Kind kind)
@@ -196,33 +171,23 @@ void GridTileView::setButtonKind(EjectRemountSpec::Kind kind)
     updateAccessory();
 }
 
-void GridTileView::setBusy(bool busy)
+bool GridTileView::hasButton() const
 {
-    m_busy = busy;
-    updateAccessory();
-}
-
-void GridTileView::setActive(bool active)
-{
-    if (m_active == active)
-        return;
-    m_active = active;
-    update(dotRect().adjusted(-1, -1, 1, 1));
+    return m_buttonKind != EjectRemountSpec::Kind::none;
 }
 
 void GridTileView::updateAccessory()
 {
     using Kind = EjectRemountSpec::Kind;
-    m_spinner->setVisible(m_busy);
-    m_button->setVisible(!m_busy && m_buttonKind != Kind::none);
+    showButtonOrSpinner();
     if (m_buttonKind == Kind::eject) {
         m_button->setSymbol(SymbolIcons::icon(SymbolIcons::Symbol::eject));
         //: A11y label; %1 is a volume name
-        m_button->setAccessibleName(tr("Eject %1").arg(m_title));
+        m_button->setAccessibleName(tr("Eject %1").arg(title()));
     } else if (m_buttonKind == Kind::remount) {
         m_button->setSymbol(VolumeIconProvider::remountIcon());
         //: A11y label; %1 is a volume name
-        m_button->setAccessibleName(tr("Remount %1").arg(m_title));
+        m_button->setAccessibleName(tr("Remount %1").arg(title()));
     }
 }
 
@@ -232,26 +197,21 @@ void GridTileView::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
-    painter.setOpacity(m_dimmed ? dimmedIconOpacity : 1.0);
-    if (!m_icon.isNull()) {
-        const QSizeF fitted = (QSizeF(m_icon.size()) / m_icon.devicePixelRatio())
+    if (!icon().isNull()) {
+        // The icon keeps its proportions, centred in its square.
+        const QSizeF fitted = (QSizeF(icon().size()) / icon().devicePixelRatio())
                                   .scaled(iconRect().size(), Qt::KeepAspectRatio);
-        const QRectF target(QPointF(iconRect().center().x() + 0.5 - fitted.width() / 2,
-                                    iconRect().center().y() + 0.5 - fitted.height() / 2),
-                            fitted);
-        painter.drawPixmap(target, m_icon, QRectF(m_icon.rect()));
+        paintIcon(painter, QRectF(QPointF(iconRect().center().x() + 0.5 - fitted.width() / 2,
+                                          iconRect().center().y() + 0.5 - fitted.height() / 2),
+                                  fitted));
     }
-    painter.setOpacity(1.0);
 
     painter.setPen(SystemColours::secondaryLabel(palette()));
     painter.drawText(titleRect(), Qt::AlignHCenter | Qt::AlignVCenter, elidedTitle());
 
-    if (m_active) {
-        const QRectF dot = QRectF(dotRect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setPen(QPen(Qt::white, 1));
-        painter.setBrush(SystemColours::activityGreen());
-        painter.drawEllipse(dot);
-    }
+    if (isActive())
+        paintActivityDot(painter, QRectF(dotRect()).adjusted(0.5, 0.5, -0.5, -0.5),
+                         QPen(Qt::white, 1));
 
     if (hasFocus()) {
         QStyleOptionFocusRect option;
@@ -261,27 +221,14 @@ void GridTileView::paintEvent(QPaintEvent *)
     }
 }
 
-void GridTileView::enterEvent(QEnterEvent *event)
+void GridTileView::hoverChanged()
 {
-    QWidget::enterEvent(event);
-    m_hovered = true;
+    // The button is half see-through unless the pointer is over the tile.
     m_button->update();
-    showPill();
-}
-
-void GridTileView::leaveEvent(QEvent *event)
-{
-    QWidget::leaveEvent(event);
-    m_hovered = false;
-    m_button->update();
-    hidePill();
-}
-
-void GridTileView::hideEvent(QHideEvent *event)
-{
-    QWidget::hideEvent(event);
-    m_hovered = false;
-    hidePill();
+    if (isHovered())
+        showPill();
+    else
+        hidePill();
 }
 
 void GridTileView::showPill()
@@ -289,7 +236,7 @@ void GridTileView::showPill()
     QWidget *window = this->window();
     if (m_pill || !isTitleTruncated() || !window || window == this)
         return;
-    auto *pill = new TitlePill(m_title, window);
+    auto *pill = new TitlePill(title(), window);
     const QSize capsule = pill->capsule();
     const QRect tile(mapTo(window, QPoint(0, 0)), size());
     const int margin = 6;
@@ -313,34 +260,6 @@ void GridTileView::hidePill()
         pill->hide();
         pill->deleteLater();
     }
-}
-
-void GridTileView::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void GridTileView::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && m_pressed) {
-        m_pressed = false;
-        event->accept();
-        if (rect().contains(event->position().toPoint()))
-            emit openRequested();
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
-}
-
-void GridTileView::contextMenuEvent(QContextMenuEvent *event)
-{
-    event->accept();
-    emit contextMenuRequested(event->globalPos());
 }
 
 void GridTileView::keyPressEvent(QKeyEvent *event)

@@ -8,25 +8,15 @@
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
-#include <QEnterEvent>
 #include <QPainter>
 #include <cmath>
 
 // A borderless symbol in the secondary label colour; brighter under the pointer.
-class ListRowView::SymbolButton : public QAbstractButton {
+class ListRowView::SymbolButton : public AccessoryButton {
 public:
-    explicit SymbolButton(QWidget *parent) : QAbstractButton(parent)
+    explicit SymbolButton(QWidget *parent) : AccessoryButton(buttonSide, parent)
     {
-        setFixedSize(buttonSide, buttonSide);
-        setFocusPolicy(Qt::NoFocus);
-        setCursor(Qt::ArrowCursor);
         setAttribute(Qt::WA_Hover);
-    }
-
-    void setSymbol(const QIcon &symbol)
-    {
-        m_symbol = symbol;
-        update();
     }
 
 protected:
@@ -34,38 +24,31 @@ protected:
     {
         QPainter painter(this);
         // An 11-point medium symbol is about 12 pixels.
-        const int glyph = 12;
-        const QColor colour = underMouse() ? palette().color(QPalette::WindowText)
-                                           : SystemColours::secondaryLabel(palette());
-        const QPixmap tinted = SymbolIcons::tinted(m_symbol, glyph, colour, devicePixelRatioF());
-        painter.drawPixmap(QPointF((width() - glyph) / 2.0, (height() - glyph) / 2.0), tinted);
+        paintSymbol(painter, 12,
+                    underMouse() ? palette().color(QPalette::WindowText)
+                                 : SystemColours::secondaryLabel(palette()));
     }
-
-private:
-    QIcon m_symbol;
 };
 
 ListRowView::ListRowView(const Volume &volume, const QPixmap &icon, QWidget *parent)
-    : QWidget(parent), m_volume(volume), m_icon(icon), m_title(volume.name),
-      m_dimmed(!volume.isMounted)
+    : VolumeEntryView(volume, icon, parent)
 {
     build();
 }
 
 ListRowView::ListRowView(const QIcon &icon, const QString &title, QWidget *parent)
-    : QWidget(parent), m_title(title)
+    : VolumeEntryView(QPixmap(), title, parent)
 {
-    m_icon = icon.pixmap(QSize(iconSide, iconSide), devicePixelRatioF());
+    setIcon(icon.pixmap(QSize(iconSide, iconSide), devicePixelRatioF()));
     build();
 }
 
 void ListRowView::build()
 {
     setFont(SystemFont::ofSize(13));
-    setAccessibleName(m_title);
+    setAccessibleName(title());
     setFixedHeight(rowHeight);
     m_button = new SymbolButton(this);
-    m_button->hide();
     connect(m_button, &QAbstractButton::clicked, this, [this] {
         switch (m_accessory) {
         case Accessory::eject:
@@ -81,8 +64,7 @@ void ListRowView::build()
             break;
         }
     });
-    m_spinner = new SpinnerView(this);
-    m_spinner->hide();
+    setAccessoryButton(m_button);
     placeAccessory();
 }
 
@@ -93,7 +75,7 @@ QAbstractButton *ListRowView::button() const
 
 QSize ListRowView::sizeHint() const
 {
-    const int name = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(m_title)));
+    const int name = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(title())));
     return {nameX + name + 19 + trailingRoom(), rowHeight};
 }
 
@@ -109,17 +91,17 @@ void ListRowView::setAccessory(Accessory accessory)
     case Accessory::eject:
         m_button->setSymbol(SymbolIcons::icon(SymbolIcons::Symbol::eject));
         //: A11y label; %1 is a volume name
-        m_button->setAccessibleName(tr("Eject %1").arg(m_title));
+        m_button->setAccessibleName(tr("Eject %1").arg(title()));
         break;
     case Accessory::remount:
         m_button->setSymbol(VolumeIconProvider::remountIcon());
         //: A11y label; %1 is a volume name
-        m_button->setAccessibleName(tr("Remount %1").arg(m_title));
+        m_button->setAccessibleName(tr("Remount %1").arg(title()));
         break;
     case Accessory::options:
         // A plain chevron: the theme's go-up is an arrow, which reads as "eject".
         m_button->setSymbol(SymbolIcons::fallback(SymbolIcons::Symbol::chevronDown));
-        m_button->setAccessibleName(m_title);
+        m_button->setAccessibleName(title());
         break;
     case Accessory::none:
         break;
@@ -128,10 +110,9 @@ void ListRowView::setAccessory(Accessory accessory)
     update();
 }
 
-void ListRowView::setBusy(bool busy)
+bool ListRowView::hasButton() const
 {
-    m_busy = busy;
-    placeAccessory();
+    return m_accessory != Accessory::none;
 }
 
 void ListRowView::setShowsActivity(bool shows)
@@ -140,34 +121,25 @@ void ListRowView::setShowsActivity(bool shows)
     update();
 }
 
-void ListRowView::setActive(bool active)
-{
-    if (m_active == active)
-        return;
-    m_active = active;
-    update(dotRect().adjusted(-1, -1, 1, 1));
-}
-
 void ListRowView::placeAccessory()
 {
     const int right = width() - trailingMargin;
     m_button->move(right - buttonSide, (rowHeight - buttonSide) / 2);
-    m_spinner->move(right - buttonSide + (buttonSide - m_spinner->width()) / 2,
-                    (rowHeight - m_spinner->height()) / 2);
-    m_spinner->setVisible(m_busy);
-    m_button->setVisible(!m_busy && m_accessory != Accessory::none);
+    spinner()->move(right - buttonSide + (buttonSide - spinner()->width()) / 2,
+                    (rowHeight - spinner()->height()) / 2);
+    showButtonOrSpinner();
 }
 
 QRect ListRowView::nameRect() const
 {
     const int available = width() - nameX - 19 - trailingRoom();
-    const int name = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(m_title)));
+    const int name = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(title())));
     return {nameX, 0, std::max(0, std::min(name, available)), rowHeight};
 }
 
 QString ListRowView::elidedTitle() const
 {
-    return QFontMetrics(font()).elidedText(m_title, Qt::ElideMiddle, nameRect().width());
+    return QFontMetrics(font()).elidedText(title(), Qt::ElideMiddle, nameRect().width());
 }
 
 QRect ListRowView::dotRect() const
@@ -181,7 +153,7 @@ void ListRowView::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
-    if (m_hovered) {
+    if (isHovered()) {
         QColor highlight = palette().color(QPalette::WindowText);
         highlight.setAlphaF(0.14);
         painter.setPen(Qt::NoPen);
@@ -189,22 +161,14 @@ void ListRowView::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(QRectF(rect()).adjusted(5, 1, -5, -1), 5, 5);
     }
 
-    if (!m_icon.isNull()) {
-        painter.setOpacity(m_dimmed ? dimmedIconOpacity : 1.0);
-        painter.drawPixmap(QRectF(QPointF(iconOrigin), QSizeF(iconSide, iconSide)), m_icon,
-                           QRectF(m_icon.rect()));
-        painter.setOpacity(1.0);
-    }
+    paintIcon(painter, QRectF(QPointF(iconOrigin), QSizeF(iconSide, iconSide)));
 
-    painter.setPen(m_dimmed ? SystemColours::secondaryLabel(palette())
-                            : palette().color(QPalette::WindowText));
+    painter.setPen(isDimmed() ? SystemColours::secondaryLabel(palette())
+                              : palette().color(QPalette::WindowText));
     painter.drawText(nameRect(), Qt::AlignLeft | Qt::AlignVCenter, elidedTitle());
 
-    if (m_active) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(SystemColours::activityGreen());
-        painter.drawEllipse(QRectF(dotRect()));
-    }
+    if (isActive())
+        paintActivityDot(painter, QRectF(dotRect()), Qt::NoPen);
 }
 
 void ListRowView::resizeEvent(QResizeEvent *event)
@@ -213,46 +177,8 @@ void ListRowView::resizeEvent(QResizeEvent *event)
     placeAccessory();
 }
 
-void ListRowView::enterEvent(QEnterEvent *event)
+void ListRowView::primaryClicked()
 {
-    QWidget::enterEvent(event);
-    m_hovered = true;
-    update();
-}
-
-void ListRowView::leaveEvent(QEvent *event)
-{
-    QWidget::leaveEvent(event);
-    m_hovered = false;
-    update();
-}
-
-void ListRowView::hideEvent(QHideEvent *event)
-{
-    QWidget::hideEvent(event);
-    m_hovered = false;
-}
-
-void ListRowView::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void ListRowView::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !m_pressed) {
-        QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    m_pressed = false;
-    event->accept();
-    if (!rect().contains(event->position().toPoint()))
-        return;
     if (m_accessory == Accessory::options)
         emit optionsRequested(m_button);
     else
@@ -261,10 +187,9 @@ void ListRowView::mouseReleaseEvent(QMouseEvent *event)
 
 void ListRowView::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (!m_volume) {
+    if (!volume()) {
         event->ignore();
         return;
     }
-    event->accept();
-    emit contextMenuRequested(event->globalPos());
+    VolumeEntryView::contextMenuEvent(event);
 }

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "model/volume.h"
+#include "surfaces/volumeentryview.h"
 
 #include <QIcon>
 #include <QPixmap>
 #include <QWidget>
-#include <optional>
 
 class QAbstractButton;
-class SpinnerView;
 
 // One row of the popover's list: a small icon, the name, an activity dot and at the right an
 // eject or remount button (or a spinner while an operation runs). Rows of the bottom area use
 // the same look for the folder and options entries. The row decides nothing: its owner acts
 // on the requests it emits.
-class ListRowView : public QWidget {
+class ListRowView : public VolumeEntryView {
     Q_OBJECT
 public:
     enum class Accessory { none, eject, remount, options };
@@ -28,51 +27,38 @@ public:
     static constexpr int dotY = 9;
     static constexpr int buttonSide = 18;
     static constexpr int trailingMargin = 8;
-    static constexpr qreal dimmedIconOpacity = 0.4;
 
     // A volume's row: dimmed unless mounted.
     ListRowView(const Volume &volume, const QPixmap &icon, QWidget *parent = nullptr);
     // A row of the bottom area.
     ListRowView(const QIcon &icon, const QString &title, QWidget *parent = nullptr);
 
-    const std::optional<Volume> &volume() const { return m_volume; }
-    QString title() const { return m_title; }
-    bool isDimmed() const { return m_dimmed; }
-
     void setAccessory(Accessory accessory);
     Accessory accessory() const { return m_accessory; }
-    void setBusy(bool busy);
-    bool isBusy() const { return m_busy; }
     // Whether the row leaves room for an activity dot.
     void setShowsActivity(bool shows);
-    void setActive(bool active);
-    bool isActive() const { return m_active; }
-    bool isHighlighted() const { return m_hovered; }
+    bool isHighlighted() const { return isHovered(); }
 
     QAbstractButton *button() const;
-    SpinnerView *spinner() const { return m_spinner; }
     QRect nameRect() const;
-    QRect dotRect() const;
+    QRect dotRect() const override;
     QString elidedTitle() const;
 
     QSize sizeHint() const override;
 
 signals:
-    void openRequested();
-    void ejectRequested();
-    void remountRequested();
     // The options chevron, or a click on an options row.
     void optionsRequested(QAbstractButton *button);
-    void contextMenuRequested(const QPoint &globalPosition);
 
 protected:
+    bool hasButton() const override;
+    // The highlight follows the pointer.
+    void hoverChanged() override { update(); }
+    // An options row asks for the options, any other row to open.
+    void primaryClicked() override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    // Only a volume's row has a menu.
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -82,16 +68,7 @@ private:
     void placeAccessory();
     int trailingRoom() const;
 
-    std::optional<Volume> m_volume;
-    QPixmap m_icon;
-    QString m_title;
-    bool m_dimmed = false;
     Accessory m_accessory = Accessory::none;
-    bool m_busy = false;
     bool m_showsActivity = false;
-    bool m_active = false;
-    bool m_hovered = false;
-    bool m_pressed = false;
     SymbolButton *m_button = nullptr;
-    SpinnerView *m_spinner = nullptr;
 };

@@ -4,9 +4,10 @@
 #include "format/reopenguard.h"
 #include "model/volume.h"
 #include "shell/surfaceinterfaces.h"
-#include "surfaces/popoverpanel.h"
 #include "surfaces/fanview.h"
 #include "surfaces/listscrollcolumn.h"
+#include "surfaces/popoveranimator.h"
+#include "surfaces/popoverpanel.h"
 
 #include <QAbstractButton>
 #include <QHash>
@@ -15,7 +16,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QScrollArea>
-#include <QVariantAnimation>
 #include <functional>
 #include <optional>
 
@@ -24,6 +24,7 @@ class ListRowView;
 class QAction;
 class QScreen;
 class VolumeActionsMenu;
+class VolumeEntryView;
 class VolumeIconProvider;
 class VolumeStore;
 
@@ -31,6 +32,9 @@ class VolumeStore;
 // a list, opened and closed by toggle() (a second launch of the program, or the tray icon's
 // primary click). Every entry opens its volume, offers its actions menu and ejects or remounts
 // through the handlers. Main thread.
+// This controller anchors, shows, rebuilds and closes the panel and answers its entries; the
+// layouts are built by PopoverFanBuilder, PopoverGridBuilder and PopoverListBuilder, their
+// title bar and bottom area by PopoverChrome, the motion by PopoverAnimator.
 class VolumesPopover : public QObject, public PopoverSurface {
     Q_OBJECT
 public:
@@ -76,11 +80,11 @@ public:
 
     PopoverPanel *panel() const { return m_panel; }
     bool isClosing() const { return m_isClosing; }
-    bool acceptsMouse() const { return m_acceptsMouse; }
+    bool acceptsMouse() const { return m_animator->acceptsMouse(); }
     std::optional<PopoverLayout::Layout> currentLayout() const { return m_layout; }
     PopoverLayout::Anchor anchor() const { return m_anchor; }
     double panelHeight() const { return m_anchor.panelHeight; }
-    QVariantAnimation *animation() const { return m_animation; }
+    QVariantAnimation *animation() const { return m_animator->animation(); }
     double fanOpeningSeconds() const;
 
     FanView *fanView() const { return m_fan; }
@@ -105,17 +109,16 @@ private:
 
     void closePanel(bool outsideClick);
     void finishClose();
-    void runOpeningAnimation();
-    void runClosingAnimation();
-    void stopAnimation();
     bool motionReduced() const;
     QScreen *screenAt(QPoint point) const;
 
-    void layoutFan(const VolumeList &volumes, QScreen *screen);
-    void layoutGrid(const VolumeList &volumes, QScreen *screen);
-    void layoutList(const VolumeList &volumes, QScreen *screen);
-    QWidget *buildBottomArea(QWidget *parent, int width);
-    template <typename Entry> void bindVolumeEntry(Entry *entry, const Volume &volume);
+    // Build a layout, connect its entries and present it.
+    void presentFan(const VolumeList &volumes, QScreen *screen);
+    void presentGrid(const VolumeList &volumes, QScreen *screen);
+    void presentList(const VolumeList &volumes, QScreen *screen);
+    // Hides the panel and lets it go.
+    void discardPanel();
+    void bindVolumeEntry(VolumeEntryView *entry, const Volume &volume);
 
     void activate(const Volume &volume);
     void openVolumesFolder();
@@ -138,9 +141,8 @@ private:
     std::optional<PopoverLayout::Layout> m_layout;
     bool m_isClosing = false;
     bool m_dismissArmed = false;
-    bool m_acceptsMouse = true;
     ReopenGuard m_reopenGuard;
-    QPointer<QVariantAnimation> m_animation;
+    PopoverAnimator *m_animator;
 
     QPointer<FanView> m_fan;
     QList<GridTileView *> m_tiles;
