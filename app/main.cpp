@@ -2,7 +2,7 @@
 #include "shell/appservices.h"
 #include "shell/childprocessdefinitionstransport.h"
 #include "shell/desktopactions.h"
-#include "shell/singleinstance.h"
+#include "services/singleinstance.h"
 #include "stores/appsupport.h"
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"

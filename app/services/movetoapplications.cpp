@@ -8,8 +8,8 @@
 #include "stores/desktopentry.h"
 #include "stores/installlocation.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
-#include "window/failurealert.h"
+#include "common/alertdialog.h"
+#include "common/failurealert.h"
 
 #include <QCoreApplication>
 #include <QDir>

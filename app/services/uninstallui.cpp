@@ -6,7 +6,7 @@
 #include "stores/preferencesstore.h"
 #include "stores/uninstallplan.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 
 #include <QCoreApplication>
 #include <QDir>

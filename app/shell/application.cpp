@@ -8,7 +8,7 @@
 #include "services/autostartmanager.h"
 #include "services/programfile.h"
 #include "services/uninstallui.h"
-#include "shell/desktopplaces.h"
+#include "common/desktopplaces.h"
 #include "shortcut/menutrackingfilter.h"
 #include "stores/settingskeys.h"
 #include "stores/historyrecording.h"

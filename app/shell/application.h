@@ -5,7 +5,7 @@
 #include "shell/desktopactions.h"
 #include "shell/operationflows.h"
 #include "shell/volumechangehandler.h"
-#include "shell/volumehandlers.h"
+#include "common/volumehandlers.h"
 
 #include <QObject>
 #include <memory>

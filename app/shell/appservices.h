@@ -4,8 +4,8 @@
 #include "policy/mediadefinitionstransport.h"
 #include "services/autoejectcontroller.h"
 #include "services/autostartmanager.h"
-#include "shell/operationprompts.h"
-#include "shell/surfaceinterfaces.h"
+#include "common/operationprompts.h"
+#include "common/surfaceinterfaces.h"
 #include "shortcuts/shortcutregistry.h"
 #include "stores/historyrecording.h"
 

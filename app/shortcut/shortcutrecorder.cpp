@@ -5,7 +5,7 @@
 #include "shortcuts/menubarshortcuts.h"
 #include "shortcuts/recorderrules.h"
 #include "shortcuts/shortcutregistry.h"
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 
 #include <QApplication>
 #include <QGuiApplication>

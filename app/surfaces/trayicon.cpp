@@ -9,7 +9,7 @@
 #include "format/volumerowformatter.h"
 #include "model/volumesorter.h"
 #include "policy/mediapolicy.h"
-#include "shell/desktopplaces.h"
+#include "common/desktopplaces.h"
 #include "stores/appchannel.h"
 
 #include <QApplication>

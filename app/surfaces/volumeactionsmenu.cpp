@@ -3,7 +3,7 @@
 #include "format/volumemenumodel.h"
 #include "operations/toollauncher.h"
 #include "surfaces/capacitygaugeview.h"
-#include "window/failurealert.h"
+#include "common/failurealert.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

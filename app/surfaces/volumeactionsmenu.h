@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/volume.h"
-#include "shell/volumehandlers.h"
+#include "common/volumehandlers.h"
 
 #include <QCoro/QCoroTask>
 #include <QObject>

@@ -7,7 +7,7 @@
 #include "format/gridpanelgeometry.h"
 #include "format/listpanelgeometry.h"
 #include "model/volumesorter.h"
-#include "shell/desktopplaces.h"
+#include "common/desktopplaces.h"
 #include "surfaces/popoverpanel.h"
 #include "surfaces/compositing.h"
 #include "surfaces/fanview.h"

@@ -2,7 +2,7 @@
 
 #include "operations/confirmationmodel.h"
 #include "operations/volumeoperation.h"
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 
 class HoldToConfirmButton;
 class QLineEdit;

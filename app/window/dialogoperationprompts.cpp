@@ -2,7 +2,7 @@
 
 #include "window/confirmationpresenter.h"
 #include "window/erasepanel.h"
-#include "window/failurealert.h"
+#include "common/failurealert.h"
 #include "window/forceejectdialog.h"
 #include "window/renameprompt.h"
 

@@ -1,6 +1,6 @@
 #include "window/mainwindowcontroller.h"
 
-#include "shell/productpages.h"
+#include "common/productpages.h"
 #include "stores/settingskeys.h"
 #include "stores/preferencesstore.h"
 #include "stores/settingsstore.h"

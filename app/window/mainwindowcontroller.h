@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/volume.h"
-#include "shell/surfaceinterfaces.h"
-#include "shell/volumehandlers.h"
+#include "common/surfaceinterfaces.h"
+#include "common/volumehandlers.h"
 #include "window/volumespanel.h"
 
 #include <QObject>

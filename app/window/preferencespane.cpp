@@ -8,7 +8,7 @@
 #include "shortcut/shortcutrecorder.h"
 #include "stores/preferencesstore.h"
 #include "surfaces/trayicon.h"
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 #include "window/languagepicker.h"
 
 #include <QButtonGroup>

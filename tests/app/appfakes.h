@@ -7,7 +7,7 @@
 #include "operations/diskoperations.h"
 #include "policy/mediadefinitionstransport.h"
 #include "shell/appservices.h"
-#include "shell/operationprompts.h"
+#include "common/operationprompts.h"
 #include "stores/historyrecording.h"
 #include "stores/settingsstore.h"
 

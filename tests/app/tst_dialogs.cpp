@@ -3,7 +3,7 @@
 #include "window/confirmationpresenter.h"
 #include "window/dialogoperationprompts.h"
 #include "window/erasepanel.h"
-#include "window/failurealert.h"
+#include "common/failurealert.h"
 #include "window/forceejectdialog.h"
 #include "window/holdtoconfirmbutton.h"
 #include "window/renameprompt.h"

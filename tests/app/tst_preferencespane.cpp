@@ -15,7 +15,7 @@
 #include "surfaces/markiconengine.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 #include "window/languagepicker.h"
 #include "window/preferencespane.h"
 

@@ -3,7 +3,7 @@
 #include "shortcut/shortcutrecorder.h"
 #include "shortcuts/shortcutregistry.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 
 #include <QAction>
 #include <QApplication>

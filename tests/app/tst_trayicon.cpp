@@ -2,7 +2,7 @@
 
 #include "discovery/volumestore.h"
 #include "format/volumerowformatter.h"
-#include "shell/desktopplaces.h"
+#include "common/desktopplaces.h"
 #include "surfaces/quillmeremark.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"

@@ -6,7 +6,7 @@
 #include "shell/application.h"
 #include "stores/settingskeys.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 
 #include <QApplication>
 #include <QPushButton>

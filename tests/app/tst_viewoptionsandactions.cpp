@@ -3,7 +3,7 @@
 #include "discovery/volumestore.h"
 #include "shell/application.h"
 #include "shell/desktopactions.h"
-#include "shell/singleinstance.h"
+#include "services/singleinstance.h"
 #include "stores/preferencesstore.h"
 #include "surfaces/volumespopover.h"
 #include "surfaces/windowicon.h"

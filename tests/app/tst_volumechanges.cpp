@@ -5,7 +5,7 @@
 #include "policy/excludedvolume.h"
 #include "shell/application.h"
 #include "shell/busymarks.h"
-#include "shell/singleinstance.h"
+#include "services/singleinstance.h"
 #include "stores/settingskeys.h"
 #include "stores/preferencesstore.h"
 #include "surfaces/trayicon.h"

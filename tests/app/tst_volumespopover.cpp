@@ -4,7 +4,7 @@
 #include "format/fangeometry.h"
 #include "format/gridpanelgeometry.h"
 #include "format/listpanelgeometry.h"
-#include "shell/desktopplaces.h"
+#include "common/desktopplaces.h"
 #include "surfaces/popoverpanel.h"
 #include "surfaces/volumespopover.h"
 #include "surfaces/fanview.h"

@@ -2,7 +2,7 @@
 
 #include "model/viewoptions.h"
 #include "model/volume.h"
-#include "shell/volumehandlers.h"
+#include "common/volumehandlers.h"
 
 #include <QString>
 #include <functional>
