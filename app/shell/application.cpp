@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
 #include "policy/excludedvolume.h"
 #include "policy/mediadefinitionsupdater.h"
@@ -8,17 +9,16 @@
 #include "services/autostartmanager.h"
 #include "services/programfile.h"
 #include "services/uninstallui.h"
-#include "common/desktopplaces.h"
 #include "shortcut/menutrackingfilter.h"
-#include "stores/settingskeys.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
+#include "stores/settingskeys.h"
 #include "stores/settingsstore.h"
-#include "surfaces/windowicon.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/viewoptionsmenu.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
+#include "surfaces/windowicon.h"
 
 #include "sysfsactivitymonitor.h"
 

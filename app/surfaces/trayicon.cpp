@@ -4,12 +4,12 @@
 #include "volumeactionsmenu.h"
 #include "volumeiconprovider.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
 #include "format/volumemenumodel.h"
 #include "format/volumerowformatter.h"
 #include "model/volumesorter.h"
 #include "policy/mediapolicy.h"
-#include "common/desktopplaces.h"
 #include "stores/appchannel.h"
 
 #include <QApplication>

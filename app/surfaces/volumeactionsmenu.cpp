@@ -1,9 +1,9 @@
 #include "surfaces/volumeactionsmenu.h"
 
+#include "common/failurealert.h"
 #include "format/volumemenumodel.h"
 #include "operations/toollauncher.h"
 #include "surfaces/capacitygaugeview.h"
-#include "common/failurealert.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

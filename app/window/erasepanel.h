@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/volume.h"
-#include "common/operationprompts.h"
 #include "common/alertdialog.h"
+#include "common/operationprompts.h"
+#include "model/volume.h"
 
 #include <QStringList>
 #include <optional>

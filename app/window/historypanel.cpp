@@ -1,8 +1,8 @@
 #include "window/historypanel.h"
 
-#include "stores/historystore.h"
 #include "common/alertdialog.h"
 #include "common/failurealert.h"
+#include "stores/historystore.h"
 #include "window/historytablemodel.h"
 
 #include <QDir>

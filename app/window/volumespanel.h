@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/volume.h"
 #include "common/volumehandlers.h"
+#include "model/volume.h"
 
 #include <QList>
 #include <QPair>

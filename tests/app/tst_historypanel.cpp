@@ -1,7 +1,7 @@
-#include "stores/historystore.h"
-#include "whenmodal.h"
 #include "common/alertdialog.h"
 #include "common/failurealert.h"
+#include "stores/historystore.h"
+#include "whenmodal.h"
 #include "window/historypanel.h"
 #include "window/historytablemodel.h"
 

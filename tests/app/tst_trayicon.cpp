@@ -1,8 +1,8 @@
 #include "appfakes.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
 #include "format/volumerowformatter.h"
-#include "common/desktopplaces.h"
 #include "surfaces/quillmeremark.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
