@@ -235,24 +235,16 @@ void Application::applyConfiguration()
         auto status = std::make_unique<TrayIcon>(&store(), m_icons.get(), &actions());
         status->sortMode = m_prefs->sortMode();
         if (hasPreferencesPane()) {
-            status->onOpenPreferences = [self] {
-                if (self)
-                    self->openMainWindow(MainWindowPane::preferences);
-            };
+            status->offersPreferences = true;
+            connect(status.get(), &TrayIcon::preferencesRequested, this,
+                    [this] { openMainWindow(MainWindowPane::preferences); });
         }
-        status->onOpenHistory = [self] {
-            if (self)
-                self->openMainWindow(MainWindowPane::history);
-        };
-        status->onOpenMainWindow = [self] {
-            if (self)
-                self->openMainWindow(MainWindowPane::volumes);
-        };
+        connect(status.get(), &TrayIcon::historyRequested, this,
+                [this] { openMainWindow(MainWindowPane::history); });
+        connect(status.get(), &TrayIcon::mainWindowRequested, this,
+                [this] { openMainWindow(MainWindowPane::volumes); });
         // The tray's primary click is the reopen of the other platform's Dock icon.
-        status->onActivate = [self] {
-            if (self)
-                self->reopen();
-        };
+        connect(status.get(), &TrayIcon::activated, this, &Application::reopen);
         status->volumeHandlers = surfaceHandlers();
         status->busyProvider = [self](const Volume &volume) {
             return self && self->isBusy(volume);
@@ -260,10 +252,7 @@ void Application::applyConfiguration()
         status->activityProvider = [self](const Volume &volume) {
             return self && self->isActive(volume);
         };
-        status->onEjectAll = [self] {
-            if (self)
-                self->ejectAll();
-        };
+        connect(status.get(), &TrayIcon::ejectAllRequested, this, &Application::ejectAll);
         status->rebuild();
         m_trayIcon = std::move(status);
     }
