@@ -1,6 +1,6 @@
 #include "services/apprelaunch.h"
 
-#include "shell/singleinstance.h"
+#include "services/singleinstance.h"
 
 #include <QProcess>
 

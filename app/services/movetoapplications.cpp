@@ -1,15 +1,15 @@
 #include "services/movetoapplications.h"
 
+#include "common/alertdialog.h"
+#include "common/failurealert.h"
 #include "services/apprelaunch.h"
 #include "services/programfile.h"
 #include "services/trash.h"
 #include "stores/appsupport.h"
-#include "stores/settingskeys.h"
 #include "stores/desktopentry.h"
 #include "stores/installlocation.h"
+#include "stores/settingskeys.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
-#include "window/failurealert.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,10 @@
 #include "services/uninstallui.h"
 
+#include "common/alertdialog.h"
 #include "services/trash.h"
-#include "shell/application.h"
 #include "stores/appsupport.h"
-#include "stores/preferencesstore.h"
-#include "stores/uninstallplan.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
+#include "stores/uninstallplan.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,9 +44,9 @@ UninstallUI::Dependencies UninstallUI::forThisProgram(SettingsStore &defaults)
     return d;
 }
 
-void UninstallUI::presentFor(Application &delegate)
+void UninstallUI::presentFor(SettingsStore &defaults)
 {
-    UninstallUI(forThisProgram(delegate.prefs().defaults())).present();
+    UninstallUI(forThisProgram(defaults)).present();
 }
 
 UninstallUI::UninstallUI(Dependencies dependencies) : m_d(std::move(dependencies)) {}

@@ -6,7 +6,6 @@
 #include <QString>
 #include <functional>
 
-class Application;
 class SettingsStore;
 
 // Removes everything the program stored for the user after a confirmation: the login item,
@@ -27,8 +26,8 @@ public:
     };
 
     static Dependencies forThisProgram(SettingsStore &defaults);
-    // The "Uninstall Quillmere…" item.
-    static void presentFor(Application &delegate);
+    // The "Uninstall Quillmere…" item, for the running settings domain.
+    static void presentFor(SettingsStore &defaults);
 
     explicit UninstallUI(Dependencies dependencies);
 

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
 #include "policy/excludedvolume.h"
 #include "policy/mediadefinitionsupdater.h"
@@ -8,17 +9,16 @@
 #include "services/autostartmanager.h"
 #include "services/programfile.h"
 #include "services/uninstallui.h"
-#include "shell/desktopplaces.h"
 #include "shortcut/menutrackingfilter.h"
-#include "stores/settingskeys.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
+#include "stores/settingskeys.h"
 #include "stores/settingsstore.h"
-#include "surfaces/windowicon.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/viewoptionsmenu.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
+#include "surfaces/windowicon.h"
 
 #include "sysfsactivitymonitor.h"
 
@@ -235,24 +235,16 @@ void Application::applyConfiguration()
         auto status = std::make_unique<TrayIcon>(&store(), m_icons.get(), &actions());
         status->sortMode = m_prefs->sortMode();
         if (hasPreferencesPane()) {
-            status->onOpenPreferences = [self] {
-                if (self)
-                    self->openMainWindow(MainWindowPane::preferences);
-            };
+            status->offersPreferences = true;
+            connect(status.get(), &TrayIcon::preferencesRequested, this,
+                    [this] { openMainWindow(MainWindowPane::preferences); });
         }
-        status->onOpenHistory = [self] {
-            if (self)
-                self->openMainWindow(MainWindowPane::history);
-        };
-        status->onOpenMainWindow = [self] {
-            if (self)
-                self->openMainWindow(MainWindowPane::volumes);
-        };
+        connect(status.get(), &TrayIcon::historyRequested, this,
+                [this] { openMainWindow(MainWindowPane::history); });
+        connect(status.get(), &TrayIcon::mainWindowRequested, this,
+                [this] { openMainWindow(MainWindowPane::volumes); });
         // The tray's primary click is the reopen of the other platform's Dock icon.
-        status->onActivate = [self] {
-            if (self)
-                self->reopen();
-        };
+        connect(status.get(), &TrayIcon::activated, this, &Application::reopen);
         status->volumeHandlers = surfaceHandlers();
         status->busyProvider = [self](const Volume &volume) {
             return self && self->isBusy(volume);
@@ -260,10 +252,7 @@ void Application::applyConfiguration()
         status->activityProvider = [self](const Volume &volume) {
             return self && self->isActive(volume);
         };
-        status->onEjectAll = [self] {
-            if (self)
-                self->ejectAll();
-        };
+        connect(status.get(), &TrayIcon::ejectAllRequested, this, &Application::ejectAll);
         status->rebuild();
         m_trayIcon = std::move(status);
     }

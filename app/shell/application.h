@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/volumehandlers.h"
 #include "shell/appservices.h"
 #include "shell/busymarks.h"
 #include "shell/desktopactions.h"
 #include "shell/operationflows.h"
 #include "shell/volumechangehandler.h"
-#include "shell/volumehandlers.h"
 
 #include <QObject>
 #include <memory>

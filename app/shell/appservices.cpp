@@ -8,9 +8,11 @@
 #include "shell/application.h"
 #include "shell/childprocessdefinitionstransport.h"
 #include "shell/mainwindowfactory.h"
+#include "shell/preferencespanefactory.h"
 #include "shortcut/desktopshortcuts.h"
 #include "stores/appsupport.h"
 #include "stores/historystore.h"
+#include "stores/preferencesstore.h"
 #include "surfaces/volumespopover.h"
 #include "window/dialogoperationprompts.h"
 #include "window/preferencespane.h"
@@ -43,9 +45,11 @@ AppServices AppServices::production(SettingsStore &defaults)
     auto history = std::make_unique<HistoryStore>();
     services.makeMainWindow = MainWindowFactory::make(*history);
     services.makePreferencesPane = [](Application &delegate, QWidget *parent) -> QWidget * {
-        return new PreferencesPane(delegate, parent);
+        return PreferencesPaneFactory::make(delegate, parent);
     };
-    services.uninstall = [](Application &delegate) { UninstallUI::presentFor(delegate); };
+    services.uninstall = [](Application &delegate) {
+        UninstallUI::presentFor(delegate.prefs().defaults());
+    };
     services.history = std::move(history);
     services.prompts = std::make_unique<DialogOperationPrompts>();
     services.definitionsTransport = std::make_unique<ChildProcessDefinitionsTransport>();

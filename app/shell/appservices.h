@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/operationprompts.h"
+#include "common/surfaceinterfaces.h"
 #include "operations/diskoperations.h"
 #include "policy/mediadefinitionstransport.h"
 #include "services/autoejectcontroller.h"
 #include "services/autostartmanager.h"
-#include "shell/operationprompts.h"
-#include "shell/surfaceinterfaces.h"
 #include "shortcuts/shortcutregistry.h"
 #include "stores/historyrecording.h"
 

@@ -39,17 +39,13 @@ std::function<std::unique_ptr<MainWindowSurface>(Application &)> make(HistorySto
             if (self)
                 self->addViewOptionSections(menu);
         };
-        deps.onEjectAll = [self] {
-            if (self)
-                self->ejectAll();
-        };
-        if (delegate.canUninstall()) {
-            deps.onUninstall = [self] {
-                if (self)
-                    self->uninstall();
-            };
-        }
-        return std::make_unique<MainWindowController>(std::move(deps));
+        deps.offersUninstall = delegate.canUninstall();
+        auto window = std::make_unique<MainWindowController>(std::move(deps));
+        QObject::connect(window.get(), &MainWindowController::ejectAllRequested, &delegate,
+                         &Application::ejectAll);
+        QObject::connect(window.get(), &MainWindowController::uninstallRequested, &delegate,
+                         &Application::uninstall);
+        return window;
     };
 }
 

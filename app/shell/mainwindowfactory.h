@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/surfaceinterfaces.h"
+#include "common/surfaceinterfaces.h"
 
 #include <functional>
 #include <memory>

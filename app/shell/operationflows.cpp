@@ -1,6 +1,6 @@
 #include "operationflows.h"
 
-#include "operationprompts.h"
+#include "common/operationprompts.h"
 
 #include "operations/blockerscanner.h"
 #include "operations/diskoperations.h"

@@ -1,11 +1,11 @@
 #include "shortcut/shortcutrecorder.h"
 
+#include "common/alertdialog.h"
 #include "shortcut/keyeventshortcut.h"
 #include "shortcuts/keymapping.h"
 #include "shortcuts/menubarshortcuts.h"
 #include "shortcuts/recorderrules.h"
 #include "shortcuts/shortcutregistry.h"
-#include "window/alertdialog.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -4,17 +4,18 @@
 #include "volumeactionsmenu.h"
 #include "volumeiconprovider.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
 #include "format/volumemenumodel.h"
 #include "format/volumerowformatter.h"
 #include "model/volumesorter.h"
 #include "policy/mediapolicy.h"
-#include "shell/desktopplaces.h"
 #include "stores/appchannel.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -72,8 +73,8 @@ TrayIcon::TrayIcon(VolumeStore *store, VolumeIconProvider *icons,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason != QSystemTrayIcon::Trigger)
                     return;
-                if (onActivate)
-                    onActivate();
+                if (isSignalConnected(QMetaMethod::fromSignal(&TrayIcon::activated)))
+                    emit activated();
                 else
                     m_menu->popup(QCursor::pos());
             });
@@ -187,7 +188,7 @@ void TrayIcon::rebuild()
     //: Menu item
     m_menu->addAction(tr("History…"), this, &TrayIcon::openHistory);
     // Only where there is a Preferences pane to open.
-    if (onOpenPreferences) {
+    if (offersPreferences) {
         //: Menu item
         m_menu->addAction(tr("Preferences…"), this, &TrayIcon::openPreferences)
             ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -322,14 +323,12 @@ void TrayIcon::remountVolume(const QAction *item)
 
 void TrayIcon::ejectAllTapped()
 {
-    if (onEjectAll)
-        onEjectAll();
+    emit ejectAllRequested();
 }
 
 void TrayIcon::openMainWindow()
 {
-    if (onOpenMainWindow)
-        onOpenMainWindow();
+    emit mainWindowRequested();
 }
 
 void TrayIcon::openVolumesFolder()
@@ -339,14 +338,12 @@ void TrayIcon::openVolumesFolder()
 
 void TrayIcon::openHistory()
 {
-    if (onOpenHistory)
-        onOpenHistory();
+    emit historyRequested();
 }
 
 void TrayIcon::openPreferences()
 {
-    if (onOpenPreferences)
-        onOpenPreferences();
+    emit preferencesRequested();
 }
 
 void TrayIcon::openDisks()

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/volumehandlers.h"
 #include "model/viewoptions.h"
 #include "model/volume.h"
-#include "shell/volumehandlers.h"
 
 #include <QHash>
 #include <QIcon>
@@ -23,7 +23,7 @@ class VolumeStore;
 
 // The program's tray item: the mark as icon, and a menu listing the visible volumes with their
 // actions above a fixed block of commands. It never touches the disks itself; everything goes
-// out through the callbacks its owner sets. Main thread.
+// out through the handlers its owner sets and its signals. Main thread.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -33,17 +33,12 @@ public:
                          QObject *parent = nullptr);
     ~TrayIcon() override;
 
-    // Unset, the menu has no "Preferences…" item; read at each rebuild.
-    std::function<void()> onOpenPreferences;
-    std::function<void()> onOpenHistory;
-    std::function<void()> onOpenMainWindow;
-    // A primary click on the tray icon; without it the click opens the menu.
-    std::function<void()> onActivate;
+    // False, the menu has no "Preferences…" item; read at each rebuild.
+    bool offersPreferences = false;
     SortMode sortMode = SortMode::name;
     std::optional<VolumeSurfaceHandlers> volumeHandlers;
     std::function<bool(const Volume &)> activityProvider;
     std::function<bool(const Volume &)> busyProvider;
-    std::function<void()> onEjectAll;
 
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     QMenu *menu() const { return m_menu.get(); }
@@ -69,6 +64,15 @@ public:
     void openPreferences();
     void openDisks();
     void quit();
+
+signals:
+    void preferencesRequested();
+    void historyRequested();
+    void mainWindowRequested();
+    void ejectAllRequested();
+    // A primary click on the tray icon; while nothing is connected to it, the click opens the
+    // menu instead.
+    void activated();
 
 private:
     void addVolumeRow(const Volume &volume);

@@ -1,10 +1,10 @@
 #include "surfaces/volumeactionsmenu.h"
 
+#include "common/failurealert.h"
 #include "format/volumemenumodel.h"
 #include "operations/operationtitles.h"
 #include "operations/toollauncher.h"
 #include "surfaces/capacitygaugeview.h"
-#include "window/failurealert.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/volumehandlers.h"
 #include "model/volume.h"
-#include "shell/volumehandlers.h"
 
 #include <QCoro/QCoroTask>
 #include <QObject>

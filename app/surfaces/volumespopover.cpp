@@ -3,7 +3,7 @@
 #include "discovery/volumestore.h"
 #include "format/animationscale.h"
 #include "model/volumesorter.h"
-#include "shell/desktopplaces.h"
+#include "common/desktopplaces.h"
 #include "surfaces/compositing.h"
 #include "surfaces/fanview.h"
 #include "surfaces/gridtileview.h"

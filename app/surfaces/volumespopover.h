@@ -3,7 +3,7 @@
 #include "format/popoverlayout.h"
 #include "format/reopenguard.h"
 #include "model/volume.h"
-#include "shell/surfaceinterfaces.h"
+#include "common/surfaceinterfaces.h"
 #include "surfaces/fanview.h"
 #include "surfaces/listscrollcolumn.h"
 #include "surfaces/popoveranimator.h"

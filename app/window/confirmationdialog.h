@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/alertdialog.h"
 #include "operations/confirmationmodel.h"
 #include "operations/volumeoperation.h"
-#include "window/alertdialog.h"
 
 class HoldToConfirmButton;
 class QLineEdit;

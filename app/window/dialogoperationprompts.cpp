@@ -1,8 +1,8 @@
 #include "window/dialogoperationprompts.h"
 
+#include "common/failurealert.h"
 #include "window/confirmationpresenter.h"
 #include "window/erasepanel.h"
-#include "window/failurealert.h"
 #include "window/forceejectdialog.h"
 #include "window/renameprompt.h"
 

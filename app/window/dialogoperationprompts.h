@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/operationprompts.h"
+#include "common/operationprompts.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/alertdialog.h"
+#include "common/operationprompts.h"
 #include "model/volume.h"
-#include "shell/operationprompts.h"
-#include "window/alertdialog.h"
 
 #include <QStringList>
 #include <optional>

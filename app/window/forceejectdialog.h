@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #include "window/historypanel.h"
 
+#include "common/alertdialog.h"
+#include "common/failurealert.h"
 #include "stores/historystore.h"
-#include "window/alertdialog.h"
-#include "window/failurealert.h"
 #include "window/historytablemodel.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "window/mainwindowcontroller.h"
 
-#include "shell/productpages.h"
-#include "stores/settingskeys.h"
+#include "common/productpages.h"
 #include "stores/preferencesstore.h"
+#include "stores/settingskeys.h"
 #include "stores/settingsstore.h"
 #include "surfaces/symbolicons.h"
 #include "window/historypanel.h"
@@ -170,9 +170,17 @@ void MainWindowController::ensureWindow()
     window->addToolBar(Qt::TopToolBarArea, parts.toolbar);
 
     MainMenuBar::Handlers menu;
-    menu.ejectAll = m_deps.onEjectAll;
+    menu.ejectAll = [self] {
+        if (self)
+            emit self->ejectAllRequested();
+    };
     menu.close = [window] { window->close(); };
-    menu.uninstall = m_deps.onUninstall;
+    if (m_deps.offersUninstall) {
+        menu.uninstall = [self] {
+            if (self)
+                emit self->uninstallRequested();
+        };
+    }
     menu.quit = [] { QCoreApplication::quit(); };
     if (hasPreferencesPane()) {
         menu.preferences = [self] {
@@ -280,8 +288,7 @@ void MainWindowController::show(MainWindowPane pane)
     showPane(pane);
     if (!m_isWindowVisible) {
         m_isWindowVisible = true;
-        if (onVisibilityChange)
-            onVisibilityChange(true);
+        emit visibilityChanged(true);
     }
     QMainWindow *window = m_parts->window.get();
     // Panes read their content as they appear; one already on screen reads it again.
@@ -306,8 +313,7 @@ void MainWindowController::windowClosed()
     if (m_isTerminating || qApp->isSavingSession())
         return;
     m_isWindowVisible = false;
-    if (onVisibilityChange)
-        onVisibilityChange(false);
+    emit visibilityChanged(false);
     if (m_deps.prefs)
         m_deps.prefs->defaults().setBool(key(SettingsKeys::mainWindowOpen), false);
     releaseWindow();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/surfaceinterfaces.h"
+#include "common/volumehandlers.h"
 #include "model/volume.h"
-#include "shell/surfaceinterfaces.h"
-#include "shell/volumehandlers.h"
 #include "window/volumespanel.h"
 
 #include <QObject>
@@ -45,9 +45,8 @@ public:
         HistoryStore *history = nullptr;
         // The Preferences pane's content, made on first use; unset, the pane is not offered.
         std::function<QWidget *(QWidget *parent)> makePreferencesPane;
-        std::function<void()> onEjectAll;
-        // Unset, the File menu offers no uninstall.
-        std::function<void()> onUninstall;
+        // False, the File menu offers no uninstall.
+        bool offersUninstall = false;
         // Fills the View menu's view-option sections below the grid and list items.
         std::function<void(QMenu *)> addViewOptionSections;
     };
@@ -78,9 +77,6 @@ public:
     bool hasPreferencesPane() const { return bool(m_deps.makePreferencesPane); }
     bool isTerminating() const { return m_isTerminating; }
 
-    // Told when the window is shown after being hidden and when it is closed.
-    std::function<void(bool visible)> onVisibilityChange;
-
     static QString windowTitle(MainWindowPane pane);
 
     // The window and its parts while it exists (from the first show until it is closed), for
@@ -96,6 +92,14 @@ public:
     HistoryPanel *historyPanel() const;
     // Null until the Preferences pane was first shown.
     QWidget *preferencesPanel() const;
+
+signals:
+    // The window is shown after being hidden (true), or closed (false).
+    void visibilityChanged(bool visible);
+    // The menu's Eject All.
+    void ejectAllRequested();
+    // The menu's "Uninstall Quillmere…", offered when the dependencies say so.
+    void uninstallRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

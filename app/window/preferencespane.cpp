@@ -1,14 +1,12 @@
 #include "window/preferencespane.h"
 
+#include "common/alertdialog.h"
 #include "discovery/volumestore.h"
 #include "format/volumerowformatter.h"
 #include "operations/confirmationmodel.h"
 #include "services/autostartmanager.h"
-#include "shell/application.h"
 #include "shortcut/shortcutrecorder.h"
 #include "stores/preferencesstore.h"
-#include "surfaces/trayicon.h"
-#include "window/alertdialog.h"
 #include "window/languagepicker.h"
 
 #include <QButtonGroup>
@@ -90,8 +88,8 @@ public:
 
 } // namespace
 
-PreferencesPane::PreferencesPane(Application &delegate, QWidget *parent)
-    : QWidget(parent), m_delegate(delegate), m_prefs(delegate.prefs())
+PreferencesPane::PreferencesPane(Dependencies dependencies, QWidget *parent)
+    : QWidget(parent), m_d(dependencies), m_prefs(*dependencies.prefs)
 {
     auto *scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -131,7 +129,7 @@ QWidget *PreferencesPane::shortcutRow()
     //: Preferences row label
     auto *label = new QLabel(tr("Eject All shortcut:"));
     auto *recorder =
-        new ShortcutRecorder(m_delegate.shortcuts(), GlobalShortcuts::Name::ejectAll());
+        new ShortcutRecorder(m_d.shortcuts, GlobalShortcuts::Name::ejectAll());
     label->setBuddy(recorder);
     //: Shortcut hint
     auto *hint = new QLabel(tr("Works from any app"));
@@ -159,7 +157,7 @@ QWidget *PreferencesPane::buildContent()
     addSection(tr("General:"));
     //: Preferences checkbox
     m_launchAtLoginBox = new QCheckBox(tr("Launch at login"));
-    m_launchAtLoginBox->setVisible(m_delegate.autostart() != nullptr);
+    m_launchAtLoginBox->setVisible(m_d.autostart != nullptr);
     connect(m_launchAtLoginBox, &QCheckBox::clicked, this, &PreferencesPane::launchAtLoginToggled);
     add(m_launchAtLoginBox);
 
@@ -312,7 +310,7 @@ void PreferencesPane::surfaceChosen(int index)
 {
     m_prefs.setMenuBarEnabled(index == 0 || index == 2);
     m_prefs.setPopoverEnabled(index == 1 || index == 2);
-    m_delegate.applyConfiguration();
+    emit surfacesChanged();
 }
 
 void PreferencesPane::kindToggled()
@@ -324,7 +322,8 @@ void PreferencesPane::kindToggled()
     }
     m_prefs.setEnabledKinds(kinds);
     // The store tells every surface to redraw.
-    m_delegate.store().setEnabledKinds(kinds);
+    if (m_d.store)
+        m_d.store->setEnabledKinds(kinds);
 }
 
 void PreferencesPane::triggerToggled()
@@ -398,8 +397,7 @@ void PreferencesPane::removeExclusion(int index)
     m_prefs.setExcludedVolumes(volumes);
     rebuildExclusions();
     // The tray's volume menus show which volumes are ignored.
-    if (TrayIcon *status = m_delegate.trayIcon())
-        status->rebuild();
+    emit exclusionsChanged();
 }
 
 void PreferencesPane::confirmationChosen(int index)
@@ -416,7 +414,7 @@ void PreferencesPane::languageChosen()
         return;
     m_prefs.setLanguageOverride(selected);
     if (askToRelaunch())
-        m_delegate.relaunch();
+        emit relaunchRequested();
 }
 
 bool PreferencesPane::askToRelaunch()
@@ -434,7 +432,7 @@ bool PreferencesPane::askToRelaunch()
 
 void PreferencesPane::launchAtLoginToggled(bool enabled)
 {
-    AutostartManager *autostart = m_delegate.autostart();
+    AutostartManager *autostart = m_d.autostart;
     if (!autostart)
         return;
     if (const std::optional<QString> error = autostart->setEnabled(enabled)) {
@@ -454,7 +452,7 @@ void PreferencesPane::launchAtLoginToggled(bool enabled)
 
 void PreferencesPane::refreshLaunchAtLogin()
 {
-    if (AutostartManager *autostart = m_delegate.autostart())
+    if (AutostartManager *autostart = m_d.autostart)
         m_launchAtLoginBox->setChecked(autostart->isEnabled());
     m_launchAtLoginError->hide();
 }

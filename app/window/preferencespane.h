@@ -6,7 +6,7 @@
 #include <QList>
 #include <QWidget>
 
-class Application;
+class AutostartManager;
 class PreferencesStore;
 class QButtonGroup;
 class QCheckBox;
@@ -15,14 +15,29 @@ class QLabel;
 class QRadioButton;
 class QSpinBox;
 class QVBoxLayout;
+class VolumeStore;
+namespace GlobalShortcuts {
+class Registry;
+}
 
 // The settings pane of the main window. Every control writes the preferences at once; the
-// surfaces and the shown kinds are applied to the running delegate, the auto-eject settings
-// reach its controller through the defaults' change notification.
+// shown kinds are applied to the volume store, a change of surfaces or of the ignored volumes
+// is announced for the application to apply, and the auto-eject settings reach their
+// controller through the defaults' change notification.
 class PreferencesPane : public QWidget {
     Q_OBJECT
 public:
-    explicit PreferencesPane(Application &delegate, QWidget *parent = nullptr);
+    struct Dependencies {
+        PreferencesStore *prefs = nullptr;
+        // The store whose shown kinds the pane changes.
+        VolumeStore *store = nullptr;
+        // Null where the program cannot start at login.
+        AutostartManager *autostart = nullptr;
+        // The named global shortcuts (for the recorder); null where none are kept.
+        GlobalShortcuts::Registry *shortcuts = nullptr;
+    };
+
+    explicit PreferencesPane(Dependencies dependencies, QWidget *parent = nullptr);
 
     static constexpr int minIdleMinutes = 1;
     static constexpr int maxIdleMinutes = 120;
@@ -47,6 +62,14 @@ public:
 
     static QString relaunchQuestion();
 
+signals:
+    // The menu-bar and popover choice changed: the surfaces are to be shown or hidden.
+    void surfacesChanged();
+    // A volume was taken off the ignored list: the menus that mark ignored volumes are stale.
+    void exclusionsChanged();
+    // A new language was chosen and the user asked to relaunch now.
+    void relaunchRequested();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -70,7 +93,7 @@ private:
     void refreshLaunchAtLogin();
     bool askToRelaunch();
 
-    Application &m_delegate;
+    Dependencies m_d;
     PreferencesStore &m_prefs;
 
     QHash<VolumeKind, QCheckBox *> m_kindBoxes;

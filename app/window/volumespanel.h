@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/volumehandlers.h"
 #include "model/volume.h"
-#include "shell/volumehandlers.h"
 
 #include <QList>
 #include <QPair>

@@ -3,11 +3,11 @@
 // Test doubles for the application tests: a scripted disk source, disk operations, prompts and
 // history, and a ready AppServices made of them.
 
+#include "common/operationprompts.h"
 #include "discovery/disksource.h"
 #include "operations/diskoperations.h"
 #include "policy/mediadefinitionstransport.h"
 #include "shell/appservices.h"
-#include "shell/operationprompts.h"
 #include "stores/historyrecording.h"
 #include "stores/settingsstore.h"
 

@@ -1,7 +1,7 @@
+#include "common/alertdialog.h"
+#include "common/failurealert.h"
 #include "stores/historystore.h"
 #include "whenmodal.h"
-#include "window/alertdialog.h"
-#include "window/failurealert.h"
 #include "window/historypanel.h"
 #include "window/historytablemodel.h"
 

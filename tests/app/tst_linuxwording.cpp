@@ -1,7 +1,7 @@
 #include "appfakes.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
-#include "shell/desktopplaces.h"
 #include "stores/l10n.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"

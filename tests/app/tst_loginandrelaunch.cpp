@@ -2,7 +2,7 @@
 
 #include "services/apprelaunch.h"
 #include "services/autostartmanager.h"
-#include "shell/singleinstance.h"
+#include "services/singleinstance.h"
 #include "stores/appsupport.h"
 #include "stores/autostartentry.h"
 

@@ -3,8 +3,8 @@
 
 #include "shell/application.h"
 #include "shell/mainwindowfactory.h"
-#include "stores/settingskeys.h"
 #include "stores/historystore.h"
+#include "stores/settingskeys.h"
 #include "surfaces/gridtileview.h"
 #include "surfaces/trayicon.h"
 #include "window/historypanel.h"
@@ -503,7 +503,8 @@ private slots:
         MainWindowController *window = rig.open();
         window->viewAsList();
         QList<bool> seen;
-        window->onVisibilityChange = [&seen](bool visible) { seen.append(visible); };
+        connect(window, &MainWindowController::visibilityChanged,
+                [&seen](bool visible) { seen.append(visible); });
         const QPointer<QMainWindow> frame = window->window();
         frame->close();
         QVERIFY(!window->window());

@@ -3,13 +3,13 @@
 
 #include "../support/fakes/privatebus.h"
 
+#include "common/alertdialog.h"
 #include "services/movetoapplications.h"
-#include "shell/singleinstance.h"
+#include "services/singleinstance.h"
 #include "stores/appsupport.h"
-#include "stores/settingskeys.h"
 #include "stores/installlocation.h"
+#include "stores/settingskeys.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
 
 #include <QApplication>
 #include <QCryptographicHash>

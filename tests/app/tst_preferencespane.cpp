@@ -3,19 +3,20 @@
 #include "../support/fakes/fakelogind.h"
 #include "../support/fakes/privatebus.h"
 
+#include "common/alertdialog.h"
 #include "discovery/volumestore.h"
 #include "policy/excludedvolume.h"
 #include "screenlockmonitor.h"
 #include "services/autostartmanager.h"
 #include "shell/application.h"
-#include "stores/settingskeys.h"
+#include "shell/preferencespanefactory.h"
 #include "stores/jsonfilesettingsbackend.h"
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"
+#include "stores/settingskeys.h"
 #include "surfaces/markiconengine.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
-#include "window/alertdialog.h"
 #include "window/languagepicker.h"
 #include "window/preferencespane.h"
 
@@ -108,7 +109,7 @@ struct Fixture {
 
     void openPane()
     {
-        pane = std::make_unique<PreferencesPane>(*delegate);
+        pane.reset(PreferencesPaneFactory::make(*delegate));
         pane->resize(680, 560);
         pane->show();
     }

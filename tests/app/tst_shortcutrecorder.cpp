@@ -1,9 +1,9 @@
 #include "../support/fakes/fakehotkeyservice.h"
 
+#include "common/alertdialog.h"
 #include "shortcut/shortcutrecorder.h"
 #include "shortcuts/shortcutregistry.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
 
 #include <QAction>
 #include <QApplication>

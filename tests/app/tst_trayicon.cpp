@@ -1,8 +1,8 @@
 #include "appfakes.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
 #include "format/volumerowformatter.h"
-#include "shell/desktopplaces.h"
 #include "surfaces/quillmeremark.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
@@ -38,7 +38,9 @@ class TestTrayIcon : public QObject {
                                           [this](const Volume &v) { remounted.append(v.id); }};
             }
             status->busyProvider = [this](const Volume &v) { return busy.contains(v.id); };
-            status->onOpenPreferences = [this] { ++preferencesOpened; };
+            status->offersPreferences = true;
+            QObject::connect(status.get(), &TrayIcon::preferencesRequested,
+                             [this] { ++preferencesOpened; });
             status->rebuild();
         }
     };
@@ -115,7 +117,7 @@ private slots:
         preferences->trigger();
         QCOMPARE(rig.preferencesOpened, 1);
 
-        rig.status->onOpenPreferences = nullptr;
+        rig.status->offersPreferences = false;
         rig.status->rebuild();
         QStringList expected{QStringLiteral("Open Quillmere"), QStringLiteral("-"),
                              QStringLiteral("No volumes (off)")};

@@ -2,11 +2,11 @@
 #include "fakehome.h"
 #include "whenmodal.h"
 
+#include "common/alertdialog.h"
 #include "services/uninstallui.h"
 #include "shell/application.h"
 #include "stores/settingskeys.h"
 #include "stores/settingsstore.h"
-#include "window/alertdialog.h"
 
 #include <QApplication>
 #include <QPushButton>

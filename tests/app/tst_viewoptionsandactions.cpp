@@ -1,14 +1,14 @@
 #include "appfakes.h"
 
 #include "discovery/volumestore.h"
+#include "services/singleinstance.h"
 #include "shell/application.h"
 #include "shell/desktopactions.h"
-#include "shell/singleinstance.h"
 #include "stores/preferencesstore.h"
-#include "surfaces/volumespopover.h"
-#include "surfaces/windowicon.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/viewoptionsmenu.h"
+#include "surfaces/volumespopover.h"
+#include "surfaces/windowicon.h"
 
 #include "../support/fakes/privatebus.h"
 

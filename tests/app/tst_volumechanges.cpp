@@ -3,11 +3,11 @@
 
 #include "discovery/volumestore.h"
 #include "policy/excludedvolume.h"
+#include "services/singleinstance.h"
 #include "shell/application.h"
 #include "shell/busymarks.h"
-#include "shell/singleinstance.h"
-#include "stores/settingskeys.h"
 #include "stores/preferencesstore.h"
+#include "stores/settingskeys.h"
 #include "surfaces/trayicon.h"
 #include "surfaces/volumeactionsmenu.h"
 

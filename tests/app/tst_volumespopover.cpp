@@ -1,19 +1,19 @@
 #include "appfakes.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
 #include "format/fangeometry.h"
 #include "format/gridpanelgeometry.h"
 #include "format/listpanelgeometry.h"
-#include "shell/desktopplaces.h"
-#include "surfaces/popoverpanel.h"
-#include "surfaces/volumespopover.h"
 #include "surfaces/fanview.h"
 #include "surfaces/gridtileview.h"
 #include "surfaces/listrowview.h"
 #include "surfaces/listscrollcolumn.h"
+#include "surfaces/popoverpanel.h"
 #include "surfaces/spinnerview.h"
 #include "surfaces/volumeactionsmenu.h"
 #include "surfaces/volumeiconprovider.h"
+#include "surfaces/volumespopover.h"
 
 #include <QAbstractButton>
 #include <QMenu>

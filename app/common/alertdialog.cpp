@@ -1,4 +1,4 @@
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

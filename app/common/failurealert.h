@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/alertdialog.h"
+#include "common/alertdialog.h"
 
 // A failed operation: a modal warning with a single default button.
 class FailureAlert : public AlertDialog {

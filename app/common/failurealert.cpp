@@ -1,4 +1,4 @@
-#include "window/failurealert.h"
+#include "common/failurealert.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "desktopplaces.h"
+#include "common/desktopplaces.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "singleinstance.h"
+#include "services/singleinstance.h"
 
 #include <QDBusMessage>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/volumehandlers.h"
 #include "model/viewoptions.h"
 #include "model/volume.h"
-#include "shell/volumehandlers.h"
 
 #include <QString>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "shell/productpages.h"
+#include "common/productpages.h"
 
 #include <QDesktopServices>
 
