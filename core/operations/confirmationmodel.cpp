@@ -4,34 +4,17 @@
 
 QString toString(ConfirmationModel model)
 {
-    switch (model) {
-    case ConfirmationModel::alert:
-        return QStringLiteral("alert");
-    case ConfirmationModel::typeName:
-        return QStringLiteral("typeName");
-    case ConfirmationModel::holdButton:
-        return QStringLiteral("holdButton");
-    case ConfirmationModel::yolo:
-        return QStringLiteral("yolo");
-    }
-    return {};
+    return enumName(model);
 }
 
 std::optional<ConfirmationModel> confirmationModelFromString(const QString &raw)
 {
-    for (ConfirmationModel model : allConfirmationModels()) {
-        if (toString(model) == raw)
-            return model;
-    }
-    return std::nullopt;
+    return enumFromName<ConfirmationModel>(raw);
 }
 
 const QList<ConfirmationModel> &allConfirmationModels()
 {
-    static const QList<ConfirmationModel> models{
-        ConfirmationModel::alert, ConfirmationModel::typeName, ConfirmationModel::holdButton,
-        ConfirmationModel::yolo};
-    return models;
+    return enumValues<ConfirmationModel>();
 }
 
 QString confirmationModelTitle(ConfirmationModel model)

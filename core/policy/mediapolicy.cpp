@@ -97,34 +97,17 @@ void MediaPolicy::installPulledDefinitions(const MediaPolicyOverrides &definitio
 
 QString toString(MediaPolicy::EjectSemantics semantics)
 {
-    switch (semantics) {
-    case MediaPolicy::EjectSemantics::unmountKeepAttached:
-        return QStringLiteral("unmountKeepAttached");
-    case MediaPolicy::EjectSemantics::detachImage:
-        return QStringLiteral("detachImage");
-    case MediaPolicy::EjectSemantics::unmountByPath:
-        return QStringLiteral("unmountByPath");
-    case MediaPolicy::EjectSemantics::physicalEject:
-        return QStringLiteral("physicalEject");
-    }
-    return {};
+    return enumName(semantics);
 }
 
 std::optional<MediaPolicy::EjectSemantics> ejectSemanticsFromString(const QString &raw)
 {
-    for (MediaPolicy::EjectSemantics semantics : allEjectSemantics()) {
-        if (toString(semantics) == raw)
-            return semantics;
-    }
-    return std::nullopt;
+    return enumFromName<MediaPolicy::EjectSemantics>(raw);
 }
 
 const QList<MediaPolicy::EjectSemantics> &allEjectSemantics()
 {
-    using ES = MediaPolicy::EjectSemantics;
-    static const QList<ES> all{ES::unmountKeepAttached, ES::detachImage, ES::unmountByPath,
-                               ES::physicalEject};
-    return all;
+    return enumValues<MediaPolicy::EjectSemantics>();
 }
 
 bool EraseEligibility::isAllowed(const Volume &volume)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/enumnames.h"
 #include "model/mediatraits.h"
 #include "model/volume.h"
 
@@ -32,6 +33,19 @@ struct MediaPolicy {
     static void installOverrides(const MediaPolicyOverrides &overrides);
     static void installPulledDefinitions(const MediaPolicyOverrides &definitions);
 };
+
+// Stored names ("ejectSemantics" in the overrides and pulled definitions files).
+inline constexpr EnumEntry<MediaPolicy::EjectSemantics> ejectSemanticsNames[] = {
+    {MediaPolicy::EjectSemantics::unmountKeepAttached, "unmountKeepAttached"},
+    {MediaPolicy::EjectSemantics::detachImage, "detachImage"},
+    {MediaPolicy::EjectSemantics::unmountByPath, "unmountByPath"},
+    {MediaPolicy::EjectSemantics::physicalEject, "physicalEject"},
+};
+constexpr std::span<const EnumEntry<MediaPolicy::EjectSemantics>>
+enumTable(MediaPolicy::EjectSemantics)
+{
+    return ejectSemanticsNames;
+}
 
 QString toString(MediaPolicy::EjectSemantics semantics);
 std::optional<MediaPolicy::EjectSemantics> ejectSemanticsFromString(const QString &raw);
