@@ -111,11 +111,11 @@ private slots:
 
     void semanticsRoundTripTheirRawValues()
     {
-        QCOMPARE(allEjectSemantics().size(), 4);
-        for (ES semantics : allEjectSemantics())
-            QVERIFY(ejectSemanticsFromString(toString(semantics)) == semantics);
-        QVERIFY(!ejectSemanticsFromString(QStringLiteral("eject")));
-        QCOMPARE(toString(ES::unmountKeepAttached), QStringLiteral("unmountKeepAttached"));
+        QCOMPARE(enumValues<MediaPolicy::EjectSemantics>().size(), 4);
+        for (ES semantics : enumValues<MediaPolicy::EjectSemantics>())
+            QVERIFY(enumFromName<MediaPolicy::EjectSemantics>(enumName(semantics)) == semantics);
+        QVERIFY(!enumFromName<MediaPolicy::EjectSemantics>(QStringLiteral("eject")));
+        QCOMPARE(enumName(ES::unmountKeepAttached), QStringLiteral("unmountKeepAttached"));
     }
 
     void builtInRuleFirstMatchingRowWins_data()
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(
             toString(
                 layer.apply(base, QStringLiteral("X"), QStringLiteral("Stick")).ejectSemantics),
-            toString(ES::physicalEject));
+            enumName(ES::physicalEject));
     }
 
     void laterRulesAndTheLocalLayerWin()
@@ -253,7 +253,7 @@ private slots:
                               .apply(MediaPolicy::policy(MediaTraits{}), QStringLiteral("Backup"),
                                      std::nullopt)
                               .ejectSemantics),
-                 toString(ES::unmountByPath));
+                 enumName(ES::unmountByPath));
 
         const Volume backup = makeVolume("Backup", VolumeKind::external, true);
         MediaPolicy::installPulledDefinitions(rules(

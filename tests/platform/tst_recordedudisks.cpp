@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(stick->name, QStringLiteral("STICK"));
         QCOMPARE(stick->mountPath, QStringLiteral("/media/ann/STICK"));
         QCOMPARE(stick->deviceName, QStringLiteral("dm-0"));
-        QCOMPARE(toString(stick->kind), QStringLiteral("external"));
+        QCOMPARE(enumName(stick->kind), QStringLiteral("external"));
         QVERIFY(stick->isMounted);
         QVERIFY(stick->isRemovable);
         QVERIFY(stick->isEjectable);
@@ -187,7 +187,7 @@ private slots:
         const VolumeList volumes = currentVolumes();
         const Volume *root = findVolume(volumes, QStringLiteral("dm-1"));
         QVERIFY(root);
-        QCOMPARE(toString(root->kind), QStringLiteral("boot"));
+        QCOMPARE(enumName(root->kind), QStringLiteral("boot"));
         QCOMPARE(root->wholeDiskName, std::optional(QStringLiteral("nvme0n1")));
         QVERIFY(root->traits.sharesBootDevice);
         QVERIFY(!root->isRemovable);
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(stick);
         QVERIFY(!stick->isMounted);
         QCOMPARE(stick->name, QStringLiteral("STICK"));
-        QCOMPARE(toString(stick->kind), QStringLiteral("external"));
+        QCOMPARE(enumName(stick->kind), QStringLiteral("external"));
         QVERIFY(!findVolume(volumes, QStringLiteral("sdb1")));
 
         // Ejecting it locks it: there is nothing to unmount.
