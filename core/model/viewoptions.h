@@ -41,18 +41,6 @@ constexpr std::span<const EnumEntry<WindowIconMode>> enumTable(WindowIconMode)
     return windowIconModeNames;
 }
 
-QString toString(SortMode mode);
-QString toString(PopoverViewMode mode);
-QString toString(WindowIconMode mode);
-
-std::optional<SortMode> sortModeFromString(const QString &raw);
-std::optional<PopoverViewMode> popoverViewModeFromString(const QString &raw);
-std::optional<WindowIconMode> windowIconModeFromString(const QString &raw);
-
-const QList<SortMode> &allSortModes();
-const QList<PopoverViewMode> &allPopoverViewModes();
-const QList<WindowIconMode> &allWindowIconModes();
-
 inline size_t qHash(SortMode mode, size_t seed = 0) noexcept
 {
     return ::qHash(static_cast<int>(mode), seed);

@@ -33,10 +33,6 @@ constexpr std::span<const EnumEntry<VolumeKind>> enumTable(VolumeKind)
     return volumeKindNames;
 }
 
-QString toString(VolumeKind kind);
-std::optional<VolumeKind> volumeKindFromString(const QString &raw);
-const QList<VolumeKind> &allVolumeKinds();
-
 inline size_t qHash(VolumeKind kind, size_t seed = 0) noexcept
 {
     return ::qHash(static_cast<int>(kind), seed);

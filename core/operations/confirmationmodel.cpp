@@ -2,21 +2,6 @@
 
 #include <QCoreApplication>
 
-QString toString(ConfirmationModel model)
-{
-    return enumName(model);
-}
-
-std::optional<ConfirmationModel> confirmationModelFromString(const QString &raw)
-{
-    return enumFromName<ConfirmationModel>(raw);
-}
-
-const QList<ConfirmationModel> &allConfirmationModels()
-{
-    return enumValues<ConfirmationModel>();
-}
-
 QString confirmationModelTitle(ConfirmationModel model)
 {
     switch (model) {

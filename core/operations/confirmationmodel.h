@@ -21,9 +21,6 @@ constexpr std::span<const EnumEntry<ConfirmationModel>> enumTable(ConfirmationMo
     return confirmationModelNames;
 }
 
-QString toString(ConfirmationModel model);
-std::optional<ConfirmationModel> confirmationModelFromString(const QString &raw);
-const QList<ConfirmationModel> &allConfirmationModels();
 // Localised title as offered in the preferences.
 QString confirmationModelTitle(ConfirmationModel model);
 

@@ -23,10 +23,6 @@ constexpr std::span<const EnumEntry<VolumeOperation>> enumTable(VolumeOperation)
     return volumeOperationNames;
 }
 
-QString toString(VolumeOperation operation);
-std::optional<VolumeOperation> volumeOperationFromString(const QString &raw);
-const QList<VolumeOperation> &allVolumeOperations();
-
 inline size_t qHash(VolumeOperation operation, size_t seed = 0) noexcept
 {
     return ::qHash(static_cast<int>(operation), seed);

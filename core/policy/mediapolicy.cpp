@@ -95,21 +95,6 @@ void MediaPolicy::installPulledDefinitions(const MediaPolicyOverrides &definitio
     layers.pulledDefinitions = definitions;
 }
 
-QString toString(MediaPolicy::EjectSemantics semantics)
-{
-    return enumName(semantics);
-}
-
-std::optional<MediaPolicy::EjectSemantics> ejectSemanticsFromString(const QString &raw)
-{
-    return enumFromName<MediaPolicy::EjectSemantics>(raw);
-}
-
-const QList<MediaPolicy::EjectSemantics> &allEjectSemantics()
-{
-    return enumValues<MediaPolicy::EjectSemantics>();
-}
-
 bool EraseEligibility::isAllowed(const Volume &volume)
 {
     return MediaPolicy::allowsErase(volume);

@@ -47,10 +47,6 @@ enumTable(MediaPolicy::EjectSemantics)
     return ejectSemanticsNames;
 }
 
-QString toString(MediaPolicy::EjectSemantics semantics);
-std::optional<MediaPolicy::EjectSemantics> ejectSemanticsFromString(const QString &raw);
-const QList<MediaPolicy::EjectSemantics> &allEjectSemantics();
-
 namespace EraseEligibility {
 // Same answer as MediaPolicy::allowsErase.
 bool isAllowed(const Volume &volume);

@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(layer.apply(base, QStringLiteral("Cam"), std::nullopt), base);
         QCOMPARE(layer.apply(base, QStringLiteral("cam"), QStringLiteral("SD Reader")), base);
         QCOMPARE(
-            toString(
+            enumName(
                 layer.apply(base, QStringLiteral("X"), QStringLiteral("Stick")).ejectSemantics),
             enumName(ES::physicalEject));
     }
@@ -249,7 +249,7 @@ private slots:
             {"match": {"volumeName": "Backup"}, "policy": {"ejectSemantics": "detachImage"}},
             {"match": {"volumeName": "Backup"}, "policy": {"ejectSemantics": "unmountByPath"}}
         ])");
-        QCOMPARE(toString(layer
+        QCOMPARE(enumName(layer
                               .apply(MediaPolicy::policy(MediaTraits{}), QStringLiteral("Backup"),
                                      std::nullopt)
                               .ejectSemantics),

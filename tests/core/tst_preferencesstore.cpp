@@ -89,7 +89,7 @@ private slots:
         QFETCH(SortMode, expected);
         auto defaults = SettingsStore::inMemory();
         defaults->setObject(QLatin1String(PreferencesStore::sortKey), stored);
-        QCOMPARE(toString(PreferencesStore(*defaults).sortMode()), toString(expected));
+        QCOMPARE(enumName(PreferencesStore(*defaults).sortMode()), enumName(expected));
     }
 
     void enumerationsRoundTripAsRawStrings()
