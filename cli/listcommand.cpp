@@ -88,7 +88,7 @@ std::unique_ptr<UDisksClient> ListCommand::startSnapshot()
 VolumeKindSet ListCommand::shownKinds() const
 {
     if (m_options.all) {
-        const QList<VolumeKind> &kinds = allVolumeKinds();
+        const QList<VolumeKind> &kinds = enumValues<VolumeKind>();
         return VolumeKindSet(kinds.cbegin(), kinds.cend());
     }
     return m_preferences.enabledKinds();

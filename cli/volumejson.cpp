@@ -30,7 +30,7 @@ QJsonObject VolumeJson::toJson(const Volume &v)
     putOptional(object, "capacityBytes", v.capacityBytes);
     putOptional(object, "freeBytes", v.freeBytes);
     object.insert(QLatin1String("isEjectable"), v.isEjectable);
-    object.insert(QLatin1String("kind"), toString(v.kind));
+    object.insert(QLatin1String("kind"), enumName(v.kind));
     object.insert(QLatin1String("isMounted"), v.isMounted);
     object.insert(QLatin1String("isRemovable"), v.isRemovable);
     putOptional(object, "wholeDiskBSD", v.wholeDiskName);

@@ -41,7 +41,7 @@ QString VolumeTable::render(const VolumeList &volumes)
     //: Volume is not mounted
     const QString no = QCoreApplication::translate("VolumeTable", "no");
     for (const Volume &v : volumes) {
-        rows.append({TerminalText::escaped(v.name), toString(v.kind), v.isMounted ? yes : no,
+        rows.append({TerminalText::escaped(v.name), enumName(v.kind), v.isMounted ? yes : no,
                      v.deviceName.isEmpty() ? none : TerminalText::escaped(v.deviceName),
                      v.mountPath.isEmpty() ? none : TerminalText::escaped(v.mountPath),
                      freeOfTotal(v)});

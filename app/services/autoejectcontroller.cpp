@@ -242,7 +242,7 @@ QCoro::Task<> AutoEjectController::remountPass(QList<EjectedVolume> volumes)
             co_return;
         }
         m_history.append(HistoryEntry{QDateTime::currentDateTimeUtc(), match->name, match->deviceName,
-                                      toString(VolumeOperation::autoRemount), result.ok,
+                                      enumName(VolumeOperation::autoRemount), result.ok,
                                       result.detail});
     }
     emit remountPassFinished();

@@ -326,7 +326,7 @@ void Application::addViewOptionSections(QMenu *menu)
 
 void Application::selectSort(const QAction *item)
 {
-    const auto mode = item ? sortModeFromString(item->data().toString()) : std::nullopt;
+    const auto mode = item ? enumFromName<SortMode>(item->data().toString()) : std::nullopt;
     if (!mode)
         return;
     m_prefs->setSortMode(*mode);
@@ -355,7 +355,7 @@ void Application::applySortMode()
 
 void Application::selectView(const QAction *item)
 {
-    const auto mode = item ? popoverViewModeFromString(item->data().toString()) : std::nullopt;
+    const auto mode = item ? enumFromName<PopoverViewMode>(item->data().toString()) : std::nullopt;
     if (!mode)
         return;
     m_prefs->setPopoverViewMode(*mode);
@@ -368,7 +368,7 @@ void Application::selectView(const QAction *item)
 
 void Application::selectDisplay(const QAction *item)
 {
-    const auto mode = item ? windowIconModeFromString(item->data().toString()) : std::nullopt;
+    const auto mode = item ? enumFromName<WindowIconMode>(item->data().toString()) : std::nullopt;
     if (!mode)
         return;
     m_prefs->setWindowIconMode(*mode);

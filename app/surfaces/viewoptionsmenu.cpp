@@ -17,11 +17,11 @@ QString storedValue(Section section, const PreferencesStore &prefs)
 {
     switch (section) {
     case Section::sort:
-        return toString(prefs.sortMode());
+        return enumName(prefs.sortMode());
     case Section::display:
-        return toString(prefs.windowIconMode());
+        return enumName(prefs.windowIconMode());
     case Section::view:
-        return toString(prefs.popoverViewMode());
+        return enumName(prefs.popoverViewMode());
     }
     return {};
 }
@@ -63,37 +63,38 @@ void addSections(QMenu *menu, const PreferencesStore &prefs, Handlers handlers)
         //: Menu section header
         QCoreApplication::translate("ViewOptionsMenu", "Sort by"),
         {//: View option: sort order
-         {QCoreApplication::translate("ViewOptionsMenu", "Name"), toString(SortMode::name)},
+         {QCoreApplication::translate("ViewOptionsMenu", "Name"), enumName(SortMode::name)},
          //: View option: sort order
-         {QCoreApplication::translate("ViewOptionsMenu", "Kind"), toString(SortMode::kind)},
+         {QCoreApplication::translate("ViewOptionsMenu", "Kind"), enumName(SortMode::kind)},
          //: View option: sort order
-         {QCoreApplication::translate("ViewOptionsMenu", "Size"), toString(SortMode::size)},
+         {QCoreApplication::translate("ViewOptionsMenu", "Size"), enumName(SortMode::size)},
          //: View option: sort order
-         {QCoreApplication::translate("ViewOptionsMenu", "Free Space"), toString(SortMode::free)}},
+         {QCoreApplication::translate("ViewOptionsMenu", "Free Space"), enumName(SortMode::free)}},
         handlers.selectSort);
     addSection(
         menu, store, Section::display,
         //: Menu section header
         QCoreApplication::translate("ViewOptionsMenu", "Window icon"),
         {//: View option: what the launcher icon shows
-         {QCoreApplication::translate("ViewOptionsMenu", "Program Icon"), toString(WindowIconMode::icon)},
+         {QCoreApplication::translate("ViewOptionsMenu", "Program Icon"),
+          enumName(WindowIconMode::icon)},
          //: View option: what the launcher icon shows
          {QCoreApplication::translate("ViewOptionsMenu", "Volume Stack"),
-          toString(WindowIconMode::stack)}},
+          enumName(WindowIconMode::stack)}},
         handlers.selectDisplay);
     addSection(
         menu, store, Section::view,
         //: Menu section header
         QCoreApplication::translate("ViewOptionsMenu", "View content as"),
         {//: View option: popover layout
-         {QCoreApplication::translate("ViewOptionsMenu", "Fan"), toString(PopoverViewMode::fan)},
+         {QCoreApplication::translate("ViewOptionsMenu", "Fan"), enumName(PopoverViewMode::fan)},
          //: View option: popover layout
-         {QCoreApplication::translate("ViewOptionsMenu", "Grid"), toString(PopoverViewMode::grid)},
+         {QCoreApplication::translate("ViewOptionsMenu", "Grid"), enumName(PopoverViewMode::grid)},
          //: View option: popover layout
-         {QCoreApplication::translate("ViewOptionsMenu", "List"), toString(PopoverViewMode::list)},
+         {QCoreApplication::translate("ViewOptionsMenu", "List"), enumName(PopoverViewMode::list)},
          //: View option: popover layout
          {QCoreApplication::translate("ViewOptionsMenu", "Automatic"),
-          toString(PopoverViewMode::automatic)}},
+          enumName(PopoverViewMode::automatic)}},
         handlers.selectView);
     refreshChecks(menu, prefs);
     QObject::connect(menu, &QMenu::aboutToShow, menu,

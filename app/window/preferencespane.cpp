@@ -205,7 +205,7 @@ QWidget *PreferencesPane::buildContent()
     //: Preferences section
     addSection(tr("Show these volume types:"));
     const VolumeKindSet enabledKinds = m_prefs.enabledKinds();
-    for (const VolumeKind kind : allVolumeKinds()) {
+    for (const VolumeKind kind : enumValues<VolumeKind>()) {
         auto *box = new QCheckBox(VolumeRowFormatter::displayKind(kind));
         box->setChecked(enabledKinds.contains(kind));
         connect(box, &QCheckBox::clicked, this, &PreferencesPane::kindToggled);
@@ -258,10 +258,10 @@ QWidget *PreferencesPane::buildContent()
     //: Preferences row label
     auto *confirmationLabel = new QLabel(tr("Confirm erase with:"));
     m_confirmationPopUp = new QComboBox;
-    for (const ConfirmationModel model : allConfirmationModels())
-        m_confirmationPopUp->addItem(confirmationModelTitle(model), toString(model));
+    for (const ConfirmationModel model : enumValues<ConfirmationModel>())
+        m_confirmationPopUp->addItem(confirmationModelTitle(model), enumName(model));
     m_confirmationPopUp->setCurrentIndex(
-        m_confirmationPopUp->findData(toString(m_prefs.confirmationModel())));
+        m_confirmationPopUp->findData(enumName(m_prefs.confirmationModel())));
     confirmationLabel->setBuddy(m_confirmationPopUp);
     connect(m_confirmationPopUp, &QComboBox::activated, this, &PreferencesPane::confirmationChosen);
     add(row({confirmationLabel, m_confirmationPopUp}, 6));
@@ -403,7 +403,7 @@ void PreferencesPane::removeExclusion(int index)
 void PreferencesPane::confirmationChosen(int index)
 {
     if (const auto model =
-            confirmationModelFromString(m_confirmationPopUp->itemData(index).toString()))
+            enumFromName<ConfirmationModel>(m_confirmationPopUp->itemData(index).toString()))
         m_prefs.setConfirmationModel(*model);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/enumnames.h"
+
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -16,9 +18,20 @@ enum class VolumeKind {
     systemHidden
 };
 
-QString toString(VolumeKind kind);
-std::optional<VolumeKind> volumeKindFromString(const QString &raw);
-const QList<VolumeKind> &allVolumeKinds();
+// Stored names (enabled kinds in the settings, `quillmere-cli list`), in listing order.
+inline constexpr EnumEntry<VolumeKind> volumeKindNames[] = {
+    {VolumeKind::external, "external"},
+    {VolumeKind::diskImage, "diskImage"},
+    {VolumeKind::systemImage, "systemImage"},
+    {VolumeKind::network, "network"},
+    {VolumeKind::internalExtra, "internalExtra"},
+    {VolumeKind::boot, "boot"},
+    {VolumeKind::systemHidden, "systemHidden"},
+};
+constexpr std::span<const EnumEntry<VolumeKind>> enumTable(VolumeKind)
+{
+    return volumeKindNames;
+}
 
 inline size_t qHash(VolumeKind kind, size_t seed = 0) noexcept
 {

@@ -19,7 +19,7 @@ HistoryEntry OperationRecorder::entry(VolumeOperation operation, const Volume &v
     line.date = date;
     line.volumeName = volume.name;
     line.deviceName = volume.deviceName;
-    line.operation = toString(operation);
+    line.operation = enumName(operation);
     line.ok = result.ok;
     line.detail = result.detail;
     return line;

@@ -1,15 +1,27 @@
 #pragma once
 
+#include "model/enumnames.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
 
-// The raw values are the persisted and logged form, so they must never change.
 enum class VolumeOperation { eject, forceEject, remount, rename, erase, autoEject, autoRemount };
 
-QString toString(VolumeOperation operation);
-std::optional<VolumeOperation> volumeOperationFromString(const QString &raw);
-const QList<VolumeOperation> &allVolumeOperations();
+// The names are the persisted (history) and logged form, so they must never change.
+inline constexpr EnumEntry<VolumeOperation> volumeOperationNames[] = {
+    {VolumeOperation::eject, "eject"},
+    {VolumeOperation::forceEject, "forceEject"},
+    {VolumeOperation::remount, "remount"},
+    {VolumeOperation::rename, "rename"},
+    {VolumeOperation::erase, "erase"},
+    {VolumeOperation::autoEject, "autoEject"},
+    {VolumeOperation::autoRemount, "autoRemount"},
+};
+constexpr std::span<const EnumEntry<VolumeOperation>> enumTable(VolumeOperation)
+{
+    return volumeOperationNames;
+}
 
 inline size_t qHash(VolumeOperation operation, size_t seed = 0) noexcept
 {

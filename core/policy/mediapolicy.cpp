@@ -95,38 +95,6 @@ void MediaPolicy::installPulledDefinitions(const MediaPolicyOverrides &definitio
     layers.pulledDefinitions = definitions;
 }
 
-QString toString(MediaPolicy::EjectSemantics semantics)
-{
-    switch (semantics) {
-    case MediaPolicy::EjectSemantics::unmountKeepAttached:
-        return QStringLiteral("unmountKeepAttached");
-    case MediaPolicy::EjectSemantics::detachImage:
-        return QStringLiteral("detachImage");
-    case MediaPolicy::EjectSemantics::unmountByPath:
-        return QStringLiteral("unmountByPath");
-    case MediaPolicy::EjectSemantics::physicalEject:
-        return QStringLiteral("physicalEject");
-    }
-    return {};
-}
-
-std::optional<MediaPolicy::EjectSemantics> ejectSemanticsFromString(const QString &raw)
-{
-    for (MediaPolicy::EjectSemantics semantics : allEjectSemantics()) {
-        if (toString(semantics) == raw)
-            return semantics;
-    }
-    return std::nullopt;
-}
-
-const QList<MediaPolicy::EjectSemantics> &allEjectSemantics()
-{
-    using ES = MediaPolicy::EjectSemantics;
-    static const QList<ES> all{ES::unmountKeepAttached, ES::detachImage, ES::unmountByPath,
-                               ES::physicalEject};
-    return all;
-}
-
 bool EraseEligibility::isAllowed(const Volume &volume)
 {
     return MediaPolicy::allowsErase(volume);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/enumnames.h"
 #include "model/mediatraits.h"
 #include "model/volume.h"
 
@@ -33,9 +34,18 @@ struct MediaPolicy {
     static void installPulledDefinitions(const MediaPolicyOverrides &definitions);
 };
 
-QString toString(MediaPolicy::EjectSemantics semantics);
-std::optional<MediaPolicy::EjectSemantics> ejectSemanticsFromString(const QString &raw);
-const QList<MediaPolicy::EjectSemantics> &allEjectSemantics();
+// Stored names ("ejectSemantics" in the overrides and pulled definitions files).
+inline constexpr EnumEntry<MediaPolicy::EjectSemantics> ejectSemanticsNames[] = {
+    {MediaPolicy::EjectSemantics::unmountKeepAttached, "unmountKeepAttached"},
+    {MediaPolicy::EjectSemantics::detachImage, "detachImage"},
+    {MediaPolicy::EjectSemantics::unmountByPath, "unmountByPath"},
+    {MediaPolicy::EjectSemantics::physicalEject, "physicalEject"},
+};
+constexpr std::span<const EnumEntry<MediaPolicy::EjectSemantics>>
+enumTable(MediaPolicy::EjectSemantics)
+{
+    return ejectSemanticsNames;
+}
 
 namespace EraseEligibility {
 // Same answer as MediaPolicy::allowsErase.

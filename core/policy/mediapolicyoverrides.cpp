@@ -101,7 +101,7 @@ std::optional<MediaPolicyOverride> MediaPolicyOverride::fromJson(const QJsonValu
     if (!readOptionalString(policyObject, QStringLiteral("ejectSemantics"), &semantics, error))
         return std::nullopt;
     if (semantics) {
-        result.policy.ejectSemantics = ejectSemanticsFromString(*semantics);
+        result.policy.ejectSemantics = enumFromName<MediaPolicy::EjectSemantics>(*semantics);
         if (!result.policy.ejectSemantics) {
             setError(error,
                      QStringLiteral("unknown \"ejectSemantics\" value \"%1\"").arg(*semantics));

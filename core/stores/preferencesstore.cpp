@@ -12,14 +12,13 @@ QString key(const char *name)
     return QString::fromLatin1(name);
 }
 
-template <typename Enum>
-Enum readEnum(const SettingsStore &defaults, const char *name,
-              std::optional<Enum> (*fromString)(const QString &), Enum fallback)
+template <NamedEnum Enum>
+Enum readEnum(const SettingsStore &defaults, const char *name, Enum fallback)
 {
     const auto raw = defaults.string(key(name));
     if (!raw)
         return fallback;
-    return fromString(*raw).value_or(fallback);
+    return enumFromName<Enum>(*raw).value_or(fallback);
 }
 
 } // namespace
@@ -38,7 +37,7 @@ VolumeKindSet PreferencesStore::enabledKinds() const
         return VolumeStore::defaultEnabledKinds();
     VolumeKindSet kinds;
     for (const QString &name : *names) {
-        if (const auto kind = volumeKindFromString(name))
+        if (const auto kind = enumFromName<VolumeKind>(name))
             kinds.insert(*kind);
     }
     return kinds;
@@ -47,9 +46,9 @@ VolumeKindSet PreferencesStore::enabledKinds() const
 void PreferencesStore::setEnabledKinds(const VolumeKindSet &kinds)
 {
     QStringList names;
-    for (const VolumeKind kind : allVolumeKinds()) {
+    for (const VolumeKind kind : enumValues<VolumeKind>()) {
         if (kinds.contains(kind))
-            names.append(toString(kind));
+            names.append(enumName(kind));
     }
     m_settings.setStringList(key(enabledKindsKey), names);
 }
@@ -76,43 +75,42 @@ void PreferencesStore::setPopoverEnabled(bool enabled)
 
 SortMode PreferencesStore::sortMode() const
 {
-    return readEnum(m_settings, sortKey, &sortModeFromString, SortMode::name);
+    return readEnum(m_settings, sortKey, SortMode::name);
 }
 
 void PreferencesStore::setSortMode(SortMode mode)
 {
-    m_settings.setString(key(sortKey), toString(mode));
+    m_settings.setString(key(sortKey), enumName(mode));
 }
 
 PopoverViewMode PreferencesStore::popoverViewMode() const
 {
-    return readEnum(m_settings, viewKey, &popoverViewModeFromString, PopoverViewMode::grid);
+    return readEnum(m_settings, viewKey, PopoverViewMode::grid);
 }
 
 void PreferencesStore::setPopoverViewMode(PopoverViewMode mode)
 {
-    m_settings.setString(key(viewKey), toString(mode));
+    m_settings.setString(key(viewKey), enumName(mode));
 }
 
 WindowIconMode PreferencesStore::windowIconMode() const
 {
-    return readEnum(m_settings, windowIconKey, &windowIconModeFromString, WindowIconMode::icon);
+    return readEnum(m_settings, windowIconKey, WindowIconMode::icon);
 }
 
 void PreferencesStore::setWindowIconMode(WindowIconMode mode)
 {
-    m_settings.setString(key(windowIconKey), toString(mode));
+    m_settings.setString(key(windowIconKey), enumName(mode));
 }
 
 ConfirmationModel PreferencesStore::confirmationModel() const
 {
-    return readEnum(m_settings, SettingsKeys::confirmationModel, &confirmationModelFromString,
-                    ConfirmationModel::alert);
+    return readEnum(m_settings, SettingsKeys::confirmationModel, ConfirmationModel::alert);
 }
 
 void PreferencesStore::setConfirmationModel(ConfirmationModel model)
 {
-    m_settings.setString(key(SettingsKeys::confirmationModel), toString(model));
+    m_settings.setString(key(SettingsKeys::confirmationModel), enumName(model));
 }
 
 bool PreferencesStore::autoEjectOnSleep() const

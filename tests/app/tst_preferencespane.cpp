@@ -396,11 +396,11 @@ private slots:
                                       "Hold to confirm", "No confirmation (YOLO)"}));
         QCOMPARE(popUp->currentText(), QStringLiteral("Hold to confirm"));
         choose(popUp, 3);
-        QCOMPARE(toString(f->prefs().confirmationModel()), QStringLiteral("yolo"));
+        QCOMPARE(enumName(f->prefs().confirmationModel()), QStringLiteral("yolo"));
         // An item without a known value changes nothing.
         popUp->addItem(QStringLiteral("Odd"), QStringLiteral("sometimes"));
         choose(popUp, 4);
-        QCOMPARE(toString(f->prefs().confirmationModel()), QStringLiteral("yolo"));
+        QCOMPARE(enumName(f->prefs().confirmationModel()), QStringLiteral("yolo"));
     }
 
     // --- Language --------------------------------------------------------------------------

@@ -147,22 +147,21 @@ private slots:
         QMenu menu;
         program.delegate->addViewOptionSections(&menu);
         entry(&menu, QStringLiteral("Free Space"))->trigger();
-        QCOMPARE(toString(program.prefs().sortMode()), toString(SortMode::free));
-        QCOMPARE(toString(program.delegate->trayIcon()->sortMode),
-                 toString(SortMode::free));
-        QCOMPARE(toString(popover->sortMode), toString(SortMode::free));
-        QCOMPARE(toString(program.delegate->windowIcon()->sortMode), toString(SortMode::free));
+        QCOMPARE(enumName(program.prefs().sortMode()), enumName(SortMode::free));
+        QCOMPARE(enumName(program.delegate->trayIcon()->sortMode), enumName(SortMode::free));
+        QCOMPARE(enumName(popover->sortMode), enumName(SortMode::free));
+        QCOMPARE(enumName(program.delegate->windowIcon()->sortMode), enumName(SortMode::free));
         QVERIFY(entry(&menu, QStringLiteral("Free Space"))->isChecked());
 
         entry(&menu, QStringLiteral("List"))->trigger();
-        QCOMPARE(toString(program.prefs().popoverViewMode()), toString(PopoverViewMode::list));
-        QCOMPARE(toString(popover->viewMode), toString(PopoverViewMode::list));
+        QCOMPARE(enumName(program.prefs().popoverViewMode()), enumName(PopoverViewMode::list));
+        QCOMPARE(enumName(popover->viewMode), enumName(PopoverViewMode::list));
         // Rebuilt at once while open.
         QCOMPARE(popover->currentLayout(), PopoverLayout::Layout::list);
 
         entry(&menu, QStringLiteral("Volume Stack"))->trigger();
-        QCOMPARE(toString(program.prefs().windowIconMode()), toString(WindowIconMode::stack));
-        QCOMPARE(toString(program.delegate->windowIcon()->mode), toString(WindowIconMode::stack));
+        QCOMPARE(enumName(program.prefs().windowIconMode()), enumName(WindowIconMode::stack));
+        QCOMPARE(enumName(program.delegate->windowIcon()->mode), enumName(WindowIconMode::stack));
     }
 
     void anUnknownValueChangesNothing()
@@ -180,21 +179,21 @@ private slots:
         QAction *size = entry(&menu, QStringLiteral("Size"));
         size->setData(QStringLiteral("Size"));
         size->trigger();
-        QCOMPARE(toString(program.prefs().sortMode()), toString(SortMode::name));
+        QCOMPARE(enumName(program.prefs().sortMode()), enumName(SortMode::name));
         QVERIFY(name->isChecked());
         QVERIFY(!size->isChecked());
 
         QAction *fan = entry(&menu, QStringLiteral("Fan"));
         fan->setData(QStringLiteral("spiral"));
         fan->trigger();
-        QCOMPARE(toString(program.prefs().popoverViewMode()), toString(PopoverViewMode::grid));
-        QCOMPARE(toString(program.popover()->viewMode), toString(PopoverViewMode::grid));
+        QCOMPARE(enumName(program.prefs().popoverViewMode()), enumName(PopoverViewMode::grid));
+        QCOMPARE(enumName(program.popover()->viewMode), enumName(PopoverViewMode::grid));
         QVERIFY(grid->isChecked());
 
         QAction stray;
         program.delegate->selectDisplay(&stray);
         program.delegate->selectDisplay(nullptr);
-        QCOMPARE(toString(program.prefs().windowIconMode()), toString(WindowIconMode::icon));
+        QCOMPARE(enumName(program.prefs().windowIconMode()), enumName(WindowIconMode::icon));
     }
 
     void popoverOptionsMenuCarriesTheSections()
@@ -211,7 +210,7 @@ private slots:
         entry(options, QStringLiteral("Fan"))->trigger();
         options->hide();
         QCOMPARE(popover->currentLayout(), PopoverLayout::Layout::fan);
-        QCOMPARE(toString(program.prefs().popoverViewMode()), toString(PopoverViewMode::fan));
+        QCOMPARE(enumName(program.prefs().popoverViewMode()), enumName(PopoverViewMode::fan));
     }
 
     void reopenTogglesThePopoverAndTheTileFollowsIt()
@@ -258,8 +257,8 @@ private slots:
         program.prefs().setPopoverEnabled(true);
         program.delegate->applyConfiguration();
         QVERIFY(program.popover());
-        QCOMPARE(toString(program.popover()->sortMode), toString(SortMode::kind));
-        QCOMPARE(toString(program.popover()->viewMode), toString(PopoverViewMode::list));
+        QCOMPARE(enumName(program.popover()->sortMode), enumName(SortMode::kind));
+        QCOMPARE(enumName(program.popover()->viewMode), enumName(PopoverViewMode::list));
         QVERIFY(program.popover()->volumeHandlers);
         QVERIFY(program.popover()->optionsMenuProvider);
     }

@@ -142,7 +142,7 @@ private slots:
         const QStringList kinds{"External", "Disk Image", "System Image", "Network",
                                 "Internal", "Boot",       "System"};
         for (qsizetype i = 0; i < kinds.size(); ++i)
-            QCOMPARE(VolumeRowFormatter::displayKind(allVolumeKinds().at(i)), kinds.at(i));
+            QCOMPARE(VolumeRowFormatter::displayKind(enumValues<VolumeKind>().at(i)), kinds.at(i));
     }
 
     void itemsCompareByValue()
@@ -236,7 +236,7 @@ private slots:
             {VolumeOperation::remount, Item::Kind::remount},
             {VolumeOperation::rename, Item::Kind::rename},
             {VolumeOperation::erase, Item::Kind::erase}};
-        for (const VolumeKind kind : allVolumeKinds()) {
+        for (const VolumeKind kind : enumValues<VolumeKind>()) {
             for (const bool mounted : {true, false}) {
                 for (const bool removable : {true, false}) {
                     Volume v = makeVolume(QStringLiteral("V"), kind, mounted, removable);

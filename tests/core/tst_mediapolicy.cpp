@@ -111,11 +111,11 @@ private slots:
 
     void semanticsRoundTripTheirRawValues()
     {
-        QCOMPARE(allEjectSemantics().size(), 4);
-        for (ES semantics : allEjectSemantics())
-            QVERIFY(ejectSemanticsFromString(toString(semantics)) == semantics);
-        QVERIFY(!ejectSemanticsFromString(QStringLiteral("eject")));
-        QCOMPARE(toString(ES::unmountKeepAttached), QStringLiteral("unmountKeepAttached"));
+        QCOMPARE(enumValues<MediaPolicy::EjectSemantics>().size(), 4);
+        for (ES semantics : enumValues<MediaPolicy::EjectSemantics>())
+            QVERIFY(enumFromName<MediaPolicy::EjectSemantics>(enumName(semantics)) == semantics);
+        QVERIFY(!enumFromName<MediaPolicy::EjectSemantics>(QStringLiteral("eject")));
+        QCOMPARE(enumName(ES::unmountKeepAttached), QStringLiteral("unmountKeepAttached"));
     }
 
     void builtInRuleFirstMatchingRowWins_data()
@@ -238,9 +238,9 @@ private slots:
         QCOMPARE(layer.apply(base, QStringLiteral("Cam"), std::nullopt), base);
         QCOMPARE(layer.apply(base, QStringLiteral("cam"), QStringLiteral("SD Reader")), base);
         QCOMPARE(
-            toString(
+            enumName(
                 layer.apply(base, QStringLiteral("X"), QStringLiteral("Stick")).ejectSemantics),
-            toString(ES::physicalEject));
+            enumName(ES::physicalEject));
     }
 
     void laterRulesAndTheLocalLayerWin()
@@ -249,11 +249,11 @@ private slots:
             {"match": {"volumeName": "Backup"}, "policy": {"ejectSemantics": "detachImage"}},
             {"match": {"volumeName": "Backup"}, "policy": {"ejectSemantics": "unmountByPath"}}
         ])");
-        QCOMPARE(toString(layer
+        QCOMPARE(enumName(layer
                               .apply(MediaPolicy::policy(MediaTraits{}), QStringLiteral("Backup"),
                                      std::nullopt)
                               .ejectSemantics),
-                 toString(ES::unmountByPath));
+                 enumName(ES::unmountByPath));
 
         const Volume backup = makeVolume("Backup", VolumeKind::external, true);
         MediaPolicy::installPulledDefinitions(rules(

@@ -76,12 +76,12 @@ private slots:
     void volumeOperationsKeepTheirOrderAndRawValues()
     {
         QStringList raws;
-        for (VolumeOperation operation : allVolumeOperations())
-            raws << toString(operation);
+        for (VolumeOperation operation : enumValues<VolumeOperation>())
+            raws << enumName(operation);
         QCOMPARE(raws, QStringList({"eject", "forceEject", "remount", "rename", "erase",
                                     "autoEject", "autoRemount"}));
-        for (VolumeOperation operation : allVolumeOperations())
-            QCOMPARE(volumeOperationFromString(toString(operation)), std::optional(operation));
+        for (VolumeOperation operation : enumValues<VolumeOperation>())
+            QCOMPARE(enumFromName<VolumeOperation>(enumName(operation)), std::optional(operation));
     }
 
     void unknownOperationStringsHaveNoValue_data()
@@ -96,12 +96,12 @@ private slots:
     void unknownOperationStringsHaveNoValue()
     {
         QFETCH(QString, raw);
-        QCOMPARE(volumeOperationFromString(raw), std::optional<VolumeOperation>());
+        QCOMPARE(enumFromName<VolumeOperation>(raw), std::optional<VolumeOperation>());
     }
 
     void operationEncodesAsOneJsonString()
     {
-        const QJsonArray array{toString(VolumeOperation::autoRemount)};
+        const QJsonArray array{enumName(VolumeOperation::autoRemount)};
         QCOMPARE(QJsonDocument(array).toJson(QJsonDocument::Compact),
                  QByteArray(R"(["autoRemount"])"));
     }
@@ -109,7 +109,7 @@ private slots:
     void operationsHashByCase()
     {
         QSet<VolumeOperation> seen;
-        for (VolumeOperation operation : allVolumeOperations())
+        for (VolumeOperation operation : enumValues<VolumeOperation>())
             seen.insert(operation);
         seen.insert(VolumeOperation::eject);
         QCOMPARE(seen.size(), 7);
@@ -120,17 +120,17 @@ private slots:
     {
         QStringList raws;
         QStringList titles;
-        for (ConfirmationModel model : allConfirmationModels()) {
-            raws << toString(model);
+        for (ConfirmationModel model : enumValues<ConfirmationModel>()) {
+            raws << enumName(model);
             titles << confirmationModelTitle(model);
-            QCOMPARE(confirmationModelFromString(toString(model)), std::optional(model));
+            QCOMPARE(enumFromName<ConfirmationModel>(enumName(model)), std::optional(model));
         }
         QCOMPARE(raws, QStringList({"alert", "typeName", "holdButton", "yolo"}));
         QCOMPARE(titles, QStringList({"Standard confirmation", "Type the volume name",
                                       "Hold to confirm", "No confirmation (YOLO)"}));
-        QCOMPARE(confirmationModelFromString(QStringLiteral("YOLO")),
+        QCOMPARE(enumFromName<ConfirmationModel>(QStringLiteral("YOLO")),
                  std::optional<ConfirmationModel>());
-        QCOMPARE(confirmationModelFromString(QStringLiteral("Standard confirmation")),
+        QCOMPARE(enumFromName<ConfirmationModel>(QStringLiteral("Standard confirmation")),
                  std::optional<ConfirmationModel>());
     }
 

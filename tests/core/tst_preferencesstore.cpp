@@ -26,10 +26,10 @@ private slots:
         const PreferencesStore store(*defaults);
         QCOMPARE(store.menuBarEnabled(), true);
         QCOMPARE(store.popoverEnabled(), true);
-        QCOMPARE(toString(store.sortMode()), toString(SortMode::name));
-        QCOMPARE(toString(store.popoverViewMode()), toString(PopoverViewMode::grid));
-        QCOMPARE(toString(store.windowIconMode()), toString(WindowIconMode::icon));
-        QCOMPARE(toString(store.confirmationModel()), toString(ConfirmationModel::alert));
+        QCOMPARE(enumName(store.sortMode()), enumName(SortMode::name));
+        QCOMPARE(enumName(store.popoverViewMode()), enumName(PopoverViewMode::grid));
+        QCOMPARE(enumName(store.windowIconMode()), enumName(WindowIconMode::icon));
+        QCOMPARE(enumName(store.confirmationModel()), enumName(ConfirmationModel::alert));
         QCOMPARE(store.autoEjectOnSleep(), false);
         QCOMPARE(store.autoEjectOnLock(), false);
         QCOMPARE(store.autoEjectIdleMinutes(), 0);
@@ -89,7 +89,7 @@ private slots:
         QFETCH(SortMode, expected);
         auto defaults = SettingsStore::inMemory();
         defaults->setObject(QLatin1String(PreferencesStore::sortKey), stored);
-        QCOMPARE(toString(PreferencesStore(*defaults).sortMode()), toString(expected));
+        QCOMPARE(enumName(PreferencesStore(*defaults).sortMode()), enumName(expected));
     }
 
     void enumerationsRoundTripAsRawStrings()
@@ -105,9 +105,9 @@ private slots:
                  std::optional(QStringLiteral("stack")));
         QCOMPARE(defaults->string(QStringLiteral("confirmationModel")),
                  std::optional(QStringLiteral("holdButton")));
-        QCOMPARE(toString(store.popoverViewMode()), toString(PopoverViewMode::fan));
-        QCOMPARE(toString(store.windowIconMode()), toString(WindowIconMode::stack));
-        QCOMPARE(toString(store.confirmationModel()), toString(ConfirmationModel::holdButton));
+        QCOMPARE(enumName(store.popoverViewMode()), enumName(PopoverViewMode::fan));
+        QCOMPARE(enumName(store.windowIconMode()), enumName(WindowIconMode::stack));
+        QCOMPARE(enumName(store.confirmationModel()), enumName(ConfirmationModel::holdButton));
     }
 
     void booleansTakeOnlyBooleans()
@@ -187,9 +187,9 @@ private slots:
         auto mine = make();
         auto other = make();
         const PreferencesStore store(*mine);
-        QCOMPARE(toString(store.sortMode()), toString(SortMode::name));
+        QCOMPARE(enumName(store.sortMode()), enumName(SortMode::name));
         other->setString(QLatin1String(PreferencesStore::sortKey), QStringLiteral("kind"));
-        QCOMPARE(toString(store.sortMode()), toString(SortMode::kind));
+        QCOMPARE(enumName(store.sortMode()), enumName(SortMode::kind));
     }
 
     void migrationCopiesMissingKeysOnce()

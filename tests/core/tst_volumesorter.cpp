@@ -32,21 +32,21 @@ class TestVolumeSorter : public QObject {
 private slots:
     void viewOptionsRoundTripTheirRawValues()
     {
-        QCOMPARE(allSortModes().size(), 4);
-        for (SortMode mode : allSortModes())
-            QCOMPARE(sortModeFromString(toString(mode)), std::optional(mode));
-        QCOMPARE(allPopoverViewModes().size(), 4);
-        for (PopoverViewMode mode : allPopoverViewModes())
-            QCOMPARE(popoverViewModeFromString(toString(mode)), std::optional(mode));
-        QCOMPARE(allWindowIconModes().size(), 2);
-        for (WindowIconMode mode : allWindowIconModes())
-            QCOMPARE(windowIconModeFromString(toString(mode)), std::optional(mode));
-        QCOMPARE(toString(PopoverViewMode::automatic), QStringLiteral("automatic"));
+        QCOMPARE(enumValues<SortMode>().size(), 4);
+        for (SortMode mode : enumValues<SortMode>())
+            QCOMPARE(enumFromName<SortMode>(enumName(mode)), std::optional(mode));
+        QCOMPARE(enumValues<PopoverViewMode>().size(), 4);
+        for (PopoverViewMode mode : enumValues<PopoverViewMode>())
+            QCOMPARE(enumFromName<PopoverViewMode>(enumName(mode)), std::optional(mode));
+        QCOMPARE(enumValues<WindowIconMode>().size(), 2);
+        for (WindowIconMode mode : enumValues<WindowIconMode>())
+            QCOMPARE(enumFromName<WindowIconMode>(enumName(mode)), std::optional(mode));
+        QCOMPARE(enumName(PopoverViewMode::automatic), QStringLiteral("automatic"));
 
         // Stored values are case-sensitive.
-        QVERIFY(!sortModeFromString(QStringLiteral("Size")));
-        QVERIFY(!popoverViewModeFromString(QStringLiteral("Grid")));
-        QVERIFY(!windowIconModeFromString(QString()));
+        QVERIFY(!enumFromName<SortMode>(QStringLiteral("Size")));
+        QVERIFY(!enumFromName<PopoverViewMode>(QStringLiteral("Grid")));
+        QVERIFY(!enumFromName<WindowIconMode>(QString()));
     }
 
     void nameIgnoresCaseAndKeepsTiesInInputOrder()

@@ -194,7 +194,7 @@ private slots:
             QVERIFY(v);
             QVERIFY(v->isMounted);
             QCOMPARE(v->name, labels[i]);
-            QCOMPARE(toString(v->kind), QStringLiteral("diskImage"));
+            QCOMPARE(enumName(v->kind), QStringLiteral("diskImage"));
             QCOMPARE(v->wholeDiskName, std::optional(disk));
             QVERIFY(v->traits.isDiskImage);
             QCOMPARE(v->traits.deviceModel, std::optional(QStringLiteral("Disk Image")));
@@ -216,7 +216,7 @@ private slots:
              {QStringLiteral("p1"), QStringLiteral("p2"), QStringLiteral("p3")}) {
             const Volume *v = findVolume(d->store->allVolumes(), disk + p);
             QVERIFY(v);
-            QCOMPARE(toString(v->kind), QStringLiteral("external"));
+            QCOMPARE(enumName(v->kind), QStringLiteral("external"));
             QVERIFY(v->isRemovable);
             QVERIFY(!v->traits.isDiskImage);
         }
@@ -252,7 +252,7 @@ private slots:
         const Volume *unmounted = findVolume(volumes, p2);
         QCOMPARE(unmounted->name, QStringLiteral("QMEXT4"));
         QCOMPARE(unmounted->mountPath, QString());
-        QCOMPARE(toString(unmounted->kind), QStringLiteral("external"));
+        QCOMPARE(enumName(unmounted->kind), QStringLiteral("external"));
         QCOMPARE(unmounted->wholeDiskName, std::optional(disk));
         QVERIFY(d->store->visibleVolumes().contains(*unmounted));
         // Neither the partition named like a helper partition nor any whole disk.
@@ -273,12 +273,12 @@ private slots:
                                  15000);
         const VolumeList volumes = d->store->allVolumes();
         const Volume *image = findVolume(volumes, squash);
-        QCOMPARE(toString(image->kind), QStringLiteral("systemImage"));
+        QCOMPARE(enumName(image->kind), QStringLiteral("systemImage"));
         QVERIFY(image->traits.isSystemManaged);
         QVERIFY(!d->store->visibleVolumes().contains(*image));
 
         const Volume *ext4 = findVolume(volumes, plain);
-        QCOMPARE(toString(ext4->kind), QStringLiteral("diskImage"));
+        QCOMPARE(enumName(ext4->kind), QStringLiteral("diskImage"));
         QVERIFY(ext4->traits.isDiskImage);
         QCOMPARE(ext4->wholeDiskName, std::optional(plain));
         QCOMPARE(ext4->name, QStringLiteral("QMPLAIN"));

@@ -166,10 +166,10 @@ private slots:
         discover({loop});
         const auto middle = volume(p2, true);
         QVERIFY(middle);
-        QCOMPARE(toString(middle->kind), toString(VolumeKind::external));
+        QCOMPARE(enumName(middle->kind), enumName(VolumeKind::external));
         QVERIFY(middle->isRemovable);
         QCOMPARE(middle->wholeDiskName, std::optional(loop));
-        QCOMPARE(toString(MediaPolicy::policy(*middle).ejectSemantics),
+        QCOMPARE(enumName(MediaPolicy::policy(*middle).ejectSemantics),
                  QStringLiteral("unmountKeepAttached"));
 
         // Every state the mount table passes through while the eject runs.
@@ -214,8 +214,8 @@ private slots:
         discover();
         const auto middle = volume(loop + QStringLiteral("p2"), true);
         QVERIFY(middle);
-        QCOMPARE(toString(middle->kind), toString(VolumeKind::diskImage));
-        QCOMPARE(toString(MediaPolicy::policy(*middle).ejectSemantics),
+        QCOMPARE(enumName(middle->kind), enumName(VolumeKind::diskImage));
+        QCOMPARE(enumName(MediaPolicy::policy(*middle).ejectSemantics),
                  QStringLiteral("detachImage"));
 
         UDisksOperations operations(m_client.get());

@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(v.id, QStringLiteral("/mnt/share"));
         QCOMPARE(v.deviceName, QString());
         QCOMPARE(v.name, QStringLiteral("share"));
-        QCOMPARE(toString(v.kind), QStringLiteral("network"));
+        QCOMPARE(enumName(v.kind), QStringLiteral("network"));
         QVERIFY(v.traits.isNetwork);
 
         // A local mount with a backing file counts as a disk image.
@@ -146,7 +146,7 @@ private slots:
         image.resources.urlForRemounting = QStringLiteral("/tmp/a.img");
         image.resources.isRemovable = true;
         v = MountedVolumeBuilder::build(image);
-        QCOMPARE(toString(v.kind), QStringLiteral("diskImage"));
+        QCOMPARE(enumName(v.kind), QStringLiteral("diskImage"));
         QVERIFY(v.traits.isDiskImage);
         QVERIFY(v.isRemovable);
         QCOMPARE(v.traits.deviceModel, std::optional<QString>());
@@ -164,7 +164,7 @@ private slots:
         in.bootWholeDiskBSD = QStringLiteral("vda");
         Volume v = MountedVolumeBuilder::build(in);
         QVERIFY(v.isRemovable);
-        QCOMPARE(toString(v.kind), QStringLiteral("external"));
+        QCOMPARE(enumName(v.kind), QStringLiteral("external"));
         QCOMPARE(v.volumeUUID, std::optional(QStringLiteral("1A2B-3C4D")));
         QCOMPARE(v.traits.deviceModel, std::optional(QStringLiteral("Flash Drive")));
         QVERIFY(!v.traits.sharesBootDevice);
@@ -174,7 +174,7 @@ private slots:
         in.description = diskImage();
         in.resources.isBrowsable = false;
         v = MountedVolumeBuilder::build(in);
-        QCOMPARE(toString(v.kind), QStringLiteral("systemImage"));
+        QCOMPARE(enumName(v.kind), QStringLiteral("systemImage"));
         QVERIFY(v.traits.isDiskImage);
         QVERIFY(v.traits.isSystemManaged);
 
@@ -214,18 +214,18 @@ private slots:
                                    QStringLiteral("/mnt/share"), QStringLiteral("loop9"),
                                    QStringLiteral("/media/ann/odd"), QStringLiteral("sdz2")}));
         const Volume &root = volumes[0];
-        QCOMPARE(toString(root.kind), QStringLiteral("boot"));
+        QCOMPARE(enumName(root.kind), QStringLiteral("boot"));
         QCOMPARE(root.wholeDiskName, std::optional(QStringLiteral("vda")));
         QVERIFY(root.traits.sharesBootDevice);
 
         const Volume &stick = volumes[1];
         QCOMPARE(stick.name, QStringLiteral("STICK"));
-        QCOMPARE(toString(stick.kind), QStringLiteral("external"));
+        QCOMPARE(enumName(stick.kind), QStringLiteral("external"));
         QCOMPARE(stick.wholeDiskName, std::optional(QStringLiteral("sdz")));
         QVERIFY(stick.isRemovable);
 
-        QCOMPARE(toString(volumes[2].kind), QStringLiteral("network"));
-        QCOMPARE(toString(volumes[3].kind), QStringLiteral("systemImage"));
+        QCOMPARE(enumName(volumes[2].kind), QStringLiteral("network"));
+        QCOMPARE(enumName(volumes[3].kind), QStringLiteral("systemImage"));
         // An unpartitioned disk is its own whole disk.
         QCOMPARE(volumes[3].wholeDiskName, std::optional<QString>(QStringLiteral("loop9")));
         // A source of exactly "/dev/" names no device.
@@ -239,7 +239,7 @@ private slots:
         QCOMPARE(stick.fileSystemType, QStringLiteral("vfat"));
         QCOMPARE(volumes[2].fileSystemType, QStringLiteral("nfs4"));
         QCOMPARE(backup.wholeDiskName, std::optional(QStringLiteral("sdz")));
-        QCOMPARE(toString(backup.kind), QStringLiteral("external"));
+        QCOMPARE(enumName(backup.kind), QStringLiteral("external"));
     }
 
     // Each device is described once per list, and afresh for the next: a label changed in
@@ -375,13 +375,13 @@ private slots:
         QCOMPARE(volumes.size(), 5);
         QCOMPARE(volumes[0].id, QStringLiteral("/"));
         QCOMPARE(volumes[0].deviceName, QStringLiteral("/"));
-        QCOMPARE(toString(volumes[0].kind), QStringLiteral("boot"));
+        QCOMPARE(enumName(volumes[0].kind), QStringLiteral("boot"));
         QCOMPARE(volumes[1].id, QStringLiteral("STICK"));
         QCOMPARE(volumes[1].deviceName, QStringLiteral("STICK"));
         QVERIFY(!volumes[1].isRemovable);
         QCOMPARE(volumes[1].wholeDiskName, std::optional<QString>());
-        QCOMPARE(toString(volumes[2].kind), QStringLiteral("network"));
-        QCOMPARE(toString(volumes[3].kind), QStringLiteral("systemHidden"));
+        QCOMPARE(enumName(volumes[2].kind), QStringLiteral("network"));
+        QCOMPARE(enumName(volumes[3].kind), QStringLiteral("systemHidden"));
         QTest::qWait(50);
         QCOMPARE(calls, 0);
 
@@ -393,7 +393,7 @@ private slots:
         r.isInternal = false;
         r.isBrowsable = true;
         const Volume usb = MountTableDiskSource::build(entry, r);
-        QCOMPARE(toString(usb.kind), QStringLiteral("external"));
+        QCOMPARE(enumName(usb.kind), QStringLiteral("external"));
         QVERIFY(!usb.isRemovable);
     }
 };

@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(stick->name, QStringLiteral("STICK"));
         QCOMPARE(stick->mountPath, QStringLiteral("/media/ann/STICK"));
         QCOMPARE(stick->deviceName, QStringLiteral("dm-0"));
-        QCOMPARE(toString(stick->kind), QStringLiteral("external"));
+        QCOMPARE(enumName(stick->kind), QStringLiteral("external"));
         QVERIFY(stick->isMounted);
         QVERIFY(stick->isRemovable);
         QVERIFY(stick->isEjectable);
@@ -231,7 +231,7 @@ private slots:
         const VolumeList volumes = currentVolumes();
         const Volume *root = findVolume(volumes, QStringLiteral("dm-1"));
         QVERIFY(root);
-        QCOMPARE(toString(root->kind), QStringLiteral("boot"));
+        QCOMPARE(enumName(root->kind), QStringLiteral("boot"));
         QCOMPARE(root->wholeDiskName, std::optional(QStringLiteral("nvme0n1")));
         QVERIFY(root->traits.sharesBootDevice);
         QVERIFY(!root->isRemovable);
@@ -251,7 +251,7 @@ private slots:
         QVERIFY(stick);
         QVERIFY(!stick->isMounted);
         QCOMPARE(stick->name, QStringLiteral("STICK"));
-        QCOMPARE(toString(stick->kind), QStringLiteral("external"));
+        QCOMPARE(enumName(stick->kind), QStringLiteral("external"));
         QVERIFY(!findVolume(volumes, QStringLiteral("sdb1")));
 
         // Ejecting it locks it: there is nothing to unmount.
