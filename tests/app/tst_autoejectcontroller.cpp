@@ -1,9 +1,9 @@
 #include "services/autoejectcontroller.h"
 
-#include "../support/fakes/fakelogind.h"
-#include "../support/fakes/fakenotifications.h"
-#include "../support/fakes/fakescreensaver.h"
-#include "../support/fakes/privatebus.h"
+#include "fakes/fakelogind.h"
+#include "fakes/fakenotifications.h"
+#include "fakes/fakescreensaver.h"
+#include "fakes/privatebus.h"
 
 #include "desktopnotifier.h"
 #include "logindsleepmonitor.h"

@@ -1,4 +1,4 @@
-#include "../support/fakes/fakehotkeyservice.h"
+#include "fakes/fakehotkeyservice.h"
 
 #include "shortcut/shortcutrecorder.h"
 #include "shortcuts/shortcutregistry.h"

@@ -36,7 +36,8 @@ private slots:
             QCOMPARE(volumeKindFromString(toString(kind)), std::optional(kind));
         QVERIFY(!volumeKindFromString(QStringLiteral("External")));
         QVERIFY(!volumeKindFromString(QString()));
-        QCOMPARE(QString::fromLatin1(QuillmereCore::version), QStringLiteral("0.1.0"));
+        QCOMPARE(QString::fromLatin1(QuillmereCore::version),
+                 QStringLiteral(QUILLMERE_PROJECT_VERSION));
     }
 
     void classification_data()
