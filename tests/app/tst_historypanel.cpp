@@ -1,4 +1,5 @@
 #include "stores/historystore.h"
+#include "volumebuilder.h"
 #include "whenmodal.h"
 #include "window/alertdialog.h"
 #include "window/failurealert.h"
@@ -22,9 +23,13 @@ const QDateTime now(QDate(2026, 1, 31), QTime(12, 0, 0), Qt::UTC);
 HistoryEntry entry(const QString &operation, bool ok, qint64 secondsAgo,
                    std::optional<QString> detail = std::nullopt)
 {
-    return {
-        now.addSecs(-secondsAgo), QStringLiteral("Stick"), QStringLiteral("sdb1"), operation, ok,
-        std::move(detail)};
+    return HistoryEntryBuilder(operation)
+        .at(now.addSecs(-secondsAgo))
+        .volume(QStringLiteral("Stick"))
+        .device(QStringLiteral("sdb1"))
+        .ok(ok)
+        .detail(std::move(detail))
+        .build();
 }
 
 } // namespace
