@@ -4,7 +4,7 @@
 // memory. Run from a Release build on a display:
 //   xvfb-run -s '-screen 0 1280x800x24' bench_mainwindow [reopens] [volumes]
 // or with QT_QPA_PLATFORM=offscreen for the widget work alone.
-#include "../tests/app/appfakes.h"
+#include "appfakes.h"
 
 #include "shell/application.h"
 #include "shell/mainwindowfactory.h"

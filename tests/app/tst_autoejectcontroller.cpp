@@ -1,9 +1,10 @@
 #include "services/autoejectcontroller.h"
+#include "volumebuilder.h"
 
-#include "../support/fakes/fakelogind.h"
-#include "../support/fakes/fakenotifications.h"
-#include "../support/fakes/fakescreensaver.h"
-#include "../support/fakes/privatebus.h"
+#include "fakes/fakelogind.h"
+#include "fakes/fakenotifications.h"
+#include "fakes/fakescreensaver.h"
+#include "fakes/privatebus.h"
 
 #include "desktopnotifier.h"
 #include "logindsleepmonitor.h"
@@ -25,25 +26,20 @@ namespace {
 
 Volume usbVolume(const QString &name, const QString &bsd, std::optional<QString> uuid = {})
 {
-    Volume v;
-    v.id = QStringLiteral("/dev/") + bsd;
-    v.name = name;
-    v.mountPath = QStringLiteral("/media/u/") + name;
-    v.deviceName = bsd;
-    v.isMounted = true;
-    v.isRemovable = true;
-    v.isEjectable = true;
-    v.wholeDiskName = bsd.left(3);
-    v.volumeUUID = uuid;
-    return v;
+    return VolumeBuilder(name)
+        .id(QStringLiteral("/dev/") + bsd)
+        .mountedAt(QStringLiteral("/media/u/") + name)
+        .device(bsd)
+        .removable()
+        .ejectable()
+        .wholeDisk(bsd.left(3))
+        .uuid(uuid)
+        .build();
 }
 
 Volume internalVolume(const QString &name, const QString &bsd)
 {
-    Volume v = usbVolume(name, bsd);
-    v.kind = VolumeKind::internalExtra;
-    v.isRemovable = false;
-    return v;
+    return VolumeBuilder(usbVolume(name, bsd)).internalExtra().removable(false).build();
 }
 
 // Holds ejects back until opened, so a test can act while a pass is running.

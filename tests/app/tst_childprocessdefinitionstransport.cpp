@@ -1,4 +1,4 @@
-#include "../support/cannedhttpserver.h"
+#include "cannedhttpserver.h"
 #include "shell/childprocessdefinitionstransport.h"
 
 #include <QDir>

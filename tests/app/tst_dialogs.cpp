@@ -1,4 +1,5 @@
 #include "common/failurealert.h"
+#include "volumebuilder.h"
 #include "whenmodal.h"
 #include "window/confirmationdialog.h"
 #include "window/confirmationpresenter.h"
@@ -57,14 +58,12 @@ void dragTo(QWidget *widget, QPoint position)
 
 Volume volumeNamed(const QString &name)
 {
-    Volume volume;
-    volume.id = name;
-    volume.name = name;
-    volume.mountPath = QStringLiteral("/media/user/") + name;
-    volume.deviceName = QStringLiteral("sdb1");
-    volume.isMounted = true;
-    volume.isRemovable = true;
-    return volume;
+    return VolumeBuilder(name)
+        .id(name)
+        .mountedAt(QStringLiteral("/media/user/") + name)
+        .device(QStringLiteral("sdb1"))
+        .removable()
+        .build();
 }
 
 } // namespace

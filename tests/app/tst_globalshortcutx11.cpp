@@ -1,5 +1,5 @@
-#include "../support/xvfbserver.h"
 #include "appfakes.h"
+#include "xvfbserver.h"
 
 #include "shell/application.h"
 #include "shortcut/shortcutrecorder.h"

@@ -1,4 +1,5 @@
 #include "appfakes.h"
+#include "volumebuilder.h"
 
 #include "surfaces/gridtileview.h"
 #include "surfaces/spinnerview.h"
@@ -34,12 +35,11 @@ void unhover(QWidget *widget)
 
 Volume networkShare()
 {
-    Volume share = internalVolume(QStringLiteral("Share"));
-    share.kind = VolumeKind::network;
-    share.deviceName.clear();
-    share.wholeDiskName.reset();
-    share.traits.isNetwork = true;
-    return share;
+    return VolumeBuilder(internalVolume(QStringLiteral("Share")))
+        .network()
+        .device(QString())
+        .wholeDisk(std::nullopt)
+        .build();
 }
 
 } // namespace

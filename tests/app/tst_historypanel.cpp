@@ -1,6 +1,7 @@
 #include "common/alertdialog.h"
 #include "common/failurealert.h"
 #include "stores/historystore.h"
+#include "volumebuilder.h"
 #include "whenmodal.h"
 #include "window/historypanel.h"
 #include "window/historytablemodel.h"
@@ -22,9 +23,13 @@ const QDateTime now(QDate(2026, 1, 31), QTime(12, 0, 0), Qt::UTC);
 HistoryEntry entry(const QString &operation, bool ok, qint64 secondsAgo,
                    std::optional<QString> detail = std::nullopt)
 {
-    return {
-        now.addSecs(-secondsAgo), QStringLiteral("Stick"), QStringLiteral("sdb1"), operation, ok,
-        std::move(detail)};
+    return HistoryEntryBuilder(operation)
+        .at(now.addSecs(-secondsAgo))
+        .volume(QStringLiteral("Stick"))
+        .device(QStringLiteral("sdb1"))
+        .ok(ok)
+        .detail(std::move(detail))
+        .build();
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "../support/fakes/privatebus.h"
+#include "fakes/privatebus.h"
 
 #include "services/apprelaunch.h"
 #include "services/autostartmanager.h"

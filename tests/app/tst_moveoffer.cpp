@@ -1,7 +1,7 @@
 #include "fakehome.h"
 #include "whenmodal.h"
 
-#include "../support/fakes/privatebus.h"
+#include "fakes/privatebus.h"
 
 #include "common/alertdialog.h"
 #include "services/movetoapplications.h"

@@ -1,6 +1,6 @@
-#include "../support/fakes/fakeportal.h"
-#include "../support/fakes/privatebus.h"
 #include "appfakes.h"
+#include "fakes/fakeportal.h"
+#include "fakes/privatebus.h"
 
 #include "shell/application.h"
 #include "shortcut/desktopshortcuts.h"

@@ -1,7 +1,7 @@
 #include "appfakes.h"
 
-#include "../support/fakes/fakelogind.h"
-#include "../support/fakes/privatebus.h"
+#include "fakes/fakelogind.h"
+#include "fakes/privatebus.h"
 
 #include "common/alertdialog.h"
 #include "discovery/volumestore.h"

@@ -1,4 +1,4 @@
-#include "../support/fakes/fakehotkeyservice.h"
+#include "fakes/fakehotkeyservice.h"
 
 #include "common/alertdialog.h"
 #include "shortcut/shortcutrecorder.h"

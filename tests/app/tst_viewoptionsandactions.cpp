@@ -10,7 +10,7 @@
 #include "surfaces/volumespopover.h"
 #include "surfaces/windowicon.h"
 
-#include "../support/fakes/privatebus.h"
+#include "fakes/privatebus.h"
 
 #include <QDir>
 #include <QFile>
@@ -289,9 +289,8 @@ private slots:
 
     void desktopFileDeclaresEveryAction()
     {
-        const QString path = QDir::cleanPath(qEnvironmentVariable("QUILLMERE_TEST_DATA") +
-                                             QStringLiteral("/../../../resources/"
-                                                            "com.quillmere.app.desktop"));
+        const QString path =
+            QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/com.quillmere.app.desktop");
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
         QString group;

@@ -1,5 +1,6 @@
 #include "surfaces/capacitygaugeview.h"
 #include "surfaces/volumeactionsmenu.h"
+#include "volumebuilder.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -17,43 +18,37 @@ const QString ignoreTitle = QStringLiteral("Ignore in Auto-Eject & Eject All");
 
 Volume removableStick()
 {
-    Volume volume;
-    volume.id = QStringLiteral("stick");
-    volume.name = QStringLiteral("Stick");
-    volume.mountPath = QStringLiteral("/media/user/Stick");
-    volume.deviceName = QStringLiteral("sdb1");
-    volume.wholeDiskName = QStringLiteral("sdb");
-    volume.kind = VolumeKind::external;
-    volume.isMounted = true;
-    volume.isRemovable = true;
-    volume.isEjectable = true;
-    volume.capacityBytes = 1'000'000'000;
-    volume.freeBytes = 250'000'000;
-    return volume;
+    return VolumeBuilder(QStringLiteral("Stick"))
+        .id(QStringLiteral("stick"))
+        .mountedAt(QStringLiteral("/media/user/Stick"))
+        .device(QStringLiteral("sdb1"))
+        .wholeDisk(QStringLiteral("sdb"))
+        .external()
+        .removable()
+        .ejectable()
+        .size(1'000'000'000, 250'000'000)
+        .build();
 }
 
 Volume internalData()
 {
-    Volume volume;
-    volume.id = QStringLiteral("data");
-    volume.name = QStringLiteral("Data");
-    volume.mountPath = QStringLiteral("/mnt/data");
-    volume.deviceName = QStringLiteral("nvme0n1p3");
-    volume.kind = VolumeKind::internalExtra;
-    volume.isMounted = true;
-    volume.capacityBytes = 2'000'000'000;
-    return volume; // free space unknown
+    return VolumeBuilder(QStringLiteral("Data"))
+        .id(QStringLiteral("data"))
+        .mountedAt(QStringLiteral("/mnt/data"))
+        .device(QStringLiteral("nvme0n1p3"))
+        .internalExtra()
+        .size(2'000'000'000) // free space unknown
+        .build();
 }
 
 Volume unmountedPartition()
 {
-    Volume volume = removableStick();
-    volume.id = QStringLiteral("stick2");
-    volume.name = QStringLiteral("Second");
-    volume.deviceName = QStringLiteral("sdb2");
-    volume.mountPath.clear();
-    volume.isMounted = false;
-    return volume;
+    return VolumeBuilder(removableStick())
+        .id(QStringLiteral("stick2"))
+        .name(QStringLiteral("Second"))
+        .device(QStringLiteral("sdb2"))
+        .unmounted()
+        .build();
 }
 
 // The title as shown, without the mnemonic escaping.

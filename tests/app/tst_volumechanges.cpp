@@ -1,5 +1,5 @@
-#include "../support/fakes/privatebus.h"
 #include "appfakes.h"
+#include "fakes/privatebus.h"
 
 #include "discovery/volumestore.h"
 #include "policy/excludedvolume.h"

@@ -1,8 +1,9 @@
 #include "discovery/volumestore.h"
-#include "surfaces/windowicon.h"
 #include "surfaces/markiconengine.h"
 #include "surfaces/quillmeremark.h"
 #include "surfaces/volumeiconprovider.h"
+#include "surfaces/windowicon.h"
+#include "volumebuilder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,19 +33,12 @@ public:
 
 Volume makeVolume(const QString &id, VolumeKind kind)
 {
-    Volume volume;
-    volume.id = id;
-    volume.name = id;
-    volume.kind = kind;
-    volume.deviceName = QStringLiteral("sdz1");
-    return volume;
+    return VolumeBuilder(id).id(id).kind(kind).device(QStringLiteral("sdz1")).build();
 }
 
 Volume removable(const QString &id)
 {
-    Volume volume = makeVolume(id, VolumeKind::external);
-    volume.isRemovable = true;
-    return volume;
+    return VolumeBuilder(makeVolume(id, VolumeKind::external)).removable().build();
 }
 
 QColor centre(const QPixmap &pixmap)

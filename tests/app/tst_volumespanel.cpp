@@ -1,4 +1,5 @@
 #include "appfakes.h"
+#include "volumebuilder.h"
 
 #include "surfaces/capacitygaugeview.h"
 #include "surfaces/gridtileview.h"
@@ -22,14 +23,13 @@ namespace {
 
 Volume networkShare()
 {
-    Volume share = internalVolume(QStringLiteral("Share"));
-    share.id = QStringLiteral("id-share");
-    share.kind = VolumeKind::network;
-    share.deviceName.clear();
-    share.wholeDiskName.reset();
-    share.traits.isNetwork = true;
-    share.mountPath = QStringLiteral("/mnt/share");
-    return share;
+    return VolumeBuilder(internalVolume(QStringLiteral("Share")))
+        .id(QStringLiteral("id-share"))
+        .network()
+        .device(QString())
+        .wholeDisk(std::nullopt)
+        .mountPath(QStringLiteral("/mnt/share"))
+        .build();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "operationcommands.h"
 #include "operationsession.h"
 #include "terminaltext.h"
+#include "volumebuilder.h"
 #include "volumeresolver.h"
 
 #include "discovery/disksource.h"
@@ -70,27 +71,30 @@ public:
 
 Volume volume(const QString &name, const QString &device, VolumeKind kind, bool removable)
 {
-    Volume v;
-    v.id = device;
-    v.name = name;
-    v.deviceName = device;
-    v.mountPath = QStringLiteral("/media/u/") + device;
-    v.kind = kind;
-    v.isMounted = true;
-    v.isRemovable = removable;
-    v.wholeDiskName = device.left(3);
-    v.fileSystemType = QStringLiteral("ext4");
-    return v;
+    return VolumeBuilder(name)
+        .id(device)
+        .device(device)
+        .mountedAt(QStringLiteral("/media/u/") + device)
+        .kind(kind)
+        .removable(removable)
+        .wholeDisk(device.left(3))
+        .fileSystem(QStringLiteral("ext4"))
+        .build();
 }
 
 VolumeList volumes()
 {
-    Volume root = volume(QStringLiteral("Root"), QStringLiteral("sda2"), VolumeKind::boot, false);
-    root.mountPath = QStringLiteral("/");
-    root.traits.sharesBootDevice = true;
-    Volume proc = volume(QStringLiteral("proc"), QString(), VolumeKind::systemHidden, false);
-    proc.id = proc.mountPath = QStringLiteral("/proc");
-    proc.wholeDiskName.reset();
+    const Volume root = VolumeBuilder(volume(QStringLiteral("Root"), QStringLiteral("sda2"),
+                                             VolumeKind::boot, false))
+                            .mountPath(QStringLiteral("/"))
+                            .sharesBootDevice()
+                            .build();
+    const Volume proc =
+        VolumeBuilder(volume(QStringLiteral("proc"), QString(), VolumeKind::systemHidden, false))
+            .id(QStringLiteral("/proc"))
+            .mountPath(QStringLiteral("/proc"))
+            .wholeDisk(std::nullopt)
+            .build();
     return {root,
             proc,
             volume(QStringLiteral("Stick"), QStringLiteral("sdb1"), VolumeKind::external, true),

@@ -1,6 +1,7 @@
 #include "policy/autoejectpolicy.h"
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
+#include "volumebuilder.h"
 
 #include <QTest>
 
@@ -8,29 +9,24 @@ namespace {
 
 Volume usbVolume(const QString &name, const QString &disk, std::optional<QString> uuid = {})
 {
-    Volume v;
-    v.id = disk + QStringLiteral("1");
-    v.name = name;
-    v.mountPath = QStringLiteral("/media/u/") + name;
-    v.deviceName = disk + QStringLiteral("1");
-    v.isMounted = true;
-    v.isRemovable = true;
-    v.wholeDiskName = disk;
-    v.volumeUUID = uuid;
-    return v;
+    return VolumeBuilder(name)
+        .id(disk + QStringLiteral("1"))
+        .mountedAt(QStringLiteral("/media/u/") + name)
+        .device(disk + QStringLiteral("1"))
+        .removable()
+        .wholeDisk(disk)
+        .uuid(uuid)
+        .build();
 }
 
 Volume networkShare(const QString &name)
 {
-    Volume v;
-    v.id = QStringLiteral("/mnt/") + name;
-    v.name = name;
-    v.mountPath = v.id;
-    v.kind = VolumeKind::network;
-    v.isMounted = true;
-    v.isRemovable = true;
-    v.traits.isNetwork = true;
-    return v;
+    return VolumeBuilder(name)
+        .id(QStringLiteral("/mnt/") + name)
+        .mountedAt(QStringLiteral("/mnt/") + name)
+        .network()
+        .removable()
+        .build();
 }
 
 QStringList names(const VolumeList &volumes)

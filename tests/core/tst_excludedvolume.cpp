@@ -1,4 +1,5 @@
 #include "policy/excludedvolume.h"
+#include "volumebuilder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,11 +9,7 @@ namespace {
 
 Volume volume(const QString &name, std::optional<QString> uuid)
 {
-    Volume v;
-    v.id = name;
-    v.name = name;
-    v.volumeUUID = std::move(uuid);
-    return v;
+    return VolumeBuilder(name).id(name).uuid(std::move(uuid)).build();
 }
 
 const QString uuidA = QStringLiteral("AAAA-1111");

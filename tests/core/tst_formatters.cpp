@@ -6,6 +6,7 @@
 #include "format/volumerowformatter.h"
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
+#include "volumebuilder.h"
 
 #include <QLocale>
 #include <QTest>
@@ -17,15 +18,13 @@ namespace {
 
 Volume makeVolume(const QString &name, VolumeKind kind, bool isMounted, bool isRemovable)
 {
-    Volume v;
-    v.id = QStringLiteral("sdb1");
-    v.name = name;
-    v.mountPath = isMounted ? QStringLiteral("/media/u/") + name : QString();
-    v.deviceName = QStringLiteral("sdb1");
-    v.kind = kind;
-    v.isMounted = isMounted;
-    v.isRemovable = isRemovable;
-    return v;
+    VolumeBuilder v(name);
+    v.id(QStringLiteral("sdb1")).device(QStringLiteral("sdb1")).kind(kind).removable(isRemovable);
+    if (isMounted)
+        v.mountedAt(QStringLiteral("/media/u/") + name);
+    else
+        v.unmounted();
+    return v.build();
 }
 
 QStringList describe(const VolumeMenuModel &model)

@@ -1,4 +1,4 @@
-#include "../support/fakes/fakehotkeyservice.h"
+#include "fakes/fakehotkeyservice.h"
 
 #include "shortcuts/hotkeybackend.h"
 #include "shortcuts/keymapping.h"

@@ -3,6 +3,7 @@
 // --writer.
 #include "stores/historyentrycodec.h"
 #include "stores/historystore.h"
+#include "volumebuilder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,12 +19,11 @@ constexpr int linesPerWriter = 1000;
 
 HistoryEntry line(const QString &writer, int index)
 {
-    return HistoryEntry{QDateTime(QDate(2026, 2, 1), QTime(10, 0), Qt::UTC).addSecs(index),
-                        QStringLiteral("%1-%2").arg(writer).arg(index, 4, 10, QLatin1Char('0')),
-                        QStringLiteral("sdb1"),
-                        QStringLiteral("eject"),
-                        true,
-                        std::nullopt};
+    return HistoryEntryBuilder(QStringLiteral("eject"))
+        .at(QDateTime(QDate(2026, 2, 1), QTime(10, 0), Qt::UTC).addSecs(index))
+        .volume(QStringLiteral("%1-%2").arg(writer).arg(index, 4, 10, QLatin1Char('0')))
+        .device(QStringLiteral("sdb1"))
+        .build();
 }
 
 // tst_historysharing --writer DIR CAP NAME: appends linesPerWriter lines as NAME.

@@ -1,5 +1,6 @@
 #include "stores/historyentrycodec.h"
 #include "stores/historystore.h"
+#include "volumebuilder.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -19,8 +20,13 @@ const QDateTime baseDate(QDate(2026, 1, 31), QTime(9, 15, 2), Qt::UTC);
 HistoryEntry entry(const QString &name, int seconds = 0,
                    std::optional<QString> detail = std::nullopt)
 {
-    return HistoryEntry{baseDate.addSecs(seconds), name,    QStringLiteral("sdb1"),
-                        QStringLiteral("eject"),   !detail, detail};
+    return HistoryEntryBuilder(QStringLiteral("eject"))
+        .at(baseDate.addSecs(seconds))
+        .volume(name)
+        .device(QStringLiteral("sdb1"))
+        .ok(!detail)
+        .detail(detail)
+        .build();
 }
 
 QByteArray readAll(const QString &path)

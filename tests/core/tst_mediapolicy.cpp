@@ -2,6 +2,7 @@
 #include "policy/mediapolicyoverrides.h"
 #include "policy/systemmounts.h"
 #include "stores/appsupport.h"
+#include "volumebuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,16 +16,14 @@ namespace {
 
 Volume makeVolume(const QString &name, VolumeKind kind, bool isRemovable, MediaTraits traits = {})
 {
-    Volume v;
-    v.id = name;
-    v.name = name;
-    v.mountPath = QStringLiteral("/media/u/") + name;
-    v.deviceName = QStringLiteral("sdb1");
-    v.kind = kind;
-    v.isMounted = true;
-    v.isRemovable = isRemovable;
-    v.traits = traits;
-    return v;
+    return VolumeBuilder(name)
+        .id(name)
+        .mountedAt(QStringLiteral("/media/u/") + name)
+        .device(QStringLiteral("sdb1"))
+        .kind(kind)
+        .removable(isRemovable)
+        .traits(traits)
+        .build();
 }
 
 MediaTraits imageTraits(bool systemManaged)

@@ -1,5 +1,6 @@
 #include "format/ejectremountspec.h"
 #include "format/gridcolumns.h"
+#include "volumebuilder.h"
 
 #include <QTest>
 
@@ -7,15 +8,13 @@ namespace {
 
 Volume mounted(bool removable)
 {
-    Volume volume;
-    volume.id = QStringLiteral("v");
-    volume.name = QStringLiteral("V");
-    volume.mountPath = QStringLiteral("/media/u/V");
-    volume.deviceName = QStringLiteral("sdb1");
-    volume.isMounted = true;
-    volume.isRemovable = removable;
-    volume.kind = removable ? VolumeKind::external : VolumeKind::internalExtra;
-    return volume;
+    return VolumeBuilder(QStringLiteral("V"))
+        .id(QStringLiteral("v"))
+        .mountedAt(QStringLiteral("/media/u/V"))
+        .device(QStringLiteral("sdb1"))
+        .removable(removable)
+        .kind(removable ? VolumeKind::external : VolumeKind::internalExtra)
+        .build();
 }
 
 } // namespace

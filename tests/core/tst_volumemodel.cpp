@@ -106,7 +106,8 @@ private slots:
             QCOMPARE(enumFromName<VolumeKind>(enumName(kind)), std::optional(kind));
         QVERIFY(!enumFromName<VolumeKind>(QStringLiteral("External")));
         QVERIFY(!enumFromName<VolumeKind>(QString()));
-        QCOMPARE(QString::fromLatin1(QuillmereCore::version), QStringLiteral("0.1.0"));
+        QCOMPARE(QString::fromLatin1(QuillmereCore::version),
+                 QStringLiteral(QUILLMERE_PROJECT_VERSION));
     }
 
     void classification_data()

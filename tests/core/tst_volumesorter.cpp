@@ -1,4 +1,5 @@
 #include "model/volumesorter.h"
+#include "volumebuilder.h"
 
 #include <QTest>
 
@@ -8,13 +9,7 @@ Volume volume(const QString &id, const QString &name, VolumeKind kind = VolumeKi
               std::optional<qint64> capacity = std::nullopt,
               std::optional<qint64> free = std::nullopt)
 {
-    Volume v;
-    v.id = id;
-    v.name = name;
-    v.kind = kind;
-    v.capacityBytes = capacity;
-    v.freeBytes = free;
-    return v;
+    return VolumeBuilder(name).id(id).kind(kind).size(capacity, free).build();
 }
 
 QStringList ids(const VolumeList &volumes)

@@ -1,5 +1,6 @@
 #include "discovery/mounteventdiffer.h"
 #include "discovery/volumestore.h"
+#include "volumebuilder.h"
 
 #include <QTest>
 
@@ -26,15 +27,13 @@ public:
 
 Volume volume(const QString &id, VolumeKind kind = VolumeKind::external, bool mounted = true)
 {
-    Volume v;
-    v.id = id;
-    v.name = QStringLiteral("Name of ") + id;
-    v.deviceName = QStringLiteral("bsd-") + id;
-    v.kind = kind;
-    v.isMounted = mounted;
+    VolumeBuilder v(QStringLiteral("Name of ") + id);
+    v.id(id).device(QStringLiteral("bsd-") + id).kind(kind);
     if (mounted)
-        v.mountPath = QStringLiteral("/media/u/") + id;
-    return v;
+        v.mountedAt(QStringLiteral("/media/u/") + id);
+    else
+        v.unmounted();
+    return v.build();
 }
 
 QStringList ids(const VolumeList &volumes)

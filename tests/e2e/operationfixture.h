@@ -39,8 +39,7 @@ public:
     // False with the reason in *error.
     bool setUp(QString *error)
     {
-        support = QDir::cleanPath(qEnvironmentVariable("QUILLMERE_TEST_DATA") +
-                                  QStringLiteral("/../../support"));
+        support = QStringLiteral(QUILLMERE_TEST_SUPPORT_DIR);
         if (!QFileInfo::exists(script(QStringLiteral("start-services.sh")))) {
             *error = QStringLiteral("tests/support not found");
             return false;

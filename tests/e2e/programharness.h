@@ -4,9 +4,9 @@
 // session bus, settings, history and cache in a temporary home, a system bus of the test's
 // choosing, and optionally an X server (Xvfb) of its own. Everything started is stopped again.
 
-#include "../support/fakes/privatebus.h"
-#include "../support/stopprocess.h"
-#include "../support/xvfbserver.h"
+#include "fakes/privatebus.h"
+#include "stopprocess.h"
+#include "xvfbserver.h"
 
 #include "stores/settingskeys.h"
 #include "stores/jsonfilesettingsbackend.h"

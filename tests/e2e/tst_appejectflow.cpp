@@ -2,7 +2,7 @@
 // list a test disk's partitions, and their Eject entries run the whole flow down to the history.
 #include "operationfixture.h"
 
-#include "../app/appfakes.h"
+#include "appfakes.h"
 
 #include "udisksclient.h"
 #include "udisksdescriptionprovider.h"

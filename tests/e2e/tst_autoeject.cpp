@@ -2,7 +2,7 @@
 // real udisks2 and a stand-in for logind on the private system bus (tests/support).
 #include "operationfixture.h"
 
-#include "../support/fakes/fakelogind.h"
+#include "fakes/fakelogind.h"
 
 #include "logindsleepmonitor.h"
 #include "udisksclient.h"

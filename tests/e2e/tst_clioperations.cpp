@@ -1,6 +1,7 @@
 // quillmere-cli's operation commands against real loop devices and a real udisks2, with the
 // settings and the history in a folder of the test's own.
 #include "operationfixture.h"
+#include "volumebuilder.h"
 
 #include "operationcommands.h"
 #include "operationsession.h"
@@ -69,13 +70,12 @@ private:
 HistoryEntry line(const QString &operation, const QString &name, const QString &deviceName, bool ok,
                   const std::optional<QString> &detail = std::nullopt)
 {
-    HistoryEntry entry;
-    entry.volumeName = name;
-    entry.deviceName = deviceName;
-    entry.operation = operation;
-    entry.ok = ok;
-    entry.detail = detail;
-    return entry;
+    return HistoryEntryBuilder(operation)
+        .volume(name)
+        .device(deviceName)
+        .ok(ok)
+        .detail(detail)
+        .build();
 }
 
 // The volumes of one test disk present themselves as the boot volume: mounted from the boot

@@ -127,8 +127,7 @@ private slots:
             QSKIP("Real-device tests need root (loop devices, mounts, udisksd); not root, so "
                   "they are skipped.");
         }
-        m_support = QDir::cleanPath(qEnvironmentVariable("QUILLMERE_TEST_DATA") +
-                                    QStringLiteral("/../../support"));
+        m_support = QStringLiteral(QUILLMERE_TEST_SUPPORT_DIR);
         QVERIFY2(QFileInfo::exists(script(QStringLiteral("start-services.sh"))),
                  "tests/support not found");
         m_busAddress = qEnvironmentVariable("QUILLMERE_TEST_SYSTEM_BUS_ADDRESS");

@@ -1,4 +1,4 @@
-#include "../app/appfakes.h"
+#include "appfakes.h"
 
 #include "discovery/volumestore.h"
 #include "format/capacityformatter.h"

@@ -1,6 +1,6 @@
 #include "desktopanimationsetting.h"
 
-#include "../support/fakes/privatebus.h"
+#include "fakes/privatebus.h"
 
 #include <QDBusVariant>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "../support/cannedhttpserver.h"
+#include "cannedhttpserver.h"
 #include "networkmediadefinitionstransport.h"
 #include "policy/mediadefinitionsupdater.h"
 #include "stores/settingsstore.h"

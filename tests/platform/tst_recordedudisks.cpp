@@ -2,8 +2,8 @@
 // (recorded in data/udisks-luks-usb-stick.json), served by a fake udisks2 on a private bus: the
 // description provider, the disk source and the operations see what they would there, and the
 // operations' calls are recorded, also where udisks2 refuses one.
-#include "../support/fakes/fakeudisks.h"
-#include "../support/fakes/privatebus.h"
+#include "fakes/fakeudisks.h"
+#include "fakes/privatebus.h"
 
 #include "udisksclient.h"
 #include "udisksdescriptionprovider.h"

@@ -2,6 +2,7 @@
 // and mount-table readings they rely on, and every operation without a disk service.
 #include "udisksclient.h"
 #include "udisksoperations.h"
+#include "volumebuilder.h"
 
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
@@ -29,16 +30,15 @@ QDBusMessage errorReply(const QString &name, const QString &message)
 
 Volume partition(const QString &name, const QString &deviceName, const QString &mountPath)
 {
-    Volume v;
-    v.id = deviceName;
-    v.name = name;
-    v.deviceName = deviceName;
-    v.mountPath = mountPath;
-    v.isMounted = !mountPath.isEmpty();
-    v.isRemovable = true;
-    v.wholeDiskName = QStringLiteral("sdb");
-    v.kind = VolumeKind::external;
-    return v;
+    return VolumeBuilder(name)
+        .id(deviceName)
+        .device(deviceName)
+        .mountPath(mountPath)
+        .mounted(!mountPath.isEmpty())
+        .removable()
+        .wholeDisk(QStringLiteral("sdb"))
+        .external()
+        .build();
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // A dbus-daemon of its own for one test, with a policy that lets any connection own any name,
 // so that fake services can stand in for system ones. Stopped when destroyed.
 
-#include "../stopprocess.h"
+#include "stopprocess.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -10,6 +10,7 @@
 #include "shell/appservices.h"
 #include "stores/historyrecording.h"
 #include "stores/settingsstore.h"
+#include "volumebuilder.h"
 
 #include "sysfsactivitymonitor.h"
 
@@ -244,30 +245,29 @@ struct FakeServices {
 // Volumes as the disk source reports them.
 inline Volume removableVolume(const QString &name, bool mounted = true)
 {
-    Volume volume;
-    volume.id = QStringLiteral("id-") + name;
-    volume.name = name;
-    volume.deviceName = QStringLiteral("sdb1");
-    volume.wholeDiskName = QStringLiteral("sdb");
-    volume.mountPath = mounted ? QStringLiteral("/media/user/") + name : QString();
-    volume.capacityBytes = 2'000'000'000;
-    volume.freeBytes = mounted ? std::optional<qint64>(500'000'000) : std::nullopt;
-    volume.kind = VolumeKind::external;
-    volume.isMounted = mounted;
-    volume.isRemovable = true;
-    volume.isEjectable = true;
-    volume.volumeUUID = QStringLiteral("UUID-") + name.toUpper();
-    return volume;
+    VolumeBuilder volume(name);
+    volume.id(QStringLiteral("id-") + name)
+        .device(QStringLiteral("sdb1"))
+        .wholeDisk(QStringLiteral("sdb"))
+        .external()
+        .removable()
+        .ejectable()
+        .uuid(QStringLiteral("UUID-") + name.toUpper());
+    if (mounted)
+        volume.mountedAt(QStringLiteral("/media/user/") + name).size(2'000'000'000, 500'000'000);
+    else
+        volume.unmounted().size(2'000'000'000);
+    return volume.build();
 }
 
 inline Volume internalVolume(const QString &name)
 {
-    Volume volume = removableVolume(name);
-    volume.deviceName = QStringLiteral("nvme0n1p3");
-    volume.wholeDiskName = QStringLiteral("nvme0n1");
-    volume.mountPath = QStringLiteral("/mnt/") + name;
-    volume.kind = VolumeKind::internalExtra;
-    volume.isRemovable = false;
-    volume.isEjectable = false;
-    return volume;
+    return VolumeBuilder(removableVolume(name))
+        .device(QStringLiteral("nvme0n1p3"))
+        .wholeDisk(QStringLiteral("nvme0n1"))
+        .mountPath(QStringLiteral("/mnt/") + name)
+        .internalExtra()
+        .removable(false)
+        .ejectable(false)
+        .build();
 }
