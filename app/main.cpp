@@ -98,19 +98,19 @@ int main(int argc, char *argv[])
     InterruptWatcher interrupt;
     QObject::connect(&interrupt, &InterruptWatcher::interrupted, &app, &QCoreApplication::quit);
 
-    Application delegate(AppServices::production(*defaults));
-    instance.onReopen = [&delegate] { delegate.reopen(); };
-    instance.onAction = [&delegate](const QString &name) {
+    Application application(AppServices::production(*defaults));
+    instance.onReopen = [&application] { application.reopen(); };
+    instance.onAction = [&application](const QString &name) {
         if (const auto handed = DesktopActions::fromName(name))
-            delegate.performAction(*handed);
+            application.performAction(*handed);
         else
             qWarning("Quillmere: ignoring the unknown action \"%s\"", qPrintable(name));
     };
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     [&delegate] { delegate.shutdown(); });
-    delegate.start();
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &application,
+                     [&application] { application.shutdown(); });
+    application.start();
     // Started for an action: the program runs on once it is done.
     if (action)
-        delegate.performAction(*action);
+        application.performAction(*action);
     return app.exec();
 }

@@ -1,6 +1,6 @@
 // Times "Open Quillmere" in the tray menu until the main window has painted, for the first
 // open and for reopening after a close (the window's widgets go when it closes, so every open
-// builds them). Runs the delegate over scripted disks, a history of 1,000 lines and settings in
+// builds them). Runs the application over scripted disks, a history of 1,000 lines and settings in
 // memory. Run from a Release build on a display:
 //   xvfb-run -s '-screen 0 1280x800x24' bench_mainwindow [reopens] [volumes]
 // or with QT_QPA_PLATFORM=offscreen for the widget work alone.
@@ -78,13 +78,13 @@ int main(int argc, char *argv[])
     log->waitForPendingWrites();
     services.makeMainWindow = MainWindowFactory::make(*log);
     services.history = std::move(log);
-    Application delegate(std::move(services));
-    delegate.start();
+    Application application(std::move(services));
+    application.start();
     QCoreApplication::processEvents();
 
     PaintWatch watch;
     app.installEventFilter(&watch);
-    TrayIcon *tray = delegate.trayIcon();
+    TrayIcon *tray = application.trayIcon();
 
     // One open: the tray item's action, then events until the window has painted.
     const auto openOnce = [&] {
@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
         return timer.nsecsElapsed();
     };
     const auto closeWindow = [&] {
-        auto *window = static_cast<MainWindowController *>(delegate.mainWindow());
+        auto *window = static_cast<MainWindowController *>(application.mainWindow());
         window->window()->close();
         // Let the closed window go, as it does between a user's visits.
         for (int i = 0; i < 3; ++i)

@@ -10,7 +10,7 @@
 
 class QMenu;
 
-// The application's main window as the delegate drives it. Panes: volumes = 0, history = 1,
+// The application's main window as the application drives it. Panes: volumes = 0, history = 1,
 // preferences = 2, as stored in the defaults.
 enum class MainWindowPane { volumes = 0, history = 1, preferences = 2 };
 
@@ -26,7 +26,7 @@ public:
 };
 
 // The volumes popover, opened from the tray icon or by launching the program again. The
-// delegate sets the fields once, when it creates the popover, and the sort and view modes when
+// application sets the fields once, when it creates the popover, and the sort and view modes when
 // the user changes them.
 class PopoverSurface {
 public:

@@ -100,13 +100,14 @@ QString UninstallUI::confirmationBody(bool programIsUsersCopy)
         //: Uninstall confirmation body (uninstall.body), the program is the user's own copy
         return QCoreApplication::translate(
             "UninstallUI",
-            "Quillmere will remove its history, settings, cached media definitions and login "
-            "item, move itself to the trash and quit. This cannot be undone.");
+            "Quillmere will remove its history, settings, cached media definitions and autostart "
+            "entry, move itself to the trash and quit. This cannot be undone.");
     //: Uninstall confirmation body (uninstall.body), the program came with the system's packages
     return QCoreApplication::translate(
         "UninstallUI",
-        "Quillmere will remove its history, settings, cached media definitions and login item, "
-        "and quit. The program itself is installed for all users: to remove it as well, remove "
+        "Quillmere will remove its history, settings, cached media definitions and autostart "
+        "entry, and quit. The program itself is installed for all users: to remove it as well, "
+        "remove "
         "the package “quillmere” with your package manager (for example: sudo apt remove "
         "quillmere).");
 }

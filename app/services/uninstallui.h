@@ -8,7 +8,7 @@
 
 class SettingsStore;
 
-// Removes everything the program stored for the user after a confirmation: the login item,
+// Removes everything the program stored for the user after a confirmation: the autostart entry,
 // the support folder, the settings, the cache and a moved copy's launcher entry, each failure
 // skipped; then trashes the program when it is the user's own copy, and quits. A program the
 // package manager installed is left to it, and the confirmation says so. Main thread.

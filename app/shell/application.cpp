@@ -102,12 +102,12 @@ void Application::start()
 
     installMediaPolicies();
 
-    [](QPointer<Application> delegate) -> QCoro::Task<> {
-        const auto cached = delegate->m_mediaDefinitions->installCachedDefinitions();
+    [](QPointer<Application> application) -> QCoro::Task<> {
+        const auto cached = application->m_mediaDefinitions->installCachedDefinitions();
         std::optional<qint64> revision;
         if (cached)
             revision = cached->rev;
-        co_await delegate->m_mediaDefinitions->fetchIfDue(revision);
+        co_await application->m_mediaDefinitions->fetchIfDue(revision);
     }(self);
 
     store().onChange = [self] {
@@ -160,11 +160,11 @@ void Application::start()
     // Before udisks2 answers, unmounted partitions are unknown and would look newly attached
     // when they appear; the first list waits for its answer (or its absence).
     if (m_services.untilDiskServiceAnswered) {
-        [](QPointer<Application> delegate,
+        [](QPointer<Application> application,
            std::function<QCoro::Task<>()> untilAnswered) -> QCoro::Task<> {
             co_await untilAnswered();
-            if (delegate)
-                delegate->startVolumeStore();
+            if (application)
+                application->startVolumeStore();
         }(self, m_services.untilDiskServiceAnswered);
     } else {
         startVolumeStore();
@@ -192,15 +192,15 @@ void Application::startFirstStartTask()
 {
     // After the event loop has started, so that the launch is complete when it asks anything.
     QTimer::singleShot(0, this, [self = QPointer<Application>(this)] {
-        [](QPointer<Application> delegate) -> QCoro::Task<> {
-            if (!delegate)
+        [](QPointer<Application> application) -> QCoro::Task<> {
+            if (!application)
                 co_return;
             // The move offer goes first and ends the task when it moves the program.
-            if (delegate->m_services.offerMove &&
-                delegate->m_services.offerMove(*delegate->m_services.defaults))
+            if (application->m_services.offerMove &&
+                application->m_services.offerMove(*application->m_services.defaults))
                 co_return;
-            if (AutostartManager *autostart = delegate->autostart())
-                autostart->applyFirstStartDefault(*delegate->m_services.defaults);
+            if (AutostartManager *autostart = application->autostart())
+                autostart->applyFirstStartDefault(*application->m_services.defaults);
         }(self);
     });
 }
@@ -243,7 +243,7 @@ void Application::applyConfiguration()
                 [this] { openMainWindow(MainWindowPane::history); });
         connect(status.get(), &TrayIcon::mainWindowRequested, this,
                 [this] { openMainWindow(MainWindowPane::volumes); });
-        // The tray's primary click is the reopen of the other platform's Dock icon.
+        // The tray's primary click is the reopen of the other platform's launcher icon.
         connect(status.get(), &TrayIcon::activated, this, &Application::reopen);
         status->volumeHandlers = surfaceHandlers();
         status->busyProvider = [self](const Volume &volume) {

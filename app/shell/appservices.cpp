@@ -44,11 +44,11 @@ AppServices AppServices::production(SettingsStore &defaults)
     services.operations = std::make_unique<UDisksOperations>(client);
     auto history = std::make_unique<HistoryStore>();
     services.makeMainWindow = MainWindowFactory::make(*history);
-    services.makePreferencesPane = [](Application &delegate, QWidget *parent) -> QWidget * {
-        return PreferencesPaneFactory::make(delegate, parent);
+    services.makePreferencesPane = [](Application &application, QWidget *parent) -> QWidget * {
+        return PreferencesPaneFactory::make(application, parent);
     };
-    services.uninstall = [](Application &delegate) {
-        UninstallUI::presentFor(delegate.prefs().defaults());
+    services.uninstall = [](Application &application) {
+        UninstallUI::presentFor(application.prefs().defaults());
     };
     services.history = std::move(history);
     services.prompts = std::make_unique<DialogOperationPrompts>();
@@ -67,9 +67,9 @@ AppServices AppServices::production(SettingsStore &defaults)
     };
     auto *animations = new DesktopAnimationSetting(QDBusConnection::sessionBus(), owner);
     services.reduceMotion = [animations] { return !animations->animationsEnabled(); };
-    services.makePopover = [](Application &delegate) -> std::unique_ptr<PopoverSurface> {
-        return std::make_unique<VolumesPopover>(&delegate.store(), &delegate.icons(),
-                                                       &delegate.actions());
+    services.makePopover = [](Application &application) -> std::unique_ptr<PopoverSurface> {
+        return std::make_unique<VolumesPopover>(&application.store(), &application.icons(),
+                                                &application.actions());
     };
 
     const QString appName = QStringLiteral("Quillmere");

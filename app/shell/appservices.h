@@ -22,7 +22,7 @@ class DiskSource;
 class QWidget;
 class SettingsStore;
 
-// Everything the application delegate takes from the platform, so that the same delegate runs
+// Everything the application takes from the platform, so that the same application runs
 // over udisks2 in the program and over fakes or a private disk service in tests.
 struct AppServices {
     // Owns the platform objects the services below use (the udisks2 client and alike); first,
@@ -56,7 +56,7 @@ struct AppServices {
     // The named global shortcuts; unset where nothing records or registers them. Without a
     // hot-key service of the desktop it stores names but registers nothing.
     std::unique_ptr<GlobalShortcuts::Registry> shortcuts;
-    // The surfaces that the delegate creates on demand; unset ones are not offered.
+    // The surfaces that the application creates on demand; unset ones are not offered.
     std::function<std::unique_ptr<PopoverSurface>(Application &)> makePopover;
     std::function<std::unique_ptr<MainWindowSurface>(Application &)> makeMainWindow;
     // The Preferences pane's content, hosted by the main window. Unset, the pane and every

@@ -13,24 +13,24 @@ namespace MainWindowFactory {
 
 std::function<std::unique_ptr<MainWindowSurface>(Application &)> make(HistoryStore &history)
 {
-    return [&history](Application &delegate) -> std::unique_ptr<MainWindowSurface> {
-        QPointer<Application> self(&delegate);
+    return [&history](Application &application) -> std::unique_ptr<MainWindowSurface> {
+        QPointer<Application> self(&application);
         MainWindowController::Dependencies deps;
         deps.volumesProvider = [self] {
             return self ? VolumeSorter::sorted(self->store().visibleVolumes(),
                                                self->prefs().sortMode())
                         : VolumeList();
         };
-        deps.icons = &delegate.icons();
-        deps.actions = &delegate.actions();
-        deps.volumeHandlers = delegate.surfaceHandlers();
+        deps.icons = &application.icons();
+        deps.actions = &application.actions();
+        deps.volumeHandlers = application.surfaceHandlers();
         deps.busyProvider = [self](const Volume &volume) { return self && self->isBusy(volume); };
         deps.activityProvider = [self](const Volume &volume) {
             return self && self->isActive(volume);
         };
-        deps.prefs = &delegate.prefs();
+        deps.prefs = &application.prefs();
         deps.history = &history;
-        if (delegate.hasPreferencesPane()) {
+        if (application.hasPreferencesPane()) {
             deps.makePreferencesPane = [self](QWidget *parent) {
                 return self ? self->makePreferencesPane(parent) : nullptr;
             };
@@ -39,11 +39,11 @@ std::function<std::unique_ptr<MainWindowSurface>(Application &)> make(HistorySto
             if (self)
                 self->addViewOptionSections(menu);
         };
-        deps.offersUninstall = delegate.canUninstall();
+        deps.offersUninstall = application.canUninstall();
         auto window = std::make_unique<MainWindowController>(std::move(deps));
-        QObject::connect(window.get(), &MainWindowController::ejectAllRequested, &delegate,
+        QObject::connect(window.get(), &MainWindowController::ejectAllRequested, &application,
                          &Application::ejectAll);
-        QObject::connect(window.get(), &MainWindowController::uninstallRequested, &delegate,
+        QObject::connect(window.get(), &MainWindowController::uninstallRequested, &application,
                          &Application::uninstall);
         return window;
     };

@@ -8,7 +8,7 @@
 class Application;
 class HistoryStore;
 
-// Builds the main window the way the delegate opens it: the delegate's volumes in the user's
+// Builds the main window the way the application opens it: the application's volumes in the user's
 // sort order, its icons, actions menu, handlers, busy and activity marks, and the given log.
 namespace MainWindowFactory {
 

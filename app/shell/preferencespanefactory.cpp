@@ -6,21 +6,21 @@
 
 namespace PreferencesPaneFactory {
 
-PreferencesPane *make(Application &delegate, QWidget *parent)
+PreferencesPane *make(Application &application, QWidget *parent)
 {
     PreferencesPane::Dependencies deps;
-    deps.prefs = &delegate.prefs();
-    deps.store = &delegate.store();
-    deps.autostart = delegate.autostart();
-    deps.shortcuts = delegate.shortcuts();
+    deps.prefs = &application.prefs();
+    deps.store = &application.store();
+    deps.autostart = application.autostart();
+    deps.shortcuts = application.shortcuts();
     auto *pane = new PreferencesPane(deps, parent);
-    QObject::connect(pane, &PreferencesPane::surfacesChanged, &delegate,
+    QObject::connect(pane, &PreferencesPane::surfacesChanged, &application,
                      &Application::applyConfiguration);
-    QObject::connect(pane, &PreferencesPane::exclusionsChanged, &delegate, [&delegate] {
-        if (TrayIcon *status = delegate.trayIcon())
+    QObject::connect(pane, &PreferencesPane::exclusionsChanged, &application, [&application] {
+        if (TrayIcon *status = application.trayIcon())
             status->rebuild();
     });
-    QObject::connect(pane, &PreferencesPane::relaunchRequested, &delegate,
+    QObject::connect(pane, &PreferencesPane::relaunchRequested, &application,
                      &Application::relaunch);
     return pane;
 }

@@ -4,11 +4,11 @@ class Application;
 class PreferencesPane;
 class QWidget;
 
-// Builds the Preferences pane the way the main window hosts it: over the delegate's
-// preferences, volume store, login item and shortcuts, with its announcements wired back to the
-// delegate (surfaces applied, the tray's menus rebuilt, the program relaunched).
+// Builds the Preferences pane the way the main window hosts it: over the application's
+// preferences, volume store, autostart entry and shortcuts, with its announcements wired back to
+// the application (surfaces applied, the tray's menus rebuilt, the program relaunched).
 namespace PreferencesPaneFactory {
 
-PreferencesPane *make(Application &delegate, QWidget *parent = nullptr);
+PreferencesPane *make(Application &application, QWidget *parent = nullptr);
 
 } // namespace PreferencesPaneFactory

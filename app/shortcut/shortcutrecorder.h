@@ -18,7 +18,7 @@ class Registry;
 // Where the desktop offers no global shortcuts it says so instead of recording.
 //
 // A preferences row hosts it with one line:
-//     row->addWidget(new ShortcutRecorder(delegate.shortcuts(),
+//     row->addWidget(new ShortcutRecorder(application.shortcuts(),
 //     GlobalShortcuts::Name::ejectAll()));
 class ShortcutRecorder : public QLineEdit {
     Q_OBJECT

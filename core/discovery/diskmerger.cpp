@@ -135,18 +135,18 @@ const QSet<QString> &efiContentHints()
 }
 
 VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
-                            const QSet<QString> &mountedBSDNames,
-                            const std::optional<QString> &bootWholeDiskBSD)
+                            const QSet<QString> &mountedDeviceNames,
+                            const std::optional<QString> &bootWholeDiskName)
 {
     QStringList names;
     names.reserve(candidates.size());
     for (const UnmountedCandidate &candidate : candidates)
         names.append(candidate.deviceName);
-    const QSet<QString> sliced = slicedWholeDisks(names, mountedBSDNames);
+    const QSet<QString> sliced = slicedWholeDisks(names, mountedDeviceNames);
 
     VolumeList result;
     for (const UnmountedCandidate &c : candidates) {
-        if (!shouldInclude(c, mountedBSDNames, sliced))
+        if (!shouldInclude(c, mountedDeviceNames, sliced))
             continue;
         Volume v;
         v.id = c.deviceName;
@@ -161,16 +161,16 @@ VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
         v.volumeUUID = c.volumeUUID;
         v.fileSystemType = c.fileSystemType.value_or(QString());
         v.traits.sharesBootDevice =
-            v.wholeDiskName && bootWholeDiskBSD && *v.wholeDiskName == *bootWholeDiskBSD;
+            v.wholeDiskName && bootWholeDiskName && *v.wholeDiskName == *bootWholeDiskName;
         result.append(v);
     }
     return result;
 }
 
-bool shouldInclude(const UnmountedCandidate &c, const QSet<QString> &mountedBSDNames,
+bool shouldInclude(const UnmountedCandidate &c, const QSet<QString> &mountedDeviceNames,
                    const QSet<QString> &slicedWholeDisks)
 {
-    if (mountedBSDNames.contains(c.deviceName) || c.isDiskImage || !c.isMountable ||
+    if (mountedDeviceNames.contains(c.deviceName) || c.isDiskImage || !c.isMountable ||
         !c.isRemovableOrExternal)
         return false;
     if (c.isWholeDisk && slicedWholeDisks.contains(c.deviceName))
@@ -182,7 +182,8 @@ bool shouldInclude(const UnmountedCandidate &c, const QSet<QString> &mountedBSDN
     return !upperIn(c.contentHint, efiContentHints());
 }
 
-QSet<QString> slicedWholeDisks(const QStringList &candidateBSDNames, const QSet<QString> &mounted)
+QSet<QString> slicedWholeDisks(const QStringList &candidateDeviceNames,
+                               const QSet<QString> &mounted)
 {
     QSet<QString> result;
     const auto add = [&result](const QString &name) {
@@ -192,7 +193,7 @@ QSet<QString> slicedWholeDisks(const QStringList &candidateBSDNames, const QSet<
     };
     for (const QString &name : mounted)
         add(name);
-    for (const QString &name : candidateBSDNames)
+    for (const QString &name : candidateDeviceNames)
         add(name);
     return result;
 }
@@ -208,7 +209,7 @@ std::optional<QString> wholeDiskName(const QString &deviceName)
     return wholeDiskOfLetterName(deviceName);
 }
 
-QStringList partitionBSDNames(const QString &wholeDisk, const QStringList &mountSources)
+QStringList partitionDeviceNames(const QString &wholeDisk, const QStringList &mountSources)
 {
     if (wholeDisk.isEmpty())
         return {}; // "/dev/" alone would be the prefix of every device

@@ -20,21 +20,22 @@ const QSet<QString> &efiContentHints();
 
 // One unmounted, external volume per included candidate, in candidate order.
 VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
-                            const QSet<QString> &mountedBSDNames,
-                            const std::optional<QString> &bootWholeDiskBSD);
+                            const QSet<QString> &mountedDeviceNames,
+                            const std::optional<QString> &bootWholeDiskName);
 
-bool shouldInclude(const UnmountedCandidate &candidate, const QSet<QString> &mountedBSDNames,
+bool shouldInclude(const UnmountedCandidate &candidate, const QSet<QString> &mountedDeviceNames,
                    const QSet<QString> &slicedWholeDisks);
 
 // Whole disks of which at least one partition is mounted or a candidate.
-QSet<QString> slicedWholeDisks(const QStringList &candidateBSDNames, const QSet<QString> &mounted);
+QSet<QString> slicedWholeDisks(const QStringList &candidateDeviceNames,
+                               const QSet<QString> &mounted);
 
 // A whole disk maps to itself; a name of no known scheme has none.
 std::optional<QString> wholeDiskName(const QString &deviceName);
 
 // The device names among mountSources ("/dev/sdb1") that are the whole disk or one of
 // its partitions, in list order.
-QStringList partitionBSDNames(const QString &wholeDisk, const QStringList &mountSources);
+QStringList partitionDeviceNames(const QString &wholeDisk, const QStringList &mountSources);
 
 // "/dev/sdb1" gives "sdb1"; anything not below /dev/ gives none.
 std::optional<QString> deviceName(const QString &mountSource);

@@ -21,7 +21,7 @@ QString defaultsDomain();
 // The support folder (~/.local/share/Quillmere).
 QString supportDirectory(const UserFolders &folders,
                          const std::optional<QString> &bundleIdentifier);
-// The login item: the autostart file.
+// The autostart entry: the autostart file.
 QString autostartFile(const UserFolders &folders, const std::optional<QString> &bundleIdentifier);
 // The settings file of the state domain and its lock file.
 QStringList defaultsFiles(const UserFolders &folders,

@@ -18,7 +18,7 @@ public:
     virtual bool isAvailable() const = 0;
     virtual std::optional<DeviceDescription> description(const QString &deviceName) const = 0;
     // Block devices that carry no partition table (partitions and unpartitioned disks).
-    virtual QStringList leafBSDNames() const = 0;
+    virtual QStringList leafDeviceNames() const = 0;
     // The kernel name of a device known by another path (/dev/mapper/luks-… is dm-0), when
     // the service knows the path; the mount table may name a device by any of its links.
     virtual std::optional<QString> kernelName(const QString &devicePath) const

@@ -73,8 +73,8 @@ Volume build(const Input &input)
     v.traits.isSystemManaged = isDiskImage && VolumeClassifier::isSystemManagedImage(probe);
     v.traits.isOptical =
         input.description && MediaTraits::isOpticalMediaKind(input.description->mediaKind);
-    v.traits.sharesBootDevice = input.wholeDiskName && input.bootWholeDiskBSD &&
-                                *input.wholeDiskName == *input.bootWholeDiskBSD;
+    v.traits.sharesBootDevice = input.wholeDiskName && input.bootWholeDiskName &&
+                                *input.wholeDiskName == *input.bootWholeDiskName;
     if (input.description) {
         v.traits.deviceModel = input.description->deviceModel;
     }

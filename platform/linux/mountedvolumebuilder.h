@@ -22,7 +22,7 @@ struct Input {
     std::optional<DeviceDescription> description;
     // The whole disk, confirmed as whole by the device description.
     std::optional<QString> wholeDiskName;
-    std::optional<QString> bootWholeDiskBSD;
+    std::optional<QString> bootWholeDiskName;
 };
 
 // A description overrides the removable, internal and ejectable values entirely; without

@@ -146,7 +146,7 @@ std::optional<QString> UDisksDescriptionProvider::kernelName(const QString &devi
     return name;
 }
 
-QStringList UDisksDescriptionProvider::leafBSDNames() const
+QStringList UDisksDescriptionProvider::leafDeviceNames() const
 {
     QStringList names;
     const UDisksClient::Objects &objects = m_client->objects();

@@ -14,7 +14,7 @@ public:
 
     bool isAvailable() const override;
     std::optional<DeviceDescription> description(const QString &deviceName) const override;
-    QStringList leafBSDNames() const override;
+    QStringList leafDeviceNames() const override;
     std::optional<QString> kernelName(const QString &devicePath) const override;
 
 private:

@@ -97,17 +97,17 @@ QString UDisksDiskSource::resolvedSource(const QString &source) const
     return resolved;
 }
 
-std::optional<QString> UDisksDiskSource::bootWholeDiskBSD(const MountInfoList &entries) const
+std::optional<QString> UDisksDiskSource::bootWholeDiskName(const MountInfoList &entries) const
 {
     const MountInfoEntry *root = MountInfo::visibleAt(entries, QStringLiteral("/"));
     if (root == nullptr) {
         return std::nullopt;
     }
-    const auto bsd = DiskMerger::deviceName(resolvedSource(root->source));
-    if (!bsd) {
+    const auto kernelName = DiskMerger::deviceName(resolvedSource(root->source));
+    if (!kernelName) {
         return std::nullopt;
     }
-    return DiskMerger::wholeDiskName(physicalDevice(*bsd));
+    return DiskMerger::wholeDiskName(physicalDevice(*kernelName));
 }
 
 VolumeList UDisksDiskSource::currentVolumes()
@@ -115,7 +115,7 @@ VolumeList UDisksDiskSource::currentVolumes()
     m_descriptions.emplace();
     const auto forget = qScopeGuard([this] { m_descriptions.reset(); });
     const MountInfoList entries = MountInfo::read(m_mountInfoPath);
-    const auto boot = bootWholeDiskBSD(entries);
+    const auto boot = bootWholeDiskName(entries);
 
     // Sources repeat (bind mounts, several mounts of one device): resolve each once.
     QHash<QString, QString> resolved;
@@ -145,19 +145,19 @@ VolumeList UDisksDiskSource::currentVolumes()
         if (input.description) {
             input.resources.volumeName = input.description->volumeName;
         }
-        input.bootWholeDiskBSD = boot;
+        input.bootWholeDiskName = boot;
         volumes.append(MountedVolumeBuilder::build(input));
     }
 
     QSet<QString> mountedNames;
     for (const MountInfoEntry &entry : entries) {
-        if (const auto bsd = DiskMerger::deviceName(resolve(entry.source))) {
-            mountedNames.insert(*bsd);
+        if (const auto kernelName = DiskMerger::deviceName(resolve(entry.source))) {
+            mountedNames.insert(*kernelName);
         }
     }
 
     UnmountedCandidateList candidates;
-    for (const QString &name : m_provider->leafBSDNames()) {
+    for (const QString &name : m_provider->leafDeviceNames()) {
         if (mountedNames.contains(name)) {
             continue;
         }

@@ -33,7 +33,7 @@ public:
 
     // The whole disk of the file system mounted at "/", below any encrypted device or logical
     // volume it is on.
-    std::optional<QString> bootWholeDiskBSD(const MountInfoList &entries) const;
+    std::optional<QString> bootWholeDiskName(const MountInfoList &entries) const;
 
 private:
     static constexpr int maxStackDepth = 8;

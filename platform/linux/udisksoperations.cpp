@@ -66,7 +66,7 @@ UDisksOperations::mountedPartitions(const QString &wholeDiskName) const
         if (const QString physical = physicalDevice(*device); physical != *device) {
             sources.append(QStringLiteral("/dev/") + physical);
         }
-        if (!DiskMerger::partitionBSDNames(wholeDiskName, sources).isEmpty()) {
+        if (!DiskMerger::partitionDeviceNames(wholeDiskName, sources).isEmpty()) {
             names.append({*device, entry.mountPoint});
         }
     }

@@ -233,7 +233,7 @@ QCoro::Task<OperationResult> UDisksOperations::lockEncryptedDevices(QString whol
             continue;
         }
         const QString physical = m_client->deviceName(m_client->physicalBlockObject(backing));
-        const QStringList onDisk = DiskMerger::partitionBSDNames(
+        const QStringList onDisk = DiskMerger::partitionDeviceNames(
             wholeDisk, QStringList{QStringLiteral("/dev/") + physical});
         if ((!physical.isEmpty() && !onDisk.isEmpty()) || it.key().path() == deviceObject) {
             encrypted.append(backing);

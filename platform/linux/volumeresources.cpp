@@ -86,14 +86,14 @@ VolumeResources VolumeResourceReader::read(const MountInfoEntry &entry,
         r.availableCapacity = capacity->available;
     }
 
-    const auto bsd = DiskMerger::deviceName(resolvedSource);
-    if (!bsd) {
+    const auto kernelName = DiskMerger::deviceName(resolvedSource);
+    if (!kernelName) {
         return r;
     }
     // An unlocked encrypted device or a logical volume is as removable as the disk below it.
-    auto disk = m_sysfs.physicalWholeDisk(*bsd);
+    auto disk = m_sysfs.physicalWholeDisk(*kernelName);
     if (!disk) {
-        disk = m_sysfs.wholeDisk(*bsd);
+        disk = m_sysfs.wholeDisk(*kernelName);
     }
     if (!disk) {
         return r;

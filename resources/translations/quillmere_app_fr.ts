@@ -4,7 +4,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../../app/window/alertdialog.cpp" line="+153"/>
+        <location filename="../../app/common/alertdialog.cpp" line="+153"/>
         <source>Cancel</source>
         <extracomment>Button</extracomment>
         <translation>Annuler</translation>
@@ -13,7 +13,7 @@
 <context>
     <name>AppServices</name>
     <message>
-        <location filename="../../app/shell/appservices.cpp" line="+75"/>
+        <location filename="../../app/shell/appservices.cpp" line="+79"/>
         <source>Ejecting external volumes before sleep</source>
         <extracomment>Reason of the sleep delay lock, shown by system tools</extracomment>
         <translation>Éjection des volumes externes avant la mise en veille</translation>
@@ -194,7 +194,7 @@
 <context>
     <name>FailureAlert</name>
     <message>
-        <location filename="../../app/window/failurealert.cpp" line="+8"/>
+        <location filename="../../app/common/failurealert.cpp" line="+8"/>
         <source>OK</source>
         <extracomment>Button</extracomment>
         <translation>OK</translation>
@@ -224,7 +224,7 @@
 <context>
     <name>GridTileView</name>
     <message>
-        <location filename="../../app/surfaces/gridtileview.cpp" line="+221"/>
+        <location filename="../../app/surfaces/gridtileview.cpp" line="+186"/>
         <source>Eject %1</source>
         <extracomment>A11y label; %1 is a volume name</extracomment>
         <translation>Éjecter %1</translation>
@@ -348,7 +348,7 @@
 <context>
     <name>ListRowView</name>
     <message>
-        <location filename="../../app/surfaces/listrowview.cpp" line="+112"/>
+        <location filename="../../app/surfaces/listrowview.cpp" line="+94"/>
         <source>Eject %1</source>
         <extracomment>A11y label; %1 is a volume name</extracomment>
         <translation>Éjecter %1</translation>
@@ -528,13 +528,13 @@
         <translation>Affichage</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+67"/>
         <source>Quillmere — %1</source>
         <extracomment>Window title; %1 is the pane&apos;s title</extracomment>
         <translation>Quillmere — %1</translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+155"/>
         <source>About Quillmere</source>
         <extracomment>About box title</extracomment>
         <translation>À propos de Quillmere</translation>
@@ -624,7 +624,7 @@
 <context>
     <name>PreferencesPane</name>
     <message>
-        <location filename="../../app/window/preferencespane.cpp" line="+117"/>
+        <location filename="../../app/window/preferencespane.cpp" line="+115"/>
         <source>Relaunch Quillmere to switch language?</source>
         <extracomment>Language relaunch prompt title</extracomment>
         <translation>Relancer Quillmere pour changer de langue&#x202f;?</translation>
@@ -750,7 +750,7 @@
         <translation>minutes sans activité du disque</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>None</source>
         <extracomment>Empty ignored-volumes list</extracomment>
         <translation>Aucun</translation>
@@ -762,7 +762,7 @@
         <translation>Retirer</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+40"/>
         <source>The new language takes effect when Quillmere reopens.</source>
         <extracomment>Language relaunch prompt body</extracomment>
         <translation>La nouvelle langue s’appliquera à la réouverture de Quillmere.</translation>
@@ -940,7 +940,7 @@
 <context>
     <name>TrayIcon</name>
     <message>
-        <location filename="../../app/surfaces/trayicon.cpp" line="+66"/>
+        <location filename="../../app/surfaces/trayicon.cpp" line="+67"/>
         <source>Quillmere (Staging)</source>
         <extracomment>Status item tooltip</extracomment>
         <translation>Quillmere (Staging)</translation>
@@ -970,7 +970,7 @@
         <translation>Tout éjecter</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Open Removable Media in File Manager</source>
         <extracomment>Menu item</extracomment>
         <translation>Ouvrir les supports amovibles dans le gestionnaire de fichiers</translation>
@@ -1027,19 +1027,19 @@
 <context>
     <name>UninstallUI</name>
     <message>
-        <location filename="../../app/services/uninstallui.cpp" line="+103"/>
-        <source>Quillmere will remove its history, settings, cached media definitions and login item, move itself to the trash and quit. This cannot be undone.</source>
+        <location filename="../../app/services/uninstallui.cpp" line="+101"/>
+        <source>Quillmere will remove its history, settings, cached media definitions and autostart entry, move itself to the trash and quit. This cannot be undone.</source>
         <extracomment>Uninstall confirmation body (uninstall.body), the program is the user&apos;s own copy</extracomment>
         <translation>Quillmere va supprimer son historique, ses préférences, les définitions de supports en cache et son lancement à l’ouverture de session, se placer dans la corbeille puis quitter. Cette action est irréversible.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Quillmere will remove its history, settings, cached media definitions and login item, and quit. The program itself is installed for all users: to remove it as well, remove the package “quillmere” with your package manager (for example: sudo apt remove quillmere).</source>
+        <source>Quillmere will remove its history, settings, cached media definitions and autostart entry, and quit. The program itself is installed for all users: to remove it as well, remove the package “quillmere” with your package manager (for example: sudo apt remove quillmere).</source>
         <extracomment>Uninstall confirmation body (uninstall.body), the program came with the system&apos;s packages</extracomment>
         <translation>Quillmere va supprimer son historique, ses préférences, les définitions de supports en cache et son lancement à l’ouverture de session, puis quitter. Le programme lui-même est installé pour tous les utilisateurs&#xa0;: pour le supprimer aussi, désinstallez le paquet «&#xa0;quillmere&#xa0;» avec votre gestionnaire de paquets (par exemple&#xa0;: sudo apt remove quillmere).</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Uninstall Quillmere?</source>
         <extracomment>Uninstall confirmation title</extracomment>
         <translation>Désinstaller Quillmere&#x202f;?</translation>
@@ -1117,7 +1117,7 @@
         <translation>Icône du programme</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Volume Stack</source>
         <extracomment>View option: what the launcher icon shows</extracomment>
         <translation>Pile de volumes</translation>
@@ -1201,32 +1201,32 @@
 <context>
     <name>VolumesPopover</name>
     <message>
-        <location filename="../../app/surfaces/volumespopover.cpp" line="+86"/>
+        <location filename="../../app/surfaces/popoverchrome.cpp" line="+85"/>
         <source>Open in File Manager</source>
         <extracomment>Popover folder entry</extracomment>
         <translation>Ouvrir dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location line="+486"/>
+        <location line="-57"/>
+        <location line="+91"/>
         <source>Options</source>
         <extracomment>Popover list row</extracomment>
         <translation>Options</translation>
     </message>
     <message>
-        <location line="-226"/>
+        <location filename="../../app/surfaces/popoverfanbuilder.cpp" line="+35"/>
         <source>%1 More in File Manager</source>
         <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
         <translation>%1 de plus dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location filename="../../app/surfaces/popoverchrome.cpp" line="-26"/>
         <source>Removable Media</source>
         <extracomment>Popover grid title</extracomment>
         <translation>Supports amovibles</translation>
     </message>
     <message>
-        <location line="+156"/>
+        <location filename="../../app/surfaces/volumespopover.cpp" line="+332"/>
         <source>Remount</source>
         <extracomment>Menu item</extracomment>
         <translation>Monter à nouveau</translation>

@@ -258,7 +258,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+25"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
@@ -351,7 +351,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+33"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Listet die Datenträger auf, die Quillmere sieht.</translation>

@@ -251,7 +251,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+25"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation type="unfinished"></translation>
@@ -344,7 +344,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+33"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>

@@ -258,7 +258,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+25"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
@@ -351,7 +351,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+33"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Muestra los volúmenes que ve Quillmere.</translation>

@@ -258,7 +258,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+25"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
@@ -351,7 +351,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+33"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Liste les volumes que voit Quillmere.</translation>

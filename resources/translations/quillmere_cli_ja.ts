@@ -257,7 +257,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+25"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>コマンドラインオプションのヘルプを表示します。</translation>
@@ -350,7 +350,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+23"/>
+        <location filename="../../cli/main.cpp" line="+33"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Quillmere が認識しているボリュームを一覧表示します。</translation>

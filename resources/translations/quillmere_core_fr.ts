@@ -64,7 +64,7 @@
 <context>
     <name>ConfirmationModel</name>
     <message>
-        <location filename="../../core/operations/confirmationmodel.cpp" line="+42"/>
+        <location filename="../../core/operations/confirmationmodel.cpp" line="+10"/>
         <source>Standard confirmation</source>
         <extracomment>Confirmation model</extracomment>
         <translation>Confirmation standard</translation>
@@ -322,7 +322,7 @@
 <context>
     <name>HistoryStore</name>
     <message>
-        <location filename="../../core/stores/historystore.cpp" line="+119"/>
+        <location filename="../../core/stores/historystore.cpp" line="+122"/>
         <source>it is %1; the history is exported only to a regular file</source>
         <extracomment>History export refusal; %1 is what stands there (&quot;a FIFO&quot;)</extracomment>
         <translation>la destination est %1&#x202f;; l’historique ne s’exporte que vers un fichier ordinaire</translation>
@@ -586,7 +586,7 @@
         <translation>Impossible d’éjecter «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Couldn’t force eject “%1”</source>
         <extracomment>Force-eject failure title; %1 is the volume name</extracomment>
         <translation>Impossible de forcer l’éjection de «&#xa0;%1&#xa0;»</translation>
@@ -604,7 +604,7 @@
         <translation>Impossible de formater «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Couldn’t remount “%1”</source>
         <extracomment>Remount failure title; %1 is the volume name</extracomment>
         <translation>Impossible de monter à nouveau «&#xa0;%1&#xa0;»</translation>
@@ -679,13 +679,13 @@
 <context>
     <name>UDisksOperations</name>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+96"/>
+        <location filename="../../platform/linux/udisksoperationsupport.cpp" line="+14"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
         <translation>Impossible d’ouvrir le périphérique %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>“%1” is mounted at %2, which the running system needs; Quillmere leaves it alone.</source>
         <extracomment>Eject refusal; %1 is the volume&apos;s (or device&apos;s) name, %2 its mount point (&quot;/boot&quot;)</extracomment>
         <translation>«&#xa0;%1&#xa0;» est monté sur %2, dont le système en cours d’exécution a besoin&#x202f;; Quillmere n’y touche pas.</translation>
@@ -697,32 +697,31 @@
         <translation>«&#xa0;%1&#xa0;» n’a pas de fichier de périphérique à éjecter.</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location filename="../../platform/linux/udiskserrors.cpp" line="+89"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>Refusé par le système (état 0x%1)</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location filename="../../platform/linux/udisksunmounting.cpp" line="+90"/>
         <source>Couldn’t open the volume at %1</source>
         <extracomment>Volume open failure</extracomment>
         <translation>Impossible d’ouvrir le volume monté sur %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+141"/>
         <source>“%1” isn’t mounted.</source>
         <extracomment>Eject failure</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas monté.</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+160"/>
+        <location filename="../../platform/linux/udisksoperationsupport.cpp" line="+7"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>erreur inconnue</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location filename="../../platform/linux/udisksunmounting.cpp" line="+48"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>«&#xa0;%1&#xa0;» a été démonté, mais un autre volume du même périphérique n’a pas pu l’être&#xa0;: %2</translation>
@@ -734,7 +733,7 @@
         <translation>«&#xa0;%1&#xa0;» a été démonté, mais un volume chiffré du même périphérique n’a pas pu être verrouillé&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+167"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+13"/>
         <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>«&#xa0;%1&#xa0;» est un partage réseau. Reconnectez-vous au serveur dans votre gestionnaire de fichiers pour le monter à nouveau.</translation>
@@ -746,7 +745,7 @@
         <translation>«&#xa0;%1&#xa0;» n’a pas de fichier de périphérique à renommer.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../../platform/linux/udiskserase.cpp" line="+44"/>
         <source>“%1” can’t be erased — only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Erase safety-rail refusal</extracomment>
         <translation>«&#xa0;%1&#xa0;» ne peut pas être formaté&#xa0;: seuls les volumes amovibles, les volumes externes et les images disque peuvent l’être.</translation>

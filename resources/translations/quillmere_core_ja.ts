@@ -63,7 +63,7 @@
 <context>
     <name>ConfirmationModel</name>
     <message>
-        <location filename="../../core/operations/confirmationmodel.cpp" line="+42"/>
+        <location filename="../../core/operations/confirmationmodel.cpp" line="+10"/>
         <source>Standard confirmation</source>
         <extracomment>Confirmation model</extracomment>
         <translation>標準の確認</translation>
@@ -321,7 +321,7 @@
 <context>
     <name>HistoryStore</name>
     <message>
-        <location filename="../../core/stores/historystore.cpp" line="+119"/>
+        <location filename="../../core/stores/historystore.cpp" line="+122"/>
         <source>it is %1; the history is exported only to a regular file</source>
         <extracomment>History export refusal; %1 is what stands there (&quot;a FIFO&quot;)</extracomment>
         <translation>書き出し先が%1です。履歴は通常のファイルにしか書き出せません</translation>
@@ -585,7 +585,7 @@
         <translation>「%1」を取り出せませんでした</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Couldn’t force eject “%1”</source>
         <extracomment>Force-eject failure title; %1 is the volume name</extracomment>
         <translation>「%1」を強制的に取り出せませんでした</translation>
@@ -603,7 +603,7 @@
         <translation>「%1」をフォーマットできませんでした</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Couldn’t remount “%1”</source>
         <extracomment>Remount failure title; %1 is the volume name</extracomment>
         <translation>「%1」を再マウントできませんでした</translation>
@@ -678,13 +678,13 @@
 <context>
     <name>UDisksOperations</name>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+96"/>
+        <location filename="../../platform/linux/udisksoperationsupport.cpp" line="+14"/>
         <source>Couldn’t open device %1</source>
         <extracomment>Device open failure</extracomment>
         <translation>デバイス %1 を開けませんでした</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>“%1” is mounted at %2, which the running system needs; Quillmere leaves it alone.</source>
         <extracomment>Eject refusal; %1 is the volume&apos;s (or device&apos;s) name, %2 its mount point (&quot;/boot&quot;)</extracomment>
         <translation>「%1」は %2 にマウントされており、実行中のシステムが使用しています。Quillmere はこれに手を触れません。</translation>
@@ -696,32 +696,31 @@
         <translation>「%1」には取り出すためのデバイスファイルがありません。</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location filename="../../platform/linux/udiskserrors.cpp" line="+89"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>システムに拒否されました（ステータス 0x%1）</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location filename="../../platform/linux/udisksunmounting.cpp" line="+90"/>
         <source>Couldn’t open the volume at %1</source>
         <extracomment>Volume open failure</extracomment>
         <translation>%1 のボリュームを開けませんでした</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+141"/>
         <source>“%1” isn’t mounted.</source>
         <extracomment>Eject failure</extracomment>
         <translation>「%1」はマウントされていません。</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+160"/>
+        <location filename="../../platform/linux/udisksoperationsupport.cpp" line="+7"/>
         <source>unknown error</source>
         <extracomment>Fallback failure detail</extracomment>
         <translation>不明なエラー</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location filename="../../platform/linux/udisksunmounting.cpp" line="+48"/>
         <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
         <extracomment>Multi-partition eject failure</extracomment>
         <translation>「%1」はアンマウントされましたが、同じデバイス上の別のボリュームをアンマウントできませんでした: %2</translation>
@@ -733,7 +732,7 @@
         <translation>「%1」はアンマウントされましたが、同じデバイス上の暗号化されたボリュームをロックできませんでした: %2</translation>
     </message>
     <message>
-        <location line="+167"/>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+13"/>
         <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>「%1」はネットワーク共有です。もう一度マウントするには、ファイルマネージャーでサーバーに再接続してください。</translation>
@@ -745,7 +744,7 @@
         <translation>「%1」には名前を変更するためのデバイスファイルがありません。</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../../platform/linux/udiskserase.cpp" line="+44"/>
         <source>“%1” can’t be erased — only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Erase safety-rail refusal</extracomment>
         <translation>「%1」はフォーマットできません。フォーマットできるのは、リムーバブルボリューム、外部ボリューム、ディスクイメージだけです。</translation>

@@ -24,22 +24,22 @@
 
 namespace {
 
-Volume usbVolume(const QString &name, const QString &bsd, std::optional<QString> uuid = {})
+Volume usbVolume(const QString &name, const QString &kernelName, std::optional<QString> uuid = {})
 {
     return VolumeBuilder(name)
-        .id(QStringLiteral("/dev/") + bsd)
+        .id(QStringLiteral("/dev/") + kernelName)
         .mountedAt(QStringLiteral("/media/u/") + name)
-        .device(bsd)
+        .device(kernelName)
         .removable()
         .ejectable()
-        .wholeDisk(bsd.left(3))
+        .wholeDisk(kernelName.left(3))
         .uuid(uuid)
         .build();
 }
 
-Volume internalVolume(const QString &name, const QString &bsd)
+Volume internalVolume(const QString &name, const QString &kernelName)
 {
-    return VolumeBuilder(usbVolume(name, bsd)).internalExtra().removable(false).build();
+    return VolumeBuilder(usbVolume(name, kernelName)).internalExtra().removable(false).build();
 }
 
 // Holds ejects back until opened, so a test can act while a pass is running.

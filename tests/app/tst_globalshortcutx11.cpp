@@ -140,7 +140,7 @@ class TestGlobalShortcutX11 : public QObject {
 
     struct App {
         FakeServices fakes;
-        std::unique_ptr<Application> delegate;
+        std::unique_ptr<Application> application;
         QStringList lines;
 
         App()
@@ -150,11 +150,11 @@ class TestGlobalShortcutX11 : public QObject {
                 std::make_unique<Registry>(*fakes.defaults, X11HotKeyService::open());
             services.shortcuts->diagnostic = [this](const QString &line) { lines.append(line); };
             fakes.source->volumes = {removableVolume(QStringLiteral("Stick"))};
-            delegate = std::make_unique<Application>(std::move(services));
-            delegate->start();
+            application = std::make_unique<Application>(std::move(services));
+            application->start();
         }
 
-        Registry &shortcuts() { return *delegate->shortcuts(); }
+        Registry &shortcuts() { return *application->shortcuts(); }
         int ejects() const
         {
             int count = 0;
@@ -229,7 +229,7 @@ private slots:
         QVERIFY(other.ready());
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), other.window});
 
-        QMenu *menu = app.delegate->trayIcon()->menu();
+        QMenu *menu = app.application->trayIcon()->menu();
         menu->popup(QPoint(100, 100));
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         QTRY_VERIFY(app.shortcuts().isMenuOpen());

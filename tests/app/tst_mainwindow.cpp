@@ -63,14 +63,14 @@ public slots:
     void open(const QUrl &url) { opened.append(url); }
 };
 
-// The main window as the delegate opens it, over fake disks and a real log.
+// The main window as the application opens it, over fake disks and a real log.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
     struct Rig {
         FakeServices fakes;
         HistoryStore *history = nullptr;
-        std::unique_ptr<Application> delegate;
+        std::unique_ptr<Application> application;
         int preferencesMade = 0;
         int uninstalls = 0;
 
@@ -94,19 +94,19 @@ class TestMainWindow : public QObject {
             }
             if (options.uninstall)
                 services.uninstall = [this](Application &) { ++uninstalls; };
-            delegate = std::make_unique<Application>(std::move(services));
-            delegate->start();
+            application = std::make_unique<Application>(std::move(services));
+            application->start();
         }
 
-        ~Rig() { delegate.reset(); }
+        ~Rig() { application.reset(); }
 
         MainWindowController *window() const
         {
-            return static_cast<MainWindowController *>(delegate->mainWindow());
+            return static_cast<MainWindowController *>(application->mainWindow());
         }
         MainWindowController *open(MainWindowPane pane = MainWindowPane::volumes)
         {
-            delegate->openMainWindow(pane);
+            application->openMainWindow(pane);
             return window();
         }
         SettingsStore &defaults() const { return *fakes.defaults; }
@@ -141,7 +141,7 @@ private slots:
     void windowIsMadeOnFirstOpenWithItsDefaults()
     {
         Rig rig({removableVolume(QStringLiteral("Stick"))});
-        QVERIFY(!rig.delegate->mainWindow());
+        QVERIFY(!rig.application->mainWindow());
         MainWindowController *window = rig.open();
         QVERIFY(window);
         QMainWindow *frame = window->window();
@@ -290,7 +290,7 @@ private slots:
     {
         {
             Rig rig({});
-            QMenu *tray = rig.delegate->trayIcon()->menu();
+            QMenu *tray = rig.application->trayIcon()->menu();
             QVERIFY(!titles(tray).contains(QStringLiteral("Preferences…")));
             MainWindowController *window = rig.open();
             QVERIFY(!window->sidebar()->isPaneAvailable(MainWindowPane::preferences));
@@ -302,7 +302,7 @@ private slots:
         }
 
         Rig rig({}, {.preferences = true});
-        QMenu *tray = rig.delegate->trayIcon()->menu();
+        QMenu *tray = rig.application->trayIcon()->menu();
         QAction *trayItem = nullptr;
         for (QAction *action : tray->actions()) {
             if (action->text() == QStringLiteral("Preferences…"))
@@ -459,7 +459,7 @@ private slots:
     void trayItemsOpenTheirPanes()
     {
         Rig rig({});
-        TrayIcon *tray = rig.delegate->trayIcon();
+        TrayIcon *tray = rig.application->trayIcon();
         tray->openHistory();
         QVERIFY(rig.window()->isVisible());
         QCOMPARE(rig.window()->currentPane(), MainWindowPane::history);
@@ -467,13 +467,13 @@ private slots:
         QCOMPARE(rig.window()->currentPane(), MainWindowPane::volumes);
     }
 
-    void historyPaneFollowsTheDelegatesRecords()
+    void historyPaneFollowsTheApplicationsRecords()
     {
         const Volume stick = removableVolume(QStringLiteral("Stick"));
         Rig rig({stick});
         MainWindowController *window = rig.open(MainWindowPane::history);
         QCOMPARE(window->historyPanel()->model()->rowCount(), 0);
-        rig.delegate->eject(stick);
+        rig.application->eject(stick);
         QTRY_COMPARE(window->historyPanel()->model()->rowCount(), 1);
         QCOMPARE(window->historyPanel()->model()->entries().constFirst().operation,
                  QStringLiteral("eject"));
@@ -509,7 +509,7 @@ private slots:
         frame->close();
         QVERIFY(!window->window());
         QTRY_VERIFY(!frame);
-        // The delegate may still ask for redraws; there is nothing to redraw.
+        // The application may still ask for redraws; there is nothing to redraw.
         window->refreshVolumes();
         window->refreshHistory();
 
@@ -538,7 +538,7 @@ private slots:
         QVERIFY(defaults->data(key(SettingsKeys::mainWindowGeometry)));
         Rig again({}, {}, std::move(defaults));
         QCOMPARE(again.storedOpen(), std::optional<bool>(false));
-        QVERIFY(!again.delegate->mainWindow());
+        QVERIFY(!again.application->mainWindow());
         QCOMPARE(again.open()->window()->geometry(), placed);
     }
 
@@ -559,7 +559,7 @@ private slots:
             QEvent quit(QEvent::Quit);
             QCoreApplication::sendEvent(qApp, &quit);
             QVERIFY(!window->window()->isVisible());
-            rig.delegate->shutdown();
+            rig.application->shutdown();
             QCOMPARE(rig.storedOpen(), std::optional<bool>(true));
             defaults = std::move(rig.fakes.defaults);
             rig.fakes.defaults = SettingsStore::inMemory();

@@ -28,7 +28,7 @@ class TestPortalShortcut : public QObject {
     struct App {
         FakeServices fakes;
         PortalHotKeyService *portal = nullptr;
-        std::unique_ptr<Application> delegate;
+        std::unique_ptr<Application> application;
         QStringList lines;
 
         explicit App(QDBusConnection bus)
@@ -39,12 +39,12 @@ class TestPortalShortcut : public QObject {
             services.shortcuts = std::make_unique<Registry>(*fakes.defaults, std::move(service));
             services.shortcuts->diagnostic = [this](const QString &line) { lines.append(line); };
             fakes.source->volumes = {removableVolume(QStringLiteral("Stick"))};
-            delegate = std::make_unique<Application>(std::move(services));
+            application = std::make_unique<Application>(std::move(services));
             portal->start();
-            delegate->start();
+            application->start();
         }
 
-        Registry &shortcuts() { return *delegate->shortcuts(); }
+        Registry &shortcuts() { return *application->shortcuts(); }
         int ejects() const
         {
             int count = 0;

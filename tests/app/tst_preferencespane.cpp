@@ -90,18 +90,18 @@ QStringList texts(const QWidget *stack)
     return result;
 }
 
-// A launched delegate over fakes and its pane, shown.
+// A launched application over fakes and its pane, shown.
 struct Fixture {
     FakeServices fakes;
-    std::unique_ptr<Application> delegate;
+    std::unique_ptr<Application> application;
     std::unique_ptr<PreferencesPane> pane;
 
     PreferencesStore prefs() const { return PreferencesStore(*fakes.defaults); }
 
     void launch(AppServices services)
     {
-        delegate = std::make_unique<Application>(std::move(services));
-        delegate->start();
+        application = std::make_unique<Application>(std::move(services));
+        application->start();
         // The first-start task runs once the event loop turns.
         QTRY_VERIFY(fakes.defaults->contains(SettingsKeys::loginItemDefaultApplied));
     }
@@ -109,7 +109,7 @@ struct Fixture {
 
     void openPane()
     {
-        pane.reset(PreferencesPaneFactory::make(*delegate));
+        pane.reset(PreferencesPaneFactory::make(*application));
         pane->resize(680, 560);
         pane->show();
     }
@@ -156,21 +156,21 @@ private slots:
         QCOMPARE(radios.size(), 3);
         QCOMPARE(radios.at(0)->text(), QStringLiteral("Tray"));
         QVERIFY(radios.at(2)->isChecked());
-        QVERIFY(!f->delegate->trayIcon());
+        QVERIFY(!f->application->trayIcon());
 
         radios.at(0)->click();
         QVERIFY(f->prefs().menuBarEnabled());
         QVERIFY(!f->prefs().popoverEnabled());
-        QVERIFY(f->delegate->trayIcon());
+        QVERIFY(f->application->trayIcon());
 
         radios.at(1)->click();
         QVERIFY(!f->prefs().menuBarEnabled());
         QVERIFY(f->prefs().popoverEnabled());
-        QVERIFY(!f->delegate->trayIcon());
+        QVERIFY(!f->application->trayIcon());
 
         radios.at(2)->click();
         QVERIFY(f->prefs().menuBarEnabled() && f->prefs().popoverEnabled());
-        QVERIFY(f->delegate->trayIcon());
+        QVERIFY(f->application->trayIcon());
     }
 
     void onlyOneSurfaceShowsThatOne()
@@ -188,7 +188,7 @@ private slots:
                                     internalVolume(QStringLiteral("Data"))};
         f->launch();
         f->openPane();
-        QCOMPARE(f->delegate->trayIcon()->volumeItems().size(), 2);
+        QCOMPARE(f->application->trayIcon()->volumeItems().size(), 2);
         QCOMPARE(f->pane->kindBox(VolumeKind::internalExtra)->text(), QStringLiteral("Internal"));
         QVERIFY(f->pane->kindBox(VolumeKind::internalExtra)->isChecked());
         QVERIFY(!f->pane->kindBox(VolumeKind::boot)->isChecked());
@@ -198,9 +198,9 @@ private slots:
         const VolumeKindSet expected{VolumeKind::external, VolumeKind::diskImage,
                                      VolumeKind::network, VolumeKind::boot};
         QCOMPARE(f->prefs().enabledKinds(), expected);
-        QCOMPARE(f->delegate->store().enabledKinds(), expected);
-        QCOMPARE(f->delegate->trayIcon()->volumeItems().size(), 1);
-        QCOMPARE(f->delegate->trayIcon()->volumeItems().at(0).first.name,
+        QCOMPARE(f->application->store().enabledKinds(), expected);
+        QCOMPARE(f->application->trayIcon()->volumeItems().size(), 1);
+        QCOMPARE(f->application->trayIcon()->volumeItems().at(0).first.name,
                  QStringLiteral("Stick"));
     }
 
@@ -211,7 +211,7 @@ private slots:
         f->openPane();
         f->pane->kindBox(VolumeKind::external)->click();
         QVERIFY(f->prefs().enabledKinds().isEmpty());
-        QVERIFY(f->delegate->store().visibleVolumes().isEmpty());
+        QVERIFY(f->application->store().visibleVolumes().isEmpty());
     }
 
     // --- Auto-eject ------------------------------------------------------------------------
@@ -224,17 +224,17 @@ private slots:
         QCOMPARE(f->pane->idleField()->value(), 5);
         QVERIFY(!f->pane->idleField()->isEnabled());
 
-        QVERIFY(!f->delegate->autoEject()->idleTimer());
+        QVERIFY(!f->application->autoEject()->idleTimer());
         f->pane->idleBox()->click();
         QCOMPARE(f->prefs().autoEjectIdleMinutes(), 5);
         QVERIFY(f->pane->idleField()->isEnabled());
         // The running controller follows without a restart.
-        QVERIFY(f->delegate->autoEject()->idleTimer());
+        QVERIFY(f->application->autoEject()->idleTimer());
 
         f->pane->idleBox()->click();
         QCOMPARE(f->prefs().autoEjectIdleMinutes(), 0);
         QVERIFY(!f->pane->idleField()->isEnabled());
-        QVERIFY(!f->delegate->autoEject()->idleTimer());
+        QVERIFY(!f->application->autoEject()->idleTimer());
     }
 
     void storedIdleMinutesAreShown()
@@ -330,7 +330,7 @@ private slots:
         f->launch();
         f->openPane();
         QCOMPARE(texts(f->pane->exclusionsStack()), QStringList{QStringLiteral("Stick")});
-        QVERIFY(f->delegate->actions().exclusionProvider(stick));
+        QVERIFY(f->application->actions().exclusionProvider(stick));
 
         const auto buttons = f->pane->exclusionsStack()->findChildren<QPushButton *>();
         QCOMPARE(buttons.size(), 1);
@@ -341,7 +341,7 @@ private slots:
         QCOMPARE(texts(f->pane->exclusionsStack()), QStringList{QStringLiteral("None")});
         QVERIFY(f->pane->exclusionsStack()->findChildren<QPushButton *>().isEmpty());
         // The tray's menu of the volume no longer shows it ignored.
-        QMenu *submenu = f->delegate->trayIcon()->volumeItems().at(0).second->menu();
+        QMenu *submenu = f->application->trayIcon()->volumeItems().at(0).second->menu();
         bool toggleFound = false;
         for (const QAction *action : submenu->actions()) {
             if (action->isCheckable()) {
@@ -378,7 +378,7 @@ private slots:
         QCOMPARE(texts(f->pane->exclusionsStack()), QStringList{QStringLiteral("None")});
         // Ignored from the volume's menu while the pane is hidden.
         f->pane->hide();
-        f->delegate->actions().onToggleExclusion(stick);
+        f->application->actions().onToggleExclusion(stick);
         f->pane->show();
         QCOMPARE(texts(f->pane->exclusionsStack()), QStringList{QStringLiteral("Stick")});
     }
@@ -490,7 +490,7 @@ private slots:
         QVERIFY(!QFile::exists(f->fakes.autostartEntryPath()));
         QCOMPARE(f->prefs().launchAtLogin(), false);
         f->pane.reset();
-        f->delegate.reset();
+        f->application.reset();
         f->launch();
         QTest::qWait(50);
         QVERIFY(!QFile::exists(f->fakes.autostartEntryPath()));
@@ -561,7 +561,7 @@ private slots:
 
         // Turning it on again replaces the entry; removing it outside shows as off.
         f->pane->launchAtLoginBox()->click();
-        QVERIFY(f->delegate->autostart()->isEnabled());
+        QVERIFY(f->application->autostart()->isEnabled());
         QCOMPARE(f->prefs().launchAtLogin(), true);
         QVERIFY(QFile::remove(f->fakes.autostartEntryPath()));
         f->reopenPane();
@@ -603,7 +603,7 @@ private slots:
         f->launch(std::move(services));
         QVERIFY(resolved.count() == 1 || resolved.wait(5000));
         f->openPane();
-        AutoEjectController *controller = f->delegate->autoEject();
+        AutoEjectController *controller = f->application->autoEject();
         QSignalSpy passes(controller, &AutoEjectController::ejectPassFinished);
         QSignalSpy locks(screenLock, &ScreenLockWatching::locked);
         QSignalSpy unlocks(screenLock, &ScreenLockWatching::unlocked);

@@ -127,9 +127,9 @@ private slots:
         QVERIFY(home.isValid());
         FakeServices fakes;
         SettingsStore &defaults = *fakes.defaults;
-        Application delegate(fakes.make());
+        Application application(fakes.make());
         const QString key = QString::fromLatin1(SettingsKeys::mainWindowOpen);
-        delegate.shutdown();
+        application.shutdown();
         QVERIFY(defaults.contains(key));
 
         int quits = 0;
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(UninstallUI::isUninstalling());
         QVERIFY(defaults.keys().isEmpty());
 
-        delegate.shutdown();
+        application.shutdown();
         QVERIFY(!defaults.contains(key));
     }
 

@@ -44,10 +44,10 @@ QAction *entry(QMenu *menu, const QString &title)
     return nullptr;
 }
 
-// A delegate over fakes with the real popover, shown without animation at a fixed point.
+// A application over fakes with the real popover, shown without animation at a fixed point.
 struct Program {
     FakeServices fakes;
-    std::unique_ptr<Application> delegate;
+    std::unique_ptr<Application> application;
     bool disksDescribed = true;
     std::function<void()> describeDisks;
 
@@ -57,15 +57,14 @@ struct Program {
         AppServices services = fakes.make();
         services.reduceMotion = [] { return true; };
         services.makePopover = [](Application &d) -> std::unique_ptr<PopoverSurface> {
-            auto popover =
-                std::make_unique<VolumesPopover>(&d.store(), &d.icons(), &d.actions());
+            auto popover = std::make_unique<VolumesPopover>(&d.store(), &d.icons(), &d.actions());
             popover->pointerPosition = [] { return QPoint(400, 560); };
             popover->compositing = [] { return false; };
             popover->openFolder = [](const QString &) {};
             return popover;
         };
         services.untilDiskServiceAnswered = [this]() -> QCoro::Task<> { return waitForDisks(); };
-        delegate = std::make_unique<Application>(std::move(services));
+        application = std::make_unique<Application>(std::move(services));
     }
 
     QCoro::Task<> waitForDisks()
@@ -84,11 +83,8 @@ struct Program {
         }
     }
 
-    PreferencesStore &prefs() { return delegate->prefs(); }
-    VolumesPopover *popover()
-    {
-        return static_cast<VolumesPopover *>(delegate->popover());
-    }
+    PreferencesStore &prefs() { return application->prefs(); }
+    VolumesPopover *popover() { return static_cast<VolumesPopover *>(application->popover()); }
 };
 
 } // namespace
@@ -107,15 +103,16 @@ private slots:
         program.prefs().setWindowIconMode(WindowIconMode::stack);
         program.prefs().setPopoverViewMode(PopoverViewMode::list);
         QMenu menu;
-        program.delegate->addViewOptionSections(&menu);
-        QCOMPARE(
-            entries(&menu),
-            (QStringList{
-                QStringLiteral("(Sort by)"), QStringLiteral("Name"), QStringLiteral("Kind"),
-                QStringLiteral("✓ Size"), QStringLiteral("Free Space"), QStringLiteral("-"),
-                QStringLiteral("(Window icon)"), QStringLiteral("Program Icon"), QStringLiteral("✓ Volume Stack"),
-                QStringLiteral("-"), QStringLiteral("(View content as)"), QStringLiteral("Fan"),
-                QStringLiteral("Grid"), QStringLiteral("✓ List"), QStringLiteral("Automatic")}));
+        program.application->addViewOptionSections(&menu);
+        QCOMPARE(entries(&menu),
+                 (QStringList{QStringLiteral("(Sort by)"), QStringLiteral("Name"),
+                              QStringLiteral("Kind"), QStringLiteral("✓ Size"),
+                              QStringLiteral("Free Space"), QStringLiteral("-"),
+                              QStringLiteral("(Window icon)"), QStringLiteral("Program Icon"),
+                              QStringLiteral("✓ Volume Stack"), QStringLiteral("-"),
+                              QStringLiteral("(View content as)"), QStringLiteral("Fan"),
+                              QStringLiteral("Grid"), QStringLiteral("✓ List"),
+                              QStringLiteral("Automatic")}));
         QCOMPARE(entry(&menu, QStringLiteral("Free Space"))->data().toString(),
                  QStringLiteral("free"));
 
@@ -128,7 +125,7 @@ private slots:
         // A menu that already holds entries gets a separator first.
         QMenu view;
         view.addAction(QStringLiteral("as Grid"));
-        program.delegate->addViewOptionSections(&view);
+        program.application->addViewOptionSections(&view);
         QCOMPARE(entries(&view).mid(0, 3),
                  (QStringList{QStringLiteral("as Grid"), QStringLiteral("-"),
                               QStringLiteral("(Sort by)")}));
@@ -138,19 +135,19 @@ private slots:
     {
         Program program(
             {removableVolume(QStringLiteral("Stick")), removableVolume(QStringLiteral("Archive"))});
-        program.delegate->start();
+        program.application->start();
         VolumesPopover *popover = program.popover();
         QVERIFY(popover);
         popover->show();
         QCOMPARE(popover->currentLayout(), PopoverLayout::Layout::grid);
 
         QMenu menu;
-        program.delegate->addViewOptionSections(&menu);
+        program.application->addViewOptionSections(&menu);
         entry(&menu, QStringLiteral("Free Space"))->trigger();
         QCOMPARE(enumName(program.prefs().sortMode()), enumName(SortMode::free));
-        QCOMPARE(enumName(program.delegate->trayIcon()->sortMode), enumName(SortMode::free));
+        QCOMPARE(enumName(program.application->trayIcon()->sortMode), enumName(SortMode::free));
         QCOMPARE(enumName(popover->sortMode), enumName(SortMode::free));
-        QCOMPARE(enumName(program.delegate->windowIcon()->sortMode), enumName(SortMode::free));
+        QCOMPARE(enumName(program.application->windowIcon()->sortMode), enumName(SortMode::free));
         QVERIFY(entry(&menu, QStringLiteral("Free Space"))->isChecked());
 
         entry(&menu, QStringLiteral("List"))->trigger();
@@ -161,15 +158,16 @@ private slots:
 
         entry(&menu, QStringLiteral("Volume Stack"))->trigger();
         QCOMPARE(enumName(program.prefs().windowIconMode()), enumName(WindowIconMode::stack));
-        QCOMPARE(enumName(program.delegate->windowIcon()->mode), enumName(WindowIconMode::stack));
+        QCOMPARE(enumName(program.application->windowIcon()->mode),
+                 enumName(WindowIconMode::stack));
     }
 
     void anUnknownValueChangesNothing()
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
-        program.delegate->start();
+        program.application->start();
         QMenu menu;
-        program.delegate->addViewOptionSections(&menu);
+        program.application->addViewOptionSections(&menu);
         QAction *name = entry(&menu, QStringLiteral("Name"));
         QAction *grid = entry(&menu, QStringLiteral("Grid"));
         QAction *icon = entry(&menu, QStringLiteral("Program Icon"));
@@ -191,8 +189,8 @@ private slots:
         QVERIFY(grid->isChecked());
 
         QAction stray;
-        program.delegate->selectDisplay(&stray);
-        program.delegate->selectDisplay(nullptr);
+        program.application->selectDisplay(&stray);
+        program.application->selectDisplay(nullptr);
         QCOMPARE(enumName(program.prefs().windowIconMode()), enumName(WindowIconMode::icon));
     }
 
@@ -200,7 +198,7 @@ private slots:
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
         program.prefs().setPopoverViewMode(PopoverViewMode::list);
-        program.delegate->start();
+        program.application->start();
         VolumesPopover *popover = program.popover();
         popover->show();
         popover->optionsButton()->click();
@@ -216,46 +214,46 @@ private slots:
     void reopenTogglesThePopoverAndTheTileFollowsIt()
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
-        program.delegate->start();
-        WindowIcon *tile = program.delegate->windowIcon();
+        program.application->start();
+        WindowIcon *tile = program.application->windowIcon();
         QCOMPARE(tile->content(), WindowIcon::Content::applicationIcon);
 
-        program.delegate->reopen();
+        program.application->reopen();
         QVERIFY(program.popover()->isShown());
         QVERIFY(tile->popoverOpen);
         QCOMPARE(tile->content(), WindowIcon::Content::chevron);
 
-        program.delegate->reopen();
+        program.application->reopen();
         QVERIFY(!program.popover()->panel());
         QCOMPARE(tile->content(), WindowIcon::Content::applicationIcon);
 
         // A launcher action closes the popover first, as the launcher's menu would.
-        program.delegate->reopen();
+        program.application->reopen();
         QVERIFY(program.popover()->isShown());
-        program.delegate->performAction(DesktopAction::history);
+        program.application->performAction(DesktopAction::history);
         QVERIFY(!program.popover()->panel());
     }
 
     void turningTheSurfaceOffAndOn()
     {
         Program program({removableVolume(QStringLiteral("Stick"))});
-        program.delegate->start();
-        program.delegate->reopen();
+        program.application->start();
+        program.application->reopen();
         QVERIFY(program.popover()->isShown());
 
         program.prefs().setPopoverEnabled(false);
-        program.delegate->applyConfiguration();
-        QVERIFY(!program.delegate->popover());
-        QVERIFY(!program.delegate->windowIcon()->popoverOpen);
+        program.application->applyConfiguration();
+        QVERIFY(!program.application->popover());
+        QVERIFY(!program.application->windowIcon()->popoverOpen);
         // The tray menu shows instead.
-        program.delegate->reopen();
-        QVERIFY(program.delegate->trayIcon()->menu()->isVisible());
-        program.delegate->trayIcon()->menu()->hide();
+        program.application->reopen();
+        QVERIFY(program.application->trayIcon()->menu()->isVisible());
+        program.application->trayIcon()->menu()->hide();
 
         program.prefs().setSortMode(SortMode::kind);
         program.prefs().setPopoverViewMode(PopoverViewMode::list);
         program.prefs().setPopoverEnabled(true);
-        program.delegate->applyConfiguration();
+        program.application->applyConfiguration();
         QVERIFY(program.popover());
         QCOMPARE(enumName(program.popover()->sortMode), enumName(SortMode::kind));
         QCOMPARE(enumName(program.popover()->viewMode), enumName(PopoverViewMode::list));
@@ -268,8 +266,8 @@ private slots:
         Program program(
             {removableVolume(QStringLiteral("Stick")), internalVolume(QStringLiteral("Data"))});
         program.disksDescribed = false;
-        program.delegate->start();
-        program.delegate->performAction(DesktopAction::ejectAll);
+        program.application->start();
+        program.application->performAction(DesktopAction::ejectAll);
         QVERIFY(program.fakes.operations->calls.isEmpty());
 
         // Once described, the store reads them afresh before ejecting.

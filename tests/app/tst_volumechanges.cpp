@@ -17,14 +17,14 @@
 #include <QTimer>
 #include <qcoro/qcorosignal.h>
 
-// The delegate over fake services: what each store publication writes and marks, and how the
+// The application over fake services: what each store publication writes and marks, and how the
 // marks reach the tray menu. Also the single-instance handshake on a private session bus.
 class TestVolumeChanges : public QObject {
     Q_OBJECT
 
-    static QString firstEntryOf(Application &delegate, const QString &volumeId)
+    static QString firstEntryOf(Application &application, const QString &volumeId)
     {
-        for (const auto &[volume, row] : delegate.trayIcon()->volumeItems()) {
+        for (const auto &[volume, row] : application.trayIcon()->volumeItems()) {
             if (volume.id == volumeId)
                 return row->menu()->actions().constFirst()->text();
         }
@@ -37,15 +37,15 @@ private slots:
         FakeServices fakes;
         fakes.source->volumes = {removableVolume(QStringLiteral("Stick")),
                                  removableVolume(QStringLiteral("Part"), false)};
-        Application delegate(fakes.make());
-        delegate.start();
+        Application application(fakes.make());
+        application.start();
 
-        QCOMPARE(delegate.store().allVolumes().size(), 2);
+        QCOMPARE(application.store().allVolumes().size(), 2);
         QVERIFY(fakes.history->lines.isEmpty());
         // Volumes present at launch were not just attached: nothing is settling.
-        QVERIFY(delegate.busyVolumes().isEmpty());
-        QVERIFY(delegate.trayIcon());
-        QCOMPARE(delegate.trayIcon()->volumeItems().size(), 2);
+        QVERIFY(application.busyVolumes().isEmpty());
+        QVERIFY(application.trayIcon());
+        QCOMPARE(application.trayIcon()->volumeItems().size(), 2);
     }
 
     void theFirstListWaitsForTheDiskServicesAnswer()
@@ -59,27 +59,27 @@ private slots:
         services.untilDiskServiceAnswered = [&answer]() -> QCoro::Task<> {
             co_await qCoro(&answer, &QTimer::timeout);
         };
-        Application delegate(std::move(services));
-        delegate.start();
-        QVERIFY(delegate.store().allVolumes().isEmpty());
+        Application application(std::move(services));
+        application.start();
+        QVERIFY(application.store().allVolumes().isEmpty());
 
         const Volume part = removableVolume(QStringLiteral("Part"), false);
         fakes.source->volumes.append(part);
         answer.start(0);
-        QVERIFY(QTest::qWaitFor([&] { return delegate.store().allVolumes().size() == 2; }));
+        QVERIFY(QTest::qWaitFor([&] { return application.store().allVolumes().size() == 2; }));
         // The unmounted partition was attached before launch: it is not settling.
-        QVERIFY(!delegate.isBusy(part));
-        QVERIFY(delegate.busyVolumes().isEmpty());
+        QVERIFY(!application.isBusy(part));
+        QVERIFY(application.busyVolumes().isEmpty());
         QVERIFY(fakes.history->lines.isEmpty());
-        QCOMPARE(delegate.trayIcon()->volumeItems().size(), 2);
+        QCOMPARE(application.trayIcon()->volumeItems().size(), 2);
     }
 
     void systemImagesLeaveNoHistoryLine()
     {
         FakeServices fakes;
         fakes.source->volumes = {removableVolume(QStringLiteral("Stick"), false)};
-        Application delegate(fakes.make());
-        delegate.start();
+        Application application(fakes.make());
+        application.start();
 
         // A snap refresh mounts the new revision's image beside the stick being mounted.
         Volume snap = removableVolume(QStringLiteral("core22"));
@@ -100,8 +100,8 @@ private slots:
         FakeServices fakes;
         const Volume stick = removableVolume(QStringLiteral("Stick"));
         fakes.source->volumes = {stick};
-        Application delegate(fakes.make());
-        delegate.start();
+        Application application(fakes.make());
+        application.start();
 
         // The stick is ejected; a new card appears, not mounted yet.
         Volume card = removableVolume(QStringLiteral("Card"), false);
@@ -109,9 +109,9 @@ private slots:
         fakes.source->publish({removableVolume(QStringLiteral("Stick"), false), card});
         QCOMPARE(fakes.history->operations(), QStringList{QStringLiteral("unmount")});
         QCOMPARE(fakes.history->lines.constFirst().volumeName, QStringLiteral("Stick"));
-        QVERIFY(delegate.isBusy(card));
-        QVERIFY(!delegate.isBusy(stick));
-        QCOMPARE(firstEntryOf(delegate, card.id), QStringLiteral("Mounting…"));
+        QVERIFY(application.isBusy(card));
+        QVERIFY(!application.isBusy(stick));
+        QCOMPARE(firstEntryOf(application, card.id), QStringLiteral("Mounting…"));
 
         // The desktop mounts it: a mount line, and the mark goes with the state change.
         Volume mounted = removableVolume(QStringLiteral("Card"));
@@ -120,8 +120,8 @@ private slots:
         QCOMPARE(fakes.history->operations(),
                  (QStringList{QStringLiteral("unmount"), QStringLiteral("mount")}));
         QCOMPARE(fakes.history->lines.constLast().deviceName, QStringLiteral("mmcblk0p1"));
-        QVERIFY(!delegate.isBusy(mounted));
-        QCOMPARE(firstEntryOf(delegate, card.id), QStringLiteral("Eject"));
+        QVERIFY(!application.isBusy(mounted));
+        QCOMPARE(firstEntryOf(application, card.id), QStringLiteral("Eject"));
     }
 
     void unmountClearsTheMarkOfARunningOperation()
@@ -129,21 +129,21 @@ private slots:
         FakeServices fakes;
         const Volume stick = removableVolume(QStringLiteral("Stick"));
         fakes.source->volumes = {stick};
-        Application delegate(fakes.make());
-        delegate.start();
+        Application application(fakes.make());
+        application.start();
 
         fakes.operations->holdEjects = true;
-        delegate.eject(stick);
-        QVERIFY(delegate.isBusy(stick));
-        QCOMPARE(firstEntryOf(delegate, stick.id), QStringLiteral("Ejecting…"));
+        application.eject(stick);
+        QVERIFY(application.isBusy(stick));
+        QCOMPARE(firstEntryOf(application, stick.id), QStringLiteral("Ejecting…"));
 
         // The unmount is seen before the operation has answered.
         fakes.source->publish({removableVolume(QStringLiteral("Stick"), false)});
-        QVERIFY(!delegate.isBusy(stick));
+        QVERIFY(!application.isBusy(stick));
         fakes.operations->release();
         QCOMPARE(fakes.history->operations(),
                  (QStringList{QStringLiteral("unmount"), QStringLiteral("eject")}));
-        QCOMPARE(firstEntryOf(delegate, stick.id), QStringLiteral("Remount"));
+        QCOMPARE(firstEntryOf(application, stick.id), QStringLiteral("Remount"));
     }
 
     void settleMarkEndsByItself()
@@ -162,11 +162,11 @@ private slots:
         FakeServices fakes;
         const Volume stick = removableVolume(QStringLiteral("Stick"));
         fakes.source->volumes = {stick};
-        Application delegate(fakes.make());
-        delegate.start();
+        Application application(fakes.make());
+        application.start();
 
-        auto ignoreEntry = [&delegate]() -> QAction * {
-            QMenu *submenu = delegate.trayIcon()->volumeItems().constFirst().second->menu();
+        auto ignoreEntry = [&application]() -> QAction * {
+            QMenu *submenu = application.trayIcon()->volumeItems().constFirst().second->menu();
             const QList<QAction *> entries = submenu->actions();
             return entries.constLast();
         };
@@ -174,11 +174,11 @@ private slots:
         QCOMPARE(ignoreEntry()->text(), QStringLiteral("Ignore in Auto-Eject && Eject All"));
         QVERIFY(!ignoreEntry()->isChecked());
         ignoreEntry()->trigger();
-        QVERIFY(ExcludedVolume::covers(stick, delegate.prefs().excludedVolumes()));
+        QVERIFY(ExcludedVolume::covers(stick, application.prefs().excludedVolumes()));
         QVERIFY(ignoreEntry()->isChecked());
 
         // Eject All now has nothing to do.
-        delegate.ejectAll();
+        application.ejectAll();
         QVERIFY(fakes.operations->calls.isEmpty());
     }
 
@@ -186,9 +186,9 @@ private slots:
     {
         FakeServices fakes;
         fakes.defaults->setBool(QString::fromLatin1(SettingsKeys::mainWindowOpen), true);
-        Application delegate(fakes.make());
-        delegate.start();
-        delegate.shutdown();
+        Application application(fakes.make());
+        application.start();
+        application.shutdown();
         QCOMPARE(fakes.defaults->boolValue(QString::fromLatin1(SettingsKeys::mainWindowOpen)),
                  std::optional<bool>(false));
     }

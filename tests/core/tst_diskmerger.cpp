@@ -134,15 +134,15 @@ private slots:
             "/dev/sdb1",    "/dev/sdba1",     "/dev/sdb12",    "/dev/sdbx",     "/dev/loop0",
             "/dev/loop0p1", "/dev/loop01",    "/dev/loop10",   "/dev/loop0p",   "/dev/nvme0n1p2",
             "server:/x",    "/dev/nvme0n10p1"};
-        QCOMPARE(DiskMerger::partitionBSDNames("disk4", sources),
+        QCOMPARE(DiskMerger::partitionDeviceNames("disk4", sources),
                  (QStringList{"disk4", "disk4s1", "disk4s10"}));
-        QCOMPARE(DiskMerger::partitionBSDNames("sdb", sources),
+        QCOMPARE(DiskMerger::partitionDeviceNames("sdb", sources),
                  (QStringList{"sdb", "sdb1", "sdb12"}));
-        QCOMPARE(DiskMerger::partitionBSDNames("loop0", sources),
+        QCOMPARE(DiskMerger::partitionDeviceNames("loop0", sources),
                  (QStringList{"loop0", "loop0p1"}));
-        QCOMPARE(DiskMerger::partitionBSDNames("nvme0n1", sources), QStringList{"nvme0n1p2"});
-        QVERIFY(DiskMerger::partitionBSDNames("sdc", sources).isEmpty());
-        QVERIFY(DiskMerger::partitionBSDNames(QString(), sources).isEmpty());
+        QCOMPARE(DiskMerger::partitionDeviceNames("nvme0n1", sources), QStringList{"nvme0n1p2"});
+        QVERIFY(DiskMerger::partitionDeviceNames("sdc", sources).isEmpty());
+        QVERIFY(DiskMerger::partitionDeviceNames(QString(), sources).isEmpty());
     }
 
     void deviceNameFromMountSource()

@@ -32,11 +32,11 @@ class TestAppEjectFlow : public QObject {
     QString m_disks;
     QTemporaryDir m_home;
     std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<Application> m_delegate;
+    std::unique_ptr<Application> m_application;
     HistoryStore *m_history = nullptr;
     UDisksClient *m_client = nullptr;
 
-    // The delegate as the program builds it, except that it talks to the private udisks2, keeps
+    // The application as the program builds it, except that it talks to the private udisks2, keeps
     // its history and settings in the test's folders, and answers no dialogs.
     void launch(const QStringList &usbDisks)
     {
@@ -59,8 +59,8 @@ class TestAppEjectFlow : public QObject {
         m_history = history.get();
         services.makeMainWindow = MainWindowFactory::make(*history);
         services.history = std::move(history);
-        m_delegate = std::make_unique<Application>(std::move(services));
-        m_delegate->start();
+        m_application = std::make_unique<Application>(std::move(services));
+        m_application->start();
     }
 
     // Rows of the status menu for the test disk's partitions: label → (mounted, submenu).
@@ -71,7 +71,7 @@ class TestAppEjectFlow : public QObject {
     QList<Row> diskRows(const QString &loop) const
     {
         QList<Row> rows;
-        for (const auto &[volume, action] : m_delegate->trayIcon()->volumeItems()) {
+        for (const auto &[volume, action] : m_application->trayIcon()->volumeItems()) {
             if (volume.deviceName.startsWith(loop + QLatin1Char('p')))
                 rows.append({volume, action});
         }
@@ -136,7 +136,7 @@ private slots:
 
     void cleanup()
     {
-        m_delegate.reset();
+        m_application.reset();
         m_fakes.reset();
         m_history = nullptr;
         m_client = nullptr;
@@ -164,7 +164,7 @@ private slots:
         // Once the flow has ended its mark is gone and every row offers Remount, greyed.
         QVERIFY(QTest::qWaitFor(
             [&] { return historyOperations().contains(QStringLiteral("eject")); }, 30000));
-        m_delegate->trayIcon()->rebuild();
+        m_application->trayIcon()->rebuild();
         for (const Row &row : diskRows(loop)) {
             QVERIFY(row.action->property("quillmereSecondary").toBool());
             QVERIFY(row.action->menu());
@@ -186,15 +186,16 @@ private slots:
                 .value(QStringLiteral("three"));
         QVERIFY(!loop.isEmpty());
         launch({loop});
-        m_delegate->openMainWindow(MainWindowPane::volumes);
-        auto *window = static_cast<MainWindowController *>(m_delegate->mainWindow());
+        m_application->openMainWindow(MainWindowPane::volumes);
+        auto *window = static_cast<MainWindowController *>(m_application->mainWindow());
         QVERIFY(window && window->isVisible());
 
         // The tiles of the disk's partitions, by device name.
         const auto diskTiles = [&] {
             QMap<QString, GridTileView *> tiles;
             for (GridTileView *tile : window->volumesPanel()->tiles()) {
-                if (tile->volume() && tile->volume()->deviceName.startsWith(loop + QLatin1Char('p')))
+                if (tile->volume() &&
+                    tile->volume()->deviceName.startsWith(loop + QLatin1Char('p')))
                     tiles.insert(tile->volume()->deviceName, tile);
             }
             return tiles;
@@ -226,7 +227,7 @@ private slots:
                      30000),
                  "the partitions are not all shown unmounted");
 
-        m_delegate->openMainWindow(MainWindowPane::history);
+        m_application->openMainWindow(MainWindowPane::history);
         HistoryTableModel *model = window->historyPanel()->model();
         const auto shown = [&] {
             QStringList lines;
@@ -261,22 +262,22 @@ private slots:
         launch({loop});
         // Launched before udisks2 has answered: nothing is published yet.
         QVERIFY(!m_client->hasAnswered());
-        QVERIFY(m_delegate->store().allVolumes().isEmpty());
+        QVERIFY(m_application->store().allVolumes().isEmpty());
 
         QVERIFY(
-            QTest::qWaitFor([&] { return !m_delegate->store().allVolumes().isEmpty(); }, 10000));
+            QTest::qWaitFor([&] { return !m_application->store().allVolumes().isEmpty(); }, 10000));
         // The first list already holds the attached partitions, not mounted, none settling.
         QStringList listed;
-        for (const Volume &volume : m_delegate->store().allVolumes()) {
+        for (const Volume &volume : m_application->store().allVolumes()) {
             if (partitions.contains(volume.deviceName) && !volume.isMounted)
                 listed.append(volume.deviceName);
         }
         listed.sort();
         QCOMPARE(listed, partitions);
-        QVERIFY(m_delegate->busyVolumes().isEmpty());
+        QVERIFY(m_application->busyVolumes().isEmpty());
         // Nor later: the changes udisks2 reports after its answer are no new attachments.
         QTest::qWait(1500);
-        QVERIFY(m_delegate->busyVolumes().isEmpty());
+        QVERIFY(m_application->busyVolumes().isEmpty());
         QCOMPARE(diskRows(loop).size(), 3);
         for (const Row &row : diskRows(loop))
             QCOMPARE(titles(row.action->menu()), QStringList{QStringLiteral("Remount")});

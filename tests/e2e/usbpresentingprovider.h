@@ -19,7 +19,7 @@ public:
     }
 
     bool isAvailable() const override { return m_inner->isAvailable(); }
-    QStringList leafBSDNames() const override { return m_inner->leafBSDNames(); }
+    QStringList leafDeviceNames() const override { return m_inner->leafDeviceNames(); }
     std::optional<QString> kernelName(const QString &devicePath) const override
     {
         return m_inner->kernelName(devicePath);

@@ -23,7 +23,7 @@ public:
         }
         return it.value();
     }
-    QStringList leafBSDNames() const override { return leaves; }
+    QStringList leafDeviceNames() const override { return leaves; }
     void emitChanged() { emit changed(); }
 
     QHash<QString, DeviceDescription> descriptions;
@@ -161,7 +161,7 @@ private slots:
         in.resources.isInternal = true;
         in.description = usbPartition(QStringLiteral("STICK"));
         in.wholeDiskName = QStringLiteral("sdz");
-        in.bootWholeDiskBSD = QStringLiteral("vda");
+        in.bootWholeDiskName = QStringLiteral("vda");
         Volume v = MountedVolumeBuilder::build(in);
         QVERIFY(v.isRemovable);
         QCOMPARE(enumName(v.kind), QStringLiteral("external"));

@@ -195,7 +195,7 @@ public:
     }
 };
 
-// The fakes a delegate runs on; the test keeps pointers to drive and inspect them.
+// The fakes a application runs on; the test keeps pointers to drive and inspect them.
 struct FakeServices {
     QTemporaryDir folder;
     std::unique_ptr<SettingsStore> defaults = SettingsStore::inMemory();
