@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the whole test suite from a build folder. As root, the real-device tests get a private
-# system bus with udevd and udisksd for the run; the services and any test disks left behind
-# are removed afterwards, also when a test fails.
+# Runs the whole test suite from a build folder; further arguments go to ctest (-R NAME). As
+# root, the real-device tests get a private system bus with udevd and udisksd for the run; the
+# services and any test disks left behind are removed afterwards, also when a test fails.
 set -euo pipefail
 build=${1:-build}
 support=$(cd "$(dirname "$0")" && pwd)
@@ -31,4 +31,4 @@ fi
 
 cd "$build"
 # Both cores; the tests that share udisks2 and the loop devices hold a CTest resource lock.
-ctest -j "${CTEST_JOBS:-2}" --output-on-failure --timeout 600
+ctest -j "${CTEST_JOBS:-2}" --output-on-failure --timeout 600 "${@:2}"
