@@ -243,7 +243,7 @@ void Application::applyConfiguration()
                 [this] { openMainWindow(MainWindowPane::history); });
         connect(status.get(), &TrayIcon::mainWindowRequested, this,
                 [this] { openMainWindow(MainWindowPane::volumes); });
-        // The tray's primary click is the reopen of the other platform's launcher icon.
+        // A primary click on the tray icon does what launching the program again does.
         connect(status.get(), &TrayIcon::activated, this, &Application::reopen);
         status->volumeHandlers = surfaceHandlers();
         status->busyProvider = [self](const Volume &volume) {
@@ -257,8 +257,7 @@ void Application::applyConfiguration()
         m_trayIcon = std::move(status);
     }
 
-    // There is no separate dock presence to show or hide on Linux (the launcher is the
-    // desktop's), so the activation policy of the other platform has no counterpart here.
+    // The launcher belongs to the desktop, so there is no dock presence to show or hide.
     if (m_prefs->popoverEnabled()) {
         if (!m_popover)
             createPopover();
