@@ -28,7 +28,7 @@ std::unique_ptr<GlobalShortcuts::Registry> make(SettingsStore &defaults)
         service = X11HotKeyService::open();
         break;
     case GlobalShortcuts::HotKeyBackend::portal: {
-        auto portal = std::make_unique<PortalHotKeyService>(QDBusConnection::sessionBus(),
+        auto portal = std::make_unique<PortalHotKeyService>(QDBusConnection::sessionBus(), defaults,
                                                             &DesktopShortcuts::describe);
         portal->start();
         service = std::move(portal);

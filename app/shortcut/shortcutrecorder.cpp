@@ -97,7 +97,7 @@ QString ShortcutRecorder::recordShortcutText()
 QString ShortcutRecorder::unavailableText()
 {
     //: Shortcut field text where the desktop cannot give programs global shortcuts
-    return tr("No global shortcuts on this desktop");
+    return tr("This desktop has no global shortcuts");
 }
 
 QSize ShortcutRecorder::sizeHint() const

@@ -5,6 +5,7 @@
 #include "format/volumerowformatter.h"
 #include "operations/confirmationmodel.h"
 #include "services/autostartmanager.h"
+#include "shortcut/shortcuthint.h"
 #include "shortcut/shortcutrecorder.h"
 #include "stores/preferencesstore.h"
 #include "window/languagepicker.h"
@@ -128,15 +129,10 @@ QWidget *PreferencesPane::shortcutRow()
 {
     //: Preferences row label
     auto *label = new QLabel(tr("Eject All shortcut:"));
-    auto *recorder =
-        new ShortcutRecorder(m_d.shortcuts, GlobalShortcuts::Name::ejectAll());
+    auto *recorder = new ShortcutRecorder(m_d.shortcuts, GlobalShortcuts::Name::ejectAll());
     label->setBuddy(recorder);
-    //: Shortcut hint
-    auto *hint = new QLabel(tr("Works from any app"));
+    auto *hint = new ShortcutHint(m_d.shortcuts, GlobalShortcuts::Name::ejectAll());
     setFaintText(hint, 0.6);
-    // Where the desktop offers no global shortcuts the field says so; the hint would mislead.
-    hint->setVisible(recorder->isAvailable());
-    connect(recorder, &ShortcutRecorder::availabilityChanged, hint, &QLabel::setVisible);
     return row({label, recorder, hint}, 8);
 }
 

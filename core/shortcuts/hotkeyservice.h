@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shortcuts/deliverystatus.h"
 #include "shortcuts/shortcut.h"
 
 #include <QString>
@@ -35,11 +36,23 @@ public:
     // keyboard's layout; none when the service cannot tell.
     virtual std::optional<qint64> carbonKeyCode(quint32 nativeScanCode) const = 0;
 
+    // What the desktop says of the name's combination, where it says more than whether the
+    // registration was taken (the portal answers later, and may wait for the user); none
+    // otherwise, and the registration tells.
+    virtual std::optional<DeliveryStatus> deliveryStatus(const QString &name) const
+    {
+        Q_UNUSED(name);
+        return std::nullopt;
+    }
+
     // Set by the registry.
     std::function<void(quint32 id, bool pressed)> onHotKeyEvent;
-    // A registration that was accepted first and refused later (the portal answers late).
-    std::function<void(quint32 id, int status)> onRegistrationFailed;
+    // A registration that was accepted first and refused later (the portal answers late), with
+    // the desktop's reason when it gives one.
+    std::function<void(quint32 id, int status, const QString &reason)> onRegistrationFailed;
     std::function<void()> onAvailabilityChanged;
+    // What deliveryStatus answers for the name changed.
+    std::function<void(const QString &name)> onDeliveryStatusChanged;
 };
 
 } // namespace GlobalShortcuts

@@ -33,10 +33,13 @@ Registry::Registry(SettingsStore &defaults, std::unique_ptr<HotKeyService> servi
     if (!m_service)
         return;
     m_service->onHotKeyEvent = [this](quint32 id, bool pressed) { handleHotKeyEvent(id, pressed); };
-    m_service->onRegistrationFailed = [this](quint32 id, int status) {
-        handleRegistrationFailure(id, status);
+    m_service->onRegistrationFailed = [this](quint32 id, int status, const QString &reason) {
+        handleRegistrationFailure(id, status, reason);
     };
     m_service->onAvailabilityChanged = [this] { emit availabilityChanged(isAvailable()); };
+    m_service->onDeliveryStatusChanged = [this](const QString &name) {
+        emit deliveryStatusChanged(name);
+    };
 }
 
 Registry::~Registry()
@@ -46,6 +49,7 @@ Registry::~Registry()
     m_service->onHotKeyEvent = nullptr;
     m_service->onRegistrationFailed = nullptr;
     m_service->onAvailabilityChanged = nullptr;
+    m_service->onDeliveryStatusChanged = nullptr;
     for (auto it = m_hotKeys.cbegin(); it != m_hotKeys.cend(); ++it) {
         if (it->registered)
             m_service->unregisterHotKey(it.key());
@@ -55,6 +59,24 @@ Registry::~Registry()
 bool Registry::isAvailable() const
 {
     return m_service && m_service->isAvailable();
+}
+
+DeliveryStatus Registry::deliveryStatus(const Name &name) const
+{
+    if (!isAvailable())
+        return {DeliveryState::unsupported, {}};
+    if (!shortcut(name))
+        return {DeliveryState::none, {}};
+    if (const std::optional<DeliveryStatus> status = m_service->deliveryStatus(name.rawValue))
+        return *status;
+    for (const HotKey &hotKey : m_hotKeys) {
+        if (hotKey.name == name.rawValue)
+            return {DeliveryState::delivered, {}};
+    }
+    // Nothing asked for the name's key yet, or the desktop refused it.
+    if (m_keyDownHandlers.contains(name.rawValue) || m_keyUpHandlers.contains(name.rawValue))
+        return {DeliveryState::failed, {}};
+    return {DeliveryState::pending, {}};
 }
 
 void Registry::declare(const Name &name)
@@ -206,14 +228,16 @@ void Registry::handleHotKeyEvent(quint32 id, bool pressed)
     dispatch(it->shortcut, pressed);
 }
 
-void Registry::handleRegistrationFailure(quint32 id, int status)
+void Registry::handleRegistrationFailure(quint32 id, int status, const QString &reason)
 {
     const auto it = m_hotKeys.constFind(id);
     if (it == m_hotKeys.cend())
         return;
     const Shortcut shortcut = it->shortcut;
+    const QString name = it->name;
     m_hotKeys.remove(id);
-    reportRegistrationError(shortcut, status);
+    reportRegistrationError(shortcut, status, reason);
+    emit deliveryStatusChanged(name);
 }
 
 bool Registry::handleRawKeyEvent(const Shortcut &pressed, bool keyDown)
@@ -286,12 +310,16 @@ QList<std::pair<Shortcut, bool>> Registry::hotKeys() const
     return list;
 }
 
-void Registry::reportRegistrationError(const Shortcut &shortcut, int status)
+void Registry::reportRegistrationError(const Shortcut &shortcut, int status, const QString &reason)
 {
-    if (diagnostic)
-        diagnostic(QStringLiteral("Error registering hotkey %1: %2")
+    if (!diagnostic)
+        return;
+    QString line = QStringLiteral("Error registering hotkey %1: %2")
                        .arg(KeyMapping::description(shortcut))
-                       .arg(status));
+                       .arg(status);
+    if (!reason.isEmpty())
+        line += QStringLiteral(" (%1)").arg(reason);
+    diagnostic(line);
 }
 
 } // namespace GlobalShortcuts

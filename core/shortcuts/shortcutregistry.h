@@ -45,6 +45,8 @@ public:
     bool settingsContain(const Name &name) const;
 
     bool isAvailable() const;
+    // What the desktop does with the name's stored combination, for the preferences row.
+    DeliveryStatus deliveryStatus(const Name &name) const;
     HotKeyService *service() const { return m_service.get(); }
 
     // A menu of this process opened or closed: hot keys the service cannot deliver meanwhile
@@ -75,6 +77,8 @@ signals:
     void shortcutByNameDidChange(const QString &name);
     void recorderActiveStatusDidChange(bool isActive);
     void availabilityChanged(bool available);
+    // What deliveryStatus answers for the name may have changed.
+    void deliveryStatusChanged(const QString &name);
 
 private:
     struct HotKey {
@@ -87,9 +91,11 @@ private:
     void unregisterShortcut(const Shortcut &shortcut);
     void updateEventHandler();
     void handleHotKeyEvent(quint32 id, bool pressed);
-    void handleRegistrationFailure(quint32 id, int status);
+    void handleRegistrationFailure(quint32 id, int status, const QString &reason);
     void dispatch(const Shortcut &pressed, bool keyDown);
-    void reportRegistrationError(const Shortcut &shortcut, int status);
+    // The diagnostic line, with the desktop's reason after it when there is one.
+    void reportRegistrationError(const Shortcut &shortcut, int status,
+                                 const QString &reason = QString());
     void addAction(QMap<QString, QList<Action>> &handlers, const Name &name, Action action);
 
     SettingsStore &m_settings;

@@ -39,6 +39,9 @@ inline constexpr char moveOfferDeclinedLocations[] = "QMMoveOfferDeclinedLocatio
 inline constexpr char appleLanguages[] = "AppleLanguages";
 // Followed by the shortcut name ("ejectAll").
 inline constexpr char globalShortcutsPrefix[] = "GlobalShortcuts_";
+// String: JSON object of what was last asked of the desktop portal's global shortcuts, by
+// shortcut name ({"ejectAll": {"description": …, "preferredTrigger": …}}).
+inline constexpr char portalBoundShortcuts[] = "QMPortalBoundShortcuts";
 
 // The predecessor's domain, read once by the migration.
 inline constexpr char kestrinDomain[] = "com.jtarnwick.Kestrin";

@@ -1,6 +1,8 @@
 #include "portalhotkeyservice.h"
 
 #include "shortcuts/keymapping.h"
+#include "stores/settingskeys.h"
+#include "stores/settingsstore.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -8,13 +10,18 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QPair>
-#include <QPointer>
+#include <QSet>
 #include <QTimer>
+
+using GlobalShortcuts::DeliveryState;
+using GlobalShortcuts::DeliveryStatus;
+namespace PortalBinding = GlobalShortcuts::PortalBinding;
 
 const QString PortalHotKeyService::service = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString PortalHotKeyService::path = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString PortalHotKeyService::interface =
     QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
+const QString PortalHotKeyService::sessionToken = QStringLiteral("quillmere");
 
 namespace {
 
@@ -23,21 +30,30 @@ using PortalShortcutList = QList<QPair<QString, QVariantMap>>;
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session");
 // Response codes of a portal request.
+constexpr uint responseCancelled = 1;
 constexpr uint responseOther = 2;
 
 QString objectPathText(const QVariant &value)
 {
-    if (value.canConvert<QDBusObjectPath>() && value.typeId() == qMetaTypeId<QDBusObjectPath>())
+    if (value.typeId() == qMetaTypeId<QDBusObjectPath>())
         return value.value<QDBusObjectPath>().path();
     return value.toString();
 }
 
+PortalShortcutList shortcutList(const QVariant &value)
+{
+    if (value.canConvert<QDBusArgument>())
+        return qdbus_cast<PortalShortcutList>(value.value<QDBusArgument>());
+    return value.value<PortalShortcutList>();
+}
+
 } // namespace
 
-PortalHotKeyService::PortalHotKeyService(QDBusConnection sessionBus,
+PortalHotKeyService::PortalHotKeyService(QDBusConnection sessionBus, SettingsStore &settings,
                                          std::function<QString(const QString &)> describe,
                                          QObject *parent)
-    : QObject(parent), m_bus(std::move(sessionBus)), m_describe(std::move(describe))
+    : QObject(parent), m_bus(std::move(sessionBus)), m_settings(settings),
+      m_describe(std::move(describe))
 {
     qDBusRegisterMetaType<QPair<QString, QVariantMap>>();
     qDBusRegisterMetaType<PortalShortcutList>();
@@ -64,6 +80,8 @@ void PortalHotKeyService::start()
                   SLOT(onShortcutSignal(QDBusMessage)));
     m_bus.connect(service, path, interface, QStringLiteral("Deactivated"), this,
                   SLOT(onShortcutSignal(QDBusMessage)));
+    m_bus.connect(service, path, interface, QStringLiteral("ShortcutsChanged"), this,
+                  SLOT(onShortcutsChanged(QDBusMessage)));
 
     QDBusMessage call = QDBusMessage::createMethodCall(
         service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
@@ -88,6 +106,8 @@ int PortalHotKeyService::registerHotKey(quint32 id, const GlobalShortcuts::Short
     if (m_availability == Availability::absent)
         return int(responseOther);
     m_wanted.insert(id, Entry{shortcut, name});
+    // Nothing is known of it until the desktop answers again.
+    setNameState(name, {});
     scheduleBinding();
     return 0;
 }
@@ -96,6 +116,13 @@ void PortalHotKeyService::unregisterHotKey(quint32 id)
 {
     if (m_wanted.remove(id))
         scheduleBinding();
+}
+
+std::optional<DeliveryStatus> PortalHotKeyService::deliveryStatus(const QString &name) const
+{
+    if (m_availability == Availability::absent)
+        return DeliveryStatus{DeliveryState::unsupported, {}};
+    return PortalBinding::deliveryStatus(m_names.value(name));
 }
 
 void PortalHotKeyService::scheduleBinding()
@@ -110,6 +137,19 @@ void PortalHotKeyService::scheduleBinding()
     });
 }
 
+PortalHotKeyService::Requests PortalHotKeyService::wantedRequests() const
+{
+    Requests requests;
+    for (const Entry &entry : m_wanted) {
+        // One binding per name; a second combination of the same name cannot be bound.
+        if (requests.contains(entry.name))
+            continue;
+        requests.insert(entry.name, {m_describe ? m_describe(entry.name) : entry.name,
+                                     GlobalShortcuts::KeyMapping::trigger(entry.shortcut)});
+    }
+    return requests;
+}
+
 void PortalHotKeyService::bind()
 {
     if (m_binding) {
@@ -117,76 +157,131 @@ void PortalHotKeyService::bind()
         return;
     }
     m_bindAgain = false;
-    closeSession();
-    if (m_wanted.isEmpty()) {
+    const Requests wanted = wantedRequests();
+    if (wanted.isEmpty()) {
+        closeSession();
         emit bindingFinished();
         return;
     }
     m_binding = true;
-    const QMap<quint32, Entry> entries = m_wanted;
+    if (m_session.isEmpty())
+        openSession([this, wanted] { listThenBind(wanted); });
+    else
+        listThenBind(wanted);
+}
+
+void PortalHotKeyService::openSession(std::function<void()> then)
+{
     QVariantMap options;
-    options.insert(QStringLiteral("session_handle_token"),
-                   QStringLiteral("quillmere_session%1").arg(++m_nextToken));
+    options.insert(QStringLiteral("session_handle_token"), sessionToken);
     request(QStringLiteral("CreateSession"), {options}, 0,
-            [this, entries](uint response, const QVariantMap &results) {
+            [this, then](uint response, const QVariantMap &results, const QString &error) {
                 const QString session =
                     objectPathText(results.value(QStringLiteral("session_handle")));
                 if (response != 0 || session.isEmpty()) {
-                    fail(entries, int(response != 0 ? response : responseOther));
+                    refuse(wantedRequests().keys(), response != 0 ? response : responseOther,
+                           error.isEmpty()
+                               ? QStringLiteral("the desktop portal opened no session (response "
+                                                "%1)")
+                                     .arg(response)
+                               : error);
                     finishBinding();
                     return;
                 }
-                bindInSession(session, entries);
+                m_session = session;
+                m_sessionBound = false;
+                then();
             });
 }
 
-void PortalHotKeyService::bindInSession(const QString &session, const QMap<quint32, Entry> &entries)
+void PortalHotKeyService::listThenBind(const Requests &wanted)
 {
-    m_session = session;
-    PortalShortcutList shortcuts;
-    QStringList names;
-    for (const Entry &entry : entries) {
-        // One binding per name; a second combination of the same name cannot be bound.
-        if (names.contains(entry.name))
-            continue;
-        names.append(entry.name);
-        QVariantMap properties;
-        properties.insert(QStringLiteral("description"),
-                          m_describe ? m_describe(entry.name) : entry.name);
-        const QString trigger = GlobalShortcuts::KeyMapping::trigger(entry.shortcut);
-        if (!trigger.isEmpty())
-            properties.insert(QStringLiteral("preferred_trigger"), trigger);
-        shortcuts.append({entry.name, properties});
-    }
-    request(QStringLiteral("BindShortcuts"),
-            {QVariant::fromValue(QDBusObjectPath(session)), QVariant::fromValue(shortcuts),
-             QString(), QVariantMap()},
-            3, [this, session, entries](uint response, const QVariantMap &results) {
-                if (session != m_session) {
+    request(QStringLiteral("ListShortcuts"),
+            {QVariant::fromValue(QDBusObjectPath(m_session)), QVariantMap()}, 1,
+            [this, wanted](uint response, const QVariantMap &results, const QString &) {
+                // Without a list every name counts as missing: binding is then the way to ask.
+                const QStringList listed =
+                    response == 0 ? takeListed(results.value(QStringLiteral("shortcuts")))
+                                  : QStringList();
+                const QStringList names = PortalBinding::namesToBind(
+                    wanted,
+                    PortalBinding::decode(
+                        m_settings.string(SettingsKeys::portalBoundShortcuts).value_or(QString())),
+                    QSet<QString>(listed.cbegin(), listed.cend()));
+                if (names.isEmpty()) {
                     finishBinding();
                     return;
                 }
-                if (response != 0) {
-                    fail(entries, int(response));
-                    finishBinding();
+                if (!m_sessionBound) {
+                    bindInSession(wanted, names);
                     return;
                 }
-                QStringList bound;
-                const QVariant list = results.value(QStringLiteral("shortcuts"));
-                if (list.canConvert<QDBusArgument>()) {
-                    const PortalShortcutList answered =
-                        qdbus_cast<PortalShortcutList>(list.value<QDBusArgument>());
-                    for (const auto &shortcut : answered)
-                        bound.append(shortcut.first);
-                }
-                QMap<quint32, Entry> refused;
-                for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-                    if (!bound.contains(it->name))
-                        refused.insert(it.key(), it.value());
-                }
-                fail(refused, int(responseOther));
-                finishBinding();
+                closeSession([this, wanted, names] {
+                    openSession([this, wanted, names] { bindInSession(wanted, names); });
+                });
             });
+}
+
+void PortalHotKeyService::bindInSession(const Requests &wanted, const QStringList &names)
+{
+    PortalShortcutList shortcuts;
+    Requests asked;
+    for (const QString &name : names) {
+        const PortalBinding::Request request = wanted.value(name);
+        asked.insert(name, request);
+        setNameState(name, {});
+        QVariantMap properties;
+        properties.insert(QStringLiteral("description"), request.description);
+        if (!request.preferredTrigger.isEmpty())
+            properties.insert(QStringLiteral("preferred_trigger"), request.preferredTrigger);
+        shortcuts.append({name, properties});
+    }
+    m_sessionBound = true;
+    const QString session = m_session;
+    request(
+        QStringLiteral("BindShortcuts"),
+        {QVariant::fromValue(QDBusObjectPath(session)), QVariant::fromValue(shortcuts), QString(),
+         QVariantMap()},
+        3, [this, session, asked](uint response, const QVariantMap &results, const QString &error) {
+            if (session != m_session) {
+                finishBinding();
+                return;
+            }
+            if (response == 0 || response == responseCancelled) {
+                // Asked once; the desktop keeps the answer, declined or not.
+                Requests bound = PortalBinding::decode(
+                    m_settings.string(SettingsKeys::portalBoundShortcuts).value_or(QString()));
+                bound.insert(asked);
+                m_settings.setString(SettingsKeys::portalBoundShortcuts,
+                                     PortalBinding::encode(bound));
+            }
+            takeBindAnswer(asked, response, results, error);
+            finishBinding();
+        });
+}
+
+void PortalHotKeyService::takeBindAnswer(const Requests &asked, uint response,
+                                         const QVariantMap &results, const QString &error)
+{
+    if (response == responseCancelled) {
+        refuse(asked.keys(), response, QStringLiteral("declined in the desktop's dialog"));
+        return;
+    }
+    if (response != 0) {
+        refuse(
+            asked.keys(), response,
+            error.isEmpty()
+                ? QStringLiteral("the desktop portal could not bind it (response %1)").arg(response)
+                : error);
+        return;
+    }
+    // A name the answer leaves out waits for the user to give it a key in the desktop's
+    // settings (KDE answers so); the desktop tells with ShortcutsChanged.
+    const QStringList listed = takeListed(results.value(QStringLiteral("shortcuts")));
+    for (auto it = asked.cbegin(); it != asked.cend(); ++it) {
+        if (!listed.contains(it.key()))
+            setNameState(it.key(), {true, {}, DeliveryState::none});
+    }
 }
 
 void PortalHotKeyService::finishBinding()
@@ -197,32 +292,72 @@ void PortalHotKeyService::finishBinding()
         bind();
 }
 
-void PortalHotKeyService::fail(const QMap<quint32, Entry> &entries, int status)
+void PortalHotKeyService::refuse(const QStringList &names, uint response, const QString &reason)
 {
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+    const DeliveryState refusal =
+        response == responseCancelled ? DeliveryState::declined : DeliveryState::failed;
+    for (const QString &name : names) {
+        setNameState(name, {true, {}, refusal});
         // Only what is still wanted; a later change may have dropped it already.
-        if (!m_wanted.contains(it.key()))
-            continue;
-        m_wanted.remove(it.key());
-        if (onRegistrationFailed)
-            onRegistrationFailed(it.key(), status);
+        for (auto it = m_wanted.begin(); it != m_wanted.end();) {
+            if (it->name != name) {
+                ++it;
+                continue;
+            }
+            const quint32 id = it.key();
+            it = m_wanted.erase(it);
+            if (onRegistrationFailed)
+                onRegistrationFailed(id, int(response), reason);
+        }
     }
 }
 
-void PortalHotKeyService::closeSession()
+QStringList PortalHotKeyService::takeListed(const QVariant &shortcuts)
 {
-    if (m_session.isEmpty())
+    QStringList names;
+    for (const auto &shortcut : shortcutList(shortcuts)) {
+        names.append(shortcut.first);
+        setNameState(shortcut.first,
+                     {true, shortcut.second.value(QStringLiteral("trigger_description")).toString(),
+                      DeliveryState::none});
+    }
+    return names;
+}
+
+void PortalHotKeyService::setNameState(const QString &name, const PortalBinding::NameState &state)
+{
+    const DeliveryStatus before = PortalBinding::deliveryStatus(m_names.value(name));
+    m_names.insert(name, state);
+    if (PortalBinding::deliveryStatus(state) != before && onDeliveryStatusChanged)
+        onDeliveryStatusChanged(name);
+}
+
+void PortalHotKeyService::closeSession(std::function<void()> then)
+{
+    if (m_session.isEmpty()) {
+        if (then)
+            then();
         return;
-    m_bus.asyncCall(QDBusMessage::createMethodCall(service, m_session, sessionInterface,
-                                                   QStringLiteral("Close")));
+    }
+    const QDBusPendingCall call = m_bus.asyncCall(QDBusMessage::createMethodCall(
+        service, m_session, sessionInterface, QStringLiteral("Close")));
     m_session.clear();
+    m_sessionBound = false;
+    if (!then)
+        return;
+    // The next session takes the same token: create it once this one is gone.
+    auto *watcher = new QDBusPendingCallWatcher(call, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [then](QDBusPendingCallWatcher *w) {
+        w->deleteLater();
+        then();
+    });
 }
 
 void PortalHotKeyService::request(const QString &method, QVariantList arguments, int optionsIndex,
                                   ResponseHandler handler)
 {
     // The Response signal may come before the call's reply: watch the path the portal will use.
-    const QString token = QStringLiteral("quillmere%1").arg(++m_nextToken);
+    const QString token = QStringLiteral("quillmere_request%1").arg(++m_nextToken);
     QVariantMap options = arguments[optionsIndex].toMap();
     options.insert(QStringLiteral("handle_token"), token);
     arguments[optionsIndex] = options;
@@ -235,13 +370,15 @@ void PortalHotKeyService::request(const QString &method, QVariantList arguments,
     call.setArguments(arguments);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, expected, handler](QDBusPendingCallWatcher *w) {
+            [this, method, expected, handler](QDBusPendingCallWatcher *w) {
                 w->deleteLater();
                 const QDBusPendingReply<QDBusObjectPath> reply = *w;
                 if (reply.isError()) {
                     if (m_requests.contains(expected)) {
                         forgetRequest(expected);
-                        handler(responseOther, {});
+                        handler(responseOther, {},
+                                QStringLiteral("%1 failed: %2: %3")
+                                    .arg(method, reply.error().name(), reply.error().message()));
                     }
                     return;
                 }
@@ -276,7 +413,15 @@ void PortalHotKeyService::onResponse(uint response, const QVariantMap &results,
     if (!handler)
         return;
     forgetRequest(requestPath);
-    handler(response, results);
+    handler(response, results, QString());
+}
+
+void PortalHotKeyService::onShortcutsChanged(const QDBusMessage &message)
+{
+    const QVariantList args = message.arguments();
+    if (args.size() < 2 || args[0].value<QDBusObjectPath>().path() != m_session)
+        return;
+    takeListed(args[1]);
 }
 
 void PortalHotKeyService::onShortcutSignal(const QDBusMessage &message)
@@ -291,7 +436,7 @@ void PortalHotKeyService::onShortcutSignal(const QDBusMessage &message)
 void PortalHotKeyService::dispatch(const QDBusObjectPath &session, const QString &shortcutId,
                                    bool pressed)
 {
-    if (session.path() != m_session || !onHotKeyEvent)
+    if (m_session.isEmpty() || session.path() != m_session || !onHotKeyEvent)
         return;
     for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it) {
         if (it->name == shortcutId) {

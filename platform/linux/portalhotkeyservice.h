@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shortcuts/hotkeyservice.h"
+#include "shortcuts/portalbinding.h"
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>
@@ -11,21 +12,28 @@
 #include <functional>
 
 class QDBusMessage;
+class SettingsStore;
 
-// Hot keys through the desktop portal's GlobalShortcuts interface (Wayland): each shortcut
-// name is bound in a portal session with the recorded combination as its preferred trigger,
-// and the portal's Activated and Deactivated signals are its key-down and key-up. A session can
-// be bound only once, so every change binds the current set in a new session. The desktop may
-// ask the user and settles conflicts itself.
+// Hot keys through the desktop portal's GlobalShortcuts interface (Wayland). The program keeps
+// one session under one token for its whole life and across starts, since desktops such as KDE
+// file what the user assigned under the session's token. After creating the session it lists
+// what the desktop already knows and binds only names that are missing or changed since they
+// were last bound (kept in the settings), so that the desktop's shortcut settings open only
+// when the user changes a shortcut. A session binds once: a later change binds in a new
+// session under the same token. The portal's Activated and Deactivated signals are the key-down
+// and key-up; a binding the desktop answers without a key is waiting for the user, not refused.
 class PortalHotKeyService : public QObject, public GlobalShortcuts::HotKeyService {
     Q_OBJECT
 public:
     static const QString service;
     static const QString path;
     static const QString interface;
+    // The session token of every session this program creates.
+    static const QString sessionToken;
 
-    // `describe` gives the text the desktop shows for a shortcut name.
-    PortalHotKeyService(QDBusConnection sessionBus,
+    // `settings` keeps what was last bound; `describe` gives the text the desktop shows for a
+    // shortcut name.
+    PortalHotKeyService(QDBusConnection sessionBus, SettingsStore &settings,
                         std::function<QString(const QString &name)> describe,
                         QObject *parent = nullptr);
     ~PortalHotKeyService() override;
@@ -40,17 +48,20 @@ public:
     int probe(const GlobalShortcuts::Shortcut &) override { return 0; }
     bool needsMenuPath() const override { return false; }
     std::optional<qint64> carbonKeyCode(quint32) const override { return std::nullopt; }
+    std::optional<GlobalShortcuts::DeliveryStatus>
+    deliveryStatus(const QString &name) const override;
 
-    // The bound session's object path; empty while none is bound.
+    // The open session's object path; empty while none is open.
     QString sessionHandle() const { return m_session; }
 
 signals:
-    // A round of binding ended (bound, refused, or nothing left to bind).
+    // A round of listing and binding ended (bound, refused, or nothing to bind).
     void bindingFinished();
 
 private slots:
     // Activated (key-down) and Deactivated (key-up).
     void onShortcutSignal(const QDBusMessage &message);
+    void onShortcutsChanged(const QDBusMessage &message);
     void onResponse(uint response, const QVariantMap &results, const QDBusMessage &message);
 
 private:
@@ -59,14 +70,26 @@ private:
         GlobalShortcuts::Shortcut shortcut;
         QString name;
     };
-    using ResponseHandler = std::function<void(uint response, const QVariantMap &results)>;
+    using Requests = QMap<QString, GlobalShortcuts::PortalBinding::Request>;
+    // `error` is the D-Bus error of a call the portal did not take; empty otherwise.
+    using ResponseHandler =
+        std::function<void(uint response, const QVariantMap &results, const QString &error)>;
 
     void scheduleBinding();
     void bind();
-    void bindInSession(const QString &session, const QMap<quint32, Entry> &entries);
+    void openSession(std::function<void()> then);
+    void listThenBind(const Requests &wanted);
+    void bindInSession(const Requests &wanted, const QStringList &names);
+    void takeBindAnswer(const Requests &asked, uint response, const QVariantMap &results,
+                        const QString &error);
     void finishBinding();
-    void closeSession();
-    void fail(const QMap<quint32, Entry> &entries, int status);
+    void closeSession(std::function<void()> then = {});
+    void refuse(const QStringList &names, uint response, const QString &reason);
+    Requests wantedRequests() const;
+    // Takes the desktop's list of shortcuts (a ListShortcuts or BindShortcuts answer, or
+    // ShortcutsChanged); returns the names it holds.
+    QStringList takeListed(const QVariant &shortcuts);
+    void setNameState(const QString &name, const GlobalShortcuts::PortalBinding::NameState &state);
     void dispatch(const QDBusObjectPath &session, const QString &shortcutId, bool pressed);
     // Calls a portal method that answers through a Request object's Response signal.
     void request(const QString &method, QVariantList arguments, int optionsIndex,
@@ -75,10 +98,14 @@ private:
     void forgetRequest(const QString &requestPath);
 
     QDBusConnection m_bus;
+    SettingsStore &m_settings;
     std::function<QString(const QString &)> m_describe;
     Availability m_availability = Availability::unknown;
     QMap<quint32, Entry> m_wanted;
+    QHash<QString, GlobalShortcuts::PortalBinding::NameState> m_names;
     QString m_session;
+    // The open session has been bound and cannot bind again.
+    bool m_sessionBound = false;
     QHash<QString, ResponseHandler> m_requests;
     int m_nextToken = 0;
     bool m_started = false;

@@ -307,7 +307,7 @@ void X11HotKeyService::keyboardChanged()
         if (status == 0)
             m_grabs.insert(it.key(), *entry);
         else if (onRegistrationFailed)
-            onRegistrationFailed(it.key(), status);
+            onRegistrationFailed(it.key(), status, QString());
     }
 }
 

@@ -3,9 +3,13 @@
 #include "fakes/privatebus.h"
 
 #include "shell/application.h"
+#include "shell/preferencespanefactory.h"
 #include "shortcut/desktopshortcuts.h"
+#include "shortcut/shortcuthint.h"
 #include "shortcut/shortcutrecorder.h"
 #include "shortcuts/shortcutregistry.h"
+#include "stores/settingskeys.h"
+#include "window/preferencespane.h"
 
 #include "portalhotkeyservice.h"
 
@@ -21,6 +25,8 @@ const Shortcut ctrlAltR{15, CarbonModifier::controlKey | CarbonModifier::optionK
 
 } // namespace
 
+Q_DECLARE_METATYPE(FakePortal::Desktop)
+
 // The application over a fake desktop portal on a private session bus, as on Wayland.
 class TestPortalShortcut : public QObject {
     Q_OBJECT
@@ -29,12 +35,17 @@ class TestPortalShortcut : public QObject {
         FakeServices fakes;
         PortalHotKeyService *portal = nullptr;
         std::unique_ptr<Application> application;
+        std::unique_ptr<PreferencesPane> pane;
         QStringList lines;
 
-        explicit App(QDBusConnection bus)
+        // `defaults` are the settings of an earlier start; fresh ones without.
+        explicit App(QDBusConnection bus, std::unique_ptr<SettingsStore> defaults = nullptr)
         {
+            if (defaults)
+                fakes.defaults = std::move(defaults);
             AppServices services = fakes.make();
-            auto service = std::make_unique<PortalHotKeyService>(bus, &DesktopShortcuts::describe);
+            auto service = std::make_unique<PortalHotKeyService>(bus, *fakes.defaults,
+                                                                 &DesktopShortcuts::describe);
             portal = service.get();
             services.shortcuts = std::make_unique<Registry>(*fakes.defaults, std::move(service));
             services.shortcuts->diagnostic = [this](const QString &line) { lines.append(line); };
@@ -42,6 +53,14 @@ class TestPortalShortcut : public QObject {
             application = std::make_unique<Application>(std::move(services));
             portal->start();
             application->start();
+        }
+
+        // Quits; the settings stay for the next start.
+        std::unique_ptr<SettingsStore> quit()
+        {
+            pane.reset();
+            application.reset();
+            return std::move(fakes.defaults);
         }
 
         Registry &shortcuts() { return *application->shortcuts(); }
@@ -52,11 +71,33 @@ class TestPortalShortcut : public QObject {
                 count += call.operation == QLatin1String("eject");
             return count;
         }
+
+        // The preferences row of the shortcut, as the pane shows it.
+        ShortcutHint *hint()
+        {
+            if (!pane)
+                pane.reset(PreferencesPaneFactory::make(*application));
+            return pane->findChild<ShortcutHint *>();
+        }
+        ShortcutRecorder *recorder()
+        {
+            hint();
+            return pane->findChild<ShortcutRecorder *>();
+        }
+        // The hint's text, empty while it is hidden.
+        QString hintText() { return hint()->isVisibleTo(pane.get()) ? hint()->text() : QString(); }
     };
 
     PrivateBus m_bus;
     QDBusConnection m_portalConnection{QString()};
     QDBusConnection m_appConnection{QString()};
+    int m_nextConnection = 0;
+
+    // A connection of its own for each start, as a new process has.
+    QDBusConnection appConnection()
+    {
+        return m_bus.connect(QStringLiteral("app%1").arg(++m_nextConnection));
+    }
 
 private slots:
     void initTestCase()
@@ -77,10 +118,14 @@ private slots:
         QVERIFY(portal.registerOnBus());
         App app(m_appConnection);
         QSignalSpy bound(app.portal, &PortalHotKeyService::bindingFinished);
+        QCOMPARE(app.hintText(), QString());
 
         app.shortcuts().setShortcut(ctrlAltE, Name::ejectAll());
         QVERIFY(bound.wait());
         QCOMPARE(portal.sessions.size(), 1);
+        QVERIFY(portal.sessions[0].endsWith(QStringLiteral("/quillmere")));
+        // Asked what the desktop knows before binding.
+        QCOMPARE(portal.lists, 1);
         QCOMPARE(portal.bindings.size(), 1);
         const FakePortal::Binding binding = portal.bindings[0];
         QCOMPARE(binding.session, portal.sessions[0]);
@@ -92,6 +137,8 @@ private slots:
         QCOMPARE(binding.shortcuts[0].second.value(QStringLiteral("description")).toString(),
                  QStringLiteral("Eject All"));
         QVERIFY(app.lines.isEmpty());
+        // The row repeats the key the desktop reported.
+        QCOMPARE(app.hintText(), QStringLiteral("CTRL+ALT+e works from any app"));
 
         // Key-down runs nothing; key-up runs Eject All once.
         portal.activate(binding.session, QStringLiteral("ejectAll"), true);
@@ -116,7 +163,7 @@ private slots:
         app.shortcuts().setRecorderActive(false);
     }
 
-    void aNewCombinationIsBoundInANewSession()
+    void aNewCombinationIsBoundInANewSessionUnderTheSameToken()
     {
         FakePortal portal(m_portalConnection);
         QVERIFY(portal.registerOnBus());
@@ -127,28 +174,108 @@ private slots:
 
         app.shortcuts().setShortcut(ctrlAltR, Name::ejectAll());
         QVERIFY(bound.wait());
-        // Released and registered in one go: one new binding, the old session closed.
+        // Released and registered in one go: one new binding, in a session under the same
+        // token once the old one was closed (the fake refuses a second open session).
         QCOMPARE(portal.bindings.size(), 2);
         QCOMPARE(portal.bindings[1]
                      .shortcuts[0]
                      .second.value(QStringLiteral("preferred_trigger"))
                      .toString(),
                  QStringLiteral("CTRL+ALT+r"));
-        QTRY_COMPARE(portal.closedSessions, QStringList{portal.sessions[0]});
-        portal.activate(portal.sessions[0], QStringLiteral("ejectAll"), false);
+        QCOMPARE(portal.sessions.size(), 2);
+        QCOMPARE(portal.sessions[1], portal.sessions[0]);
+        QCOMPARE(portal.closedSessions, QStringList{portal.sessions[0]});
+        QCOMPARE(app.portal->sessionHandle(), portal.sessions[1]);
+        QVERIFY(app.lines.isEmpty());
+        QCOMPARE(app.hintText(), QStringLiteral("CTRL+ALT+r works from any app"));
         portal.activate(portal.sessions[1], QStringLiteral("ejectAll"), false);
         QTRY_COMPARE(app.ejects(), 1);
-        QTest::qWait(100);
-        QCOMPARE(app.ejects(), 1);
 
-        // Clearing closes the session and binds nothing.
+        // The same combination again binds nothing: the desktop has it.
         app.shortcuts().setShortcut(std::nullopt, Name::ejectAll());
         QVERIFY(bound.wait());
         QTRY_COMPARE(portal.closedSessions.size(), 2);
+        QCOMPARE(app.hintText(), QString());
+        app.shortcuts().setShortcut(ctrlAltR, Name::ejectAll());
+        QVERIFY(bound.wait());
         QCOMPARE(portal.bindings.size(), 2);
+        QCOMPARE(app.hintText(), QStringLiteral("CTRL+ALT+r works from any app"));
     }
 
-    void aDeclinedBindingPrintsTheDiagnostic()
+    void twoStartsBindOnce_data()
+    {
+        QTest::addColumn<FakePortal::Desktop>("desktop");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("binds at once")
+            << FakePortal::Desktop::bindsAtOnce << QStringLiteral("CTRL+ALT+e works from any app");
+        QTest::newRow("waits for the user")
+            << FakePortal::Desktop::waitsForUser
+            << QStringLiteral("Assign it in your desktop's keyboard shortcut settings");
+    }
+
+    void twoStartsBindOnce()
+    {
+        QFETCH(FakePortal::Desktop, desktop);
+        QFETCH(QString, hint);
+        FakePortal portal(m_portalConnection, desktop);
+        QVERIFY(portal.registerOnBus());
+
+        auto first = std::make_unique<App>(appConnection());
+        QSignalSpy bound(first->portal, &PortalHotKeyService::bindingFinished);
+        first->shortcuts().setShortcut(ctrlAltE, Name::ejectAll());
+        QVERIFY(bound.wait());
+        QCOMPARE(portal.bindings.size(), 1);
+        QCOMPARE(first->hintText(), hint);
+        QVERIFY(first->lines.isEmpty());
+        QVERIFY(first->fakes.defaults->contains(SettingsKeys::portalBoundShortcuts));
+        std::unique_ptr<SettingsStore> settings = first->quit();
+        first.reset();
+        QTRY_COMPARE(portal.openSessions(), QStringList());
+
+        // The next start lists what the desktop kept under the token and binds nothing.
+        App second(appConnection(), std::move(settings));
+        QSignalSpy listed(second.portal, &PortalHotKeyService::bindingFinished);
+        QVERIFY(listed.wait());
+        QCOMPARE(portal.lists, 2);
+        QCOMPARE(portal.bindings.size(), 1);
+        QCOMPARE(FakePortal::token(second.portal->sessionHandle()), QStringLiteral("quillmere"));
+        QCOMPARE(second.hintText(), hint);
+        QVERIFY(second.lines.isEmpty());
+        portal.activate(second.portal->sessionHandle(), QStringLiteral("ejectAll"), true);
+        portal.activate(second.portal->sessionHandle(), QStringLiteral("ejectAll"), false);
+        QTRY_COMPARE(second.ejects(), 1);
+    }
+
+    void aKeyAssignedLaterInTheDesktopsSettingsRunsEjectAll()
+    {
+        // KDE: the binding is answered with an empty list, and the user gives the shortcut a
+        // key in System Settings afterwards.
+        FakePortal portal(m_portalConnection, FakePortal::Desktop::waitsForUser);
+        QVERIFY(portal.registerOnBus());
+        App app(m_appConnection);
+        QSignalSpy bound(app.portal, &PortalHotKeyService::bindingFinished);
+        app.shortcuts().setShortcut(ctrlAltE, Name::ejectAll());
+        QVERIFY(bound.wait());
+        QCOMPARE(portal.bindings.size(), 1);
+        // Not a refusal: no diagnostic, the hot key and the session stay.
+        QVERIFY(app.lines.isEmpty());
+        QCOMPARE(app.shortcuts().hotKeys().size(), 1);
+        QCOMPARE(app.portal->sessionHandle(), portal.sessions[0]);
+        QVERIFY(portal.closedSessions.isEmpty());
+        QCOMPARE(app.recorder()->text(), QStringLiteral("Ctrl+Alt+E"));
+        QCOMPARE(app.hintText(),
+                 QStringLiteral("Assign it in your desktop's keyboard shortcut settings"));
+
+        portal.assign(QStringLiteral("quillmere"), QStringLiteral("ejectAll"),
+                      QStringLiteral("Meta+E"));
+        QTRY_COMPARE(app.hintText(), QStringLiteral("Meta+E works from any app"));
+        portal.activate(portal.sessions[0], QStringLiteral("ejectAll"), true);
+        portal.activate(portal.sessions[0], QStringLiteral("ejectAll"), false);
+        QTRY_COMPARE(app.ejects(), 1);
+        QVERIFY(app.lines.isEmpty());
+    }
+
+    void aDeclinedBindingPrintsTheDiagnosticWithItsReason()
     {
         FakePortal portal(m_portalConnection);
         portal.bindResponse = 1;
@@ -157,9 +284,11 @@ private slots:
         QSignalSpy bound(app.portal, &PortalHotKeyService::bindingFinished);
         app.shortcuts().setShortcut(ctrlAltE, Name::ejectAll());
         QVERIFY(bound.wait());
-        QCOMPARE(app.lines, QStringList{QStringLiteral("Error registering hotkey Ctrl+Alt+E: 1")});
+        QCOMPARE(app.lines, QStringList{QStringLiteral("Error registering hotkey Ctrl+Alt+E: 1 "
+                                                       "(declined in the desktop's dialog)")});
         QVERIFY(app.shortcuts().hotKeys().isEmpty());
         QCOMPARE(app.shortcuts().shortcut(Name::ejectAll()), std::optional<Shortcut>(ctrlAltE));
+        QCOMPARE(app.hintText(), QStringLiteral("Declined in the desktop's shortcut dialog"));
     }
 
     void withoutThePortalTheRecorderSaysSo()
@@ -175,6 +304,27 @@ private slots:
         QCOMPARE(recorder.placeholderText(), ShortcutRecorder::unavailableText());
         app.shortcuts().setShortcut(ctrlAltE, Name::ejectAll());
         QVERIFY(app.shortcuts().hotKeys().isEmpty());
+    }
+
+    void aPortalWithoutTheInterfaceLeavesTheRowSayingSo()
+    {
+        // GNOME 43: the portal runs, its GlobalShortcuts interface does not exist. A stored
+        // combination is neither shown as working nor editable.
+        FakePortal portal(m_portalConnection, FakePortal::Desktop::withoutInterface);
+        QVERIFY(portal.registerOnBus());
+        auto settings = SettingsStore::inMemory();
+        settings->setString(Name::ejectAll().settingsKey(), ctrlAltE.toJson());
+        App app(m_appConnection, std::move(settings));
+        QSignalSpy availability(&app.shortcuts(), &Registry::availabilityChanged);
+        ShortcutRecorder *recorder = app.recorder();
+        QVERIFY(availability.wait());
+        QVERIFY(!recorder->isEnabled());
+        QCOMPARE(recorder->text(), QString());
+        QCOMPARE(recorder->placeholderText(),
+                 QStringLiteral("This desktop has no global shortcuts"));
+        QCOMPARE(app.hintText(), QString());
+        QVERIFY(app.lines.isEmpty());
+        QVERIFY(portal.sessions.isEmpty());
     }
 };
 

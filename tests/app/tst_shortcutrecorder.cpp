@@ -389,7 +389,7 @@ private slots:
         QVERIFY(!rig.recorder->isEnabled());
         QCOMPARE(rig.recorder->text(), QString());
         QCOMPARE(rig.recorder->placeholderText(),
-                 QStringLiteral("No global shortcuts on this desktop"));
+                 QStringLiteral("This desktop has no global shortcuts"));
         QVERIFY(!rig.recorder->toolTip().isEmpty());
         rig.shoot(QStringLiteral("recorder-unavailable"));
         QVERIFY(rig.recorder->sizeHint().width() >
@@ -409,7 +409,7 @@ private slots:
         // And a recorder without any registry.
         ShortcutRecorder none(nullptr, Name::ejectAll());
         QVERIFY(!none.isEnabled());
-        QCOMPARE(none.placeholderText(), QStringLiteral("No global shortcuts on this desktop"));
+        QCOMPARE(none.placeholderText(), QStringLiteral("This desktop has no global shortcuts"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "shortcuts/hotkeybackend.h"
 #include "shortcuts/keymapping.h"
 #include "shortcuts/menubarshortcuts.h"
+#include "shortcuts/portalbinding.h"
 #include "shortcuts/recorderrules.h"
 #include "shortcuts/shortcutregistry.h"
 #include "stores/settingsstore.h"
@@ -375,9 +376,86 @@ private slots:
         Rig rig;
         rig.countEjectAll();
         rig.registry->setShortcut(ctrlAltE, Name::ejectAll());
-        rig.service->onRegistrationFailed(rig.service->registrations[0].id, 2);
+        rig.service->onRegistrationFailed(rig.service->registrations[0].id, 2, QString());
         QCOMPARE(rig.lines, QStringList{QStringLiteral("Error registering hotkey Ctrl+Alt+E: 2")});
         QVERIFY(rig.registry->hotKeys().isEmpty());
+
+        // The desktop's reason follows the status.
+        rig.registry->setShortcut(ctrlAltR, Name::ejectAll());
+        rig.service->onRegistrationFailed(rig.service->registrations.last().id, 1,
+                                          QStringLiteral("declined"));
+        QCOMPARE(rig.lines.last(),
+                 QStringLiteral("Error registering hotkey Ctrl+Alt+R: 1 (declined)"));
+    }
+
+    void theRowsStateFollowsTheRegistration()
+    {
+        Rig rig;
+        QSignalSpy changes(rig.registry.get(), &Registry::deliveryStatusChanged);
+        QCOMPARE(rig.registry->deliveryStatus(Name::ejectAll()).state, DeliveryState::none);
+        rig.countEjectAll();
+        rig.registry->setShortcut(ctrlAltE, Name::ejectAll());
+        QCOMPARE(rig.registry->deliveryStatus(Name::ejectAll()),
+                 (DeliveryStatus{DeliveryState::delivered, {}}));
+        rig.service->onRegistrationFailed(rig.service->registrations[0].id, 2, QString());
+        QCOMPARE(rig.registry->deliveryStatus(Name::ejectAll()).state, DeliveryState::failed);
+        QCOMPARE(changes.size(), 1);
+        rig.service->available = false;
+        QCOMPARE(rig.registry->deliveryStatus(Name::ejectAll()).state, DeliveryState::unsupported);
+    }
+
+    // --- The desktop portal's bindings ---------------------------------------------------------
+
+    void onlyMissingOrChangedNamesAreBound()
+    {
+        using PortalBinding::Request;
+        const Request ctrlAltEjectAll{QStringLiteral("Eject All"), QStringLiteral("CTRL+ALT+e")};
+        const QMap<QString, Request> wanted{{QStringLiteral("ejectAll"), ctrlAltEjectAll}};
+        const QSet<QString> listed{QStringLiteral("ejectAll")};
+        // A plain start: the desktop knows it as it was bound.
+        QCOMPARE(PortalBinding::namesToBind(wanted, wanted, listed), QStringList());
+        // Never bound, or the desktop forgot it.
+        QCOMPARE(PortalBinding::namesToBind(wanted, {}, listed),
+                 QStringList{QStringLiteral("ejectAll")});
+        QCOMPARE(PortalBinding::namesToBind(wanted, wanted, {}),
+                 QStringList{QStringLiteral("ejectAll")});
+        // Another combination, or another description (another language).
+        QMap<QString, Request> before = wanted;
+        before[QStringLiteral("ejectAll")].preferredTrigger = QStringLiteral("CTRL+ALT+r");
+        QCOMPARE(PortalBinding::namesToBind(wanted, before, listed),
+                 QStringList{QStringLiteral("ejectAll")});
+        before = wanted;
+        before[QStringLiteral("ejectAll")].description = QStringLiteral("Alles auswerfen");
+        QCOMPARE(PortalBinding::namesToBind(wanted, before, listed),
+                 QStringList{QStringLiteral("ejectAll")});
+        QCOMPARE(PortalBinding::namesToBind({}, wanted, listed), QStringList());
+
+        // Kept in the settings and read back; anything else reads as nothing bound.
+        QCOMPARE(PortalBinding::decode(PortalBinding::encode(wanted)), wanted);
+        for (const char *bad :
+             {"", "[1]", "{\"ejectAll\": 3}", "{\"ejectAll\": {\"description\": 1}}", "not json"})
+            QCOMPARE(PortalBinding::decode(QString::fromUtf8(bad)), (QMap<QString, Request>()));
+    }
+
+    void theDesktopsAnswerGivesTheRowsState()
+    {
+        using PortalBinding::NameState;
+        QCOMPARE(PortalBinding::deliveryStatus(NameState{}).state, DeliveryState::pending);
+        // KDE's empty answer: taken, waiting for the user.
+        QCOMPARE(PortalBinding::deliveryStatus(NameState{true, {}, DeliveryState::none}).state,
+                 DeliveryState::awaitingUser);
+        QCOMPARE(PortalBinding::deliveryStatus(
+                     NameState{true, QStringLiteral("Ctrl+Alt+E"), DeliveryState::none}),
+                 (DeliveryStatus{DeliveryState::delivered, QStringLiteral("Ctrl+Alt+E")}));
+        QCOMPARE(PortalBinding::deliveryStatus(NameState{true, {}, DeliveryState::declined}).state,
+                 DeliveryState::declined);
+        QCOMPARE(PortalBinding::deliveryStatus(NameState{true, {}, DeliveryState::failed}).state,
+                 DeliveryState::failed);
+        // A key assigned in the desktop's settings after all wins over the refusal.
+        QCOMPARE(PortalBinding::deliveryStatus(
+                     NameState{true, QStringLiteral("Meta+E"), DeliveryState::declined})
+                     .state,
+                 DeliveryState::delivered);
     }
 
     void combinationsOfOtherProgramsAreFoundByProbing()
