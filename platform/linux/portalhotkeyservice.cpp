@@ -40,7 +40,7 @@ QString objectPathText(const QVariant &value)
     return value.toString();
 }
 
-PortalShortcutList shortcutList(const QVariant &value)
+PortalShortcutList shortcutListOf(const QVariant &value)
 {
     if (value.canConvert<QDBusArgument>())
         return qdbus_cast<PortalShortcutList>(value.value<QDBusArgument>());
@@ -75,11 +75,10 @@ void PortalHotKeyService::start()
             onAvailabilityChanged();
         return;
     }
-    // Taken as whole messages: portals differ in the extra arguments of these signals.
+    // Taken whole: portals differ in the extra arguments. Deactivated is not needed, and KDE
+    // does not send it for a shortcut invoked from its settings.
     m_bus.connect(service, path, interface, QStringLiteral("Activated"), this,
-                  SLOT(onShortcutSignal(QDBusMessage)));
-    m_bus.connect(service, path, interface, QStringLiteral("Deactivated"), this,
-                  SLOT(onShortcutSignal(QDBusMessage)));
+                  SLOT(onActivated(QDBusMessage)));
     m_bus.connect(service, path, interface, QStringLiteral("ShortcutsChanged"), this,
                   SLOT(onShortcutsChanged(QDBusMessage)));
 
@@ -170,10 +169,28 @@ void PortalHotKeyService::bind()
         listThenBind(wanted);
 }
 
+PortalShortcutList PortalHotKeyService::shortcutList(const Requests &requests)
+{
+    PortalShortcutList shortcuts;
+    for (auto it = requests.cbegin(); it != requests.cend(); ++it) {
+        QVariantMap properties;
+        properties.insert(QStringLiteral("description"), it->description);
+        if (!it->preferredTrigger.isEmpty())
+            properties.insert(QStringLiteral("preferred_trigger"), it->preferredTrigger);
+        shortcuts.append({it.key(), properties});
+    }
+    return shortcuts;
+}
+
 void PortalHotKeyService::openSession(std::function<void()> then)
 {
     QVariantMap options;
     options.insert(QStringLiteral("session_handle_token"), sessionToken);
+    // KDE Plasma 5 takes a session's shortcuts only from this option (an early form of the
+    // interface that Debian 12's portal still passes on): it files them under the token and
+    // delivers them from then on. Other desktops ignore it.
+    options.insert(QStringLiteral("shortcuts"),
+                   QVariant::fromValue(shortcutList(wantedRequests())));
     request(QStringLiteral("CreateSession"), {options}, 0,
             [this, then](uint response, const QVariantMap &results, const QString &error) {
                 const QString session =
@@ -190,6 +207,7 @@ void PortalHotKeyService::openSession(std::function<void()> then)
                 }
                 m_session = session;
                 m_sessionBound = false;
+                takeListed(results.value(QStringLiteral("shortcuts")));
                 then();
             });
 }
@@ -224,18 +242,10 @@ void PortalHotKeyService::listThenBind(const Requests &wanted)
 
 void PortalHotKeyService::bindInSession(const Requests &wanted, const QStringList &names)
 {
-    PortalShortcutList shortcuts;
     Requests asked;
-    for (const QString &name : names) {
-        const PortalBinding::Request request = wanted.value(name);
-        asked.insert(name, request);
-        setNameState(name, {});
-        QVariantMap properties;
-        properties.insert(QStringLiteral("description"), request.description);
-        if (!request.preferredTrigger.isEmpty())
-            properties.insert(QStringLiteral("preferred_trigger"), request.preferredTrigger);
-        shortcuts.append({name, properties});
-    }
+    for (const QString &name : names)
+        asked.insert(name, wanted.value(name));
+    const PortalShortcutList shortcuts = shortcutList(asked);
     m_sessionBound = true;
     const QString session = m_session;
     request(
@@ -276,11 +286,13 @@ void PortalHotKeyService::takeBindAnswer(const Requests &asked, uint response,
         return;
     }
     // A name the answer leaves out waits for the user to give it a key in the desktop's
-    // settings (KDE answers so); the desktop tells with ShortcutsChanged.
+    // settings (KDE answers so), unless the desktop told its key already; ShortcutsChanged
+    // brings what the user assigns.
     const QStringList listed = takeListed(results.value(QStringLiteral("shortcuts")));
     for (auto it = asked.cbegin(); it != asked.cend(); ++it) {
         if (!listed.contains(it.key()))
-            setNameState(it.key(), {true, {}, DeliveryState::none});
+            setNameState(it.key(),
+                         {true, m_names.value(it.key()).triggerDescription, DeliveryState::none});
     }
 }
 
@@ -315,7 +327,7 @@ void PortalHotKeyService::refuse(const QStringList &names, uint response, const 
 QStringList PortalHotKeyService::takeListed(const QVariant &shortcuts)
 {
     QStringList names;
-    for (const auto &shortcut : shortcutList(shortcuts)) {
+    for (const auto &shortcut : shortcutListOf(shortcuts)) {
         names.append(shortcut.first);
         setNameState(shortcut.first,
                      {true, shortcut.second.value(QStringLiteral("trigger_description")).toString(),
@@ -424,23 +436,23 @@ void PortalHotKeyService::onShortcutsChanged(const QDBusMessage &message)
     takeListed(args[1]);
 }
 
-void PortalHotKeyService::onShortcutSignal(const QDBusMessage &message)
+void PortalHotKeyService::onActivated(const QDBusMessage &message)
 {
     const QVariantList args = message.arguments();
     if (args.size() < 2)
         return;
-    dispatch(args[0].value<QDBusObjectPath>(), args[1].toString(),
-             message.member() == QLatin1String("Activated"));
+    press(args[0].value<QDBusObjectPath>(), args[1].toString());
 }
 
-void PortalHotKeyService::dispatch(const QDBusObjectPath &session, const QString &shortcutId,
-                                   bool pressed)
+void PortalHotKeyService::press(const QDBusObjectPath &session, const QString &shortcutId)
 {
     if (m_session.isEmpty() || session.path() != m_session || !onHotKeyEvent)
         return;
     for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it) {
         if (it->name == shortcutId) {
-            onHotKeyEvent(it.key(), pressed);
+            const quint32 id = it.key();
+            onHotKeyEvent(id, true);
+            onHotKeyEvent(id, false);
             return;
         }
     }

@@ -20,8 +20,9 @@ class SettingsStore;
 // what the desktop already knows and binds only names that are missing or changed since they
 // were last bound (kept in the settings), so that the desktop's shortcut settings open only
 // when the user changes a shortcut. A session binds once: a later change binds in a new
-// session under the same token. The portal's Activated and Deactivated signals are the key-down
-// and key-up; a binding the desktop answers without a key is waiting for the user, not refused.
+// session under the same token. The portal's Activated signal is a whole key press (key-down
+// and key-up): desktops need not send Deactivated. A binding the desktop answers without a key
+// is waiting for the user, not refused.
 class PortalHotKeyService : public QObject, public GlobalShortcuts::HotKeyService {
     Q_OBJECT
 public:
@@ -59,8 +60,7 @@ signals:
     void bindingFinished();
 
 private slots:
-    // Activated (key-down) and Deactivated (key-up).
-    void onShortcutSignal(const QDBusMessage &message);
+    void onActivated(const QDBusMessage &message);
     void onShortcutsChanged(const QDBusMessage &message);
     void onResponse(uint response, const QVariantMap &results, const QDBusMessage &message);
 
@@ -86,11 +86,13 @@ private:
     void closeSession(std::function<void()> then = {});
     void refuse(const QStringList &names, uint response, const QString &reason);
     Requests wantedRequests() const;
+    // The portal's a(sa{sv}) form of shortcuts.
+    static QList<QPair<QString, QVariantMap>> shortcutList(const Requests &requests);
     // Takes the desktop's list of shortcuts (a ListShortcuts or BindShortcuts answer, or
     // ShortcutsChanged); returns the names it holds.
     QStringList takeListed(const QVariant &shortcuts);
     void setNameState(const QString &name, const GlobalShortcuts::PortalBinding::NameState &state);
-    void dispatch(const QDBusObjectPath &session, const QString &shortcutId, bool pressed);
+    void press(const QDBusObjectPath &session, const QString &shortcutId);
     // Calls a portal method that answers through a Request object's Response signal.
     void request(const QString &method, QVariantList arguments, int optionsIndex,
                  ResponseHandler handler);

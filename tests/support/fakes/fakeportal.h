@@ -50,6 +50,8 @@ public:
     QStringList sessions;
     QStringList closedSessions;
     QList<Binding> bindings;
+    // The shortcuts option of each CreateSession (what KDE Plasma 5 binds from).
+    QList<ShortcutList> sessionShortcuts;
     int lists = 0;
 
     explicit FakePortal(QDBusConnection connection, Desktop desktop = Desktop::bindsAtOnce)
@@ -148,6 +150,8 @@ public:
                 return true;
             }
             sessions.append(session);
+            sessionShortcuts.append(
+                qdbus_cast<ShortcutList>(options.value(QStringLiteral("shortcuts"))));
             QVariantMap results;
             // The portal's documented (historical) type: a string.
             results.insert(QStringLiteral("session_handle"), session);
