@@ -624,7 +624,7 @@
 <context>
     <name>PreferencesPane</name>
     <message>
-        <location filename="../../app/window/preferencespane.cpp" line="+115"/>
+        <location filename="../../app/window/preferencespane.cpp" line="+116"/>
         <source>Relaunch Quillmere to switch language?</source>
         <extracomment>Language relaunch prompt title</extracomment>
         <translation>Quillmere neu starten, um die Sprache zu wechseln?</translation>
@@ -634,12 +634,6 @@
         <source>Eject All shortcut:</source>
         <extracomment>Preferences row label</extracomment>
         <translation>Tastenkürzel für „Alle auswerfen“:</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Works from any app</source>
-        <extracomment>Shortcut hint</extracomment>
-        <translation>Funktioniert in jedem Programm</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -820,6 +814,39 @@
     </message>
 </context>
 <context>
+    <name>ShortcutHint</name>
+    <message>
+        <location filename="../../app/shortcut/shortcuthint.cpp" line="+31"/>
+        <source>Works from any app</source>
+        <extracomment>Shortcut hint</extracomment>
+        <translation>Funktioniert in jedem Programm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 works from any app</source>
+        <extracomment>Shortcut hint once the desktop confirmed the key; %1 is the key as the desktop describes it</extracomment>
+        <translation>%1 funktioniert in jedem Programm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Assign it in your desktop&apos;s keyboard shortcut settings</source>
+        <extracomment>Shortcut hint while the desktop waits for the user to give the shortcut a key</extracomment>
+        <translation>Legen Sie es in den Tastenkürzel-Einstellungen Ihrer Arbeitsumgebung fest</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Declined in the desktop&apos;s shortcut dialog</source>
+        <extracomment>Shortcut hint after the user declined the shortcut in the desktop&apos;s dialog</extracomment>
+        <translation>Im Tastenkürzel-Dialog der Arbeitsumgebung abgelehnt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The desktop refused this shortcut</source>
+        <extracomment>Shortcut hint when the desktop refused the shortcut</extracomment>
+        <translation>Die Arbeitsumgebung hat dieses Tastenkürzel abgelehnt</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutRecorder</name>
     <message>
         <location filename="../../app/shortcut/shortcutrecorder.cpp" line="+88"/>
@@ -835,9 +862,9 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>No global shortcuts on this desktop</source>
+        <source>This desktop has no global shortcuts</source>
         <extracomment>Shortcut field text where the desktop cannot give programs global shortcuts</extracomment>
-        <translation>Keine globalen Tastenkürzel in dieser Arbeitsumgebung</translation>
+        <translation>Diese Arbeitsumgebung hat keine globalen Tastenkürzel</translation>
     </message>
     <message>
         <location line="+51"/>

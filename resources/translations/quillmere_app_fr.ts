@@ -624,7 +624,7 @@
 <context>
     <name>PreferencesPane</name>
     <message>
-        <location filename="../../app/window/preferencespane.cpp" line="+115"/>
+        <location filename="../../app/window/preferencespane.cpp" line="+116"/>
         <source>Relaunch Quillmere to switch language?</source>
         <extracomment>Language relaunch prompt title</extracomment>
         <translation>Relancer Quillmere pour changer de langue&#x202f;?</translation>
@@ -634,12 +634,6 @@
         <source>Eject All shortcut:</source>
         <extracomment>Preferences row label</extracomment>
         <translation>Raccourci «&#xa0;Tout éjecter&#xa0;»&#xa0;:</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Works from any app</source>
-        <extracomment>Shortcut hint</extracomment>
-        <translation>Fonctionne dans toutes les applications</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -820,6 +814,39 @@
     </message>
 </context>
 <context>
+    <name>ShortcutHint</name>
+    <message>
+        <location filename="../../app/shortcut/shortcuthint.cpp" line="+31"/>
+        <source>Works from any app</source>
+        <extracomment>Shortcut hint</extracomment>
+        <translation>Fonctionne dans toutes les applications</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 works from any app</source>
+        <extracomment>Shortcut hint once the desktop confirmed the key; %1 is the key as the desktop describes it</extracomment>
+        <translation>%1 fonctionne dans toutes les applications</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Assign it in your desktop&apos;s keyboard shortcut settings</source>
+        <extracomment>Shortcut hint while the desktop waits for the user to give the shortcut a key</extracomment>
+        <translation>Attribuez-le dans les paramètres des raccourcis clavier de votre bureau</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Declined in the desktop&apos;s shortcut dialog</source>
+        <extracomment>Shortcut hint after the user declined the shortcut in the desktop&apos;s dialog</extracomment>
+        <translation>Refusé dans la boîte de dialogue des raccourcis du bureau</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The desktop refused this shortcut</source>
+        <extracomment>Shortcut hint when the desktop refused the shortcut</extracomment>
+        <translation>Le bureau a refusé ce raccourci</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutRecorder</name>
     <message>
         <location filename="../../app/shortcut/shortcutrecorder.cpp" line="+88"/>
@@ -835,9 +862,9 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>No global shortcuts on this desktop</source>
+        <source>This desktop has no global shortcuts</source>
         <extracomment>Shortcut field text where the desktop cannot give programs global shortcuts</extracomment>
-        <translation>Pas de raccourcis globaux sur ce bureau</translation>
+        <translation>Ce bureau n’a pas de raccourcis globaux</translation>
     </message>
     <message>
         <location line="+51"/>
