@@ -91,7 +91,17 @@ class TestWaylandPopover : public QObject {
 
     QString path(const QString &name) const { return m_root.filePath(name); }
     QString runtimeDir() const { return path(QStringLiteral("runtime")); }
-    QString waylandDisplay() const { return runtimeDir() + QStringLiteral("/wayland-1"); }
+    // The compositor's socket, empty until it listens.
+    QString waylandDisplay() const
+    {
+        const QStringList sockets =
+            QDir(runtimeDir()).entryList({QStringLiteral("wayland-*")}, QDir::System);
+        for (const QString &socket : sockets) {
+            if (!socket.endsWith(QLatin1String(".lock")))
+                return runtimeDir() + u'/' + socket;
+        }
+        return {};
+    }
 
     // The desktop user's process: as root the test user, with nothing of root's environment.
     QStringList asDesktopUser(const QStringList &command) const
@@ -334,8 +344,7 @@ private slots:
         QVERIFY(m_sway.waitForStarted(5000));
         QVERIFY2(
             QTest::qWaitFor(
-                [this] { return !swaySocket().isEmpty() && QFileInfo::exists(waylandDisplay()); },
-                20000),
+                [this] { return !swaySocket().isEmpty() && !waylandDisplay().isEmpty(); }, 20000),
             m_sway.readAll().constData());
         QVERIFY2(QTest::qWaitFor(
                      [this] {
@@ -390,6 +399,8 @@ private slots:
         const std::optional<SwayWindow> window = programWindow();
         QVERIFY(window);
         verifyFloatingPanel(*window);
+        if (QTest::currentTestFailed())
+            return;
         screenshot(QStringLiteral("popover-sway.png"));
 
         QVERIFY(activateTrayItem());
@@ -406,6 +417,8 @@ private slots:
         const std::optional<SwayWindow> window = programWindow();
         QVERIFY(window);
         verifyFloatingPanel(*window);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(window->focused);
 
         // Another workspace takes the focus: the popover closes.
