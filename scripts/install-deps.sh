@@ -11,6 +11,10 @@ packages=(
     udisks2 lsof qt6-translations-l10n
     # tests: real devices on a private bus, a real X server
     udev dbus xvfb xdotool util-linux e2fsprogs xfsprogs squashfs-tools
+    # tests: the popover beside an XEmbed tray (trayer) on Xvfb, and on Wayland under sway with
+    # waybar's tray (the program through Qt's Wayland platform); screenshots with grim and
+    # ImageMagick's import
+    trayer sway waybar qt6-wayland grim imagemagick
     # tests: an unprivileged user's calls, authorized by polkitd on the private bus (pkcheck
     # tells when its rules are in force; useradd makes the test user)
     polkitd passwd

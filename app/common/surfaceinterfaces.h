@@ -4,6 +4,7 @@
 #include "model/viewoptions.h"
 #include "model/volume.h"
 
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -43,6 +44,9 @@ public:
     std::function<QMenu *()> optionsMenuProvider;
     // The desktop asks for no animations.
     std::function<bool()> reduceMotion;
+    // Where on the screen the tray icon is, when the desktop tells it (an XEmbed tray); an
+    // empty rectangle otherwise. The popover points at it, else at the pointer.
+    std::function<QRect()> anchorArea;
 
     // Its panel is visible and not closing.
     virtual bool isShown() const = 0;

@@ -25,6 +25,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QPointer>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 Application::Application(AppServices services, QObject *parent)
@@ -301,6 +302,11 @@ void Application::createPopover()
     };
     if (m_services.reduceMotion)
         popover->reduceMotion = m_services.reduceMotion;
+    popover->anchorArea = [self]() -> QRect {
+        if (!self || !self->m_trayIcon)
+            return {};
+        return self->m_trayIcon->trayIcon()->geometry();
+    };
     m_popover = std::move(popover);
 }
 

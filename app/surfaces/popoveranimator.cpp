@@ -32,6 +32,21 @@ FanView *fanOf(const PopoverPanel *panel)
     return panel ? qobject_cast<FanView *>(panel->content()) : nullptr;
 }
 
+// Away from the bar it comes out of; a panel beside a side strip only fades.
+int slideFor(Direction direction)
+{
+    switch (direction) {
+    case Direction::up:
+        return VolumesPopover::panelSlide;
+    case Direction::down:
+        return -VolumesPopover::panelSlide;
+    case Direction::left:
+    case Direction::right:
+        break;
+    }
+    return 0;
+}
+
 void setContentTakesMouse(const PopoverPanel *panel, bool takes)
 {
     if (QWidget *content = panel->content())
@@ -74,7 +89,7 @@ void PopoverAnimator::open(PopoverPanel *panel, Direction direction, bool reduce
         return;
     FanView *fan = fanOf(panel);
     if (reduced) {
-        panel->setWindowOpacity(1);
+        panel->setFade(1);
         panel->setSlide(0);
         if (fan)
             fan->setPose(1, 1, 1);
@@ -104,16 +119,15 @@ void PopoverAnimator::open(PopoverPanel *panel, Direction direction, bool reduce
         });
     } else {
         animation = start(easeOut(), int(VolumesPopover::panelOpenSeconds * 1000));
-        const int slide =
-            direction == Direction::up ? VolumesPopover::panelSlide : -VolumesPopover::panelSlide;
-        panel->setWindowOpacity(0);
+        const int slide = slideFor(direction);
+        panel->setFade(0);
         panel->setSlide(slide);
         connect(animation, &QVariantAnimation::valueChanged, this,
                 [guard, slide](const QVariant &value) {
                     const double t = value.toDouble();
                     if (!guard)
                         return;
-                    guard->setWindowOpacity(t);
+                    guard->setFade(t);
                     guard->setSlide(int(std::round(slide * (1 - t))));
                 });
     }
@@ -144,14 +158,13 @@ void PopoverAnimator::close(PopoverPanel *panel, Direction direction, bool reduc
         });
     } else {
         animation = start(easeIn(), int(VolumesPopover::panelCloseSeconds * 1000));
-        const int slide =
-            direction == Direction::up ? VolumesPopover::panelSlide : -VolumesPopover::panelSlide;
+        const int slide = slideFor(direction);
         connect(animation, &QVariantAnimation::valueChanged, this,
                 [guard, slide](const QVariant &value) {
                     const double t = value.toDouble();
                     if (!guard)
                         return;
-                    guard->setWindowOpacity(1 - t);
+                    guard->setFade(1 - t);
                     guard->setSlide(int(std::round(slide * t)));
                 });
     }

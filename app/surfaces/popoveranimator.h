@@ -11,8 +11,9 @@ class PopoverPanel;
 
 // The volumes popover's opening and closing motion, timed by VolumesPopover's constants: the
 // items of a fan fly out of the bar and back into it; a grid or list panel fades in while it
-// slides from the bar, and out again. The content takes no clicks while a fan opens or while
-// anything closes. A rebuild of the panel's content while it moves is followed. Main thread.
+// slides from the bar, and out again (the fade painted by the panel). The content takes no clicks
+// while a fan opens or while anything closes. A rebuild of the panel's content while it moves is
+// followed. Main thread.
 class PopoverAnimator : public QObject {
     Q_OBJECT
 public:

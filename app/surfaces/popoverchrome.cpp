@@ -3,6 +3,7 @@
 #include "format/gridpanelgeometry.h"
 #include "format/listpanelgeometry.h"
 #include "surfaces/listrowview.h"
+#include "surfaces/popoverpanel.h"
 #include "surfaces/symbolicons.h"
 #include "surfaces/systemcolours.h"
 #include "surfaces/systemfont.h"
@@ -16,10 +17,12 @@
 
 namespace {
 
-// A flat chevron that pops up the view options.
+// A flat chevron that pops up the view options; on a plate of the panel's material where
+// there is no panel behind it (the fan).
 class OptionsButton : public QAbstractButton {
 public:
-    explicit OptionsButton(QWidget *parent) : QAbstractButton(parent)
+    explicit OptionsButton(QWidget *parent, bool plate = false)
+        : QAbstractButton(parent), m_plate(plate)
     {
         setFixedSize(22, 22);
         setFocusPolicy(Qt::NoFocus);
@@ -34,12 +37,20 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
+        if (m_plate) {
+            painter.setPen(QPen(QColor(255, 255, 255, 30), 1));
+            painter.setBrush(PopoverPanel::materialColour(1.0));
+            painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        }
         if (underMouse()) {
             QColor shade = palette().color(QPalette::WindowText);
             shade.setAlphaF(0.14);
             painter.setPen(Qt::NoPen);
             painter.setBrush(shade);
-            painter.drawRoundedRect(QRectF(rect()), 5, 5);
+            if (m_plate)
+                painter.drawEllipse(QRectF(rect()));
+            else
+                painter.drawRoundedRect(QRectF(rect()), 5, 5);
         }
         const int glyph = 12;
         const QPixmap chevron =
@@ -47,6 +58,9 @@ protected:
                                 SystemColours::secondaryLabel(palette()), devicePixelRatioF());
         painter.drawPixmap(QPointF((width() - glyph) / 2.0, (height() - glyph) / 2.0), chevron);
     }
+
+private:
+    bool m_plate;
 };
 
 // The hairline between the rows and the bottom area.
@@ -85,8 +99,7 @@ QString openInFileManagerTitle()
     return VolumesPopover::tr("Open in File Manager");
 }
 
-QAbstractButton *addGridTitleBar(QWidget *content, const QRect &body,
-                                 const QPalette &panelPalette)
+QAbstractButton *addGridTitleBar(QWidget *content, const QRect &body, const QPalette &panelPalette)
 {
     auto *title = new QLabel(content);
     //: Popover grid title
@@ -101,6 +114,14 @@ QAbstractButton *addGridTitleBar(QWidget *content, const QRect &body,
 
     auto *options = new OptionsButton(content);
     options->move(body.right() + 1 - 14 - options->width(), body.top() + 6);
+    return options;
+}
+
+QAbstractButton *addFanOptionsButton(QWidget *fan, const QPointF &centre)
+{
+    auto *options = new OptionsButton(fan, true);
+    options->setPalette(PopoverPanel::hudPalette(options->palette()));
+    options->move((centre - QPointF(options->width(), options->height()) / 2).toPoint());
     return options;
 }
 

@@ -7,12 +7,13 @@
 class ListRowView;
 class QAbstractButton;
 class QPalette;
+class QPointF;
 class QRect;
 class QWidget;
 
 // What the volumes popover shows around its volumes: the folder entry that every layout ends
-// with, the grid's title bar and the list's bottom area. The texts keep the VolumesPopover
-// translation context. Main thread.
+// with, the grid's title bar, the fan's options button and the list's bottom area. The texts keep
+// the VolumesPopover translation context. Main thread.
 namespace PopoverChrome {
 
 // The icon of the entry that opens the volumes folder, and a pixmap of it side pixels square
@@ -24,8 +25,11 @@ QString openInFileManagerTitle();
 
 // The grid's title bar along the top of body (in content's coordinates): the centred title
 // and, at the right, a flat chevron for the view options, which it returns.
-QAbstractButton *addGridTitleBar(QWidget *content, const QRect &body,
-                                 const QPalette &panelPalette);
+QAbstractButton *addGridTitleBar(QWidget *content, const QRect &body, const QPalette &panelPalette);
+
+// The view options button of the fan, centred at centre in the fan's coordinates, on a plate of
+// the panel's material.
+QAbstractButton *addFanOptionsButton(QWidget *fan, const QPointF &centre);
 
 // The list's bottom area, width wide, below the rows: a hairline, the folder row and the
 // options row.

@@ -32,20 +32,24 @@ PopoverFanBuilder::Fan PopoverFanBuilder::build(const VolumeList &volumes) const
 
     FanView::Item folder;
     //: Fan overflow pill; %1 is how many volumes the fan leaves out
-    folder.title = split.overflow > 0 ? VolumesPopover::tr("%1 More in File Manager").arg(split.overflow)
-                                      : PopoverChrome::openInFileManagerTitle();
+    folder.title = split.overflow > 0
+                       ? VolumesPopover::tr("%1 More in File Manager").arg(split.overflow)
+                       : PopoverChrome::openInFileManagerTitle();
     folder.iconSize = FanGeometry::folderSize;
-    folder.picture = FanView::renderPicture(
-        folder.title, PopoverChrome::folderPixmap(2 * int(folder.iconSize)), folder.iconSize,
-        FanGeometry::folderPillBottom, ratio);
+    folder.picture =
+        FanView::renderPicture(folder.title, PopoverChrome::folderPixmap(2 * int(folder.iconSize)),
+                               folder.iconSize, FanGeometry::folderPillBottom, ratio);
     shapes.append({FanGeometry::pillWidth(FanView::pillTextWidth(folder.title)), folder.iconSize});
     items.append(folder);
 
     const FanGeometry::Layout fan = FanGeometry::layout(shapes);
     const QRectF frame = FanGeometry::panelFrame(fan, m_anchor, screenRect());
     const double height = frame.height();
-    const double lift = m_anchor.panelHeight;
-    const bool up = m_anchor.direction == PopoverLayout::Direction::up;
+    // Only a fan standing on a bottom or top bar reaches over it.
+    const bool overBar = !m_anchor.centred && !PopoverLayout::isSideways(m_anchor.direction);
+    const double lift = overBar ? m_anchor.panelHeight : 0;
+    const bool up =
+        PopoverLayout::verticalDirection(m_anchor, screenRect()) == PopoverLayout::Direction::up;
     constexpr double degrees = 180 / std::numbers::pi;
 
     for (int j = 0; j < items.size(); ++j) {
@@ -64,6 +68,10 @@ PopoverFanBuilder::Fan PopoverFanBuilder::build(const VolumeList &volumes) const
     Fan built;
     built.view = new FanView();
     built.view->setItems(items, QPointF(fan.collapseCentre.x(), launchY));
+    const double optionsY =
+        up ? height - lift - fan.optionsCentre.y() : lift + fan.optionsCentre.y();
+    built.optionsButton =
+        PopoverChrome::addFanOptionsButton(built.view, QPointF(fan.optionsCentre.x(), optionsY));
     built.content = built.view;
     built.frame = frame.toAlignedRect();
     return built;

@@ -24,25 +24,39 @@ const char scrollBarStyle[] =
     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }";
 
-// The rounded body with its beak towards the anchor.
+// The rounded body with its beak towards the anchor; a centred panel has none.
 QPainterPath gridBody(const GridPanelGeometry::Geometry &g, Direction direction)
 {
     const QRectF body = g.body(direction);
     QPainterPath path;
     path.addRoundedRect(body, GridPanelGeometry::cornerRadius, GridPanelGeometry::cornerRadius);
+    if (g.beak <= 0)
+        return path;
     const double c = g.beakCentre;
     const double half = GridPanelGeometry::beakWidth / 2;
+    // The base overlaps the body by one pixel, so no seam shows.
     QPainterPath beak;
-    if (direction == Direction::up) {
-        const double base = body.bottom();
-        beak.moveTo(c - half, base - 1);
+    switch (direction) {
+    case Direction::up:
+        beak.moveTo(c - half, body.bottom() - 1);
         beak.lineTo(c, g.frame.height());
-        beak.lineTo(c + half, base - 1);
-    } else {
-        const double base = body.top();
-        beak.moveTo(c - half, base + 1);
+        beak.lineTo(c + half, body.bottom() - 1);
+        break;
+    case Direction::down:
+        beak.moveTo(c - half, body.top() + 1);
         beak.lineTo(c, 0);
-        beak.lineTo(c + half, base + 1);
+        beak.lineTo(c + half, body.top() + 1);
+        break;
+    case Direction::left:
+        beak.moveTo(body.right() - 1, c - half);
+        beak.lineTo(g.frame.width(), c);
+        beak.lineTo(body.right() - 1, c + half);
+        break;
+    case Direction::right:
+        beak.moveTo(body.left() + 1, c - half);
+        beak.lineTo(0, c);
+        beak.lineTo(body.left() + 1, c + half);
+        break;
     }
     beak.closeSubpath();
     return path.united(beak).simplified();

@@ -1,9 +1,11 @@
 #include "surfaces/popoverpanel.h"
 
 #include <QCloseEvent>
+#include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -12,9 +14,22 @@ constexpr int blurFactor = 10;
 
 } // namespace
 
-PopoverPanel::PopoverPanel(bool translucent, QWidget *parent)
-    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
-      m_translucent(translucent)
+namespace {
+
+Qt::WindowFlags panelFlags(PopoverPanel::Placement placement)
+{
+    const Qt::WindowFlags frameless = Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
+    // A pop-up without a parent window becomes an ordinary, tiled window on Wayland; a tool
+    // window has no taskbar entry, and frameless it gets no server-side title bar.
+    return placement == PopoverPanel::Placement::program
+               ? Qt::Popup | frameless
+               : Qt::Tool | Qt::WindowStaysOnTopHint | frameless;
+}
+
+} // namespace
+
+PopoverPanel::PopoverPanel(bool translucent, Placement placement, QWidget *parent)
+    : QWidget(parent, panelFlags(placement)), m_translucent(translucent), m_placement(placement)
 {
     if (translucent)
         setAttribute(Qt::WA_TranslucentBackground);
@@ -64,6 +79,11 @@ void PopoverPanel::present(const QRect &frame, const Look &look, QWidget *conten
     if (content) {
         content->setParent(this);
         content->setGeometry(QRect(QPoint(margin(), margin()), frame.size()));
+        if (m_fade < 1) {
+            auto *effect = new QGraphicsOpacityEffect(content);
+            effect->setOpacity(m_fade);
+            content->setGraphicsEffect(effect);
+        }
         content->show();
     }
     placeWindow();
@@ -80,9 +100,36 @@ void PopoverPanel::setSlide(int dy)
 
 void PopoverPanel::placeWindow()
 {
-    const QRect window =
-        m_frame.adjusted(-margin(), -margin(), margin(), margin()).translated(0, m_slide);
-    setGeometry(window);
+    const QRect window = m_frame.adjusted(-margin(), -margin(), margin(), margin());
+    if (m_placement == Placement::compositor) {
+        // Equal minimum and maximum size: compositors float such a window instead of tiling it.
+        setFixedSize(window.size());
+        move(window.topLeft());
+        return;
+    }
+    setGeometry(window.translated(0, m_slide));
+}
+
+void PopoverPanel::setFade(qreal fade)
+{
+    fade = std::clamp(fade, 0.0, 1.0);
+    if (m_fade == fade)
+        return;
+    m_fade = fade;
+    if (m_content) {
+        // The effect costs a picture of the content per frame: only while fading.
+        if (fade < 1) {
+            auto *effect = qobject_cast<QGraphicsOpacityEffect *>(m_content->graphicsEffect());
+            if (!effect) {
+                effect = new QGraphicsOpacityEffect(m_content);
+                m_content->setGraphicsEffect(effect);
+            }
+            effect->setOpacity(fade);
+        } else {
+            m_content->setGraphicsEffect(nullptr);
+        }
+    }
+    update();
 }
 
 void PopoverPanel::setBackdrop(const QImage &screen, const QPoint &screenOrigin)
@@ -154,6 +201,7 @@ void PopoverPanel::paintEvent(QPaintEvent *)
     if (m_look.material == Material::none)
         return;
 
+    painter.setOpacity(m_fade);
     if (m_look.shadow)
         painter.drawPixmap(0, 0, shadowPicture());
 
@@ -216,6 +264,18 @@ void PopoverPanel::moveEvent(QMoveEvent *event)
     // The picture of the desktop behind must follow the window.
     if (!m_translucent && !m_backdrop.isNull())
         update();
+}
+
+void PopoverPanel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || m_placement != Placement::compositor)
+        return;
+    // Wayland tells no client about clicks on other windows; the focus they take is the sign.
+    if (isActiveWindow())
+        m_wasActive = true;
+    else if (m_wasActive && onOutsideClick)
+        onOutsideClick();
 }
 
 void PopoverPanel::closeEvent(QCloseEvent *event)

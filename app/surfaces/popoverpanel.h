@@ -8,11 +8,14 @@
 #include <functional>
 #include <optional>
 
-// The popover's window: frameless, a pop-up of the application (it takes the pointer and the
-// keyboard while open, so an outside click and Escape reach it), painted as a dark, rounded,
-// translucent panel. Where a compositor runs the window itself is translucent; otherwise it
-// paints a picture of the desktop taken before it opened behind its content, blurred under its
-// body, so it looks the same.
+// The popover's window: frameless, painted as a dark, rounded panel. Where the program places
+// its windows (X11) it is a pop-up of the application: it takes the pointer and the keyboard
+// while open, so an outside click and Escape reach it. Where the compositor places them
+// (Wayland) it is a fixed-size tool window, which compositors float without a title bar or a
+// taskbar entry; it closes when it loses the focus. Where a compositor runs the window is
+// translucent around the body; otherwise it paints a picture of the desktop taken before it
+// opened behind its content, blurred under its body, so it looks the same. Fading is painted:
+// nothing asks the platform for window opacity.
 class PopoverPanel : public QWidget {
     Q_OBJECT
 public:
@@ -26,17 +29,23 @@ public:
         bool shadow = false;
     };
 
-    static constexpr int shadowMargin = 14;
-    // The material over a blurred desktop, and over whatever a compositor shows unblurred.
-    static constexpr qreal materialOpacityOverBackdrop = 0.74;
-    static constexpr qreal materialOpacityTranslucent = 0.86;
+    // Who places the window on the screen.
+    enum class Placement { program, compositor };
 
-    explicit PopoverPanel(bool translucent, QWidget *parent = nullptr);
+    static constexpr int shadowMargin = 14;
+    // The material over the desktop picture the panel blurs itself. A compositor shows what
+    // lies behind unblurred, which would make the text hard to read: opaque there.
+    static constexpr qreal materialOpacityOverBackdrop = 0.74;
+    static constexpr qreal materialOpacityTranslucent = 1.0;
+
+    explicit PopoverPanel(bool translucent, Placement placement = Placement::program,
+                          QWidget *parent = nullptr);
     ~PopoverPanel() override;
 
     // Escape.
     std::function<void()> onCancel;
-    // A mouse press outside the body, or anywhere that the content does not take it.
+    // A mouse press outside the body, or anywhere that the content does not take it; or, when
+    // the compositor places the window, the loss of the focus after it had it.
     std::function<void()> onOutsideClick;
 
     // Places the body at frame (screen coordinates) with its content, which the panel takes;
@@ -48,9 +57,15 @@ public:
     QWidget *content() const { return m_content; }
     const Look &look() const { return m_look; }
     bool isTranslucent() const { return m_translucent; }
-    // Moves the window by dy without changing the frame (the slide of the animations).
+    Placement placement() const { return m_placement; }
+    // Moves the window by dy without changing the frame (the slide of the animations); a
+    // window the compositor places does not move.
     void setSlide(int dy);
     int slide() const { return m_slide; }
+    // How far the panel has faded in, 0 to 1: its material and its content are painted that
+    // opaque.
+    void setFade(qreal fade);
+    qreal fade() const { return m_fade; }
 
     // The desktop as it was before the panel opened; screenOrigin is its top left corner.
     void setBackdrop(const QImage &screen, const QPoint &screenOrigin);
@@ -68,12 +83,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void placeWindow();
     const QPixmap &shadowPicture();
 
     bool m_translucent;
+    Placement m_placement;
+    bool m_wasActive = false;
+    qreal m_fade = 1;
     QRect m_frame;
     Look m_look;
     QPointer<QWidget> m_content;

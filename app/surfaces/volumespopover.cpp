@@ -1,9 +1,9 @@
 #include "surfaces/volumespopover.h"
 
+#include "common/desktopplaces.h"
 #include "discovery/volumestore.h"
 #include "format/animationscale.h"
 #include "model/volumesorter.h"
-#include "common/desktopplaces.h"
 #include "surfaces/compositing.h"
 #include "surfaces/fanview.h"
 #include "surfaces/gridtileview.h"
@@ -39,7 +39,7 @@ double monotonicSeconds()
 } // namespace
 
 VolumesPopover::VolumesPopover(VolumeStore *store, VolumeIconProvider *icons,
-                                             VolumeActionsMenu *actions, QObject *parent)
+                               VolumeActionsMenu *actions, QObject *parent)
     : QObject(parent), m_store(store), m_icons(icons), m_actions(actions),
       m_animator(new PopoverAnimator(this))
 {
@@ -48,6 +48,9 @@ VolumesPopover::VolumesPopover(VolumeStore *store, VolumeIconProvider *icons,
     openFolder = DesktopPlaces::openFolder;
     compositing = Compositing::isActive;
     animationScale = AnimationScale::fromEnvironment;
+    compositorPlacesWindows = [] {
+        return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    };
 }
 
 VolumesPopover::~VolumesPopover()
@@ -143,14 +146,27 @@ void VolumesPopover::show()
 {
     if (m_panel)
         return;
-    const QPoint pointer = pointerPosition();
-    QScreen *screen = screenAt(pointer);
-    if (!screen)
-        return;
-    m_anchor = PopoverLayout::anchorFor(pointer, screen->geometry(), screen->availableGeometry());
+    const bool placedByCompositor = compositorPlacesWindows && compositorPlacesWindows();
+    QScreen *screen = nullptr;
+    if (placedByCompositor) {
+        screen = screenAt(pointerPosition());
+        if (!screen)
+            return;
+        m_anchor = PopoverLayout::centredAnchor(screen->availableGeometry());
+    } else {
+        const QRect area = anchorArea ? anchorArea() : QRect();
+        const QRectF target =
+            area.isEmpty() ? QRectF(pointerPosition(), QSizeF(0, 0)) : QRectF(area);
+        screen = screenAt(target.center().toPoint());
+        if (!screen)
+            return;
+        m_anchor = PopoverLayout::anchorAt(target, screen->geometry(), screen->availableGeometry());
+    }
 
     const bool translucent = compositing && compositing();
-    auto *panel = new PopoverPanel(translucent);
+    auto *panel =
+        new PopoverPanel(translucent, placedByCompositor ? PopoverPanel::Placement::compositor
+                                                         : PopoverPanel::Placement::program);
     if (!translucent) {
         // Without a compositor the panel shows the desktop it covers itself.
         const QPixmap desktop = screen->grabWindow(0);
@@ -230,6 +246,10 @@ void VolumesPopover::presentFan(const VolumeList &volumes, QScreen *screen)
                     showContextMenu(*item.volume, globalPosition);
             });
     m_fan = view;
+    QAbstractButton *options = fan.optionsButton;
+    connect(options, &QAbstractButton::clicked, this,
+            [this, options] { showOptionsMenu(options); });
+    m_optionsButton = options;
     m_panel->present(fan.frame, fan.look, fan.content);
 }
 

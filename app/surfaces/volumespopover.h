@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/surfaceinterfaces.h"
 #include "format/popoverlayout.h"
 #include "format/reopenguard.h"
 #include "model/volume.h"
-#include "common/surfaceinterfaces.h"
 #include "surfaces/fanview.h"
 #include "surfaces/listscrollcolumn.h"
 #include "surfaces/popoveranimator.h"
@@ -28,12 +28,13 @@ class VolumeEntryView;
 class VolumeIconProvider;
 class VolumeStore;
 
-// The volumes popover: a panel at the pointer showing the visible volumes as a fan, a grid or
-// a list, opened and closed by toggle() (a second launch of the program, or the tray icon's
-// primary click). Every entry opens its volume, offers its actions menu and ejects or remounts
-// through the handlers. Main thread.
-// This controller anchors, shows, rebuilds and closes the panel and answers its entries; the
-// layouts are built by PopoverFanBuilder, PopoverGridBuilder and PopoverListBuilder, their
+// The volumes popover: a panel showing the visible volumes as a fan, a grid or a list, opened
+// and closed by toggle() (a second launch of the program, or the tray icon's primary click).
+// It points at the tray icon when the desktop tells where that is, else at the pointer; where
+// the compositor places windows (Wayland) it is centred on the screen and points at nothing. Every
+// entry opens its volume, offers its actions menu and ejects or remounts through the handlers. Main
+// thread. This controller anchors, shows, rebuilds and closes the panel and answers its entries;
+// the layouts are built by PopoverFanBuilder, PopoverGridBuilder and PopoverListBuilder, their
 // title bar and bottom area by PopoverChrome, the motion by PopoverAnimator.
 class VolumesPopover : public QObject, public PopoverSurface {
     Q_OBJECT
@@ -51,7 +52,7 @@ public:
     static constexpr int listIconSize = 16;
 
     VolumesPopover(VolumeStore *store, VolumeIconProvider *icons, VolumeActionsMenu *actions,
-                          QObject *parent = nullptr);
+                   QObject *parent = nullptr);
     ~VolumesPopover() override;
 
     // PopoverSurface.
@@ -77,6 +78,8 @@ public:
     std::function<void(const QString &)> openFolder;
     std::function<bool()> compositing;
     std::function<double()> animationScale;
+    // Windows are placed by the compositor, not by the program (Wayland).
+    std::function<bool()> compositorPlacesWindows;
 
     PopoverPanel *panel() const { return m_panel; }
     bool isClosing() const { return m_isClosing; }

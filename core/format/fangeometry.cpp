@@ -61,7 +61,13 @@ Layout layout(const QList<ItemShape> &items)
         item.centre.rx() += fan.shift;
         item.iconCentre.rx() += fan.shift;
     }
-    fan.containerSize = QSizeF(right - left + 2 * sideMargin, top + topMargin);
+    const PlacedItem &first = fan.items.constFirst();
+    fan.optionsCentre = QPointF(first.iconCentre.x() + items.constFirst().iconSize / 2 + pillGap +
+                                    optionsButtonSide / 2,
+                                first.iconCentre.y());
+    const double width = std::max(right - left + 2 * sideMargin,
+                                  fan.optionsCentre.x() + optionsButtonSide / 2 + sideMargin);
+    fan.containerSize = QSizeF(width, top + topMargin);
     fan.collapseCentre = QPointF(fan.shift + arcPoint(0).x(), baseline);
     return fan;
 }
@@ -73,12 +79,23 @@ double originX(const Layout &fan, double anchorX)
 
 QRectF panelFrame(const Layout &fan, const PopoverLayout::Anchor &anchor, const QRectF &screen)
 {
+    using PopoverLayout::Direction;
     const double width = fan.containerSize.width();
+    if (anchor.centred) {
+        const double height = fan.containerSize.height();
+        return {std::floor(anchor.x - width / 2), std::floor(anchor.y - height / 2), width, height};
+    }
+    if (PopoverLayout::isSideways(anchor.direction)) {
+        const double height = fan.containerSize.height();
+        const double wanted = anchor.direction == Direction::right ? anchor.x : anchor.x - width;
+        const double x = PopoverLayout::clampedOriginX(wanted, width, screen);
+        const bool up = PopoverLayout::verticalDirection(anchor, screen) == Direction::up;
+        return {x, up ? anchor.y - height : anchor.y, width, height};
+    }
     const double height = fan.containerSize.height() + anchor.panelHeight;
     const double x = PopoverLayout::clampedOriginX(originX(fan, anchor.x), width, screen);
-    const double y = anchor.direction == PopoverLayout::Direction::up
-                         ? anchor.y + anchor.panelHeight - height
-                         : anchor.y - anchor.panelHeight;
+    const double y = anchor.direction == Direction::up ? anchor.y + anchor.panelHeight - height
+                                                       : anchor.y - anchor.panelHeight;
     return {x, y, width, height};
 }
 

@@ -55,11 +55,18 @@ struct PlacedItem {
     QPointF iconCentre;
 };
 
+// The view options button beside the first icon, where the arc bending right above it leaves
+// room; the container is widened for it when the arc does not.
+inline constexpr double optionsButtonSide = 22;
+
 struct Layout {
     QList<PlacedItem> items;
     QSizeF containerSize;
     double shift = 0;
     QPointF collapseCentre;
+    // The view options button's centre in container coordinates, y up: level with the first
+    // icon, a pill gap right of it.
+    QPointF optionsCentre;
 };
 
 // Items in order, the folder item last.
@@ -71,6 +78,9 @@ double originX(const Layout &fan, double anchorX);
 
 // The panel holding the fan: the container reaching over the launcher bar to the screen's edge
 // (anchor.panelHeight), so the items can rise out of the launcher and rest clear of the bar.
+// Beside a side strip it starts at the strip's inner edge and rises from the anchor (or hangs
+// from it, PopoverLayout::verticalDirection with the screen); a centred fan is centred on the
+// anchor.
 QRectF panelFrame(const Layout &fan, const PopoverLayout::Anchor &anchor, const QRectF &screen);
 
 // How many volume items the fan shows and how many it leaves to the folder item.

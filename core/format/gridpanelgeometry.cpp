@@ -10,7 +10,10 @@ using PopoverLayout::Direction;
 
 double availableHeight(const PopoverLayout::Anchor &anchor, const QRectF &available)
 {
-    return std::max(PopoverLayout::roomFrom(anchor, available) * heightFraction - beakHeight,
+    // The beak takes height only when it points up or down.
+    const bool beakAlongHeight = !anchor.centred && !PopoverLayout::isSideways(anchor.direction);
+    return std::max(PopoverLayout::roomFrom(anchor, available) * heightFraction -
+                        (beakAlongHeight ? beakHeight : 0),
                     minAvailableHeight);
 }
 
@@ -24,8 +27,17 @@ QPointF tileOrigin(int index, int columns, const QSizeF &tileSize)
 
 QRectF Geometry::body(Direction direction) const
 {
-    const double top = direction == Direction::up ? 0 : beakHeight;
-    return {0, top, frame.width(), frame.height() - beakHeight};
+    switch (direction) {
+    case Direction::up:
+        return {0, 0, frame.width(), frame.height() - beak};
+    case Direction::down:
+        return {0, beak, frame.width(), frame.height() - beak};
+    case Direction::left:
+        return {0, 0, frame.width() - beak, frame.height()};
+    case Direction::right:
+        break;
+    }
+    return {beak, 0, frame.width() - beak, frame.height()};
 }
 
 Geometry compute(const Input &input)
@@ -44,17 +56,38 @@ Geometry compute(const Input &input)
     const double limit = std::max(room - titleBarHeight, minVisibleGridHeight);
     g.visibleGridHeight = std::min(g.gridSize.height(), limit);
 
-    const double width = g.gridSize.width();
-    const double height = titleBarHeight + g.visibleGridHeight + beakHeight;
-    const double x = PopoverLayout::clampedOriginX(input.anchor.x - width / 2, width, input.screen);
-    const double y = input.anchor.direction == Direction::up ? input.anchor.y - anchorGap - height
-                                                             : input.anchor.y + anchorGap;
-    g.frame = QRectF(x, y, width, height);
+    const PopoverLayout::Anchor &anchor = input.anchor;
+    const double bodyHeight = titleBarHeight + g.visibleGridHeight;
+    if (anchor.centred) {
+        g.beak = 0;
+        g.frame =
+            PopoverLayout::centredFrame(QSizeF(g.gridSize.width(), bodyHeight), input.available);
+        return g;
+    }
 
     // As far towards the anchor as the rounded corners allow.
     const double halfBeak = beakWidth / 2;
-    g.beakCentre = std::min(width - cornerRadius - halfBeak,
-                            std::max(input.anchor.x - x, cornerRadius + halfBeak));
+    const auto beakAt = [halfBeak](double along, double length) {
+        return std::min(length - cornerRadius - halfBeak, std::max(along, cornerRadius + halfBeak));
+    };
+    if (PopoverLayout::isSideways(anchor.direction)) {
+        const double width = g.gridSize.width() + beakHeight;
+        const double x = anchor.direction == Direction::right ? anchor.x + anchorGap
+                                                              : anchor.x - anchorGap - width;
+        const double y =
+            PopoverLayout::clampedOriginY(anchor.y - bodyHeight / 2, bodyHeight, input.screen);
+        g.frame = QRectF(x, y, width, bodyHeight);
+        g.beakCentre = beakAt(anchor.y - y, bodyHeight);
+        return g;
+    }
+
+    const double width = g.gridSize.width();
+    const double height = bodyHeight + beakHeight;
+    const double x = PopoverLayout::clampedOriginX(anchor.x - width / 2, width, input.screen);
+    const double y =
+        anchor.direction == Direction::up ? anchor.y - anchorGap - height : anchor.y + anchorGap;
+    g.frame = QRectF(x, y, width, height);
+    g.beakCentre = beakAt(anchor.x - x, width);
     return g;
 }
 

@@ -6,7 +6,9 @@
 #include <QSizeF>
 
 // The popover's grid panel: tiles under a title, in a scrolling area no taller than the room
-// above (or below) the anchor allows, on a rounded body whose beak points at the anchor.
+// above (or below) the anchor allows, on a rounded body whose beak points at the anchor: from
+// below or above it, or from its side when the panel grows sideways from a side strip. A centred
+// panel has no beak.
 namespace GridPanelGeometry {
 
 inline constexpr double titleBarHeight = 34;
@@ -36,8 +38,11 @@ struct Geometry {
     double visibleGridHeight = 0;
     // The panel on the screen, beak included.
     QRectF frame;
-    // x of the beak's tip within the panel.
+    // Where along its side the beak's tip lies within the panel: x for a panel growing up or
+    // down, y for one growing sideways.
     double beakCentre = 0;
+    // How far the beak stands out of the body; 0 for a centred panel, which has none.
+    double beak = beakHeight;
 
     bool scrolls() const { return visibleGridHeight < gridSize.height(); }
     // The rounded body within the panel (the beak takes the rest).

@@ -33,6 +33,17 @@ Geometry compute(int rowCount, double width, const PopoverLayout::Anchor &anchor
     g.rowsHeight = g.scrolls ? limit : rows;
 
     const double height = g.rowsHeight + bottomAreaHeight;
+    if (anchor.centred) {
+        g.frame = PopoverLayout::centredFrame(QSizeF(width, height), available);
+        return g;
+    }
+    if (PopoverLayout::isSideways(anchor.direction)) {
+        const double x = anchor.direction == Direction::right ? anchor.x + anchorGap
+                                                              : anchor.x - anchorGap - width;
+        const double y = PopoverLayout::clampedOriginY(anchor.y - height / 2, height, screen);
+        g.frame = QRectF(x, y, width, height);
+        return g;
+    }
     const double x = PopoverLayout::clampedOriginX(anchor.x - width / 2, width, screen);
     const double y =
         anchor.direction == Direction::up ? anchor.y - anchorGap - height : anchor.y + anchorGap;

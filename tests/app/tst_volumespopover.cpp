@@ -17,6 +17,9 @@
 
 #include <QAbstractButton>
 #include <QMenu>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -94,7 +97,8 @@ private slots:
         ten.popover.show();
         QCOMPARE(ten.popover.currentLayout(), PopoverLayout::Layout::fan);
         QCOMPARE(ten.popover.fanView()->items().size(), 11);
-        QCOMPARE(ten.popover.fanView()->items().last().title, QStringLiteral("Open in File Manager"));
+        QCOMPARE(ten.popover.fanView()->items().last().title,
+                 QStringLiteral("Open in File Manager"));
 
         Rig eleven(sticks(11));
         eleven.popover.show();
@@ -528,6 +532,145 @@ private slots:
         QVERIFY(rig.popover.acceptsMouse());
         rig.popover.close();
         QVERIFY(!rig.popover.panel());
+    }
+
+    void opensBesideTheTrayIconWhenTheDesktopTellsWhere()
+    {
+        // An XEmbed tray tells where its icon is: the panel points at the icon, wherever the
+        // pointer is (a second launch from a terminal, say).
+        Rig rig(sticks(3), PopoverViewMode::grid);
+        rig.pointer = QPoint(100, 100);
+        const QRect icon(388, 560, 24, 24);
+        rig.popover.anchorArea = [icon] { return icon; };
+        rig.popover.show();
+        QCOMPARE(rig.popover.anchor(),
+                 (PopoverLayout::Anchor{400, 560, PopoverLayout::Direction::up, 0}));
+        PopoverPanel *panel = rig.popover.panel();
+        const QRect frame = panel->frame();
+        QCOMPARE(frame.bottom() + 1, 560 - 2);
+        // The beak's tip is at the icon's middle, not beside it.
+        const QPainterPath &body = panel->look().body;
+        QVERIFY(body.contains(QPointF(400 - frame.left(), frame.height() - 3)));
+        QVERIFY(!body.contains(QPointF(400 - frame.left() - 20, frame.height() - 3)));
+        rig.popover.close();
+
+        // A tray that does not tell (a StatusNotifier host): at the pointer.
+        rig.popover.anchorArea = [] { return QRect(); };
+        rig.pointer = QPoint(300, 500);
+        rig.popover.show();
+        QCOMPARE(rig.popover.anchor(),
+                 (PopoverLayout::Anchor{300, 500, PopoverLayout::Direction::up, 0}));
+    }
+
+    void compositorPlacedPanelFloatsCentredWithoutBeak()
+    {
+        // Wayland: a fixed-size frameless tool window (floated, no title bar, no taskbar
+        // entry), centred, its fade painted; it closes when it loses the focus.
+        QStringList warnings;
+        static QStringList *captured = nullptr;
+        captured = &warnings;
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+                if (captured)
+                    captured->append(text);
+            });
+        const auto restore = qScopeGuard([previous] {
+            qInstallMessageHandler(previous);
+            captured = nullptr;
+        });
+
+        Rig rig(sticks(3), PopoverViewMode::grid);
+        rig.reduced = false;
+        rig.popover.compositorPlacesWindows = [] { return true; };
+        rig.popover.show();
+        PopoverPanel *panel = rig.popover.panel();
+        QCOMPARE(panel->placement(), PopoverPanel::Placement::compositor);
+        QCOMPARE(panel->windowType(), Qt::Tool);
+        QVERIFY(panel->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(panel->minimumSize(), panel->maximumSize());
+        QCOMPARE(panel->minimumSize(), panel->size());
+        QVERIFY(rig.popover.anchor().centred);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((panel->frame().center() - available.center()).manhattanLength() <= 2);
+        // No beak: the body is the frame's rounded rectangle.
+        QCOMPARE(panel->look().body.boundingRect(),
+                 QRectF(QPointF(), QSizeF(panel->frame().size())));
+        // It fades in by painting, never by window opacity, and does not slide.
+        QVERIFY(panel->fade() < 1);
+        QVERIFY(QTest::qWaitFor([&] { return panel->fade() == 1; }, 5000));
+        QCOMPARE(panel->windowOpacity(), 1.0);
+        QCOMPARE(panel->pos(), panel->frame().topLeft() - QPoint(panel->margin(), panel->margin()));
+
+        // Losing the focus to another window closes it.
+        panel->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(panel));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(QTest::qWaitFor([&] { return !rig.popover.panel(); }, 5000));
+        QCOMPARE(rig.visibility, (QList<bool>{true, false}));
+
+        // Escape closes it too, and the fan and list are centred alike.
+        rig.reduced = true;
+        rig.popover.viewMode = PopoverViewMode::fan;
+        rig.popover.show();
+        QVERIFY((rig.popover.panel()->frame().center() - available.center()).manhattanLength() <=
+                2);
+        QTest::keyClick(rig.popover.panel(), Qt::Key_Escape);
+        QVERIFY(!rig.popover.panel());
+        rig.popover.viewMode = PopoverViewMode::list;
+        rig.popover.show();
+        QVERIFY((rig.popover.panel()->frame().center() - available.center()).manhattanLength() <=
+                2);
+        rig.popover.close();
+        for (const QString &warning : std::as_const(warnings))
+            QVERIFY2(!warning.contains(QLatin1String("opacity")), qPrintable(warning));
+    }
+
+    void fanOffersTheViewOptions()
+    {
+        // Fan, and automatic up to ten volumes: the options button stands beside the first
+        // icon, clear of every item, and pops up the same options menu as grid and list.
+        for (const PopoverViewMode mode : {PopoverViewMode::fan, PopoverViewMode::automatic}) {
+            for (int count : {1, 10}) {
+                Rig rig(sticks(count), mode);
+                int built = 0;
+                rig.popover.optionsMenuProvider = [&built] {
+                    ++built;
+                    auto *menu = new QMenu();
+                    menu->addAction(QStringLiteral("Sort by"));
+                    return menu;
+                };
+                rig.popover.show();
+                QCOMPARE(rig.popover.currentLayout(), PopoverLayout::Layout::fan);
+                FanView *fan = rig.popover.fanView();
+                QAbstractButton *button = rig.popover.optionsButton();
+                QVERIFY(button && button->isVisible());
+                QCOMPARE(button->parentWidget(), fan);
+                QVERIFY(fan->rect().contains(button->geometry()));
+                // Level with the first icon, right of it.
+                const QPoint first = globalIconCentre(rig, 0);
+                const QRect onScreen(button->mapToGlobal(QPoint()), button->size());
+                QVERIFY(qAbs(onScreen.center().y() - first.y()) <= 1);
+                QVERIFY(onScreen.left() > first.x() + 32);
+                for (int j = 0; j < fan->items().size(); ++j) {
+                    const FanView::Item &item = fan->items().at(j);
+                    const QRectF itemRect(QPointF(), item.size);
+                    const QTransform transform = fan->transformOf(j);
+                    const QPolygonF outline = transform.map(QPolygonF(itemRect));
+                    QVERIFY2(!outline.intersects(QPolygonF(QRectF(button->geometry()))),
+                             qPrintable(QStringLiteral("%1 volumes, item %2").arg(count).arg(j)));
+                }
+                button->click();
+                QCOMPARE(built, 1);
+                QMenu *menu = rig.popover.openMenu();
+                QVERIFY(menu && menu->isVisible());
+                QCOMPARE(VolumesPopover::optionsMenuPosition(button),
+                         button->mapToGlobal(QPoint(button->width() - 6, 0)));
+                menu->hide();
+            }
+        }
     }
 
     void openingDownwardsFromATopBar()

@@ -42,6 +42,31 @@ QList<QPointF> corners(const FanGeometry::PlacedItem &item)
     return result;
 }
 
+// Whether two convex outlines, corners in order, overlap: no edge of either separates them.
+bool overlaps(const QList<QPointF> &a, const QList<QPointF> &b)
+{
+    for (const QList<QPointF> *outline : {&a, &b}) {
+        for (qsizetype i = 0; i < outline->size(); ++i) {
+            const QPointF edge = outline->at((i + 1) % outline->size()) - outline->at(i);
+            const QPointF axis(-edge.y(), edge.x());
+            const auto span = [&axis](const QList<QPointF> &points) {
+                double low = 1e18, high = -1e18;
+                for (const QPointF &p : points) {
+                    const double d = QPointF::dotProduct(p, axis);
+                    low = std::min(low, d);
+                    high = std::max(high, d);
+                }
+                return std::pair(low, high);
+            };
+            const auto [aLow, aHigh] = span(a);
+            const auto [bLow, bHigh] = span(b);
+            if (aHigh <= bLow || bHigh <= aLow)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 // The popover's geometry and rules: which layout, where it opens, the fan's arc, the grid's
@@ -94,6 +119,106 @@ private slots:
                  140.0);
     }
 
+    void anchorBesideTheTrayIconOrSidePanel()
+    {
+        // A dock 64 wide along the left edge, one 48 wide along the right, a bar 32 high on top.
+        const QRectF available(64, 32, 1920 - 64 - 48, 1048);
+        // A pointer or icon in the left dock opens rightwards from the dock's inner edge, at
+        // the target's middle; in the right dock leftwards.
+        QCOMPARE(PopoverLayout::anchorFor({20, 500}, fullHd, available),
+                 (Anchor{64, 500, Direction::right, 64}));
+        QCOMPARE(PopoverLayout::anchorAt(QRectF(1880, 600, 32, 32), fullHd, available),
+                 (Anchor{1872, 616, Direction::left, 48}));
+        // The top bar wins at the corner it shares with the dock.
+        QCOMPARE(PopoverLayout::anchorFor({20, 10}, fullHd, available),
+                 (Anchor{20, 32, Direction::down, 32}));
+        // An icon in the top bar: beneath its middle.
+        QCOMPARE(PopoverLayout::anchorAt(QRectF(1700, 4, 24, 24), fullHd, available),
+                 (Anchor{1712, 32, Direction::down, 32}));
+        // A tray the window manager reserves no room for (a bare X server): the panel stands on
+        // the icon's top edge, or hangs from its bottom edge, towards the larger room.
+        QCOMPARE(PopoverLayout::anchorAt(QRectF(1000, 1050, 24, 24), fullHd, fullHd),
+                 (Anchor{1012, 1050, Direction::up, 0}));
+        QCOMPARE(PopoverLayout::anchorAt(QRectF(1000, 2, 24, 24), fullHd, fullHd),
+                 (Anchor{1012, 26, Direction::down, 0}));
+
+        // Grid and list stand beside a side dock, vertically centred on the anchor and kept on
+        // the screen; the grid's beak points at the anchor from the panel's side.
+        GridPanelGeometry::Input input;
+        input.tileCount = 3;
+        input.tileSize = QSizeF(122, 150);
+        input.screen = fullHd;
+        input.available = available;
+        input.anchor = {64, 500, Direction::right, 64};
+        GridPanelGeometry::Geometry g = GridPanelGeometry::compute(input);
+        QCOMPARE(g.frame.left(), 64.0 + 2);
+        QCOMPARE(g.frame.width(), g.gridSize.width() + 12);
+        QCOMPARE(g.frame.height(), 34 + g.visibleGridHeight);
+        QCOMPARE(g.frame.center().y(), 500.0);
+        QCOMPARE(g.beakCentre, g.frame.height() / 2);
+        QCOMPARE(g.body(Direction::right), QRectF(12, 0, g.frame.width() - 12, g.frame.height()));
+        input.anchor = {1872, 1060, Direction::left, 48};
+        g = GridPanelGeometry::compute(input);
+        QCOMPARE(g.frame.right(), 1872.0 - 2);
+        QCOMPARE(g.frame.bottom(), 1080.0 - 8);
+        // Near the bottom the beak moves down to the anchor, as far as the corner allows.
+        QCOMPARE(g.beakCentre, g.frame.height() - 33);
+        QCOMPARE(g.body(Direction::left), QRectF(0, 0, g.frame.width() - 12, g.frame.height()));
+
+        const ListPanelGeometry::Geometry list =
+            ListPanelGeometry::compute(2, 200, {1872, 300, Direction::left, 48}, fullHd, available);
+        QCOMPARE(list.frame, QRectF(1872 - 6 - 200, 300 - (48 + 64) / 2.0, 200, 48 + 64));
+
+        // The fan starts at the dock's edge and rises from the anchor where the room above is
+        // larger, else hangs from it.
+        const FanGeometry::Layout fan = FanGeometry::layout({{100, 64}, {120, 58}});
+        const QSizeF size = fan.containerSize;
+        QCOMPARE(FanGeometry::panelFrame(fan, {64, 700, Direction::right, 64}, fullHd),
+                 QRectF(QPointF(64, 700 - size.height()), size));
+        QCOMPARE(FanGeometry::panelFrame(fan, {1872, 200, Direction::left, 48}, fullHd),
+                 QRectF(QPointF(1872 - size.width(), 200), size));
+        QCOMPARE(PopoverLayout::verticalDirection({64, 700, Direction::right, 64}, fullHd),
+                 Direction::up);
+        QCOMPARE(PopoverLayout::verticalDirection({64, 200, Direction::right, 64}, fullHd),
+                 Direction::down);
+    }
+
+    void centredWhereWindowsCannotBePlaced()
+    {
+        // Wayland: every layout is centred in the free area and the grid has no beak.
+        const QRectF available(0, 32, 1920, 1048);
+        const Anchor centred = PopoverLayout::centredAnchor(available);
+        QVERIFY(centred.centred);
+        QCOMPARE(QPointF(centred.x, centred.y), available.center());
+        QCOMPARE(PopoverLayout::centredFrame(QSizeF(301, 200), available),
+                 QRectF(809, 456, 301, 200));
+
+        GridPanelGeometry::Input input;
+        input.tileCount = 21;
+        input.tileSize = QSizeF(122, 150);
+        input.screen = fullHd;
+        input.available = available;
+        input.anchor = centred;
+        const GridPanelGeometry::Geometry g = GridPanelGeometry::compute(input);
+        QCOMPARE(g.beak, 0.0);
+        QCOMPARE(g.frame.height(), 34 + g.visibleGridHeight);
+        QCOMPARE(g.body(centred.direction), QRectF(QPointF(), g.frame.size()));
+        QVERIFY(qAbs(g.frame.center().y() - available.center().y()) <= 0.5);
+        QVERIFY(qAbs(g.frame.center().x() - available.center().x()) <= 0.5);
+        // The whole free height is its room: 1048 * 0.9.
+        QCOMPARE(GridPanelGeometry::availableHeight(centred, available), 1048 * 0.9);
+
+        const ListPanelGeometry::Geometry list =
+            ListPanelGeometry::compute(3, 240, centred, fullHd, available);
+        QCOMPARE(list.frame, PopoverLayout::centredFrame(QSizeF(240, 3 * 24 + 64), available));
+
+        const FanGeometry::Layout fan = FanGeometry::layout({{100, 64}, {120, 58}});
+        const QRectF fanFrame = FanGeometry::panelFrame(fan, centred, fullHd);
+        QCOMPARE(fanFrame.size(), fan.containerSize);
+        QVERIFY(qAbs(fanFrame.center().x() - available.center().x()) <= 1);
+        QVERIFY(qAbs(fanFrame.center().y() - available.center().y()) <= 1);
+    }
+
     void panelsStayEightInsideTheScreen()
     {
         QCOMPARE(PopoverLayout::clampedOriginX(100, 300, fullHd), 100.0);
@@ -103,6 +228,9 @@ private slots:
         QCOMPARE(PopoverLayout::clampedOriginX(-50, 2000, fullHd), 8.0);
         // A second screen to the right.
         QCOMPARE(PopoverLayout::clampedOriginX(1900, 300, QRectF(1920, 0, 1280, 1024)), 1928.0);
+        QCOMPARE(PopoverLayout::clampedOriginY(-40, 300, fullHd), 8.0);
+        QCOMPARE(PopoverLayout::clampedOriginY(900, 300, fullHd), 1080.0 - 300 - 8);
+        QCOMPARE(PopoverLayout::clampedOriginY(-40, 2000, fullHd), 8.0);
     }
 
     void fanArcRisesSixtyFourApartAndBendsRight()
@@ -133,7 +261,10 @@ private slots:
         QCOMPARE(item.iconInset, 107.0);
         // Its left edge (centre 53.5 left of the icon centre, half width 85.5) lands at 18.
         QCOMPARE(fan.shift, 18.0 + 53.5 + 85.5);
-        QCOMPARE(fan.containerSize, QSizeF(171 + 36, 41 + 32 + 18));
+        // One item leaves no room beside its icon: the container widens for the options button
+        // (a pill gap right of the icon, 22 wide, then the margin).
+        QCOMPARE(fan.containerSize, QSizeF(fan.shift + 32 + 7 + 22 + 18, 41 + 32 + 18));
+        QCOMPARE(fan.optionsCentre, QPointF(fan.shift + 32 + 7 + 11, 41));
         QCOMPARE(item.iconCentre, QPointF(fan.shift, 41));
         QCOMPARE(fan.collapseCentre, QPointF(fan.shift, 41));
         // Unclamped, the first icon sits over the anchor.
@@ -168,7 +299,20 @@ private slots:
         }
         QCOMPARE(fan.items.last().size, QSizeF(150 + 7 + 58, 58));
         QVERIFY(qAbs(left - 18) < 1e-9);
+        // The arc bends right above the first icon: the options button fits beside it, clear
+        // of every item, without widening the container.
         QVERIFY(qAbs(fan.containerSize.width() - 18 - right) < 1e-9);
+        const QRectF options(fan.optionsCentre - QPointF(11, 11), QSizeF(22, 22));
+        QCOMPARE(options.center().y(), fan.items.first().iconCentre.y());
+        const QList<QPointF> button{options.topLeft(), options.topRight(), options.bottomRight(),
+                                    options.bottomLeft()};
+        for (const FanGeometry::PlacedItem &item : fan.items) {
+            // corners() gives them in a zigzag; swap the last two for an outline.
+            QList<QPointF> outline = corners(item);
+            outline.swapItemsAt(2, 3);
+            QVERIFY(!overlaps(outline, button));
+        }
+        QVERIFY(overlaps(button, button));
         QVERIFY(qAbs(fan.containerSize.height() - 18 - top) < 1e-9);
         // Eleven items rise about 640 points.
         QVERIFY(fan.containerSize.height() > 41 + 10 * 63.9);
