@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
@@ -99,18 +100,41 @@ QString openInFileManagerTitle()
     return VolumesPopover::tr("Open in File Manager");
 }
 
+namespace {
+
+QString gridTitle()
+{
+    //: Popover grid title
+    return VolumesPopover::tr("Removable Media");
+}
+
+QFont gridTitleFont()
+{
+    return SystemFont::ofSize(13, QFont::DemiBold);
+}
+
+// The title keeps clear of the options button on its right, and as much on its left.
+constexpr int gridTitleMargin = 40;
+
+} // namespace
+
+int gridTitleMinimumWidth()
+{
+    return QFontMetrics(gridTitleFont()).horizontalAdvance(gridTitle()) + 2 * gridTitleMargin + 8;
+}
+
 QAbstractButton *addGridTitleBar(QWidget *content, const QRect &body, const QPalette &panelPalette)
 {
     auto *title = new QLabel(content);
-    //: Popover grid title
-    title->setText(VolumesPopover::tr("Removable Media"));
-    title->setFont(SystemFont::ofSize(13, QFont::DemiBold));
+    title->setText(gridTitle());
+    title->setFont(gridTitleFont());
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette titlePalette = title->palette();
     titlePalette.setColor(QPalette::WindowText, SystemColours::secondaryLabel(panelPalette));
     title->setPalette(titlePalette);
-    title->setGeometry(body.left() + 40, body.top() + int(GridPanelGeometry::titleTop),
-                       body.width() - 80, int(GridPanelGeometry::titleBarHeight) - 10);
+    title->setGeometry(body.left() + gridTitleMargin, body.top() + int(GridPanelGeometry::titleTop),
+                       body.width() - 2 * gridTitleMargin,
+                       int(GridPanelGeometry::titleBarHeight) - 10);
 
     auto *options = new OptionsButton(content);
     options->move(body.right() + 1 - 14 - options->width(), body.top() + 6);

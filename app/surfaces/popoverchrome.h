@@ -25,6 +25,8 @@ QString openInFileManagerTitle();
 
 // The grid's title bar along the top of body (in content's coordinates): the centred title
 // and, at the right, a flat chevron for the view options, which it returns.
+// The grid's width that shows its title whole between the margins the title bar keeps.
+int gridTitleMinimumWidth();
 QAbstractButton *addGridTitleBar(QWidget *content, const QRect &body, const QPalette &panelPalette);
 
 // The view options button of the fan, centred at centre in the fan's coordinates, on a plate of

@@ -99,11 +99,14 @@ PopoverGridBuilder::Grid PopoverGridBuilder::build(const VolumeList &volumes,
     input.anchor = m_anchor;
     input.screen = screenRect();
     input.available = availableRect();
+    input.minimumWidth = PopoverChrome::gridTitleMinimumWidth();
     const GridPanelGeometry::Geometry g = GridPanelGeometry::compute(input);
 
     for (int i = 0; i < cells.size(); ++i)
         cells.at(i)->setGeometry(
-            QRect(GridPanelGeometry::tileOrigin(i, g.columns, tileSize).toPoint(), tileSize));
+            QRect((GridPanelGeometry::tileOrigin(i, g.columns, tileSize) + QPointF(g.tilesLeft, 0))
+                      .toPoint(),
+                  tileSize));
     grid->resize(g.gridSize.toSize());
 
     const QRect body = g.body(m_anchor.direction).toAlignedRect();

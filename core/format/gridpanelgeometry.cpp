@@ -3,6 +3,7 @@
 #include "format/gridcolumns.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace GridPanelGeometry {
 
@@ -51,6 +52,10 @@ Geometry compute(const Input &input)
         QSizeF(2 * inset + g.columns * input.tileSize.width() +
                    (g.columns - 1) * GridColumns::popoverSpacing,
                2 * inset + g.rows * input.tileSize.height() + std::max(g.rows - 1, 0) * rowSpacing);
+    if (g.gridSize.width() < input.minimumWidth) {
+        g.tilesLeft = std::floor((input.minimumWidth - g.gridSize.width()) / 2);
+        g.gridSize.setWidth(std::ceil(input.minimumWidth));
+    }
 
     const double room = availableHeight(input.anchor, input.available);
     const double limit = std::max(room - titleBarHeight, minVisibleGridHeight);

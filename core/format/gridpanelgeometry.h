@@ -28,6 +28,8 @@ struct Input {
     PopoverLayout::Anchor anchor;
     QRectF screen;
     QRectF available;
+    // The narrowest body that still shows the title whole.
+    double minimumWidth = 0;
 };
 
 struct Geometry {
@@ -35,6 +37,9 @@ struct Geometry {
     int rows = 0;
     // The tile grid with its margins, as the scrolling area's content.
     QSizeF gridSize;
+    // How far the tiles stand in from the grid's left edge beyond its inset: a grid widened for
+    // its title keeps its tiles in the middle.
+    double tilesLeft = 0;
     double visibleGridHeight = 0;
     // The panel on the screen, beak included.
     QRectF frame;

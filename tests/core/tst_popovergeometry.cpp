@@ -409,6 +409,28 @@ private slots:
         QCOMPARE(down.body(Direction::down).top(), 12.0);
     }
 
+    void aGridTooNarrowForItsTitleWidensAndKeepsItsTilesInTheMiddle()
+    {
+        GridPanelGeometry::Input input;
+        input.tileCount = 1;
+        input.tileSize = QSizeF(122, 150);
+        input.screen = fullHd;
+        input.available = fullHd;
+        input.anchor = upFrom(900, 1040);
+        input.minimumWidth = 220;
+        GridPanelGeometry::Geometry g = GridPanelGeometry::compute(input);
+        QCOMPARE(g.gridSize.width(), 220.0);
+        QCOMPARE(g.frame.width(), 220.0);
+        // 154 wide with its insets, so 33 more on each side.
+        QCOMPARE(g.tilesLeft, 33.0);
+        QCOMPARE(g.frame.center().x(), 900.0);
+
+        input.tileCount = 3;
+        g = GridPanelGeometry::compute(input);
+        QCOMPARE(g.tilesLeft, 0.0);
+        QCOMPARE(g.gridSize.width(), 16 + 3 * 122 + 2 * 6 + 16.0);
+    }
+
     void gridScrollsBeyondTheRoomItHas()
     {
         GridPanelGeometry::Input input;
