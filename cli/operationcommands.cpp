@@ -115,6 +115,39 @@ std::optional<QString> OperationCommands::eraseFormat(const QString &argument)
     return std::nullopt;
 }
 
+int OperationCommands::exitCode(const OperationResult &result)
+{
+    if (result.ok) {
+        return 0;
+    }
+    switch (result.error) {
+    case OperationError::cancelled:
+        return 3;
+    case OperationError::notAuthorized:
+    case OperationError::noAuthenticationAgent:
+        return 4;
+    case OperationError::busy:
+        return 5;
+    case OperationError::diskServiceGone:
+        return 6;
+    case OperationError::notMounted:
+    case OperationError::failed:
+        break;
+    }
+    return 1;
+}
+
+int OperationCommands::reportFailure(VolumeOperation operation, const Volume &volume,
+                                     const OperationResult &result)
+{
+    if (result.error == OperationError::cancelled) {
+        m_err << failureDetail(result) << Qt::endl;
+    } else {
+        m_err << failureTitle(operation, volume.name) << ": " << failureDetail(result) << Qt::endl;
+    }
+    return exitCode(result);
+}
+
 int OperationCommands::usageError(const QString &message)
 {
     //: quillmere-cli usage heading
@@ -249,7 +282,7 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
     co_return co_await blockers(session, operands[0]);
 }
 
-QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume volume, bool force)
+QCoro::Task<int> OperationCommands::ejectOne(OperationSession &session, Volume volume, bool force)
 {
     const OperationResult result = co_await session.operations().eject(volume, force);
     const VolumeOperation operation = force ? VolumeOperation::forceEject : VolumeOperation::eject;
@@ -259,10 +292,11 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
         m_out << QCoreApplication::translate("OperationCommands", "Ejected “%1”.")
                      .arg(shown(volume.name))
               << Qt::endl;
-        co_return true;
+        co_return 0;
     }
-    m_err << failureTitle(operation, volume.name) << ": " << failureDetail(result) << Qt::endl;
-    if (!force) {
+    const int code = reportFailure(operation, volume, result);
+    // Only programs that hold the volume open can be named; no other refusal is helped by force.
+    if (!force && result.error == OperationError::busy) {
         const BlockerList holders =
             BlockerScanner::uniqueCommands(co_await session.operations().blockers(volume));
         if (!holders.isEmpty()) {
@@ -279,7 +313,7 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
                   << Qt::endl;
         }
     }
-    co_return false;
+    co_return code;
 }
 
 QCoro::Task<int> OperationCommands::eject(OperationSession &session, QString argument, bool force)
@@ -291,7 +325,7 @@ QCoro::Task<int> OperationCommands::eject(OperationSession &session, QString arg
     if (!isOffered(*volume, force ? VolumeOperation::forceEject : VolumeOperation::eject)) {
         co_return 1;
     }
-    co_return co_await ejectOne(session, *volume, force) ? 0 : 1;
+    co_return co_await ejectOne(session, *volume, force);
 }
 
 QCoro::Task<int> OperationCommands::ejectAll(OperationSession &session)
@@ -304,16 +338,20 @@ QCoro::Task<int> OperationCommands::ejectAll(OperationSession &session)
         co_return 0;
     }
     // Tasks start running when created, so all ejects are in flight before the first await.
-    std::vector<QCoro::Task<bool>> running;
+    std::vector<QCoro::Task<int>> running;
     running.reserve(targets.size());
     for (const Volume &target : targets) {
         running.push_back(ejectOne(session, target, false));
     }
-    bool allDone = true;
+    // The first failure's status, in the order the volumes are listed.
+    int code = 0;
     for (auto &task : running) {
-        allDone = co_await task && allDone;
+        const int one = co_await task;
+        if (code == 0) {
+            code = one;
+        }
     }
-    co_return allDone ? 0 : 1;
+    co_return code;
 }
 
 QCoro::Task<int> OperationCommands::remount(OperationSession &session, QString argument)
@@ -328,9 +366,7 @@ QCoro::Task<int> OperationCommands::remount(OperationSession &session, QString a
     const OperationResult result = co_await session.operations().remount(*volume);
     session.recorder().record(VolumeOperation::remount, *volume, result);
     if (!result.ok) {
-        m_err << failureTitle(VolumeOperation::remount, volume->name) << ": "
-              << failureDetail(result) << Qt::endl;
-        co_return 1;
+        co_return reportFailure(VolumeOperation::remount, *volume, result);
     }
     //: quillmere-cli remount success
     m_out << QCoreApplication::translate("OperationCommands", "Mounted “%1”.")
@@ -357,9 +393,7 @@ QCoro::Task<int> OperationCommands::rename(OperationSession &session, QString ar
     const OperationResult result = co_await session.operations().rename(*volume, newName);
     session.recorder().record(VolumeOperation::rename, *volume, result);
     if (!result.ok) {
-        m_err << failureTitle(VolumeOperation::rename, volume->name) << ": "
-              << failureDetail(result) << Qt::endl;
-        co_return 1;
+        co_return reportFailure(VolumeOperation::rename, *volume, result);
     }
     // What the disk holds now, which is what the user will see.
     const QString label = (co_await session.currentLabel(volume->deviceName)).value_or(newName);
@@ -400,9 +434,7 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
     const OperationResult result = co_await session.operations().erase(*volume, format, newName);
     session.recorder().record(VolumeOperation::erase, *volume, result);
     if (!result.ok) {
-        m_err << failureTitle(VolumeOperation::erase, volume->name) << ": " << failureDetail(result)
-              << Qt::endl;
-        co_return 1;
+        co_return reportFailure(VolumeOperation::erase, *volume, result);
     }
     const QString label = (co_await session.currentLabel(volume->deviceName)).value_or(newName);
     //: quillmere-cli erase success

@@ -2,6 +2,7 @@
 
 #include "model/volume.h"
 
+#include "operations/operationresult.h"
 #include "operations/volumeoperation.h"
 
 #include <QString>
@@ -19,7 +20,8 @@ class OperationSession;
 // would offer for the volume runs, and each operation that runs leaves the one history line
 // the application would leave. Exit status: 0 done, 1 the operation failed, was refused or no
 // volume matched, 2 the command line was wrong (a name the file system cannot hold included)
-// or the erase unconfirmed.
+// or the erase unconfirmed, 3 the password prompt was dismissed, 4 not authorized, 5 the volume
+// is busy, 6 udisks2 is not available.
 class OperationCommands {
 public:
     using SessionFactory = std::function<std::unique_ptr<OperationSession>()>;
@@ -38,6 +40,9 @@ public:
     // The erase format an argument names ("exfat" or "ExFAT" gives "ExFAT"), if any.
     static std::optional<QString> eraseFormat(const QString &argument);
 
+    // The exit status of an operation's result.
+    static int exitCode(const OperationResult &result);
+
 private:
     QCoro::Task<int> eject(OperationSession &session, QString argument, bool force);
     QCoro::Task<int> ejectAll(OperationSession &session);
@@ -47,12 +52,16 @@ private:
                            QString newName, bool confirmed);
     QCoro::Task<int> blockers(OperationSession &session, QString argument);
 
-    // Runs one eject, records it and reports it; true when it succeeded.
-    QCoro::Task<bool> ejectOne(OperationSession &session, Volume volume, bool force);
+    // Runs one eject, records it and reports it; its exit status.
+    QCoro::Task<int> ejectOne(OperationSession &session, Volume volume, bool force);
     std::optional<Volume> resolve(OperationSession &session, const QString &argument);
     // False, with the reason printed, when no menu would offer the operation for the volume.
     bool isOffered(const Volume &volume, VolumeOperation operation);
     int usageError(const QString &message);
+    // Prints why the operation failed (a dismissed prompt without the failure title) and
+    // returns its exit status.
+    int reportFailure(VolumeOperation operation, const Volume &volume,
+                      const OperationResult &result);
 
     QTextStream &m_out;
     QTextStream &m_err;

@@ -241,9 +241,7 @@ QCoro::Task<> AutoEjectController::remountPass(QList<EjectedVolume> volumes)
         if (!self) {
             co_return;
         }
-        m_history.append(HistoryEntry{QDateTime::currentDateTimeUtc(), match->name, match->deviceName,
-                                      enumName(VolumeOperation::autoRemount), result.ok,
-                                      result.detail});
+        m_recorder.record(VolumeOperation::autoRemount, *match, result);
     }
     emit remountPassFinished();
 }

@@ -37,8 +37,16 @@ QCoro::Task<> OperationFlows::runEject(Volume volume)
     OperationResult result = co_await m_deps.operations->eject(volume, false);
     if (!self)
         co_return;
-    if (result.ok) {
+    // Only a volume in use can be helped by naming its users and offering force; a dismissed
+    // password prompt ends the eject quietly (record() alerts for neither).
+    if (result.ok || result.error == OperationError::cancelled) {
         record(VolumeOperation::eject, volume, result);
+        setBusy(volume, false);
+        co_return;
+    }
+    if (result.error != OperationError::busy) {
+        record(VolumeOperation::eject, volume, result);
+        alertEjectFailure(volume, result);
         setBusy(volume, false);
         co_return;
     }
@@ -71,12 +79,17 @@ QCoro::Task<> OperationFlows::runEject(Volume volume)
     }
 
     record(VolumeOperation::eject, volume, result);
+    alertEjectFailure(volume, result);
+    if (self)
+        setBusy(volume, false);
+}
+
+void OperationFlows::alertEjectFailure(const Volume &volume, const OperationResult &result)
+{
     //: Eject failure alert text
     const QString text = result.detail.value_or(
         QCoreApplication::translate("OperationFlows", "The volume couldn’t be ejected."));
     m_deps.prompts->alert(operationFailureTitle(VolumeOperation::eject, volume.name), text);
-    if (self)
-        setBusy(volume, false);
 }
 
 QCoro::Task<> OperationFlows::remount(Volume volume)
@@ -157,11 +170,12 @@ void OperationFlows::record(VolumeOperation operation, const Volume &volume,
     if (m_deps.historyChanged)
         m_deps.historyChanged();
 
-    if (result.ok || operation == VolumeOperation::eject)
+    // The eject flow alerts by itself; a dismissed password prompt was the user's own choice.
+    if (result.ok || operation == VolumeOperation::eject ||
+        result.error == OperationError::cancelled)
         return;
     //: Operation failure alert text
     const QString text = result.detail.value_or(
         QCoreApplication::translate("OperationFlows", "The operation failed."));
     m_deps.prompts->alert(operationFailureTitle(operation, volume.name), text);
 }
-

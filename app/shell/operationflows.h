@@ -15,7 +15,9 @@ class OperationPrompts;
 class PreferencesStore;
 
 // The user's volume operations, the same for every surface: each asks what it must, runs the
-// operation, writes one history line per result and alerts on failure. Main thread.
+// operation, writes one history line per result and alerts on failure, except after a password
+// prompt the user dismissed. Only a volume in use leads to the blocker scan and the offer to
+// force the eject. Main thread.
 class OperationFlows : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +48,7 @@ private:
     // The eject flow after the busy mark is set; clears it whatever happens.
     QCoro::Task<> runEject(Volume volume);
     void setBusy(const Volume &volume, bool busy);
+    void alertEjectFailure(const Volume &volume, const OperationResult &result);
 
     Dependencies m_deps;
 };

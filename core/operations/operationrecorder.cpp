@@ -22,5 +22,7 @@ HistoryEntry OperationRecorder::entry(VolumeOperation operation, const Volume &v
     line.operation = enumName(operation);
     line.ok = result.ok;
     line.detail = result.detail;
+    if (!result.ok && result.error == OperationError::cancelled)
+        line.state = QStringLiteral("cancelled");
     return line;
 }

@@ -13,6 +13,8 @@ struct HistoryEntry {
     QString operation; // a VolumeOperation raw value, or "mount" / "unmount"
     bool ok = true;
     std::optional<QString> detail;
+    // "started" or "cancelled" where a line says more than ok; absent in older files.
+    std::optional<QString> state;
 
     bool operator==(const HistoryEntry &) const = default;
 };

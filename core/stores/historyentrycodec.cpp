@@ -116,6 +116,11 @@ QByteArray encode(const HistoryEntry &entry)
         appendKey(out, "detail");
         appendString(out, *entry.detail);
     }
+    if (entry.state) {
+        out.append(',');
+        appendKey(out, "state");
+        appendString(out, *entry.state);
+    }
     out.append('}');
     return out;
 }
@@ -134,6 +139,7 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
     const QJsonValue operation = object.value(QLatin1String("operation"));
     const QJsonValue ok = object.value(QLatin1String("ok"));
     const QJsonValue detail = object.value(QLatin1String("detail"));
+    const QJsonValue state = object.value(QLatin1String("state"));
     if (!date.isString() || !volumeName.isString() || !deviceName.isString() ||
         !operation.isString() || !ok.isBool())
         return std::nullopt;
@@ -151,6 +157,9 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
     entry.ok = ok.toBool();
     if (detail.isString())
         entry.detail = detail.toString();
+    // A state this program does not know is read as none, so the line keeps its other fields.
+    if (state.isString())
+        entry.state = state.toString();
     return entry;
 }
 

@@ -1,9 +1,12 @@
 #include "udisksclient.h"
 
+#include "udisksliveness.h"
+
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
+#include <QTimer>
 #include <qcoro/qcorodbuspendingcall.h>
 #include <qcoro/qcorosignal.h>
 
@@ -82,7 +85,8 @@ QString deviceNameOf(const QVariantMap &block)
 } // namespace
 
 UDisksClient::UDisksClient(QDBusConnection connection, QObject *parent, Updates updates)
-    : QObject(parent), m_connection(std::move(connection))
+    : QObject(parent), m_connection(std::move(connection)),
+      m_liveness(new UDisksLiveness(m_connection, this)), m_updates(updates)
 {
     qDBusRegisterMetaType<Interfaces>();
     qDBusRegisterMetaType<Objects>();
@@ -122,17 +126,13 @@ QCoro::Task<> UDisksClient::untilAnswered()
     }
 }
 
-void UDisksClient::fetch()
+QCoro::Task<> UDisksClient::fetch()
 {
     const quint64 generation = m_generation;
     QDBusMessage message = QDBusMessage::createMethodCall(
         service, managerPath, objectManagerInterface, QStringLiteral("GetManagedObjects"));
-    auto *watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(message), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, generation](QDBusPendingCallWatcher *finished) {
-                finished->deleteLater();
-                applyFetch(finished->reply(), generation);
-            });
+    const QDBusMessage reply = co_await m_liveness->call(message, -1);
+    applyFetch(reply, generation);
 }
 
 void UDisksClient::applyFetch(const QDBusMessage &reply, quint64 generation)
@@ -143,8 +143,21 @@ void UDisksClient::applyFetch(const QDBusMessage &reply, quint64 generation)
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
         setUnavailable();
         markAnswered();
+        // A daemon that owns the name but did not answer (stopped, or busy starting) is asked
+        // again, so the list comes back when it does; one without an owner is announced.
+        const QString error = reply.errorName();
+        if (m_updates == Updates::followed &&
+            error != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") &&
+            error != QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+            QTimer::singleShot(UDisksLiveness::pingIntervalMs, this, [this, generation] {
+                if (generation == m_generation && !m_available) {
+                    fetch();
+                }
+            });
+        }
         return;
     }
+    m_owner = reply.service();
     Objects objects = qdbus_cast<Objects>(reply.arguments().constFirst());
     for (auto it = objects.begin(); it != objects.end(); ++it) {
         for (auto iface = it->begin(); iface != it->end(); ++iface) {
@@ -185,11 +198,21 @@ void UDisksClient::markAnswered()
     }
 }
 
-void UDisksClient::onOwnerChanged(const QString &, const QString &, const QString &newOwner)
+void UDisksClient::onOwnerChanged(const QString &, const QString &oldOwner, const QString &newOwner)
 {
     ++m_generation;
+    m_owner.clear();
     setUnavailable();
-    if (!newOwner.isEmpty()) {
+    const QString why = QStringLiteral("udisks2 left the system bus");
+    if (!oldOwner.isEmpty()) {
+        m_liveness->abandon(oldOwner, why);
+    }
+    // A listing asked of the name is the old daemon's too.
+    m_liveness->abandon(service, why);
+    if (newOwner.isEmpty()) {
+        // Whoever waits for the first answer gets it: there is no daemon.
+        markAnswered();
+    } else {
         fetch();
     }
 }
@@ -360,9 +383,15 @@ QString UDisksClient::physicalBlockObject(const QString &blockObjectPath) const
 QCoro::Task<QDBusMessage> UDisksClient::call(QString objectPath, QString interface, QString method,
                                              QVariantList arguments, int timeoutMs)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(service, objectPath, interface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(m_owner.isEmpty() ? service : m_owner,
+                                                          objectPath, interface, method);
     message.setArguments(arguments);
     message.setInteractiveAuthorizationAllowed(true);
-    const QDBusPendingCall pending = m_connection.asyncCall(message, timeoutMs);
-    co_return co_await pending;
+    message.setAutoStartService(false);
+    if (m_owner.isEmpty()) {
+        co_return message.createErrorReply(
+            QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"),
+            QStringLiteral("udisks2 is not on the system bus"));
+    }
+    co_return co_await m_liveness->call(message, timeoutMs);
 }

@@ -12,10 +12,14 @@
 #include <qcoro/qcorotask.h>
 
 class QDBusServiceWatcher;
+class UDisksLiveness;
 
 // The one client of udisks2 on the system bus. It mirrors udisks2's objects (fetched once,
 // then kept current from InterfacesAdded/Removed and PropertiesChanged) and follows the
-// service's owner, so a daemon that starts or restarts later is picked up. Main thread only.
+// service's owner, so a daemon that starts or restarts later is picked up. Calls go to the
+// daemon whose objects it holds, by its unique name, and end with an error when that daemon
+// stops answering or leaves (UDisksLiveness): a call is never carried out by a later daemon.
+// Main thread only.
 class UDisksClient : public QObject {
     Q_OBJECT
 public:
@@ -72,7 +76,8 @@ public:
 
     // A method call on a udisks2 object; the reply, or an error message, is returned. Every
     // call allows interactive authorization, so polkit may ask the user for a password;
-    // noTimeout waits as long as the user takes.
+    // noTimeout waits as long as the user takes. Without a daemon the call is not sent and
+    // fails with org.freedesktop.DBus.Error.ServiceUnknown.
     static constexpr int noTimeout = std::numeric_limits<int>::max();
     QCoro::Task<QDBusMessage> call(QString objectPath, QString interface, QString method,
                                    QVariantList arguments, int timeoutMs = -1);
@@ -91,7 +96,7 @@ private slots:
     void onPropertiesChanged(const QDBusMessage &message);
 
 private:
-    void fetch();
+    QCoro::Task<> fetch();
     void applyFetch(const QDBusMessage &reply, quint64 generation);
     void setUnavailable();
     void markAnswered();
@@ -99,6 +104,10 @@ private:
 
     QDBusConnection m_connection;
     QDBusServiceWatcher *m_watcher = nullptr;
+    UDisksLiveness *m_liveness = nullptr;
+    Updates m_updates;
+    // The unique name of the daemon whose objects are held; empty while none is.
+    QString m_owner;
     Objects m_objects;
     bool m_available = false;
     bool m_answered = false;

@@ -57,7 +57,7 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
         co_return failure(*problem);
     }
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(volume.deviceName);
+        co_return UDisksErrors::serviceGone();
     }
     const QString object = mountedBlockObject(volume.deviceName);
     if (object.isEmpty()) {
@@ -98,11 +98,26 @@ QCoro::Task<OperationResult> UDisksOperations::erase(Volume volume, QString form
         options.insert(QStringLiteral("take-ownership"), true);
     }
     const QVariantList formatArguments{type, QVariant::fromValue(options)};
-    // Formatting an internal volume asks for an administrator's password.
-    const QDBusMessage formatted = co_await request(
-        object, UDisksClient::blockInterface, QStringLiteral("Format"), formatArguments,
-        volume.isRemovable ? formatTimeoutMs : UDisksClient::noTimeout);
+    // Formatting takes long and may ask for a password; the client notices a daemon that stops
+    // answering.
+    const QDBusMessage formatted =
+        co_await request(object, UDisksClient::blockInterface, QStringLiteral("Format"),
+                         formatArguments, UDisksClient::noTimeout);
     const OperationResult outcome = UDisksErrors::result(formatted);
+    if (!outcome.ok && outcome.error == OperationError::diskServiceGone) {
+        if (!wasMounted) {
+            co_return outcome;
+        }
+        // Nothing is asked of a daemon that may have taken udisks2's place.
+        //: Erase failure when udisks2 went away during the erase; %1 is the volume's name, %2 why
+        co_return OperationResult{
+            false,
+            QCoreApplication::translate("UDisksOperations",
+                                        "“%1” was unmounted, but the erase didn’t finish, so "
+                                        "what the volume holds now is unknown: %2")
+                .arg(volume.name, outcome.detail.value_or(QString())),
+            outcome.error};
+    }
     if (!outcome.ok) {
         // The old file system is still there: leave it as usable as it was.
         if (!wasMounted) {

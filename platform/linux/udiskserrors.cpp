@@ -1,5 +1,6 @@
 #include "udiskserrors.h"
 
+#include "operations/operationerror.h"
 #include "operations/toollauncher.h"
 
 #include <QCoreApplication>
@@ -59,14 +60,57 @@ QString messageOf(const QDBusMessage &reply)
     return message;
 }
 
+// The client reports a call that ran out of its own time as Timeout; NoReply is a daemon that
+// left without answering.
 bool isTimeout(const QDBusMessage &reply)
 {
     const QDBusError::ErrorType type = QDBusError(reply).type();
-    return type == QDBusError::NoReply || type == QDBusError::Timeout ||
-           type == QDBusError::TimedOut;
+    return type == QDBusError::Timeout || type == QDBusError::TimedOut;
 }
 
 } // namespace
+
+OperationError UDisksErrors::kind(const QString &errorName, const QString &message)
+{
+    if (errorName.startsWith(udisksErrorPrefix)) {
+        const QStringView name = QStringView(errorName).mid(udisksErrorPrefix.size());
+        if (name == QLatin1String("DeviceBusy")) {
+            return OperationError::busy;
+        }
+        if (name == QLatin1String("NotAuthorized")) {
+            return OperationError::notAuthorized;
+        }
+        if (name == QLatin1String("NotAuthorizedCanObtain")) {
+            return OperationError::noAuthenticationAgent;
+        }
+        if (name == QLatin1String("NotAuthorizedDismissed") || name == QLatin1String("Cancelled") ||
+            name == QLatin1String("AlreadyCancelled")) {
+            return OperationError::cancelled;
+        }
+        if (name == QLatin1String("NotMounted")) {
+            return OperationError::notMounted;
+        }
+        // Older udisks2 report umount's "target is busy" as a plain failure.
+        if (message.contains(QLatin1String("target is busy"))) {
+            return OperationError::busy;
+        }
+        return OperationError::failed;
+    }
+    static const QStringList gone{QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"),
+                                  QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner"),
+                                  QStringLiteral("org.freedesktop.DBus.Error.NoReply"),
+                                  QStringLiteral("org.freedesktop.DBus.Error.Disconnected")};
+    if (gone.contains(errorName)) {
+        return OperationError::diskServiceGone;
+    }
+    return OperationError::failed;
+}
+
+OperationResult UDisksErrors::serviceGone()
+{
+    return {false, OperationErrors::text(OperationError::diskServiceGone, QString()),
+            OperationError::diskServiceGone};
+}
 
 OperationResult UDisksErrors::result(const QDBusMessage &reply, const QString &timedOutStep)
 {
@@ -78,14 +122,15 @@ OperationResult UDisksErrors::result(const QDBusMessage &reply, const QString &t
         timedOut.timedOut = true;
         return ToolLauncher::result(timedOut, timedOutStep);
     }
-    const QString message = messageOf(reply);
-    if (!message.isEmpty()) {
-        return {false, message};
-    }
-    const QString status =
-        QString::number(statusOf(reply), 16).toUpper().rightJustified(8, QLatin1Char('0'));
-    return {false,
-            //: DiskArbitration dissent without a message
+    QString message = messageOf(reply);
+    const OperationError error = kind(reply.errorName(), message);
+    if (message.isEmpty()) {
+        const QString status =
+            QString::number(statusOf(reply), 16).toUpper().rightJustified(8, QLatin1Char('0'));
+        //: DiskArbitration dissent without a message
+        message =
             QCoreApplication::translate("UDisksOperations", "Refused by the system (status 0x%1)")
-                .arg(status)};
+                .arg(status);
+    }
+    return {false, OperationErrors::text(error, message), error};
 }

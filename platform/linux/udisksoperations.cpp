@@ -14,6 +14,7 @@
 #include "policy/systemmounts.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <algorithm>
 
 // The operations that are one call (remount, rename), the choice of how a volume is ejected,
@@ -128,7 +129,48 @@ QCoro::Task<CommandResult> UDisksOperations::runTool(QString program, QStringLis
     co_return outcome;
 }
 
+EjectTruth::Mounts UDisksOperations::mountsOnDisk(const Volume &volume) const
+{
+    EjectTruth::Mounts mounts;
+    if (volume.deviceName.isEmpty()) {
+        return mounts;
+    }
+    const QString disk = volume.wholeDiskName.value_or(
+        DiskMerger::wholeDiskName(volume.deviceName).value_or(volume.deviceName));
+    for (const MountedPartition &mounted : mountedPartitions(disk)) {
+        // udisks2's label while it runs; else udisks2's mount folder is named after it.
+        QString name = m_client == nullptr
+                           ? QString()
+                           : m_client
+                                 ->properties(m_client->blockObject(mounted.deviceName),
+                                              UDisksClient::blockInterface)
+                                 .value(QStringLiteral("IdLabel"))
+                                 .toString();
+        if (name.isEmpty() && mounted.mountPath != QLatin1String("/")) {
+            name = QFileInfo(mounted.mountPath).fileName();
+        }
+        if (name.isEmpty()) {
+            name = mounted.deviceName;
+        }
+        mounts.append({mounted.deviceName, name});
+    }
+    return mounts;
+}
+
 QCoro::Task<OperationResult> UDisksOperations::eject(Volume volume, bool force)
+{
+    const EjectTruth::Mounts before = mountsOnDisk(volume);
+    OperationResult result = co_await ejectVolume(volume, force);
+    if (!result.ok && !before.isEmpty()) {
+        // Read again, from the kernel's table: udisks2 may be the reason it failed.
+        result.detail =
+            EjectTruth::detail(volume.deviceName, volume.name, before, mountsOnDisk(volume),
+                               result.error, result.detail.value_or(unknownError()));
+    }
+    co_return result;
+}
+
+QCoro::Task<OperationResult> UDisksOperations::ejectVolume(Volume volume, bool force)
 {
     switch (MediaPolicy::policy(volume).ejectSemantics) {
     case MediaPolicy::EjectSemantics::detachImage:
@@ -158,13 +200,18 @@ QCoro::Task<OperationResult> UDisksOperations::remount(Volume volume)
                               .arg(volume.name));
     }
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(volume.deviceName);
+        co_return UDisksErrors::serviceGone();
     }
     const QString object = mountedBlockObject(volume.deviceName);
     if (object.isEmpty()) {
         co_return deviceOpenFailure(volume.deviceName);
     }
-    co_return co_await mount(object);
+    const OperationResult mounted = co_await mount(object);
+    // udisks2 may have mounted it and then failed to say so.
+    if (!mounted.ok && mounted.error != OperationError::busy && isMounted(volume.deviceName)) {
+        co_return OperationResult{true, std::nullopt};
+    }
+    co_return mounted;
 }
 
 QCoro::Task<OperationResult> UDisksOperations::mount(QString blockObject)
@@ -190,17 +237,17 @@ QCoro::Task<OperationResult> UDisksOperations::rename(Volume volume, QString new
         co_return failure(*problem);
     }
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(volume.deviceName);
+        co_return UDisksErrors::serviceGone();
     }
     const QString object = mountedBlockObject(volume.deviceName);
     if (object.isEmpty()) {
         co_return deviceOpenFailure(volume.deviceName);
     }
     const QVariantList arguments{newName, QVariant::fromValue(QVariantMap())};
-    // Relabelling an internal volume asks for an administrator's password.
+    // Any relabelling may ask for a password; the client notices a daemon that stops answering.
     const QDBusMessage reply =
         co_await request(object, UDisksClient::filesystemInterface, QStringLiteral("SetLabel"),
-                         arguments, volume.isRemovable ? renameTimeoutMs : UDisksClient::noTimeout);
+                         arguments, UDisksClient::noTimeout);
     co_return result(reply);
 }
 

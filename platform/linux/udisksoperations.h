@@ -4,6 +4,7 @@
 
 #include "operations/commandresult.h"
 #include "operations/diskoperations.h"
+#include "operations/ejecttruth.h"
 
 #include <QDBusMessage>
 #include <QString>
@@ -27,11 +28,9 @@ class UDisksClient;
 // udisksoperationsupport.cpp (the refusal texts they share).
 class UDisksOperations : public DiskOperations {
 public:
-    // Per-call limits on the bus, for calls that cannot raise a password prompt; those that can
-    // (polkit's auth_admin) wait as long as the user takes. Formatting a large device takes long.
-    static constexpr int renameTimeoutMs = 10 * 1000;
-    static constexpr int formatTimeoutMs = 4 * 60 * 60 * 1000;
-    // Questions that change nothing and need no authorization.
+    // Calls that change something may ask for a password and wait as long as the user takes;
+    // the client ends them when udisks2 stops answering. Questions that change nothing and need
+    // no authorization have a limit.
     static constexpr int queryTimeoutMs = 10 * 1000;
     static constexpr double toolTimeoutSeconds = 10.0;
 
@@ -90,6 +89,10 @@ private:
                                               QList<int> succeeding);
     QCoro::Task<OperationResult> unmountDevice(QString deviceName, bool force);
     QCoro::Task<OperationResult> unmountPath(QString path, bool force);
+    // The eject the volume's policy asks for, before its failure is told.
+    QCoro::Task<OperationResult> ejectVolume(Volume volume, bool force);
+    // What is mounted on the volume's disk now, by the names the user knows.
+    EjectTruth::Mounts mountsOnDisk(const Volume &volume) const;
     QCoro::Task<OperationResult> ejectPartition(Volume volume, bool force);
     QCoro::Task<OperationResult> detachImage(Volume volume, bool force);
     QCoro::Task<BlockerList> listBlockers(QStringList arguments);

@@ -65,7 +65,7 @@ QStringList UDisksOperations::pathUnmountCommand(const QString &path, const QStr
 QCoro::Task<OperationResult> UDisksOperations::unmountDevice(QString deviceName, bool force)
 {
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(deviceName);
+        co_return UDisksErrors::serviceGone();
     }
     const QString object = mountedBlockObject(deviceName);
     if (object.isEmpty()) {
@@ -127,18 +127,20 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
     // Read after the volume's own unmount, so the table shows what is still mounted.
     const MountedPartitions mounted = mountedPartitions(*volume.wholeDiskName);
     const QStringList siblings = siblingsToUnmount(volume.deviceName, mounted);
+    // Each is tried, so that eject() can tell which volumes were unmounted and which were not.
+    std::optional<OperationResult> firstRefusal;
     for (const QString &sibling : siblings) {
         const OperationResult outcome = co_await unmountDevice(sibling, force);
-        if (outcome.ok) {
-            continue;
+        if (!outcome.ok && (outcome.error == OperationError::diskServiceGone ||
+                            outcome.error == OperationError::cancelled)) {
+            co_return outcome;
         }
-        const QString detail = outcome.detail.value_or(unknownError());
-        //: Multi-partition eject failure
-        co_return failure(
-            QCoreApplication::translate("UDisksOperations",
-                                        "“%1” was unmounted, but another volume on the same device "
-                                        "couldn’t be: %2")
-                .arg(volume.name, detail));
+        if (!outcome.ok && !firstRefusal) {
+            firstRefusal = outcome;
+        }
+    }
+    if (firstRefusal) {
+        co_return *firstRefusal;
     }
     // A drive that holds the running system (a live stick) stays in use: of its encrypted
     // devices only the volume's own is locked.
@@ -148,12 +150,15 @@ QCoro::Task<OperationResult> UDisksOperations::ejectPartition(Volume volume, boo
     }
     const OperationResult locked = co_await lockEncryptedDevices(lockOnDisk, volume.deviceName);
     if (!locked.ok) {
-        //: Eject failure of an encrypted volume that stays unlocked
-        co_return failure(QCoreApplication::translate(
-                              "UDisksOperations",
-                              "“%1” was unmounted, but an encrypted volume on the same device "
-                              "couldn’t be locked: %2")
-                              .arg(volume.name, locked.detail.value_or(QString())));
+        //: Eject failure of an encrypted volume that stays unlocked; eject() says before it
+        //: which volumes were unmounted
+        co_return OperationResult{
+            false,
+            QCoreApplication::translate("UDisksOperations",
+                                        "an encrypted volume on the same device couldn’t be "
+                                        "locked: %1")
+                .arg(locked.detail.value_or(QString())),
+            locked.error};
     }
     co_return OperationResult{true, std::nullopt};
 }
@@ -179,11 +184,20 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
     const QVariantList arguments = unmountArguments(force);
 
     // udisks2 removes one mount per call. One call more than there were mounts lets udisks2
-    // explain a mount it cannot remove; beyond that something else keeps remounting.
+    // explain a mount it cannot remove; beyond that something else keeps remounting. A mount it
+    // refuses is left for the others, so that the failure can say which ones stay.
+    std::optional<OperationResult> firstRefusal;
+    QStringList refused;
     qsizetype attempts = mounted.size() + 1;
-    while (!mounted.isEmpty()) {
+    while (true) {
+        mounted.removeIf([&refused](const MountedPartition &partition) {
+            return refused.contains(partition.deviceName);
+        });
+        if (mounted.isEmpty()) {
+            break;
+        }
         if (attempts-- == 0) {
-            co_return failure(unknownError());
+            co_return firstRefusal.value_or(failure(unknownError()));
         }
         const QString name = mounted.constFirst().deviceName;
         const QString object = mountedBlockObject(name);
@@ -195,10 +209,22 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
                              arguments, UDisksClient::noTimeout);
         const OperationResult outcome = UDisksErrors::result(
             reply, namedSteps ? QStringLiteral("unmount %1").arg(name) : QString());
-        if (!outcome.ok && isMounted(name)) {
+        // Without udisks2 nothing more is asked, not even of a daemon that took its place; a
+        // dismissed password prompt ends the whole operation.
+        if (!outcome.ok && (outcome.error == OperationError::diskServiceGone ||
+                            outcome.error == OperationError::cancelled)) {
             co_return outcome;
         }
+        if (!outcome.ok && isMounted(name)) {
+            if (!firstRefusal) {
+                firstRefusal = outcome;
+            }
+            refused.append(name);
+        }
         mounted = stillMounted();
+    }
+    if (firstRefusal) {
+        co_return *firstRefusal;
     }
     co_return OperationResult{true, std::nullopt};
 }
@@ -271,7 +297,7 @@ QCoro::Task<OperationResult> UDisksOperations::detachImage(Volume volume, bool f
     const QString loop = volume.wholeDiskName.value_or(
         DiskMerger::wholeDiskName(volume.deviceName).value_or(volume.deviceName));
     if (!co_await sessionReady()) {
-        co_return deviceOpenFailure(loop);
+        co_return UDisksErrors::serviceGone();
     }
     const QString loopObject = mountedBlockObject(loop);
     if (loopObject.isEmpty()) {

@@ -98,13 +98,16 @@ VolumeResources VolumeResourceReader::read(const MountInfoEntry &entry,
     if (!disk) {
         return r;
     }
-    const bool removable = m_sysfs.isRemovable(*disk);
-    const bool internal = m_sysfs.isInternal(*disk);
+    r.urlForRemounting = m_sysfs.loopBackingFile(*disk);
+    // A disk image is removable and not internal, as udisks2's description of it says; the
+    // kernel's flags of a loop device say neither.
+    const bool image = r.urlForRemounting.has_value();
+    const bool removable = image || m_sysfs.isRemovable(*disk);
+    const bool internal = !image && m_sysfs.isInternal(*disk);
     r.isRemovable = removable;
     r.isInternal = internal;
     // An external device can be detached like an ejectable one.
     r.isEjectable = removable || !internal;
-    r.urlForRemounting = m_sysfs.loopBackingFile(*disk);
     return r;
 }
 

@@ -22,7 +22,7 @@
 <context>
     <name>AutoEjectController</name>
     <message>
-        <location filename="../../app/services/autoejectcontroller.cpp" line="+263"/>
+        <location filename="../../app/services/autoejectcontroller.cpp" line="+261"/>
         <source>Quillmere</source>
         <extracomment>Auto-eject notification title</extracomment>
         <translation>Quillmere</translation>
@@ -594,19 +594,19 @@
 <context>
     <name>OperationFlows</name>
     <message>
-        <location filename="../../app/shell/operationflows.cpp" line="+76"/>
+        <location filename="../../app/shell/operationflows.cpp" line="+91"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
         <translation>Le volume n’a pas pu être éjecté.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>This computer has none of the tools that make the file systems a volume can be erased to.</source>
         <extracomment>Erase failure alert text when no erase format can be made</extracomment>
         <translation>Cet ordinateur ne dispose d’aucun des outils qui créent les systèmes de fichiers utilisés pour formater un volume.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>L’opération a échoué.</translation>

@@ -153,7 +153,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+60"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation>Aufruf:</translation>
@@ -213,7 +213,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>„%1“ ausgeworfen.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation>Verwendet von: %1. „quillmere-cli eject --force“ wirft ihn trotzdem aus.</translation>
@@ -225,13 +225,13 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Nichts auszuwerfen.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>„%1“ eingehängt.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+30"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation>„%1“ in „%2“ umbenannt.</translation>
@@ -243,7 +243,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Beim Formatieren wird alles auf „%1“ vernichtet. Fügen Sie --yes hinzu, um zu formatieren.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>„%1“ als %2 „%3“ formatiert.</translation>

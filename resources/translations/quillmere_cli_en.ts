@@ -146,7 +146,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+60"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation type="unfinished"></translation>
@@ -206,7 +206,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation type="unfinished"></translation>
@@ -218,13 +218,13 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+30"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation type="unfinished"></translation>
@@ -236,7 +236,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation type="unfinished"></translation>

@@ -153,7 +153,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+60"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation>Uso:</translation>
@@ -213,7 +213,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>«%1» expulsado.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation>En uso por: %1. «quillmere-cli eject --force» lo expulsa de todos modos.</translation>
@@ -225,13 +225,13 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>No hay nada que expulsar.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>«%1» montado.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+30"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation>«%1» renombrado como «%2».</translation>
@@ -243,7 +243,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>Formatear «%1» destruye todo su contenido. Añada --yes para formatearlo.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>«%1» formateado como %2 «%3».</translation>

@@ -153,7 +153,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+60"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation>Utilisation&#xa0;:</translation>
@@ -213,7 +213,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>«&#xa0;%1&#xa0;» éjecté.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation>Utilisé par&#xa0;: %1. «&#xa0;quillmere-cli eject --force&#xa0;» l’éjecte quand même.</translation>
@@ -225,13 +225,13 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Rien à éjecter.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>«&#xa0;%1&#xa0;» monté.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+30"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation>«&#xa0;%1&#xa0;» renommé en «&#xa0;%2&#xa0;».</translation>
@@ -243,7 +243,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Formater «&#xa0;%1&#xa0;» détruit tout son contenu. Ajoutez --yes pour le formater.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>«&#xa0;%1&#xa0;» formaté en %2 «&#xa0;%3&#xa0;».</translation>

@@ -152,7 +152,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 VOLUME にはデバイス名、マウントポイント、ボリューム名のいずれかを指定します。</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+60"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation>使い方:</translation>
@@ -212,7 +212,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>「%1」を取り出しました。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>In use by: %1. “quillmere-cli eject --force” ejects it anyway.</source>
         <extracomment>quillmere-cli hint after an eject that programs prevented</extracomment>
         <translation>使用中のプログラム: %1。「quillmere-cli eject --force」で強制的に取り出せます。</translation>
@@ -224,13 +224,13 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>取り出すものはありません。</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>「%1」をマウントしました。</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+30"/>
         <source>Renamed “%1” to “%2”.</source>
         <extracomment>quillmere-cli rename success</extracomment>
         <translation>「%1」の名前を「%2」に変更しました。</translation>
@@ -242,7 +242,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>「%1」をフォーマットすると、中身はすべて消去されます。フォーマットするには --yes を付けてください。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>「%1」を %2 の「%3」としてフォーマットしました。</translation>

@@ -89,6 +89,45 @@
     </message>
 </context>
 <context>
+    <name>EjectTruth</name>
+    <message numerus="yes">
+        <location filename="../../core/operations/ejecttruth.cpp" line="+53"/>
+        <source>%1 was unmounted, but “%2” couldn’t be: %3</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted (&quot;“A”, “B”), %2 is the volume that was not, %3 why</extracomment>
+        <translation>
+            <numerusform>%1 wurde ausgehängt, „%2“ aber nicht: %3</numerusform>
+            <numerusform>%1 wurden ausgehängt, „%2“ aber nicht: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 was unmounted, but the eject didn’t finish: %2</source>
+        <extracomment>A failed eject after its volumes were unmounted; %1 lists them, %2 says why</extracomment>
+        <translation>
+            <numerusform>%1 wurde ausgehängt, aber das Auswerfen wurde nicht abgeschlossen: %2</numerusform>
+            <numerusform>%1 wurden ausgehängt, aber das Auswerfen wurde nicht abgeschlossen: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%1 was unmounted; %2 on the same disk is busy (%3).</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted, %2 those still mounted, %3 udisks2&apos;s reason (&quot;target is busy&quot;)</extracomment>
+        <translation>
+            <numerusform>%1 wurde ausgehängt; %2 auf demselben Datenträger wird gerade verwendet (%3).</numerusform>
+            <numerusform>%1 wurden ausgehängt; %2 auf demselben Datenträger wird gerade verwendet (%3).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 was unmounted, but %2 on the same disk couldn’t be: %3</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted, %2 those still mounted, %3 why</extracomment>
+        <translation>
+            <numerusform>%1 wurde ausgehängt, %2 auf demselben Datenträger aber nicht: %3</numerusform>
+            <numerusform>%1 wurden ausgehängt, %2 auf demselben Datenträger aber nicht: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryFormatter</name>
     <message>
         <location filename="../../core/format/historyformatter.cpp" line="+24"/>
@@ -578,6 +617,51 @@
     </message>
 </context>
 <context>
+    <name>OperationErrors</name>
+    <message>
+        <location filename="../../core/operations/operationerror.cpp" line="+11"/>
+        <source>Authentication was refused: the password wasn’t accepted, or this user account isn’t allowed to do this. An administrator can give it the permission.</source>
+        <extracomment>Failure detail when the system refused the operation (no permission, or a password that was not accepted)</extracomment>
+        <translation>Die Authentifizierung wurde abgelehnt: Das Passwort wurde nicht angenommen, oder dieses Benutzerkonto darf das nicht. Ein Administrator kann ihm die Berechtigung erteilen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A password is needed, but no authentication agent is running to ask for it. Start your desktop’s authentication agent (or log in to a full desktop session) and try again.</source>
+        <extracomment>Failure detail when a password is needed but no program can ask for it</extracomment>
+        <translation>Ein Passwort ist nötig, aber es läuft kein Authentifizierungsagent, der danach fragen könnte. Starten Sie den Authentifizierungsagenten Ihrer Arbeitsumgebung (oder melden Sie sich an einer vollständigen Desktop-Sitzung an) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Authentication was cancelled.</source>
+        <extracomment>History detail when the user dismissed the password prompt</extracomment>
+        <translation>Die Authentifizierung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>udisks2, the disk service, isn’t running or stopped answering. Start it again (“systemctl start udisks2”) and try again.</source>
+        <extracomment>Failure detail when the disk service is not there or stopped answering</extracomment>
+        <translation>udisks2, der Datenträgerdienst, läuft nicht oder antwortet nicht mehr. Starten Sie ihn erneut („systemctl start udisks2“) und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The volume is in use by a program.</source>
+        <extracomment>Failure detail when a program holds files open on the volume</extracomment>
+        <translation>Der Datenträger wird von einem Programm verwendet.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The volume isn’t mounted.</source>
+        <extracomment>Failure detail when the volume was no longer mounted</extracomment>
+        <translation>Der Datenträger ist nicht eingehängt.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The operation failed.</source>
+        <extracomment>Failure detail when nothing more is known</extracomment>
+        <translation>Der Vorgang ist fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
     <name>OperationTitles</name>
     <message>
         <location filename="../../core/operations/operationtitles.cpp" line="+11"/>
@@ -697,7 +781,7 @@
         <translation>„%1“ hat keine Gerätedatei, die ausgeworfen werden könnte.</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udiskserrors.cpp" line="+89"/>
+        <location filename="../../platform/linux/udiskserrors.cpp" line="+132"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>Vom System abgelehnt (Status 0x%1)</translation>
@@ -709,7 +793,13 @@
         <translation>Der Datenträger unter %1 konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+141"/>
+        <location line="+67"/>
+        <source>an encrypted volume on the same device couldn’t be locked: %1</source>
+        <extracomment>Eject failure of an encrypted volume that stays unlocked; eject() says before it which volumes were unmounted</extracomment>
+        <translation>ein verschlüsselter Datenträger auf demselben Gerät konnte nicht gesperrt werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+183"/>
         <source>“%1” isn’t mounted.</source>
         <extracomment>Eject failure</extracomment>
         <translation>„%1“ ist nicht eingehängt.</translation>
@@ -721,25 +811,13 @@
         <translation>unbekannter Fehler</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksunmounting.cpp" line="+48"/>
-        <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
-        <extracomment>Multi-partition eject failure</extracomment>
-        <translation>„%1“ wurde ausgehängt, ein anderer Datenträger auf demselben Gerät aber nicht: %2</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
-        <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
-        <translation>„%1“ wurde ausgehängt, aber ein verschlüsselter Datenträger auf demselben Gerät konnte nicht gesperrt werden: %2</translation>
-    </message>
-    <message>
         <location filename="../../platform/linux/udisksoperations.cpp" line="+13"/>
         <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>„%1“ ist eine Netzwerkfreigabe. Verbinden Sie sich in Ihrem Dateimanager erneut mit dem Server, um sie wieder einzuhängen.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
         <translation>„%1“ hat keine Gerätedatei, die umbenannt werden könnte.</translation>
@@ -769,7 +847,13 @@
         <translation>Dieser Computer kann keine Dateisysteme vom Typ %1 erstellen: %2 ist nicht installiert.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+37"/>
+        <source>“%1” was unmounted, but the erase didn’t finish, so what the volume holds now is unknown: %2</source>
+        <extracomment>Erase failure when udisks2 went away during the erase; %1 is the volume&apos;s name, %2 why</extracomment>
+        <translation>„%1“ wurde ausgehängt, aber das Formatieren wurde nicht abgeschlossen; was der Datenträger jetzt enthält, ist unbekannt: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 The volume couldn’t be mounted again: %2</source>
         <extracomment>Erase failure after which the volume stays unmounted; %1 is why the erase failed</extracomment>
         <translation>%1 Der Datenträger konnte nicht wieder eingehängt werden: %2</translation>

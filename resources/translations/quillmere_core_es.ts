@@ -89,6 +89,45 @@
     </message>
 </context>
 <context>
+    <name>EjectTruth</name>
+    <message numerus="yes">
+        <location filename="../../core/operations/ejecttruth.cpp" line="+53"/>
+        <source>%1 was unmounted, but “%2” couldn’t be: %3</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted (&quot;“A”, “B”), %2 is the volume that was not, %3 why</extracomment>
+        <translation>
+            <numerusform>%1 se desmontó, pero «%2» no se pudo desmontar: %3</numerusform>
+            <numerusform>%1 se desmontaron, pero «%2» no se pudo desmontar: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 was unmounted, but the eject didn’t finish: %2</source>
+        <extracomment>A failed eject after its volumes were unmounted; %1 lists them, %2 says why</extracomment>
+        <translation>
+            <numerusform>%1 se desmontó, pero la expulsión no terminó: %2</numerusform>
+            <numerusform>%1 se desmontaron, pero la expulsión no terminó: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%1 was unmounted; %2 on the same disk is busy (%3).</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted, %2 those still mounted, %3 udisks2&apos;s reason (&quot;target is busy&quot;)</extracomment>
+        <translation>
+            <numerusform>%1 se desmontó; %2 en el mismo disco está ocupado (%3).</numerusform>
+            <numerusform>%1 se desmontaron; %2 en el mismo disco está ocupado (%3).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 was unmounted, but %2 on the same disk couldn’t be: %3</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted, %2 those still mounted, %3 why</extracomment>
+        <translation>
+            <numerusform>%1 se desmontó, pero %2 en el mismo disco no se pudo desmontar: %3</numerusform>
+            <numerusform>%1 se desmontaron, pero %2 en el mismo disco no se pudo desmontar: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryFormatter</name>
     <message>
         <location filename="../../core/format/historyformatter.cpp" line="+24"/>
@@ -578,6 +617,51 @@
     </message>
 </context>
 <context>
+    <name>OperationErrors</name>
+    <message>
+        <location filename="../../core/operations/operationerror.cpp" line="+11"/>
+        <source>Authentication was refused: the password wasn’t accepted, or this user account isn’t allowed to do this. An administrator can give it the permission.</source>
+        <extracomment>Failure detail when the system refused the operation (no permission, or a password that was not accepted)</extracomment>
+        <translation>Se rechazó la autenticación: la contraseña no se aceptó o esta cuenta de usuario no tiene permiso para hacerlo. Un administrador puede concederle el permiso.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A password is needed, but no authentication agent is running to ask for it. Start your desktop’s authentication agent (or log in to a full desktop session) and try again.</source>
+        <extracomment>Failure detail when a password is needed but no program can ask for it</extracomment>
+        <translation>Se necesita una contraseña, pero no hay ningún agente de autenticación en ejecución que la pida. Inicie el agente de autenticación de su escritorio (o inicie una sesión de escritorio completa) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Authentication was cancelled.</source>
+        <extracomment>History detail when the user dismissed the password prompt</extracomment>
+        <translation>Se canceló la autenticación.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>udisks2, the disk service, isn’t running or stopped answering. Start it again (“systemctl start udisks2”) and try again.</source>
+        <extracomment>Failure detail when the disk service is not there or stopped answering</extracomment>
+        <translation>udisks2, el servicio de discos, no está en ejecución o ha dejado de responder. Vuelva a iniciarlo («systemctl start udisks2») e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The volume is in use by a program.</source>
+        <extracomment>Failure detail when a program holds files open on the volume</extracomment>
+        <translation>Un programa está usando el volumen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The volume isn’t mounted.</source>
+        <extracomment>Failure detail when the volume was no longer mounted</extracomment>
+        <translation>El volumen no está montado.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The operation failed.</source>
+        <extracomment>Failure detail when nothing more is known</extracomment>
+        <translation>La operación ha fallado.</translation>
+    </message>
+</context>
+<context>
     <name>OperationTitles</name>
     <message>
         <location filename="../../core/operations/operationtitles.cpp" line="+11"/>
@@ -697,7 +781,7 @@
         <translation>«%1» no tiene un archivo de dispositivo que expulsar.</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udiskserrors.cpp" line="+89"/>
+        <location filename="../../platform/linux/udiskserrors.cpp" line="+132"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>Rechazado por el sistema (estado 0x%1)</translation>
@@ -709,7 +793,13 @@
         <translation>No se pudo abrir el volumen en %1</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+141"/>
+        <location line="+67"/>
+        <source>an encrypted volume on the same device couldn’t be locked: %1</source>
+        <extracomment>Eject failure of an encrypted volume that stays unlocked; eject() says before it which volumes were unmounted</extracomment>
+        <translation>no se pudo bloquear un volumen cifrado del mismo dispositivo: %1</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+183"/>
         <source>“%1” isn’t mounted.</source>
         <extracomment>Eject failure</extracomment>
         <translation>«%1» no está montado.</translation>
@@ -721,25 +811,13 @@
         <translation>error desconocido</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksunmounting.cpp" line="+48"/>
-        <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
-        <extracomment>Multi-partition eject failure</extracomment>
-        <translation>«%1» se desmontó, pero otro volumen del mismo dispositivo no se pudo desmontar: %2</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
-        <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
-        <translation>«%1» se desmontó, pero no se pudo bloquear un volumen cifrado del mismo dispositivo: %2</translation>
-    </message>
-    <message>
         <location filename="../../platform/linux/udisksoperations.cpp" line="+13"/>
         <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>«%1» es un recurso compartido de red. Vuelva a conectarse al servidor desde su gestor de archivos para montarlo de nuevo.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
         <translation>«%1» no tiene un archivo de dispositivo al que cambiar el nombre.</translation>
@@ -769,7 +847,13 @@
         <translation>Este equipo no puede crear sistemas de archivos %1: %2 no está instalado.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+37"/>
+        <source>“%1” was unmounted, but the erase didn’t finish, so what the volume holds now is unknown: %2</source>
+        <extracomment>Erase failure when udisks2 went away during the erase; %1 is the volume&apos;s name, %2 why</extracomment>
+        <translation>«%1» se desmontó, pero el formateo no terminó, así que se desconoce qué contiene ahora el volumen: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 The volume couldn’t be mounted again: %2</source>
         <extracomment>Erase failure after which the volume stays unmounted; %1 is why the erase failed</extracomment>
         <translation>%1 No se pudo volver a montar el volumen: %2</translation>

@@ -89,6 +89,45 @@
     </message>
 </context>
 <context>
+    <name>EjectTruth</name>
+    <message numerus="yes">
+        <location filename="../../core/operations/ejecttruth.cpp" line="+53"/>
+        <source>%1 was unmounted, but “%2” couldn’t be: %3</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted (&quot;“A”, “B”), %2 is the volume that was not, %3 why</extracomment>
+        <translation>
+            <numerusform>%1 a été démonté, mais «&#xa0;%2&#xa0;» n’a pas pu l’être&#xa0;: %3</numerusform>
+            <numerusform>%1 ont été démontés, mais «&#xa0;%2&#xa0;» n’a pas pu l’être&#xa0;: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 was unmounted, but the eject didn’t finish: %2</source>
+        <extracomment>A failed eject after its volumes were unmounted; %1 lists them, %2 says why</extracomment>
+        <translation>
+            <numerusform>%1 a été démonté, mais l’éjection n’a pas abouti&#xa0;: %2</numerusform>
+            <numerusform>%1 ont été démontés, mais l’éjection n’a pas abouti&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%1 was unmounted; %2 on the same disk is busy (%3).</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted, %2 those still mounted, %3 udisks2&apos;s reason (&quot;target is busy&quot;)</extracomment>
+        <translation>
+            <numerusform>%1 a été démonté&#xa0;; %2 sur le même disque est occupé (%3).</numerusform>
+            <numerusform>%1 ont été démontés&#xa0;; %2 sur le même disque est occupé (%3).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 was unmounted, but %2 on the same disk couldn’t be: %3</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted, %2 those still mounted, %3 why</extracomment>
+        <translation>
+            <numerusform>%1 a été démonté, mais %2 sur le même disque n’a pas pu l’être&#xa0;: %3</numerusform>
+            <numerusform>%1 ont été démontés, mais %2 sur le même disque n’a pas pu l’être&#xa0;: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryFormatter</name>
     <message>
         <location filename="../../core/format/historyformatter.cpp" line="+24"/>
@@ -578,6 +617,51 @@
     </message>
 </context>
 <context>
+    <name>OperationErrors</name>
+    <message>
+        <location filename="../../core/operations/operationerror.cpp" line="+11"/>
+        <source>Authentication was refused: the password wasn’t accepted, or this user account isn’t allowed to do this. An administrator can give it the permission.</source>
+        <extracomment>Failure detail when the system refused the operation (no permission, or a password that was not accepted)</extracomment>
+        <translation>L’authentification a été refusée&#xa0;: le mot de passe n’a pas été accepté, ou ce compte utilisateur n’a pas le droit de faire cela. Un administrateur peut lui accorder cette autorisation.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A password is needed, but no authentication agent is running to ask for it. Start your desktop’s authentication agent (or log in to a full desktop session) and try again.</source>
+        <extracomment>Failure detail when a password is needed but no program can ask for it</extracomment>
+        <translation>Un mot de passe est nécessaire, mais aucun agent d’authentification n’est lancé pour le demander. Lancez l’agent d’authentification de votre bureau (ou ouvrez une session de bureau complète) et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Authentication was cancelled.</source>
+        <extracomment>History detail when the user dismissed the password prompt</extracomment>
+        <translation>L’authentification a été annulée.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>udisks2, the disk service, isn’t running or stopped answering. Start it again (“systemctl start udisks2”) and try again.</source>
+        <extracomment>Failure detail when the disk service is not there or stopped answering</extracomment>
+        <translation>udisks2, le service des disques, n’est pas lancé ou ne répond plus. Relancez-le («&#xa0;systemctl start udisks2&#xa0;») et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The volume is in use by a program.</source>
+        <extracomment>Failure detail when a program holds files open on the volume</extracomment>
+        <translation>Le volume est utilisé par un programme.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The volume isn’t mounted.</source>
+        <extracomment>Failure detail when the volume was no longer mounted</extracomment>
+        <translation>Le volume n’est pas monté.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The operation failed.</source>
+        <extracomment>Failure detail when nothing more is known</extracomment>
+        <translation>L’opération a échoué.</translation>
+    </message>
+</context>
+<context>
     <name>OperationTitles</name>
     <message>
         <location filename="../../core/operations/operationtitles.cpp" line="+11"/>
@@ -697,7 +781,7 @@
         <translation>«&#xa0;%1&#xa0;» n’a pas de fichier de périphérique à éjecter.</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udiskserrors.cpp" line="+89"/>
+        <location filename="../../platform/linux/udiskserrors.cpp" line="+132"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>Refusé par le système (état 0x%1)</translation>
@@ -709,7 +793,13 @@
         <translation>Impossible d’ouvrir le volume monté sur %1</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+141"/>
+        <location line="+67"/>
+        <source>an encrypted volume on the same device couldn’t be locked: %1</source>
+        <extracomment>Eject failure of an encrypted volume that stays unlocked; eject() says before it which volumes were unmounted</extracomment>
+        <translation>un volume chiffré du même appareil n’a pas pu être verrouillé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+183"/>
         <source>“%1” isn’t mounted.</source>
         <extracomment>Eject failure</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas monté.</translation>
@@ -721,25 +811,13 @@
         <translation>erreur inconnue</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksunmounting.cpp" line="+48"/>
-        <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
-        <extracomment>Multi-partition eject failure</extracomment>
-        <translation>«&#xa0;%1&#xa0;» a été démonté, mais un autre volume du même périphérique n’a pas pu l’être&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
-        <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
-        <translation>«&#xa0;%1&#xa0;» a été démonté, mais un volume chiffré du même périphérique n’a pas pu être verrouillé&#xa0;: %2</translation>
-    </message>
-    <message>
         <location filename="../../platform/linux/udisksoperations.cpp" line="+13"/>
         <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>«&#xa0;%1&#xa0;» est un partage réseau. Reconnectez-vous au serveur dans votre gestionnaire de fichiers pour le monter à nouveau.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’a pas de fichier de périphérique à renommer.</translation>
@@ -769,7 +847,13 @@
         <translation>Cet ordinateur ne peut pas créer de systèmes de fichiers %1&#xa0;: %2 n’est pas installé.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+37"/>
+        <source>“%1” was unmounted, but the erase didn’t finish, so what the volume holds now is unknown: %2</source>
+        <extracomment>Erase failure when udisks2 went away during the erase; %1 is the volume&apos;s name, %2 why</extracomment>
+        <translation>«&#xa0;%1&#xa0;» a été démonté, mais le formatage n’a pas abouti&#xa0;; le contenu actuel du volume est inconnu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 The volume couldn’t be mounted again: %2</source>
         <extracomment>Erase failure after which the volume stays unmounted; %1 is why the erase failed</extracomment>
         <translation>%1 Le volume n’a pas pu être monté à nouveau&#xa0;: %2</translation>

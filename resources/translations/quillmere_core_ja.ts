@@ -88,6 +88,41 @@
     </message>
 </context>
 <context>
+    <name>EjectTruth</name>
+    <message numerus="yes">
+        <location filename="../../core/operations/ejecttruth.cpp" line="+53"/>
+        <source>%1 was unmounted, but “%2” couldn’t be: %3</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted (&quot;“A”, “B”), %2 is the volume that was not, %3 why</extracomment>
+        <translation>
+            <numerusform>%1 はアンマウントしましたが、「%2」はアンマウントできませんでした: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 was unmounted, but the eject didn’t finish: %2</source>
+        <extracomment>A failed eject after its volumes were unmounted; %1 lists them, %2 says why</extracomment>
+        <translation>
+            <numerusform>%1 はアンマウントしましたが、取り出しは完了しませんでした: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%1 was unmounted; %2 on the same disk is busy (%3).</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted, %2 those still mounted, %3 udisks2&apos;s reason (&quot;target is busy&quot;)</extracomment>
+        <translation>
+            <numerusform>%1 はアンマウントしました。同じディスクの %2 は使用中です (%3)。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 was unmounted, but %2 on the same disk couldn’t be: %3</source>
+        <extracomment>A failed eject; %1 lists the volumes that were unmounted, %2 those still mounted, %3 why</extracomment>
+        <translation>
+            <numerusform>%1 はアンマウントしましたが、同じディスクの %2 はアンマウントできませんでした: %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HistoryFormatter</name>
     <message>
         <location filename="../../core/format/historyformatter.cpp" line="+24"/>
@@ -577,6 +612,51 @@
     </message>
 </context>
 <context>
+    <name>OperationErrors</name>
+    <message>
+        <location filename="../../core/operations/operationerror.cpp" line="+11"/>
+        <source>Authentication was refused: the password wasn’t accepted, or this user account isn’t allowed to do this. An administrator can give it the permission.</source>
+        <extracomment>Failure detail when the system refused the operation (no permission, or a password that was not accepted)</extracomment>
+        <translation>認証が拒否されました。パスワードが受け付けられなかったか、このユーザーアカウントにはこの操作が許可されていません。管理者が権限を与えることができます。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A password is needed, but no authentication agent is running to ask for it. Start your desktop’s authentication agent (or log in to a full desktop session) and try again.</source>
+        <extracomment>Failure detail when a password is needed but no program can ask for it</extracomment>
+        <translation>パスワードが必要ですが、パスワードを尋ねる認証エージェントが実行されていません。デスクトップの認証エージェントを起動して (またはデスクトップセッションにログインして)、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Authentication was cancelled.</source>
+        <extracomment>History detail when the user dismissed the password prompt</extracomment>
+        <translation>認証はキャンセルされました。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>udisks2, the disk service, isn’t running or stopped answering. Start it again (“systemctl start udisks2”) and try again.</source>
+        <extracomment>Failure detail when the disk service is not there or stopped answering</extracomment>
+        <translation>ディスクサービス udisks2 が実行されていないか、応答しなくなりました。udisks2 を起動し直して (「systemctl start udisks2」)、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The volume is in use by a program.</source>
+        <extracomment>Failure detail when a program holds files open on the volume</extracomment>
+        <translation>ボリュームはプログラムが使用中です。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The volume isn’t mounted.</source>
+        <extracomment>Failure detail when the volume was no longer mounted</extracomment>
+        <translation>ボリュームはマウントされていません。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The operation failed.</source>
+        <extracomment>Failure detail when nothing more is known</extracomment>
+        <translation>操作に失敗しました。</translation>
+    </message>
+</context>
+<context>
     <name>OperationTitles</name>
     <message>
         <location filename="../../core/operations/operationtitles.cpp" line="+11"/>
@@ -696,7 +776,7 @@
         <translation>「%1」には取り出すためのデバイスファイルがありません。</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udiskserrors.cpp" line="+89"/>
+        <location filename="../../platform/linux/udiskserrors.cpp" line="+132"/>
         <source>Refused by the system (status 0x%1)</source>
         <extracomment>DiskArbitration dissent without a message</extracomment>
         <translation>システムに拒否されました（ステータス 0x%1）</translation>
@@ -708,7 +788,13 @@
         <translation>%1 のボリュームを開けませんでした</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksoperations.cpp" line="+141"/>
+        <location line="+67"/>
+        <source>an encrypted volume on the same device couldn’t be locked: %1</source>
+        <extracomment>Eject failure of an encrypted volume that stays unlocked; eject() says before it which volumes were unmounted</extracomment>
+        <translation>同じデバイス上の暗号化ボリュームをロックできませんでした: %1</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/udisksoperations.cpp" line="+183"/>
         <source>“%1” isn’t mounted.</source>
         <extracomment>Eject failure</extracomment>
         <translation>「%1」はマウントされていません。</translation>
@@ -720,25 +806,13 @@
         <translation>不明なエラー</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksunmounting.cpp" line="+48"/>
-        <source>“%1” was unmounted, but another volume on the same device couldn’t be: %2</source>
-        <extracomment>Multi-partition eject failure</extracomment>
-        <translation>「%1」はアンマウントされましたが、同じデバイス上の別のボリュームをアンマウントできませんでした: %2</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>“%1” was unmounted, but an encrypted volume on the same device couldn’t be locked: %2</source>
-        <extracomment>Eject failure of an encrypted volume that stays unlocked</extracomment>
-        <translation>「%1」はアンマウントされましたが、同じデバイス上の暗号化されたボリュームをロックできませんでした: %2</translation>
-    </message>
-    <message>
         <location filename="../../platform/linux/udisksoperations.cpp" line="+13"/>
         <source>“%1” is a network share. Reconnect to the server in your file manager to mount it again.</source>
         <extracomment>Remount failure for network shares</extracomment>
         <translation>「%1」はネットワーク共有です。もう一度マウントするには、ファイルマネージャーでサーバーに再接続してください。</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>“%1” has no device node to rename.</source>
         <extracomment>Rename failure</extracomment>
         <translation>「%1」には名前を変更するためのデバイスファイルがありません。</translation>
@@ -768,7 +842,13 @@
         <translation>このコンピューターでは %1 ファイルシステムを作成できません。%2 がインストールされていません。</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+37"/>
+        <source>“%1” was unmounted, but the erase didn’t finish, so what the volume holds now is unknown: %2</source>
+        <extracomment>Erase failure when udisks2 went away during the erase; %1 is the volume&apos;s name, %2 why</extracomment>
+        <translation>「%1」はアンマウントしましたが、フォーマットが完了しなかったため、ボリュームの現在の内容は不明です: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>%1 The volume couldn’t be mounted again: %2</source>
         <extracomment>Erase failure after which the volume stays unmounted; %1 is why the erase failed</extracomment>
         <translation>%1 ボリュームを再マウントできませんでした: %2</translation>

@@ -40,6 +40,10 @@ class TestOperationFlows : public QObject {
     };
 
     static OperationResult failed(const QString &detail) { return {false, detail}; }
+    static OperationResult busy(const QString &detail)
+    {
+        return {false, detail, OperationError::busy};
+    }
 
 private slots:
     void ejectSuccessWritesOneLine()
@@ -63,7 +67,7 @@ private slots:
     void ejectFailureOffersForceEjectNamingEachCommandOnce()
     {
         Rig rig;
-        rig.operations.ejectResults = {failed(QStringLiteral("Target is busy"))};
+        rig.operations.ejectResults = {busy(QStringLiteral("Target is busy"))};
         rig.operations.blockerList = {{10, QStringLiteral("nautilus")},
                                       {11, QStringLiteral("nautilus")},
                                       {12, QString()},
@@ -87,8 +91,8 @@ private slots:
     void failedForceEjectIsAlertedWithItsOwnTitle()
     {
         Rig rig;
-        rig.operations.ejectResults = {failed(QStringLiteral("busy")),
-                                       failed(QStringLiteral("still busy"))};
+        rig.operations.ejectResults = {busy(QStringLiteral("busy")),
+                                       busy(QStringLiteral("still busy"))};
         rig.operations.blockerList = {{10, QStringLiteral("vim")}};
         rig.prompts.forceAnswer = true;
         QCoro::waitFor(rig.flows->eject(removableVolume(QStringLiteral("Stick"))));
@@ -104,7 +108,7 @@ private slots:
     void declinedForceEjectLogsTheFailedEjectWithoutAlert()
     {
         Rig rig;
-        rig.operations.ejectResults = {failed(QStringLiteral("Target is busy"))};
+        rig.operations.ejectResults = {busy(QStringLiteral("Target is busy"))};
         rig.operations.blockerList = {{10, QStringLiteral("bash")}};
         rig.prompts.forceAnswer = false;
         QCoro::waitFor(rig.flows->eject(removableVolume(QStringLiteral("Stick"))));
@@ -142,6 +146,56 @@ private slots:
         QCOMPARE(rig.prompts.alerts,
                  (QList<FakePrompts::Alert>{{QStringLiteral("Couldn’t eject “Stick”"), text}}));
         QCOMPARE(rig.busyChanges.constLast(), QStringLiteral("-id-Stick"));
+    }
+
+    // A dismissed password prompt ends every operation quietly: one line marked cancelled, the
+    // busy mark cleared, no alert, no blocker scan and no force offer. Any other refusal than
+    // a busy volume is alerted without a blocker scan.
+    void onlyABusyVolumeLeadsToTheForceOfferAndACancelledPromptIsQuiet()
+    {
+        const OperationResult cancelled{false, QStringLiteral("Authentication was cancelled."),
+                                        OperationError::cancelled};
+        Rig rig;
+        rig.operations.ejectResults = {cancelled};
+        rig.operations.otherResults = {cancelled, cancelled, cancelled};
+        rig.operations.blockerList = {{10, QStringLiteral("bash")}};
+        rig.prompts.renameAnswer = QStringLiteral("New");
+        rig.prompts.eraseAnswer = EraseChoice{QStringLiteral("ext4"), QStringLiteral("New")};
+        rig.prefs.setConfirmationModel(ConfirmationModel::yolo);
+        const Volume stick = removableVolume(QStringLiteral("Stick"));
+        QCoro::waitFor(rig.flows->eject(stick));
+        QCoro::waitFor(rig.flows->remount(removableVolume(QStringLiteral("Data"), false)));
+        QCoro::waitFor(rig.flows->rename(stick));
+        QCoro::waitFor(rig.flows->erase(stick));
+
+        QCOMPARE(rig.history.operations(),
+                 (QStringList{QStringLiteral("eject failed"), QStringLiteral("remount failed"),
+                              QStringLiteral("rename failed"), QStringLiteral("erase failed")}));
+        for (const HistoryEntry &line : std::as_const(rig.history.lines))
+            QCOMPARE(line.state, std::optional(QStringLiteral("cancelled")));
+        QVERIFY(rig.prompts.alerts.isEmpty());
+        QVERIFY(rig.prompts.forceOffers.isEmpty());
+        QCOMPARE(rig.busyChanges,
+                 (QStringList{QStringLiteral("+id-Stick"), QStringLiteral("-id-Stick"),
+                              QStringLiteral("+id-Data"), QStringLiteral("-id-Data")}));
+        for (const auto &call : std::as_const(rig.operations.calls))
+            QVERIFY(call.operation != QLatin1String("blockers"));
+
+        for (const OperationError refusal :
+             {OperationError::notAuthorized, OperationError::noAuthenticationAgent,
+              OperationError::diskServiceGone, OperationError::failed}) {
+            Rig refused;
+            refused.operations.ejectResults = {{false, QStringLiteral("why"), refusal}};
+            refused.operations.blockerList = {{10, QStringLiteral("bash")}};
+            QCoro::waitFor(refused.flows->eject(stick));
+            QVERIFY(refused.prompts.forceOffers.isEmpty());
+            QCOMPARE(refused.operations.calls.size(), 1); // no blocker scan
+            QCOMPARE(refused.prompts.alerts,
+                     (QList<FakePrompts::Alert>{
+                         {QStringLiteral("Couldn’t eject “Stick”"), QStringLiteral("why")}}));
+            QCOMPARE(refused.history.lines.constFirst().state, std::nullopt);
+            QCOMPARE(refused.busyChanges.constLast(), QStringLiteral("-id-Stick"));
+        }
     }
 
     void remountRecordsAndAlertsFailure()

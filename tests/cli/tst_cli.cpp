@@ -9,6 +9,7 @@
 
 #include "discovery/disksource.h"
 #include "operations/diskoperations.h"
+#include "operations/operationerror.h"
 #include "stores/historyentrycodec.h"
 #include "stores/historystore.h"
 #include "udisksclient.h"
@@ -33,30 +34,32 @@ private:
     VolumeList m_volumes;
 };
 
-// Succeeds at everything and notes each call.
+// Answers every operation with answer (success unless a test says otherwise) and notes each
+// call.
 class RecordingOperations : public DiskOperations {
 public:
     QStringList calls;
+    OperationResult answer{true, std::nullopt};
 
     QCoro::Task<OperationResult> eject(Volume volume, bool force) override
     {
         calls.append(QStringLiteral("eject %1%2").arg(volume.deviceName, force ? " force" : ""));
-        co_return OperationResult{true, std::nullopt};
+        co_return OperationResult(answer);
     }
     QCoro::Task<OperationResult> remount(Volume volume) override
     {
         calls.append(QStringLiteral("remount ") + volume.deviceName);
-        co_return OperationResult{true, std::nullopt};
+        co_return OperationResult(answer);
     }
     QCoro::Task<OperationResult> rename(Volume volume, QString newName) override
     {
         calls.append(QStringLiteral("rename %1 %2").arg(volume.deviceName, newName));
-        co_return OperationResult{true, std::nullopt};
+        co_return OperationResult(answer);
     }
     QCoro::Task<OperationResult> erase(Volume volume, QString format, QString newName) override
     {
         calls.append(QStringLiteral("erase %1 %2 %3").arg(volume.deviceName, format, newName));
-        co_return OperationResult{true, std::nullopt};
+        co_return OperationResult(answer);
     }
     QCoro::Task<BlockerList> blockers(Volume) override
     {
@@ -180,7 +183,48 @@ private slots:
         m_noBus = std::make_unique<UDisksClient>(QDBusConnection(QString()));
     }
 
-    void init() { m_operations.calls.clear(); }
+    void init()
+    {
+        m_operations.calls.clear();
+        m_operations.answer = OperationResult{true, std::nullopt};
+    }
+
+    // Each kind of failure has its exit status, the same for every operation; only a busy
+    // volume is followed by the programs that hold it; a dismissed prompt is not a failure
+    // title.
+    void exitStatusFollowsTheKindOfFailure()
+    {
+        const struct {
+            OperationError error;
+            int code;
+        } kinds[] = {{OperationError::failed, 1},
+                     {OperationError::notMounted, 1},
+                     {OperationError::cancelled, 3},
+                     {OperationError::notAuthorized, 4},
+                     {OperationError::noAuthenticationAgent, 4},
+                     {OperationError::busy, 5},
+                     {OperationError::diskServiceGone, 6}};
+        for (const auto &kind : kinds) {
+            m_operations.answer = OperationResult{false, QStringLiteral("why"), kind.error};
+            const QString name = enumName(kind.error);
+            for (const QStringList &arguments :
+                 {QStringList{QStringLiteral("eject"), QStringLiteral("sdb1")},
+                  QStringList{QStringLiteral("rename"), QStringLiteral("sdb1"),
+                              QStringLiteral("New")},
+                  QStringList{QStringLiteral("erase"), QStringLiteral("sdb1"),
+                              QStringLiteral("--name"), QStringLiteral("New"),
+                              QStringLiteral("--yes")}}) {
+                const Run run = operation(arguments);
+                QVERIFY2(run.code == kind.code, qPrintable(name + QLatin1Char(' ') + run.err));
+                QVERIFY2(run.err.contains(QLatin1String("why")), qPrintable(run.err));
+                QCOMPARE(run.err.contains(QStringLiteral("Couldn’t")),
+                         kind.error != OperationError::cancelled);
+                QCOMPARE(run.err.contains(QLatin1String("In use by")),
+                         arguments.constFirst() == QLatin1String("eject") &&
+                             kind.error == OperationError::busy);
+            }
+        }
+    }
 
     void theBootVolumeIsNeverTouched()
     {

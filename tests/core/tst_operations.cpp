@@ -1,9 +1,12 @@
 #include "operations/blocker.h"
 #include "operations/confirmationmodel.h"
 #include "operations/diskoperations.h"
+#include "operations/ejecttruth.h"
+#include "operations/operationrecorder.h"
 #include "operations/operationresult.h"
 #include "operations/volumenamerules.h"
 #include "operations/volumeoperation.h"
+#include "stores/historyentrycodec.h"
 
 #include <QCoro/QCoroTask>
 #include <QCoro/QCoroTimer>
@@ -215,6 +218,59 @@ private slots:
             QVERIFY(found);
             QVERIFY2(found->contains(problem), qPrintable(*found));
         }
+    }
+
+    // A failed eject says what it did: nothing, the volume but not its sibling, or every
+    // volume but not the rest of the eject.
+    void aFailedEjectTellsWhatItUnmounted()
+    {
+        using EjectTruth::Mount;
+        const Mount a{QStringLiteral("loop0p1"), QStringLiteral("A")};
+        const Mount b{QStringLiteral("loop0p2"), QStringLiteral("B")};
+        const QString busy = QStringLiteral("target is busy");
+        const auto detail = [&](EjectTruth::Mounts after, OperationError error) {
+            return EjectTruth::detail(a.deviceName, QStringLiteral("A"), {a, b}, after, error,
+                                      busy);
+        };
+        QCOMPARE(detail({a, b}, OperationError::busy), busy);
+        QCOMPARE(detail({b}, OperationError::busy),
+                 QStringLiteral("“A” was unmounted; “B” on the same disk is busy (target is "
+                                "busy)."));
+        QCOMPARE(detail({b}, OperationError::failed),
+                 QStringLiteral("“A” was unmounted, but “B” on the same disk couldn’t be: target "
+                                "is busy"));
+        // (The English catalogue makes "was" "were" for two.)
+        const QString both = detail({}, OperationError::diskServiceGone);
+        QVERIFY2(both.startsWith(QStringLiteral("“A”, “B” w")), qPrintable(both));
+        QVERIFY2(both.endsWith(QStringLiteral("but the eject didn’t finish: target is busy")),
+                 qPrintable(both));
+        QCOMPARE(detail({a}, OperationError::busy),
+                 QStringLiteral("“B” was unmounted, but “A” couldn’t be: target is busy"));
+    }
+
+    // A dismissed password prompt is recorded as cancelled, and the line reads back so; a line
+    // without a state, as older files hold, reads back without one.
+    void aCancelledOperationIsRecordedAsCancelled()
+    {
+        Volume volume;
+        volume.name = QStringLiteral("A");
+        volume.deviceName = QStringLiteral("sdb1");
+        const QDateTime date(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
+        const OperationResult cancelled{false,
+                                        OperationErrors::text(OperationError::cancelled, QString()),
+                                        OperationError::cancelled};
+        const HistoryEntry line =
+            OperationRecorder::entry(VolumeOperation::eject, volume, cancelled, date);
+        QCOMPARE(line.state, std::optional(QStringLiteral("cancelled")));
+        const QByteArray encoded = HistoryEntryCodec::encode(line);
+        QVERIFY2(encoded.contains("\"state\":\"cancelled\""), encoded.constData());
+        QCOMPARE(HistoryEntryCodec::decode(encoded), std::optional(line));
+
+        const OperationResult refused{false, QStringLiteral("no"), OperationError::notAuthorized};
+        const HistoryEntry failed =
+            OperationRecorder::entry(VolumeOperation::eject, volume, refused, date);
+        QCOMPARE(failed.state, std::nullopt);
+        QVERIFY(!HistoryEntryCodec::encode(failed).contains("state"));
     }
 
     void operationsAreAwaitedThroughTheInterface()

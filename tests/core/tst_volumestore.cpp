@@ -169,8 +169,8 @@ private slots:
     {
         const HistoryEntryList entries = MountEventDiffer::diff({}, {volume("a")}, when);
         QCOMPARE(entries.size(), 1);
-        QCOMPARE(entries.first(),
-                 (HistoryEntry{when, "Name of a", "bsd-a", "mount", true, std::nullopt}));
+        QCOMPARE(entries.first(), (HistoryEntry{when, "Name of a", "bsd-a", "mount", true,
+                                                std::nullopt, std::nullopt}));
     }
 
     void diffFollowsMountedStateById()

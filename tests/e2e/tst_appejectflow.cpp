@@ -301,6 +301,42 @@ private slots:
         QCOMPARE(historyOperations().count(QStringLiteral("eject")), 1);
         QVERIFY(m_fakes->prompts->alerts.isEmpty());
     }
+
+    // A program holds the second partition: udisks2 answers busy, so the flow names the program
+    // and offers force; declined, the failed eject is recorded and nothing is alerted. The other
+    // partitions of the image were unmounted, and the line says so.
+    void aBusyVolumeLeadsToTheForceOffer()
+    {
+        const QString loop =
+            m_fixture.makeDisks(m_disks, {QStringLiteral("--mount"), QStringLiteral("three")})
+                .value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        QVERIFY(m_fixture.waitForFileSystems({loop + QStringLiteral("p2")}));
+        QProcess holder;
+        holder.setWorkingDirectory(OperationFixture::mountPointOf(loop + QStringLiteral("p2")));
+        holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
+        QVERIFY(holder.waitForStarted());
+        launch({});
+        m_fakes->prompts->forceAnswer = false;
+        ejectPartitionTwo(loop);
+
+        QVERIFY(QTest::qWaitFor(
+            [&] { return historyOperations().contains(QStringLiteral("eject failed")); }, 30000));
+        holder.kill();
+        holder.waitForFinished();
+        QCOMPARE(m_fakes->prompts->forceOffers, QList<QStringList>{QStringList{"sleep"}});
+        QVERIFY(m_fakes->prompts->alerts.isEmpty());
+        HistoryEntry line;
+        for (const HistoryEntry &entry : m_history->entries()) {
+            if (entry.operation == QLatin1String("eject"))
+                line = entry;
+        }
+        QVERIFY(line.detail && line.detail->contains(QLatin1String("target is busy")));
+        QVERIFY2(line.detail->contains(QStringLiteral("unmounted, but “QMEXT4” couldn’t be")),
+                 qPrintable(*line.detail));
+        QVERIFY(m_application->busyVolumes().isEmpty());
+        QVERIFY(OperationFixture::isAttached(loop));
+    }
 };
 
 QTEST_MAIN(TestAppEjectFlow)

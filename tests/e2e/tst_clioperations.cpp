@@ -353,9 +353,9 @@ private slots:
                  qPrintable(run.out));
         QCOMPARE(historyLines().size(), count);
 
-        // By mount point; a disk image, so the whole image would go.
+        // By mount point; a disk image, so the whole image would go. Busy: exit status 5.
         run = cli({QStringLiteral("eject"), p1Path});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 5);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(historyLines().size(), count + 1);
         const HistoryEntry failed = historyLines().constLast();
@@ -415,14 +415,14 @@ private slots:
         const QString logLine =
             QStringLiteral("quillmere.udisks: udisks2 refused Unmount of %1 (").arg(loop);
         CliRun run = cli({QStringLiteral("eject"), loop});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 5);
         QVERIFY2(run.err.contains(QLatin1String("target is busy")), qPrintable(run.err));
         QVERIFY2(!run.err.contains(QLatin1String("quillmere.")), qPrintable(run.err));
         QVERIFY2(!run.err.contains(QLatin1String("udisks2 refused")), qPrintable(run.err));
 
         run = cli({QStringLiteral("eject"), loop}, QString(),
                   {{QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quillmere.*=true")}});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 5);
         QVERIFY2(run.err.contains(QLatin1String("target is busy")), qPrintable(run.err));
         QVERIFY2(run.err.contains(logLine), qPrintable(run.err));
         QVERIFY2(run.err.contains(QLatin1String("org.freedesktop.UDisks2.Error.")),
@@ -702,18 +702,52 @@ private slots:
                                  .value(QStringLiteral("three"));
         QVERIFY(!loop.isEmpty());
         const qsizetype count = historyLines().size();
-        // The mount table alone cannot tell that the loop device is removable, so no menu would
-        // offer Eject for it either.
+        // The mount table tells a disk image by its backing file: a removable volume that only
+        // udisks2 can detach, so the eject fails naming udisks2 (exit status 6).
         const CliRun run =
             cli({QStringLiteral("eject"), loop + QStringLiteral("p1")},
                 QStringLiteral("unix:path=") + m_home.filePath(QStringLiteral("no-such-bus")));
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 6);
         QVERIFY2(run.err.contains(QStringLiteral("udisks2 is not running")), qPrintable(run.err));
-        QVERIFY2(run.err.contains(QStringLiteral("Couldn’t eject “QMEXT2”: it is a fixed internal "
-                                                 "volume")),
+        QVERIFY2(run.err.contains(QStringLiteral("Couldn’t eject “QMEXT2”: udisks2")),
                  qPrintable(run.err));
-        QCOMPARE(historyLines().size(), count);
+        QVERIFY2(!run.err.contains(QLatin1String("internal")), qPrintable(run.err));
+        QCOMPARE(historyLines().size(), count + 1);
         QVERIFY(OperationFixture::mountedDevices().contains(loop + QStringLiteral("p1")));
+    }
+
+    // One partition of a disk image is busy: the eject unmounts the others and says so, and the
+    // history line says the same.
+    void aFailedEjectSaysWhatItUnmounted()
+    {
+        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
+                                 .value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p1 = loop + QStringLiteral("p1");
+        const QString p2 = loop + QStringLiteral("p2");
+        const QString p3 = loop + QStringLiteral("p3");
+        QVERIFY(m_fixture.waitForFileSystems({p1, p2, p3}));
+        QFile held(OperationFixture::mountPointOf(p2) + QStringLiteral("/held.txt"));
+        QVERIFY(held.open(QIODevice::WriteOnly));
+        held.close();
+        Holder holder(held.fileName());
+        QVERIFY(holder.isReady());
+
+        const CliRun run = cli({QStringLiteral("eject"), p1});
+        QCOMPARE(run.code, 5);
+        const HistoryEntry line = historyLines().constLast();
+        QVERIFY(line.detail);
+        QVERIFY2(line.detail->startsWith(QStringLiteral("“QMEXT2”, “QMXFS” w")) &&
+                     line.detail->contains(
+                         QStringLiteral(" unmounted; “QMEXT4” on the same disk is busy (")),
+                 qPrintable(*line.detail));
+        QVERIFY2(line.detail->contains(QLatin1String("target is busy")), qPrintable(*line.detail));
+        QVERIFY2(run.err.contains(*line.detail), qPrintable(run.err));
+        const QStringList mounted = OperationFixture::mountedDevices();
+        QVERIFY(!mounted.contains(p1));
+        QVERIFY(mounted.contains(p2));
+        QVERIFY(!mounted.contains(p3));
+        QVERIFY(OperationFixture::isAttached(loop));
     }
 
     void ejectAllLeavesExcludedVolumesAlone()

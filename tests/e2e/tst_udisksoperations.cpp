@@ -315,9 +315,12 @@ private slots:
         UDisksOperations operations(m_client.get());
         const OperationResult result = await(operations.eject(*middle, false));
         QVERIFY(!result.ok);
-        const QString prefix = QStringLiteral("“QMEXT4” was unmounted, but another volume on the "
-                                              "same device couldn’t be: ");
-        QVERIFY2(result.detail && result.detail->startsWith(prefix) &&
+        // Busy, and it says which volumes were unmounted and which one was not.
+        QCOMPARE(result.error, OperationError::busy);
+        QVERIFY2(result.detail &&
+                     result.detail->startsWith(QStringLiteral("“QMEXT4”, “QMXFS” w")) &&
+                     result.detail->contains(
+                         QStringLiteral(" unmounted; “QMEXT2” on the same disk is busy (")) &&
                      result.detail->contains(QStringLiteral("/dev/") + p1) &&
                      result.detail->contains(QLatin1String("busy")),
                  qPrintable(result.detail.value_or(QString())));

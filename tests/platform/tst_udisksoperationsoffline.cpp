@@ -1,6 +1,7 @@
 // The udisks2 operations where no device is needed: replies turned into results, the commands
 // and mount-table readings they rely on, and every operation without a disk service.
 #include "udisksclient.h"
+#include "udiskserrors.h"
 #include "udisksoperations.h"
 #include "volumebuilder.h"
 
@@ -68,7 +69,8 @@ private slots:
                        QStringLiteral("Error unmounting /dev/sdb1: target is busy"));
         QCOMPARE(
             UDisksOperations::result(busy),
-            (OperationResult{false, QStringLiteral("Error unmounting /dev/sdb1: target is busy")}));
+            (OperationResult{false, QStringLiteral("Error unmounting /dev/sdb1: target is busy"),
+                             OperationError::busy}));
 
         // Relayed through GDBus, the error name comes first in the message.
         const QDBusMessage relayed = errorReply(
@@ -76,6 +78,69 @@ private slots:
             QStringLiteral("GDBus.Error:org.freedesktop.systemd1.NoSuchUnit: Unit x not found."));
         QCOMPARE(UDisksOperations::result(relayed).detail,
                  std::optional(QStringLiteral("Unit x not found.")));
+    }
+
+    // Each error name of udisks2 and of the bus as the kind the flows and the command line act
+    // on; the kinds that tell the user what to do replace udisks2's words.
+    void refusalsAreTypedByTheirErrorName()
+    {
+        const QString udisks = QStringLiteral("org.freedesktop.UDisks2.Error.");
+        const QString bus = QStringLiteral("org.freedesktop.DBus.Error.");
+        const QString denied = QStringLiteral("Not authorized to perform operation");
+        const struct {
+            QString name;
+            QString message;
+            OperationError error;
+        } cases[] = {
+            {udisks + QStringLiteral("DeviceBusy"), QStringLiteral("target is busy"),
+             OperationError::busy},
+            // Older udisks2 report umount's refusal as a plain failure.
+            {udisks + QStringLiteral("Failed"),
+             QStringLiteral("Error unmounting /dev/loop0p1: target is busy"), OperationError::busy},
+            {udisks + QStringLiteral("NotAuthorized"), denied, OperationError::notAuthorized},
+            {udisks + QStringLiteral("NotAuthorizedCanObtain"), denied,
+             OperationError::noAuthenticationAgent},
+            {udisks + QStringLiteral("NotAuthorizedDismissed"),
+             QStringLiteral("The authentication dialog was dismissed"), OperationError::cancelled},
+            {udisks + QStringLiteral("Cancelled"), QStringLiteral("cancelled"),
+             OperationError::cancelled},
+            {udisks + QStringLiteral("NotMounted"), QStringLiteral("not mounted"),
+             OperationError::notMounted},
+            {udisks + QStringLiteral("Failed"), QStringLiteral("Error formatting"),
+             OperationError::failed},
+            {bus + QStringLiteral("ServiceUnknown"), QString(), OperationError::diskServiceGone},
+            {bus + QStringLiteral("NoReply"), QStringLiteral("Message recipient disconnected"),
+             OperationError::diskServiceGone},
+            {bus + QStringLiteral("Disconnected"), QString(), OperationError::diskServiceGone},
+            {bus + QStringLiteral("Timeout"), QStringLiteral("no answer in time"),
+             OperationError::failed},
+            {bus + QStringLiteral("AccessDenied"), QStringLiteral("denied"),
+             OperationError::failed},
+        };
+        for (const auto &c : cases) {
+            const OperationResult result = UDisksOperations::result(errorReply(c.name, c.message));
+            QVERIFY(!result.ok);
+            QVERIFY2(result.error == c.error, qPrintable(c.name + QLatin1Char(' ') + c.message));
+            QCOMPARE(result.detail, std::optional(OperationErrors::text(c.error, c.message)));
+        }
+
+        // Words a user can act on, never udisks2's "Not authorized".
+        const QString noAgent =
+            OperationErrors::text(OperationError::noAuthenticationAgent, denied);
+        QVERIFY2(noAgent.contains(QLatin1String("authentication agent")), qPrintable(noAgent));
+        const QString refused = OperationErrors::text(OperationError::notAuthorized, denied);
+        QVERIFY2(refused.contains(QLatin1String("refused")), qPrintable(refused));
+        QVERIFY(OperationErrors::text(OperationError::diskServiceGone, QString())
+                    .contains(QLatin1String("udisks2")));
+        // A call that ran out of its own time names its step, a vanished daemon does not.
+        QCOMPARE(UDisksErrors::result(errorReply(bus + QStringLiteral("Timeout"), {}),
+                                      QStringLiteral("unmount loop0p1"))
+                     .detail,
+                 std::optional(QStringLiteral("unmount loop0p1 timed out")));
+        QCOMPARE(UDisksErrors::result(errorReply(bus + QStringLiteral("NoReply"), {}),
+                                      QStringLiteral("unmount loop0p1"))
+                     .error,
+                 OperationError::diskServiceGone);
     }
 
     void aRefusalWithoutMessageNamesItsStatus()
@@ -194,23 +259,23 @@ private slots:
         UDisksClient client{QDBusConnection(QString())};
         UDisksOperations operations(&client, table);
 
+        // Every operation of a device needs udisks2 and says so.
         const Volume usb = partition(QStringLiteral("Photos"), QStringLiteral("sdb1"),
                                      QStringLiteral("/media/u/Photos"));
-        const auto deviceOpen = std::optional(QStringLiteral("Couldn’t open device sdb1"));
-        QCOMPARE(await(operations.eject(usb, false)).detail, deviceOpen);
-        QCOMPARE(await(operations.eject(usb, true)).detail, deviceOpen);
-        QCOMPARE(await(operations.remount(usb)).detail, deviceOpen);
-        QCOMPARE(await(operations.rename(usb, QStringLiteral("New"))).detail, deviceOpen);
-        QCOMPARE(await(operations.erase(usb, QStringLiteral("ext4"), QStringLiteral("New"))).detail,
-                 deviceOpen);
+        const OperationResult gone = UDisksErrors::serviceGone();
+        QCOMPARE(gone.error, OperationError::diskServiceGone);
+        QCOMPARE(await(operations.eject(usb, false)), gone);
+        QCOMPARE(await(operations.eject(usb, true)), gone);
+        QCOMPARE(await(operations.remount(usb)), gone);
+        QCOMPARE(await(operations.rename(usb, QStringLiteral("New"))), gone);
+        QCOMPARE(await(operations.erase(usb, QStringLiteral("ext4"), QStringLiteral("New"))), gone);
 
         Volume image = partition(QStringLiteral("Image"), QStringLiteral("loop3p1"),
                                  QStringLiteral("/media/u/Image"));
         image.kind = VolumeKind::diskImage;
         image.traits.isDiskImage = true;
         image.wholeDiskName = QStringLiteral("loop3");
-        QCOMPARE(await(operations.eject(image, false)).detail,
-                 std::optional(QStringLiteral("Couldn’t open device loop3")));
+        QCOMPARE(await(operations.eject(image, false)), gone);
 
         Volume share = partition(QStringLiteral("share"), QString(), QStringLiteral("/mnt/share"));
         share.kind = VolumeKind::network;
