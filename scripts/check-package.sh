@@ -30,6 +30,8 @@ for path in \
     ./usr/share/metainfo/com.quillmere.app.metainfo.xml \
     ./usr/share/man/man1/quillmere.1.gz \
     ./usr/share/man/man1/quillmere-cli.1.gz \
+    ./usr/share/bash-completion/completions/quillmere-cli \
+    ./usr/share/zsh/vendor-completions/_quillmere-cli \
     ./usr/share/doc/quillmere/copyright \
     ./usr/share/doc/quillmere/changelog.gz; do
     grep -qxF "$path" <<<"$contents" || fail "missing $path"
