@@ -25,6 +25,7 @@ contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for path in \
     ./usr/bin/quillmere \
     ./usr/bin/quillmere-cli \
+    ./usr/libexec/quillmere/quillmere-fetch-definitions \
     ./usr/share/applications/com.quillmere.app.desktop \
     ./usr/share/icons/hicolor/scalable/apps/quillmere.svg \
     ./usr/share/metainfo/com.quillmere.app.metainfo.xml \
