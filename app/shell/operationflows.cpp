@@ -31,10 +31,21 @@ QCoro::Task<> OperationFlows::eject(Volume volume)
     co_await runEject(volume);
 }
 
+QCoro::Task<OperationResult> OperationFlows::attemptEject(Volume volume, bool force)
+{
+    QPointer<OperationFlows> self(this);
+    if (m_deps.ejectStarted)
+        m_deps.ejectStarted(volume);
+    const OperationResult result = co_await m_deps.operations->eject(volume, force);
+    if (self && m_deps.ejectFinished)
+        m_deps.ejectFinished(volume, result.ok);
+    co_return result;
+}
+
 QCoro::Task<> OperationFlows::runEject(Volume volume)
 {
     QPointer<OperationFlows> self(this);
-    OperationResult result = co_await m_deps.operations->eject(volume, false);
+    OperationResult result = co_await attemptEject(volume, false);
     if (!self)
         co_return;
     if (result.ok) {
@@ -58,7 +69,7 @@ QCoro::Task<> OperationFlows::runEject(Volume volume)
         if (!self)
             co_return;
         if (force) {
-            const OperationResult forced = co_await m_deps.operations->eject(volume, true);
+            const OperationResult forced = co_await attemptEject(volume, true);
             if (!self)
                 co_return;
             record(VolumeOperation::forceEject, volume, forced);
@@ -164,4 +175,3 @@ void OperationFlows::record(VolumeOperation operation, const Volume &volume,
         QCoreApplication::translate("OperationFlows", "The operation failed."));
     m_deps.prompts->alert(operationFailureTitle(operation, volume.name), text);
 }
-
