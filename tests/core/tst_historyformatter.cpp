@@ -108,7 +108,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("de") << QStringLiteral("de_DE") << QStringLiteral("31.01.2026, 21:05");
         QTest::newRow("ja") << QStringLiteral("ja_JP") << QStringLiteral("2026/01/31, 21:05");
-        QTest::newRow("en") << QStringLiteral("en_US") << QStringLiteral("1/31/2026, 9:05\u202fPM");
+        QTest::newRow("en") << QStringLiteral("en_US") << QStringLiteral("1/31/2026, 9:05 PM");
     }
 
     void absoluteTimeInTheLocalesOwnFormats()
