@@ -1,8 +1,11 @@
 # bash completion for quillmere-cli
 _quillmere_cli()
 {
-    local cur prev words cword
-    _init_completion || return
+    # Plain bash, without the bash-completion package's helpers.
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    local cword=$COMP_CWORD
+    local -a words=("${COMP_WORDS[@]}")
+    COMPREPLY=()
 
     local commands="list eject eject-all remount rename erase blockers history"
     local command="" word
@@ -18,7 +21,8 @@ _quillmere_cli()
             COMPREPLY=($(compgen -W "ext4 ExFAT FAT32 NTFS" -- "$cur"))
             return ;;
         --export)
-            _filedir
+            compopt -o filenames 2>/dev/null
+            COMPREPLY=($(compgen -f -- "$cur"))
             return ;;
         --name|--limit)
             return ;;

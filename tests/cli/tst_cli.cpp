@@ -1,5 +1,6 @@
 // quillmere-cli's commands in-process over volumes and operations of the test's own: what is
 // refused before any operation runs, and how outside text reaches the terminal.
+#include "commandhelp.h"
 #include "historycommand.h"
 #include "operationcommands.h"
 #include "operationsession.h"
@@ -183,6 +184,39 @@ private slots:
     }
 
     void init() { m_operations.calls.clear(); }
+
+    void bashCompletionOffersEveryCommandAndItsOptions()
+    {
+        // What bash offers after the given words, through the installed completion function.
+        const auto complete = [](const QString &line) {
+            QProcess bash;
+            bash.start(
+                QStringLiteral("bash"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("source \"$0\"; COMP_WORDS=($1); [[ \"$1\" == *\" \" ]] && "
+                                "COMP_WORDS+=(\"\"); COMP_CWORD=$((${#COMP_WORDS[@]}-1)); "
+                                "_quillmere_cli; printf '%s\\n' \"${COMPREPLY[@]}\""),
+                 QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/completion/quillmere-cli.bash"),
+                 line});
+            bash.waitForFinished(30000);
+            return QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        };
+        QStringList names;
+        for (const CommandHelp::Command &command : CommandHelp::commands())
+            names.append(command.name);
+        QCOMPARE(complete(QStringLiteral("quillmere-cli ")), names);
+        for (const CommandHelp::Command &command : CommandHelp::commands()) {
+            const QStringList offered =
+                complete(QStringLiteral("quillmere-cli ") + command.name + QStringLiteral(" --"));
+            QStringList options{QStringLiteral("--help")};
+            for (const CommandHelp::Option &option : command.options)
+                options.append(option.syntax.section(u' ', 0, 0));
+            QCOMPARE(offered, options);
+        }
+        QCOMPARE(complete(QStringLiteral("quillmere-cli erase --format ")),
+                 (QStringList{QStringLiteral("ext4"), QStringLiteral("ExFAT"),
+                              QStringLiteral("FAT32"), QStringLiteral("NTFS")}));
+    }
 
     void helpPerCommandAndVersion()
     {
