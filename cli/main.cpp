@@ -31,6 +31,10 @@ int main(int argc, char *argv[])
         QLoggingCategory::setFilterRules(
             QString::fromLatin1(PlatformLogging::operationFailuresSilenced));
     }
+    // A command's short event loop needs no GLib main context: Qt's own dispatcher starts and
+    // hands the bus replies over sooner, which a one-shot list feels. Set outside, it stays.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
     // udisks2 answers a one-shot list while the settings, catalogues and arguments are read.
