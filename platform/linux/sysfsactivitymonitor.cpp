@@ -74,14 +74,18 @@ QByteArray SysfsActivityMonitor::readDiskstats()
 ActivityDiff::Counters SysfsActivityMonitor::readCounters()
 {
     const QHash<QString, quint64> devices = DiskStats::parse(readDiskstats());
-    QSet<QString> names;
-    names.reserve(devices.size());
-    for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
-        names.insert(it.key());
+    bool sameDevices = devices.size() == m_knownDevices.size();
+    for (auto it = devices.cbegin(); sameDevices && it != devices.cend(); ++it) {
+        sameDevices = m_knownDevices.contains(it.key());
     }
-    if (names != m_knownDevices) {
+    if (!sameDevices) {
         // Disks came or went: which are physical whole disks, and what synthesized disks sit
         // on, may have changed with them.
+        QSet<QString> names;
+        names.reserve(devices.size());
+        for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
+            names.insert(it.key());
+        }
         m_knownDevices = names;
         m_physicalDisks.clear();
         m_physicalBySynthesized.clear();

@@ -1,3 +1,4 @@
+#include "diskstats.h"
 #include "sysfsactivitymonitor.h"
 #include "sysfsreader.h"
 
@@ -193,6 +194,21 @@ private slots:
         QCOMPARE(reader.loopBackingFile(QStringLiteral("loop2")),
                  std::optional(QStringLiteral("/tmp/x/disk.img")));
         QCOMPARE(reader.loopBackingFile(QStringLiteral("sdb")), std::optional<QString>());
+    }
+
+    void diskstatsTableTurnsSectorsIntoBytes()
+    {
+        const QByteArray table = "   8       0 sda 1 0 10 0 2 0 20 0 0 0 0 0 0 0 0 0 0\n"
+                                 "   8       1 sda1 1 0 3 0 2 0\t4 0 0 0 0\n"
+                                 "garbage\n"
+                                 "   7       0 loop0 1 0 x 0 2 0 20\n"
+                                 " 253       0 dm-0 0 0 0 0 0 0 0 0 0 0 0";
+        const QHash<QString, quint64> bytes = DiskStats::parse(table);
+        QCOMPARE(bytes.value(QStringLiteral("sda")), quint64(30 * 512));
+        QCOMPARE(bytes.value(QStringLiteral("sda1")), quint64(7 * 512));
+        QCOMPARE(bytes.value(QStringLiteral("dm-0"), 1), quint64(0));
+        QCOMPARE(bytes.size(), 3);
+        QVERIFY(DiskStats::parse(QByteArray()).isEmpty());
     }
 
     void monitorReportsActivityAndIdleTime()
