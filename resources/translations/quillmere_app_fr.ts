@@ -43,7 +43,7 @@
 <context>
     <name>AutostartManager</name>
     <message>
-        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
+        <location filename="../../app/services/autostartmanager.cpp" line="+79"/>
         <source>not a folder</source>
         <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
         <translation>pas un dossier</translation>
@@ -363,7 +363,7 @@
 <context>
     <name>MainMenuBar</name>
     <message>
-        <location filename="../../app/window/mainmenubar.cpp" line="+71"/>
+        <location filename="../../app/window/mainmenubar.cpp" line="+72"/>
         <source>&amp;File</source>
         <extracomment>Menu title</extracomment>
         <translation>&amp;Fichier</translation>
@@ -594,7 +594,7 @@
 <context>
     <name>OperationFlows</name>
     <message>
-        <location filename="../../app/shell/operationflows.cpp" line="+76"/>
+        <location filename="../../app/shell/operationflows.cpp" line="+87"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
         <translation>Le volume n’a pas pu être éjecté.</translation>
@@ -1052,6 +1052,27 @@
     </message>
 </context>
 <context>
+    <name>UnplugNotifier</name>
+    <message>
+        <location filename="../../app/services/unplugnotifier.cpp" line="+19"/>
+        <source>Writing data to “%1”…</source>
+        <extracomment>Notification title while an eject waits for data to be written; %1 is the volume name</extracomment>
+        <translation>Écriture des données sur «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Don’t unplug until it is finished</source>
+        <extracomment>Notification body while an eject waits for data to be written</extracomment>
+        <translation>Ne débranchez pas avant la fin de l’opération</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>“%1” can be safely unplugged</source>
+        <extracomment>Notification title when an eject has finished; %1 is the volume name</extracomment>
+        <translation>«&#xa0;%1&#xa0;» peut être débranché en toute sécurité</translation>
+    </message>
+</context>
+<context>
     <name>ViewModeControl</name>
     <message>
         <location filename="../../app/window/viewmodecontrol.cpp" line="+13"/>
@@ -1075,7 +1096,7 @@
 <context>
     <name>ViewOptionsMenu</name>
     <message>
-        <location filename="../../app/surfaces/viewoptionsmenu.cpp" line="+64"/>
+        <location filename="../../app/surfaces/viewoptionsmenu.cpp" line="+65"/>
         <source>Sort by</source>
         <extracomment>Menu section header</extracomment>
         <translation>Trier par</translation>
@@ -1105,7 +1126,7 @@
         <translation>Espace libre</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Window icon</source>
         <extracomment>Menu section header</extracomment>
         <translation>Icône de la fenêtre</translation>
@@ -1156,7 +1177,7 @@
 <context>
     <name>VolumesPanel</name>
     <message>
-        <location filename="../../app/window/volumespanel.cpp" line="+110"/>
+        <location filename="../../app/window/volumespanel.cpp" line="+111"/>
         <source>Name</source>
         <extracomment>Table column</extracomment>
         <translation>Nom</translation>
@@ -1180,7 +1201,7 @@
         <translation>Aucun volume</translation>
     </message>
     <message>
-        <location line="+227"/>
+        <location line="+254"/>
         <source>Eject %1</source>
         <extracomment>A11y label; %1 is a volume name</extracomment>
         <translation>Éjecter %1</translation>

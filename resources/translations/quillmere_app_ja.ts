@@ -43,7 +43,7 @@
 <context>
     <name>AutostartManager</name>
     <message>
-        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
+        <location filename="../../app/services/autostartmanager.cpp" line="+79"/>
         <source>not a folder</source>
         <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
         <translation>フォルダーではありません</translation>
@@ -363,7 +363,7 @@
 <context>
     <name>MainMenuBar</name>
     <message>
-        <location filename="../../app/window/mainmenubar.cpp" line="+71"/>
+        <location filename="../../app/window/mainmenubar.cpp" line="+72"/>
         <source>&amp;File</source>
         <extracomment>Menu title</extracomment>
         <translation>ファイル(&amp;F)</translation>
@@ -594,7 +594,7 @@
 <context>
     <name>OperationFlows</name>
     <message>
-        <location filename="../../app/shell/operationflows.cpp" line="+76"/>
+        <location filename="../../app/shell/operationflows.cpp" line="+87"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
         <translation>ボリュームを取り出せませんでした。</translation>
@@ -1052,6 +1052,27 @@
     </message>
 </context>
 <context>
+    <name>UnplugNotifier</name>
+    <message>
+        <location filename="../../app/services/unplugnotifier.cpp" line="+19"/>
+        <source>Writing data to “%1”…</source>
+        <extracomment>Notification title while an eject waits for data to be written; %1 is the volume name</extracomment>
+        <translation>「%1」にデータを書き込んでいます…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Don’t unplug until it is finished</source>
+        <extracomment>Notification body while an eject waits for data to be written</extracomment>
+        <translation>完了するまで取り外さないでください</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>“%1” can be safely unplugged</source>
+        <extracomment>Notification title when an eject has finished; %1 is the volume name</extracomment>
+        <translation>「%1」を安全に取り外せます</translation>
+    </message>
+</context>
+<context>
     <name>ViewModeControl</name>
     <message>
         <location filename="../../app/window/viewmodecontrol.cpp" line="+13"/>
@@ -1075,7 +1096,7 @@
 <context>
     <name>ViewOptionsMenu</name>
     <message>
-        <location filename="../../app/surfaces/viewoptionsmenu.cpp" line="+64"/>
+        <location filename="../../app/surfaces/viewoptionsmenu.cpp" line="+65"/>
         <source>Sort by</source>
         <extracomment>Menu section header</extracomment>
         <translation>並べ替え</translation>
@@ -1105,7 +1126,7 @@
         <translation>空き容量</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Window icon</source>
         <extracomment>Menu section header</extracomment>
         <translation>ウィンドウのアイコン</translation>
@@ -1156,7 +1177,7 @@
 <context>
     <name>VolumesPanel</name>
     <message>
-        <location filename="../../app/window/volumespanel.cpp" line="+110"/>
+        <location filename="../../app/window/volumespanel.cpp" line="+111"/>
         <source>Name</source>
         <extracomment>Table column</extracomment>
         <translation>名前</translation>
@@ -1180,7 +1201,7 @@
         <translation>ボリュームなし</translation>
     </message>
     <message>
-        <location line="+227"/>
+        <location line="+254"/>
         <source>Eject %1</source>
         <extracomment>A11y label; %1 is a volume name</extracomment>
         <translation>%1 を取り出す</translation>
