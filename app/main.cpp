@@ -1,7 +1,6 @@
 #include "services/singleinstance.h"
 #include "shell/application.h"
 #include "shell/appservices.h"
-#include "shell/childprocessdefinitionstransport.h"
 #include "shell/desktopactions.h"
 #include "stores/appsupport.h"
 #include "stores/l10n.h"
@@ -46,10 +45,6 @@ void chooseFallbackIconTheme()
 
 int main(int argc, char *argv[])
 {
-    // The definitions download, which the program runs in a child process of its own.
-    if (ChildProcessDefinitionsTransport::isChildInvocation(argc, argv))
-        return ChildProcessDefinitionsTransport::runChild(argc, argv);
-
     // Settings of the predecessor are copied before anything reads a setting.
     std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
     PreferencesStore::migrateFromKestrinDefaults(*defaults);

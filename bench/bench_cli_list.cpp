@@ -1,8 +1,10 @@
-// quillmere-cli list against findmnt -J followed by lsblk -J, run alternately on the same
-// devices so that drift of the machine (other load, caches) falls on every side alike.
+// quillmere-cli list against udisksctl status (the budget: at most 1.0 times its time) and
+// against findmnt -J followed by lsblk -J (the floor), run alternately on the same devices so
+// that drift of the machine (other load, caches) falls on every side alike.
 //   bench_cli_list [--runs N] [quillmere-cli ...]
-// Prints the median wall time of each side and the ratio of each quillmere-cli to the pair;
-// several builds of quillmere-cli (before and after a change) are compared in one run.
+// Prints the median wall time of each side and the ratios of each quillmere-cli to udisksctl
+// status and to the pair; several builds of quillmere-cli (before and after a change) are
+// compared in one run.
 // bench_floor_step1, _step2 and _step3 (built beside it) are what any Qt program pays for the
 // toolkit, then the system bus connection, then udisks2's object list; given as further
 // commands they show where the time of a list goes:
@@ -81,13 +83,16 @@ int main(int argc, char *argv[])
     }
     const std::vector<std::string> findmnt{"findmnt", "-J"};
     const std::vector<std::string> lsblk{"lsblk", "-J"};
+    const std::vector<std::string> udisksctl{"udisksctl", "status"};
 
     // Each run times every side once; the order rotates, so that no side always runs first
-    // or right after the same other one.
-    const size_t sides = lists.size() + 1;
+    // or right after the same other one. The last two sides are udisksctl, then the pair.
+    const size_t sides = lists.size() + 2;
     const auto timeSide = [&](size_t side) -> qint64 {
         if (side < lists.size())
             return timeRun(lists[side]);
+        if (side == lists.size())
+            return timeRun(udisksctl);
         const qint64 a = timeRun(findmnt);
         const qint64 b = timeRun(lsblk);
         return a < 0 || b < 0 ? -1 : a + b;
@@ -107,13 +112,16 @@ int main(int argc, char *argv[])
         }
     }
     const double reference = median(times.back());
-    std::printf("%d rounds, medians (each \"list\" against findmnt -J + lsblk -J, budget 1.50):\n",
+    const double status = median(times[lists.size()]);
+    std::printf("%d rounds, medians; each \"list\" against udisksctl status (budget 1.00) and\n"
+                "against findmnt -J + lsblk -J (the floor):\n",
                 runs);
+    std::printf("  %-52s %8.0f us\n", "udisksctl status", status);
     std::printf("  %-52s %8.0f us\n", "findmnt -J + lsblk -J", reference);
     for (size_t k = 0; k < lists.size(); ++k) {
         const double t = median(times[k]);
-        std::printf("  %-52s %8.0f us  ratio %.2f\n", qPrintable(arguments.at(int(k))), t,
-                    t / reference);
+        std::printf("  %-52s %8.0f us  ratio to udisksctl %.2f, to the pair %.2f\n",
+                    qPrintable(arguments.at(int(k))), t, t / status, t / reference);
     }
     return 0;
 }

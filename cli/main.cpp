@@ -1,3 +1,4 @@
+#include "commandhelp.h"
 #include "historycommand.h"
 #include "listcommand.h"
 #include "operationcommands.h"
@@ -11,23 +12,12 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 #include "platformlogging.h"
+#include "quillmerecore.h"
 #include "udisksclient.h"
-
-namespace {
-
-// The help option's texts are Qt's own; Qt's catalogues lack them in some languages, so the
-// program's catalogue carries them under Qt's context.
-[[maybe_unused]] const char *const qtHelpTexts[] = {
-    //: quillmere-cli --help: the -h option (Qt's own text)
-    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
-    //: quillmere-cli --help: the --help-all option (Qt's own text)
-    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -41,6 +31,10 @@ int main(int argc, char *argv[])
         QLoggingCategory::setFilterRules(
             QString::fromLatin1(PlatformLogging::operationFailuresSilenced));
     }
+    // A command's short event loop needs no GLib main context: Qt's own dispatcher starts and
+    // hands the bus replies over sooner, which a one-shot list feels. Set outside, it stays.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
     // udisks2 answers a one-shot list while the settings, catalogues and arguments are read.
@@ -55,37 +49,60 @@ int main(int argc, char *argv[])
                   {QStringLiteral("quillmere_core"), QStringLiteral("quillmere_cli")});
 
     QCommandLineParser parser;
-    //: quillmere-cli --help
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Lists the volumes Quillmere sees."));
-    parser.addHelpOption();
-    parser.addPositionalArgument(
-        QStringLiteral("command"),
-        //: quillmere-cli --help: the commands
-        QCoreApplication::translate("main",
-                                    "list, eject, eject-all, remount, rename, erase, blockers "
-                                    "or history"));
-    const QCommandLineOption all(QStringLiteral("all"),
-                                 //: quillmere-cli --help
-                                 QCoreApplication::translate("main", "Show every kind of volume."));
-    const QCommandLineOption json(
-        QStringLiteral("json"),
-        //: quillmere-cli --help
-        QCoreApplication::translate("main", "Print JSON with every field."));
-    const QCommandLineOption watch(
-        QStringLiteral("watch"),
-        //: quillmere-cli --help
-        QCoreApplication::translate("main",
-                                    "Then print a line for each change until interrupted."));
-    parser.addOptions({all, json, watch});
+    // The help is ours: one line per command, a command's own options and an example, and the
+    // program named as people type it rather than by the path it was started from.
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption helpAll(QStringLiteral("help-all"));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption all(QStringLiteral("all"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption watch(QStringLiteral("watch"));
+    parser.addOptions({help, helpAll, version, all, json, watch});
     OperationCommands::addOptions(parser);
     HistoryCommand::addOptions(parser);
-    parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const QString program = QStringLiteral("quillmere-cli");
+    //: quillmere-cli: after a usage error; %1 is the program name
+    const QString seeHelp =
+        QCoreApplication::translate("main", "Run “%1 --help” for the commands and their options.")
+            .arg(program);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << program << ": " << parser.errorText() << '\n' << seeHelp << Qt::endl;
+        return 2;
+    }
     const QStringList arguments = parser.positionalArguments();
     const QString name = arguments.value(0);
+    if (parser.isSet(version)) {
+        out << CommandHelp::versionLine(QString::fromLatin1(QuillmereCore::version)) << Qt::endl;
+        return 0;
+    }
+    if (parser.isSet(helpAll)) {
+        out << CommandHelp::overview();
+        for (const CommandHelp::Command &command : CommandHelp::commands())
+            out << '\n' << command.name << '\n' << CommandHelp::forCommand(command);
+        out.flush();
+        return 0;
+    }
+    if (parser.isSet(help)) {
+        const std::optional<CommandHelp::Command> command = CommandHelp::command(name);
+        out << (command ? CommandHelp::forCommand(*command) : CommandHelp::overview());
+        out.flush();
+        return 0;
+    }
+    if (name.isEmpty()) {
+        err << CommandHelp::overview();
+        err.flush();
+        return 2;
+    }
+    if (!CommandHelp::command(name)) {
+        //: quillmere-cli usage error; %1 is the program name, %2 what was typed
+        err << QCoreApplication::translate("main", "%1: unknown command “%2”.").arg(program, name)
+            << '\n'
+            << seeHelp << Qt::endl;
+        return 2;
+    }
     if (name == QLatin1String("history")) {
         return HistoryCommand(out, err).run(parser);
     }
@@ -96,13 +113,12 @@ int main(int argc, char *argv[])
         });
         return app.exec();
     }
-    if (arguments.size() != 1 || arguments.first() != QLatin1String("list")) {
+    if (arguments.size() != 1) {
         //: quillmere-cli usage error
-        err << QCoreApplication::translate("main",
-                                           "Usage: quillmere-cli list [--all] [--json] [--watch]")
+        err << QCoreApplication::translate("main", "quillmere-cli list: takes no arguments.")
             << '\n'
-            << OperationCommands::usage() << '\n'
-            << HistoryCommand::usage() << Qt::endl;
+            << CommandHelp::forCommand(*CommandHelp::command(name));
+        err.flush();
         return 2;
     }
 

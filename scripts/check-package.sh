@@ -25,11 +25,14 @@ contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for path in \
     ./usr/bin/quillmere \
     ./usr/bin/quillmere-cli \
+    ./usr/libexec/quillmere/quillmere-fetch-definitions \
     ./usr/share/applications/com.quillmere.app.desktop \
     ./usr/share/icons/hicolor/scalable/apps/quillmere.svg \
     ./usr/share/metainfo/com.quillmere.app.metainfo.xml \
     ./usr/share/man/man1/quillmere.1.gz \
     ./usr/share/man/man1/quillmere-cli.1.gz \
+    ./usr/share/bash-completion/completions/quillmere-cli \
+    ./usr/share/zsh/vendor-completions/_quillmere-cli \
     ./usr/share/doc/quillmere/copyright \
     ./usr/share/doc/quillmere/changelog.gz; do
     grep -qxF "$path" <<<"$contents" || fail "missing $path"

@@ -103,7 +103,11 @@ export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOM
 export QT_QPA_PLATFORM=xcb
 
 # settings KEY=VALUE...: the program's settings file for the next start (booleans and strings).
+# Every run also says that the offer to move the program was declined where it is: from a
+# checkout below /tmp or Downloads the program would otherwise ask first, and wait for an
+# answer nobody gives.
 appid=com.quillmere.app
+program_path=$(realpath "$app")
 settings() {
     mkdir -p "$XDG_CONFIG_HOME/quillmere"
     local body="" pair key value entry
@@ -115,6 +119,8 @@ settings() {
         esac
         body="$body${body:+, }\"$key\": $entry"
     done
+    local declined="{\"type\": \"array\", \"value\": [{\"type\": \"string\", \"value\": \"$program_path\"}]}"
+    body="$body${body:+, }\"QMMoveOfferDeclinedLocations\": $declined"
     echo "{$body}" >"$XDG_CONFIG_HOME/quillmere/$appid.json"
 }
 

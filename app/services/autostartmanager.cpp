@@ -46,7 +46,20 @@ bool AutostartManager::isEnabled() const
     QFile file(m_entryPath);
     if (!QFileInfo(m_entryPath).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    return AutostartEntry::isInEffect(file.readAll());
+    const QByteArray contents = file.readAll();
+    if (!AutostartEntry::isInEffect(contents))
+        return false;
+    // The desktop skips an entry whose program was moved or deleted. The program running now
+    // is there; any other needs looking for.
+    const QString wanted = AutostartEntry::programToFind(contents);
+    if (wanted == program())
+        return true;
+    const QStringList searchPath =
+        QString::fromLocal8Bit(qgetenv("PATH")).split(u':', Qt::SkipEmptyParts);
+    return AutostartEntry::programExists(wanted, searchPath, [](const QString &path) {
+        const QFileInfo info(path);
+        return info.isFile() && info.isExecutable();
+    });
 }
 
 std::optional<QString> AutostartManager::setEnabled(bool enabled)

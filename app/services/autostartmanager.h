@@ -20,7 +20,8 @@ public:
     // The program the entry starts; the running one unless given.
     QString program() const;
 
-    // The entry exists and the desktop starts it.
+    // The entry exists, the desktop starts it, and its program is there (TryExec, else the
+    // program of Exec, looked up on PATH when it is a bare name).
     virtual bool isEnabled() const;
     // Writes or removes the entry; on failure the reason, as the user reads it.
     virtual std::optional<QString> setEnabled(bool enabled);

@@ -9,6 +9,7 @@
 #include "services/autostartmanager.h"
 #include "services/programfile.h"
 #include "services/uninstallui.h"
+#include "services/unplugnotifier.h"
 #include "shortcut/menutrackingfilter.h"
 #include "stores/historyrecording.h"
 #include "stores/preferencesstore.h"
@@ -49,6 +50,14 @@ Application::Application(AppServices services, QObject *parent)
     flows.visibleVolumes = [this] { return store().visibleVolumes(); };
     flows.setBusy = [this](const Volume &volume, bool busy) { setBusy(volume, busy); };
     flows.historyChanged = [this] { historyChanged(); };
+    if (m_services.unplugNotifications) {
+        m_unplugNotifier = std::make_unique<UnplugNotifier>(m_services.unplugNotifications);
+        UnplugNotifier *unplug = m_unplugNotifier.get();
+        flows.ejectStarted = [unplug](const Volume &volume) { unplug->ejectBegan(volume); };
+        flows.ejectFinished = [unplug](const Volume &volume, bool ejected) {
+            unplug->ejectEnded(volume, ejected);
+        };
+    }
     m_flows = std::make_unique<OperationFlows>(std::move(flows));
 }
 

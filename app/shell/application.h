@@ -18,6 +18,7 @@ class QAction;
 class QMenu;
 class PreferencesStore;
 class TrayIcon;
+class UnplugNotifier;
 class VolumeActionsMenu;
 class VolumeIconProvider;
 class VolumeStore;
@@ -124,5 +125,6 @@ private:
     std::unique_ptr<MenuTrackingFilter> m_menuTracking;
     BusyMarks *m_busyVolumes;
     std::unique_ptr<VolumeChangeHandler> m_volumeChanges;
+    std::unique_ptr<UnplugNotifier> m_unplugNotifier;
     std::unique_ptr<OperationFlows> m_flows;
 };

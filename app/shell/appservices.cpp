@@ -81,8 +81,10 @@ AppServices AppServices::production(SettingsStore &defaults)
     services.autoEjectEvents.screenLock =
         new ScreenLockMonitor(QDBusConnection::systemBus(), QDBusConnection::sessionBus(),
                               ScreenLockMonitor::currentSessionId(), owner);
-    services.autoEjectEvents.notifications = new DesktopNotifier(
-        QDBusConnection::sessionBus(), appName, AppSupport::bundleIdentifier(), owner);
+    auto *notifier = new DesktopNotifier(QDBusConnection::sessionBus(), appName,
+                                         AppSupport::bundleIdentifier(), owner);
+    services.autoEjectEvents.notifications = notifier;
+    services.unplugNotifications = notifier;
     services.shortcuts = DesktopShortcuts::make(defaults);
     return services;
 }

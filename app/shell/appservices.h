@@ -20,6 +20,7 @@
 class Application;
 class DiskSource;
 class QWidget;
+class ReplaceableNotifications;
 class SettingsStore;
 
 // Everything the application takes from the platform, so that the same application runs
@@ -44,6 +45,9 @@ struct AppServices {
     std::unique_ptr<SysfsActivityMonitor> activityMonitor;
     // Sleep, screen-lock and notification services for auto-eject; owned by `platform`.
     AutoEjectController::SystemEvents autoEjectEvents;
+    // Where the notices of a drive being written to and safe to unplug go; owned by
+    // `platform`. Unset: none are shown.
+    ReplaceableNotifications *unplugNotifications = nullptr;
     // The desktop asks for no animations; unset means animations are on.
     std::function<bool()> reduceMotion;
     // Launch at login; none where the program cannot start itself at login.

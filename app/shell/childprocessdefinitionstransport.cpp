@@ -1,12 +1,10 @@
 #include "childprocessdefinitionstransport.h"
 
-#include "networkmediadefinitionstransport.h"
-
 #include <QCoreApplication>
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <csignal>
-#include <cstring>
 #include <qcoro/qcoroprocess.h>
 #include <qcoro/qcorosignal.h>
 #include <sys/prctl.h>
@@ -60,23 +58,12 @@ QCoro::Task<MediaDefinitionsFetchResult> ChildProcessDefinitionsTransport::fetch
             : QStringLiteral("the download process ended with status %1").arg(child.exitCode()));
 }
 
-bool ChildProcessDefinitionsTransport::isChildInvocation(int argc, char **argv)
+QString ChildProcessDefinitionsTransport::defaultProgram()
 {
-    return argc == 3 && std::strcmp(argv[1], childArgument) == 0;
-}
-
-int ChildProcessDefinitionsTransport::runChild(int &argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    NetworkMediaDefinitionsTransport transport;
-    const MediaDefinitionsFetchResult result =
-        QCoro::waitFor(transport.fetchToken(QUrl::fromEncoded(QByteArray(argv[2]))));
-
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly))
-        return 2;
-    const QByteArray bytes = result.body ? *result.body : result.error.toUtf8();
-    if (out.write(bytes) != bytes.size() || !out.flush())
-        return 2;
-    return result.body ? 0 : 1;
+    const QString name = QStringLiteral("quillmere-fetch-definitions");
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString beside = here.filePath(name);
+    if (QFileInfo(beside).isExecutable())
+        return beside;
+    return QDir::cleanPath(here.filePath(QStringLiteral("../libexec/quillmere/") + name));
 }

@@ -5,24 +5,22 @@
 #include <QString>
 #include <chrono>
 
-// Downloads the feed in a short-lived child process, the program itself started with
-// `childArgument`: the network stack and TLS, once loaded, would stay resident in the tray
-// program for the whole session for a download that happens at most once a day.
+// Downloads the feed in a short-lived child process, the helper quillmere-fetch-definitions
+// started with `childArgument URL`: the network stack and TLS, once loaded, would stay resident
+// in the tray program for the whole session for a download that happens at most once a day.
 class ChildProcessDefinitionsTransport : public MediaDefinitionsTransport {
 public:
     static constexpr char childArgument[] = "--fetch-media-definitions";
 
     explicit ChildProcessDefinitionsTransport(
-        QString program = QStringLiteral("/proc/self/exe"),
+        QString program = defaultProgram(),
         std::chrono::milliseconds limit = std::chrono::minutes(2));
 
     QCoro::Task<MediaDefinitionsFetchResult> fetchToken(QUrl url) override;
 
-    // `program childArgument URL`
-    static bool isChildInvocation(int argc, char **argv);
-    // The child's side: fetches the URL and writes the body (exit status 0) or the reason of
-    // the failure (status 1) to its standard output.
-    static int runChild(int &argc, char **argv);
+    // The helper beside the running program (a build, an AppImage's bin folder), else in
+    // ../libexec/quillmere/ from it (an installed program).
+    static QString defaultProgram();
 
 private:
     QString m_program;

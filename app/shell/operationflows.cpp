@@ -31,10 +31,21 @@ QCoro::Task<> OperationFlows::eject(Volume volume)
     co_await runEject(volume);
 }
 
+QCoro::Task<OperationResult> OperationFlows::attemptEject(Volume volume, bool force)
+{
+    QPointer<OperationFlows> self(this);
+    if (m_deps.ejectStarted)
+        m_deps.ejectStarted(volume);
+    const OperationResult result = co_await m_deps.operations->eject(volume, force);
+    if (self && m_deps.ejectFinished)
+        m_deps.ejectFinished(volume, result.ok);
+    co_return result;
+}
+
 QCoro::Task<> OperationFlows::runEject(Volume volume)
 {
     QPointer<OperationFlows> self(this);
-    OperationResult result = co_await m_deps.operations->eject(volume, false);
+    OperationResult result = co_await attemptEject(volume, false);
     if (!self)
         co_return;
     // Only a volume in use can be helped by naming its users and offering force; a dismissed
@@ -66,7 +77,7 @@ QCoro::Task<> OperationFlows::runEject(Volume volume)
         if (!self)
             co_return;
         if (force) {
-            const OperationResult forced = co_await m_deps.operations->eject(volume, true);
+            const OperationResult forced = co_await attemptEject(volume, true);
             if (!self)
                 co_return;
             record(VolumeOperation::forceEject, volume, forced);

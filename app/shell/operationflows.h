@@ -30,6 +30,9 @@ public:
         std::function<void(const Volume &, bool)> setBusy;
         // A history line was written (the history panel refreshes).
         std::function<void()> historyChanged;
+        // An eject the user asked for starts, and ends (false: failed, refused or cancelled).
+        std::function<void(const Volume &)> ejectStarted;
+        std::function<void(const Volume &, bool ejected)> ejectFinished;
     };
 
     explicit OperationFlows(Dependencies dependencies, QObject *parent = nullptr);
@@ -49,6 +52,8 @@ private:
     QCoro::Task<> runEject(Volume volume);
     void setBusy(const Volume &volume, bool busy);
     void alertEjectFailure(const Volume &volume, const OperationResult &result);
+    // One attempt of the operations' eject, announced to ejectStarted and ejectFinished.
+    QCoro::Task<OperationResult> attemptEject(Volume volume, bool force);
 
     Dependencies m_deps;
 };

@@ -26,9 +26,9 @@ QString storedValue(Section section, const PreferencesStore &prefs)
     return {};
 }
 
-void addSection(QMenu *menu, const PreferencesStore *prefs, Section section, const QString &header,
-                const QList<QPair<QString, QString>> &options,
-                const std::function<void(const QAction *)> &select)
+QActionGroup *addSection(QMenu *menu, const PreferencesStore *prefs, Section section,
+                         const QString &header, const QList<QPair<QString, QString>> &options,
+                         const std::function<void(const QAction *)> &select)
 {
     if (!menu->isEmpty())
         menu->addSeparator();
@@ -50,6 +50,7 @@ void addSection(QMenu *menu, const PreferencesStore *prefs, Section section, con
             refreshChecks(menu, *prefs);
         });
     }
+    return group;
 }
 
 } // namespace
@@ -71,18 +72,17 @@ void addSections(QMenu *menu, const PreferencesStore &prefs, Handlers handlers)
          //: View option: sort order
          {QCoreApplication::translate("ViewOptionsMenu", "Free Space"), enumName(SortMode::free)}},
         handlers.selectSort);
-    addSection(
-        menu, store, Section::display,
-        //: Menu section header
-        QCoreApplication::translate("ViewOptionsMenu", "Window icon"),
-        {//: View option: what the launcher icon shows
-         {QCoreApplication::translate("ViewOptionsMenu", "Program Icon"),
-          enumName(WindowIconMode::icon)},
-         //: View option: what the launcher icon shows
-         {QCoreApplication::translate("ViewOptionsMenu", "Volume Stack"),
-          enumName(WindowIconMode::stack)}},
-        handlers.selectDisplay);
-    addSection(
+    addSection(menu, store, Section::display,
+               //: Menu section header
+               QCoreApplication::translate("ViewOptionsMenu", "Window icon"),
+               {//: View option: what the launcher icon shows
+                {QCoreApplication::translate("ViewOptionsMenu", "Program Icon"),
+                 enumName(WindowIconMode::icon)},
+                //: View option: what the launcher icon shows
+                {QCoreApplication::translate("ViewOptionsMenu", "Volume Stack"),
+                 enumName(WindowIconMode::stack)}},
+               handlers.selectDisplay);
+    QActionGroup *last = addSection(
         menu, store, Section::view,
         //: Menu section header
         QCoreApplication::translate("ViewOptionsMenu", "View content as"),
@@ -97,7 +97,9 @@ void addSections(QMenu *menu, const PreferencesStore &prefs, Handlers handlers)
           enumName(PopoverViewMode::automatic)}},
         handlers.selectView);
     refreshChecks(menu, prefs);
-    QObject::connect(menu, &QMenu::aboutToShow, menu,
+    // Bound to a group, so a menu that deletes its groups to fill itself again keeps no
+    // connection of the old sections.
+    QObject::connect(menu, &QMenu::aboutToShow, last,
                      [menu, store] { refreshChecks(menu, *store); });
 }
 

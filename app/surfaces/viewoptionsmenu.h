@@ -22,7 +22,8 @@ struct Handlers {
     std::function<void(const QAction *)> selectView;
 };
 
-// Appends the sections, a separator before each unless the menu is empty.
+// Appends the sections, a separator before each unless the menu is empty. Their action groups
+// are children of the menu; deleting those groups leaves nothing of the sections connected.
 void addSections(QMenu *menu, const PreferencesStore &prefs, Handlers handlers);
 // Sets every option's check mark from the preferences.
 void refreshChecks(QMenu *menu, const PreferencesStore &prefs);

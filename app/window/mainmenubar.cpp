@@ -1,6 +1,7 @@
 #include "window/mainmenubar.h"
 
 #include <QAbstractSpinBox>
+#include <QActionGroup>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -204,5 +205,8 @@ void MainMenuBar::rebuildViewOptionSections()
         if (actions.at(i)->parent() == m_view)
             actions.at(i)->deleteLater();
     }
+    // The sections' groups (and what is bound to them) go with their actions, or each opening
+    // of the menu would add to them for as long as the window lives.
+    qDeleteAll(m_view->findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly));
     m_handlers.addViewOptionSections(m_view);
 }

@@ -103,6 +103,7 @@ VolumesPanel::VolumesPanel(Dependencies dependencies, QWidget *parent)
     m_gridScroll->setWidgetResizable(true);
     m_gridScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_gridScroll->viewport()->setAutoFillBackground(false);
+    m_gridScroll->viewport()->installEventFilter(this);
 
     m_table->setFrameShape(QFrame::NoFrame);
     m_table->setHorizontalHeaderLabels({
@@ -212,12 +213,39 @@ QList<GridTileView *> VolumesPanel::tiles() const
     return grid ? grid->findChildren<GridTileView *>() : QList<GridTileView *>();
 }
 
+int VolumesPanel::gridColumnsForViewport() const
+{
+    // The viewport, not the panel: a vertical scroll bar takes its width from the tiles.
+    return GridColumns::volumesPanel(m_gridScroll->viewport()->width());
+}
+
 void VolumesPanel::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // A hidden panel builds its grid when it appears.
-    if (isVisible() && m_mode == Mode::grid && GridColumns::volumesPanel(width()) != m_lastGridCols)
+    if (isVisible() && m_mode == Mode::grid && gridColumnsForViewport() != m_lastGridCols)
         rebuildGrid();
+}
+
+bool VolumesPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // A scroll bar that comes or goes changes the room without resizing the panel. The grid is
+    // rebuilt after the scroll area has finished laying itself out, never from inside it.
+    if (watched == m_gridScroll->viewport() && event->type() == QEvent::Resize &&
+        !m_gridRebuildQueued && isVisible() && m_mode == Mode::grid &&
+        gridColumnsForViewport() != m_lastGridCols) {
+        m_gridRebuildQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_gridRebuildQueued = false;
+                if (isVisible() && m_mode == Mode::grid &&
+                    gridColumnsForViewport() != m_lastGridCols)
+                    rebuildGrid();
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void VolumesPanel::showEvent(QShowEvent *event)
@@ -229,7 +257,7 @@ void VolumesPanel::showEvent(QShowEvent *event)
 void VolumesPanel::rebuildGrid()
 {
     m_activityBindings.clear();
-    m_lastGridCols = GridColumns::volumesPanel(width());
+    m_lastGridCols = gridColumnsForViewport();
 
     // The old tiles may be in the middle of delivering the click that led here.
     if (QWidget *old = m_gridScroll->takeWidget()) {

@@ -70,8 +70,10 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    int gridColumnsForViewport() const;
     void rebuildGrid();
     void reloadTable();
     QWidget *makeTile(const Volume &volume);
@@ -93,4 +95,5 @@ private:
     QTableWidget *m_table;
     QLabel *m_emptyLabel;
     int m_lastGridCols = 0;
+    bool m_gridRebuildQueued = false;
 };

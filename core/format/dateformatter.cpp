@@ -26,9 +26,14 @@ QString withSeconds(QString format)
 
 } // namespace
 
+QString DateFormatter::fullYearDateFormat(const QLocale &locale)
+{
+    return withFullYear(locale.dateFormat(QLocale::ShortFormat));
+}
+
 QString DateFormatter::mediumFormat(const QLocale &locale)
 {
-    return withFullYear(locale.dateFormat(QLocale::ShortFormat)) + QLatin1Char(' ') +
+    return fullYearDateFormat(locale) + QLatin1Char(' ') +
            withSeconds(locale.timeFormat(QLocale::ShortFormat));
 }
 

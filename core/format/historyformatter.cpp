@@ -1,5 +1,7 @@
 #include "format/historyformatter.h"
 
+#include "format/dateformatter.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -167,13 +169,10 @@ QString HistoryFormatter::relativeTime(const QDateTime &date, const QDateTime &n
     return phrase(Unit::year, seconds / year, past);
 }
 
-QString HistoryFormatter::absoluteTime(const QDateTime &date)
+QString HistoryFormatter::absoluteTime(const QDateTime &date, const QLocale &locale)
 {
-    const QLocale locale;
     const QDateTime local = date.toLocalTime();
-    // The long time format adds the time zone to the short one's hours and minutes.
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QLatin1Char('t'));
-    return locale.toString(local.date(), QLocale::ShortFormat) + QStringLiteral(", ") +
-           locale.toString(local.time(), timeFormat.trimmed());
+    return locale.toString(local.date(), DateFormatter::fullYearDateFormat(locale)) +
+           QStringLiteral(", ") +
+           locale.toString(local.time(), locale.timeFormat(QLocale::ShortFormat));
 }

@@ -59,3 +59,125 @@ bool AutostartEntry::isInEffect(const QByteArray &contents)
     }
     return sawEntryGroup;
 }
+
+namespace {
+
+// A string value as the file stores it: \s, \n, \t, \r and \\ stand for their characters.
+QString unescapedString(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c != u'\\' || i + 1 == value.size()) {
+            out += c;
+            continue;
+        }
+        const QChar next = value.at(++i);
+        switch (next.unicode()) {
+        case 's':
+            out += u' ';
+            break;
+        case 'n':
+            out += u'\n';
+            break;
+        case 't':
+            out += u'\t';
+            break;
+        case 'r':
+            out += u'\r';
+            break;
+        default:
+            out += next;
+        }
+    }
+    return out;
+}
+
+// The words of an Exec value (already unescaped as a string): double quotes group, and inside
+// them a backslash keeps the next character. A lone field code (%u, %F, …) is no word; %% is
+// a percent sign.
+QStringList execWords(const QString &command)
+{
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < command.size(); ++i) {
+        const QChar c = command.at(i);
+        if (quoted) {
+            if (c == u'\\' && i + 1 < command.size())
+                word += command.at(++i);
+            else if (c == u'"')
+                quoted = false;
+            else
+                word += c;
+            continue;
+        }
+        if (c == u' ' || c == u'\t') {
+            if (inWord)
+                words.append(word);
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == u'"') {
+            quoted = true;
+        } else if (c == u'%' && i + 1 < command.size()) {
+            const QChar code = command.at(++i);
+            if (code == u'%')
+                word += u'%';
+        } else {
+            word += c;
+        }
+    }
+    if (inWord)
+        words.append(word);
+    words.removeAll(QString());
+    return words;
+}
+
+} // namespace
+
+QString AutostartEntry::programToFind(const QByteArray &contents)
+{
+    bool inEntryGroup = false;
+    QString exec;
+    QString tryExec;
+    for (const QByteArray &rawLine : contents.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            inEntryGroup = line == "[Desktop Entry]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!inEntryGroup || equals < 0)
+            continue;
+        const QByteArray key = line.left(equals).trimmed();
+        const QString value = unescapedString(QString::fromUtf8(line.mid(equals + 1).trimmed()));
+        if (key == "TryExec")
+            tryExec = value;
+        else if (key == "Exec")
+            exec = value;
+    }
+    if (!tryExec.isEmpty())
+        return tryExec;
+    return execWords(exec).value(0);
+}
+
+bool AutostartEntry::programExists(const QString &program, const QStringList &searchPath,
+                                   const std::function<bool(const QString &path)> &isExecutable)
+{
+    if (program.isEmpty())
+        return false;
+    if (program.contains(u'/'))
+        return isExecutable(program);
+    for (const QString &folder : searchPath) {
+        if (!folder.isEmpty() && isExecutable(folder + u'/' + program))
+            return true;
+    }
+    return false;
+}

@@ -1,8 +1,8 @@
 #include "stores/settingsstore.h"
 
-#include "stores/settingsvaluecodec.h"
 #include "stores/jsonfilesettingsbackend.h"
 #include "stores/memorysettingsbackend.h"
+#include "stores/settingsvaluecodec.h"
 
 #include <QMetaMethod>
 
@@ -184,5 +184,10 @@ void SettingsStore::remove(const QString &key)
 void SettingsStore::removeAll()
 {
     m_backend->removeAll();
+    // What the running program still sets until it quits (a window's place, the pane) lives
+    // in memory only: a write to the file would bring back the folder and file just removed.
+    auto memory = std::make_unique<MemorySettingsBackend>(m_backend->domain());
+    m_backend = std::move(memory);
+    connect(m_backend.get(), &SettingsBackend::changedElsewhere, this, &SettingsStore::changed);
     emit changed();
 }

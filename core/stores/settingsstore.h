@@ -22,7 +22,8 @@ public:
     // The application's own domain, one JSON file under $XDG_CONFIG_HOME/quillmere/.
     static std::unique_ptr<SettingsStore> standard();
     // Only the values held in memory; for tests.
-    static std::unique_ptr<SettingsStore> inMemory(const QString &domain = QStringLiteral("memory"));
+    static std::unique_ptr<SettingsStore>
+    inMemory(const QString &domain = QStringLiteral("memory"));
 
     QString domain() const;
     // Another domain in the same kind of storage (the predecessor's settings); null when the
@@ -55,7 +56,8 @@ public:
     void setData(const QString &key, const QByteArray &value);
     void setDate(const QString &key, const QDateTime &value);
     void remove(const QString &key);
-    // Forgets the whole domain (uninstall).
+    // Forgets the whole domain for good (uninstall): its storage goes, and what is set
+    // afterwards is kept in memory only, so nothing of the domain comes back.
     void removeAll();
 
 signals:

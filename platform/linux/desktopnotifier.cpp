@@ -54,21 +54,43 @@ void DesktopNotifier::post(const QString &title, const QString &body)
 
 QCoro::Task<bool> DesktopNotifier::notify(QString title, QString body)
 {
+    co_return co_await show(std::move(title), std::move(body), 0, false) != 0;
+}
+
+QCoro::Task<quint32> DesktopNotifier::show(QString title, QString body, quint32 replacesId,
+                                           bool untilReplaced)
+{
     if (!m_bus.isConnected()) {
-        co_return false;
+        co_return quint32(0);
     }
     QPointer<DesktopNotifier> self(this);
     const bool present = co_await hasService();
     if (!self || !present) {
-        co_return false;
+        co_return quint32(0);
     }
 
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), m_desktopEntry);
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, "Notify");
-    // No icon of its own: servers take the one of the desktop entry.
-    call.setArguments({m_appName, QVariant::fromValue(quint32(0)), QString(), title, body,
-                       QStringList(), hints, qint32(-1)});
+    // No icon of its own: servers take the one of the desktop entry. An expiry of 0 keeps the
+    // notification up, -1 leaves it to the server.
+    call.setArguments({m_appName, QVariant::fromValue(replacesId), QString(), title, body,
+                       QStringList(), hints, qint32(untilReplaced ? 0 : -1)});
     const QDBusMessage reply = co_await m_bus.asyncCall(call);
-    co_return reply.type() == QDBusMessage::ReplyMessage;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        co_return quint32(0);
+    }
+    // A server that answers without an id still showed it; later calls cannot address it.
+    co_return reply.arguments().constFirst().toUInt();
+}
+
+void DesktopNotifier::close(quint32 id)
+{
+    if (id == 0 || !m_bus.isConnected()) {
+        return;
+    }
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, interface, "CloseNotification");
+    call.setArguments({QVariant::fromValue(id)});
+    m_bus.asyncCall(call);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notificationposting.h"
+#include "replaceablenotifications.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -9,7 +10,9 @@
 
 // Notifications through org.freedesktop.Notifications on the session bus. When the bus
 // has no notification server (running or startable), nothing is shown.
-class DesktopNotifier : public QObject, public NotificationPosting {
+class DesktopNotifier : public QObject,
+                        public NotificationPosting,
+                        public ReplaceableNotifications {
     Q_OBJECT
 public:
     static const QString service;
@@ -23,6 +26,9 @@ public:
     void post(const QString &title, const QString &body) override;
     // True when a notification server took the notification.
     QCoro::Task<bool> notify(QString title, QString body);
+    QCoro::Task<quint32> show(QString title, QString body, quint32 replacesId,
+                              bool untilReplaced) override;
+    void close(quint32 id) override;
 
 private:
     QCoro::Task<QDBusMessage> askBus(QString method, QVariantList arguments);

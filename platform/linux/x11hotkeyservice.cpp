@@ -8,6 +8,7 @@
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
+using GlobalShortcuts::KeyRepeatFilter;
 using GlobalShortcuts::Shortcut;
 namespace KeyMapping = GlobalShortcuts::KeyMapping;
 
@@ -54,7 +55,12 @@ X11HotKeyService::X11HotKeyService(xcb_connection_t *connection, quint32 root)
     readModifierMasks();
     m_notifier =
         new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &X11HotKeyService::processEvents);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] { processEvents(); });
+    // The press of a repeat follows its release within a few milliseconds.
+    m_releaseWait = new QTimer(this);
+    m_releaseWait->setSingleShot(true);
+    m_releaseWait->setInterval(releaseWaitMs);
+    connect(m_releaseWait, &QTimer::timeout, this, [this] { processEvents(true); });
 }
 
 X11HotKeyService::~X11HotKeyService()
@@ -225,10 +231,10 @@ void X11HotKeyService::scheduleProcessing()
     if (m_processingScheduled)
         return;
     m_processingScheduled = true;
-    QTimer::singleShot(0, this, &X11HotKeyService::processEvents);
+    QTimer::singleShot(0, this, [this] { processEvents(); });
 }
 
-void X11HotKeyService::processEvents()
+void X11HotKeyService::processEvents(bool releaseWaitOver)
 {
     m_processingScheduled = false;
     std::vector<xcb_generic_event_t *> events;
@@ -237,25 +243,15 @@ void X11HotKeyService::processEvents()
     if (xcb_connection_has_error(m_connection))
         m_notifier->setEnabled(false);
 
-    QPointer<X11HotKeyService> self(this);
-    for (std::size_t n = 0; n < events.size() && self; ++n) {
-        const quint8 type = events[n]->response_type & 0x7f;
-        if (type == XCB_KEY_PRESS) {
-            const auto *press = reinterpret_cast<xcb_key_press_event_t *>(events[n]);
-            keyPressed(press->detail, press->state);
-        } else if (type == XCB_KEY_RELEASE) {
-            const auto *release = reinterpret_cast<xcb_key_release_event_t *>(events[n]);
-            // A held key repeats as a release and a press with the same time: not a key-up.
-            if (n + 1 < events.size() && (events[n + 1]->response_type & 0x7f) == XCB_KEY_PRESS) {
-                const auto *next = reinterpret_cast<xcb_key_press_event_t *>(events[n + 1]);
-                if (next->detail == release->detail && next->time == release->time) {
-                    ++n;
-                    continue;
-                }
-            }
-            keyReleased(release->detail);
+    QList<KeyRepeatFilter::KeyEvent> keys;
+    for (xcb_generic_event_t *event : events) {
+        const quint8 type = event->response_type & 0x7f;
+        if (type == XCB_KEY_PRESS || type == XCB_KEY_RELEASE) {
+            // Press and release events share one layout.
+            const auto *key = reinterpret_cast<xcb_key_press_event_t *>(event);
+            keys.append({type == XCB_KEY_PRESS, key->detail, key->time, key->state});
         } else if (type == XCB_MAPPING_NOTIFY) {
-            auto *mapping = reinterpret_cast<xcb_mapping_notify_event_t *>(events[n]);
+            auto *mapping = reinterpret_cast<xcb_mapping_notify_event_t *>(event);
             xcb_refresh_keyboard_mapping(m_symbols, mapping);
             if (mapping->request != XCB_MAPPING_POINTER)
                 keyboardChanged();
@@ -263,6 +259,25 @@ void X11HotKeyService::processEvents()
     }
     for (xcb_generic_event_t *event : events)
         std::free(event);
+
+    QList<KeyRepeatFilter::KeyEvent> kept = m_repeats.take(keys);
+    // Nothing came after the held release while we waited: the key went up.
+    if (releaseWaitOver && keys.isEmpty()) {
+        if (const std::optional<KeyRepeatFilter::KeyEvent> release = m_repeats.expire())
+            kept.append(*release);
+    }
+    if (m_repeats.isHoldingRelease())
+        m_releaseWait->start();
+
+    QPointer<X11HotKeyService> self(this);
+    for (const KeyRepeatFilter::KeyEvent &key : std::as_const(kept)) {
+        if (!self)
+            return;
+        if (key.press)
+            keyPressed(key.keycode, key.state);
+        else
+            keyReleased(key.keycode);
+    }
 }
 
 void X11HotKeyService::keyPressed(quint8 keycode, quint16 state)

@@ -2,6 +2,7 @@
 
 #include "shortcuts/hotkeyservice.h"
 #include "shortcuts/keymapping.h"
+#include "shortcuts/keyrepeatfilter.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,6 +12,7 @@
 #include <optional>
 
 class QSocketNotifier;
+class QTimer;
 struct xcb_connection_t;
 struct _XCBKeySymbols;
 
@@ -53,7 +55,9 @@ private:
     void ungrab(const Grab &grab);
     void readModifierMasks();
     void keyboardChanged();
-    void processEvents();
+    // Reads what the server sent. After the wait for a held release, an empty read means the
+    // key really went up.
+    void processEvents(bool releaseWaitOver = false);
     void scheduleProcessing();
     void keyPressed(quint8 keycode, quint16 state);
     void keyReleased(quint8 keycode);
@@ -67,4 +71,7 @@ private:
     std::optional<quint32> m_pressedId;
     quint8 m_pressedKeycode = 0;
     bool m_processingScheduled = false;
+    GlobalShortcuts::KeyRepeatFilter m_repeats;
+    QTimer *m_releaseWait = nullptr;
+    static constexpr int releaseWaitMs = 30;
 };

@@ -2,6 +2,262 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <location filename="../../cli/commandhelp.cpp" line="+44"/>
+        <source>Usage:</source>
+        <extracomment>quillmere-cli --help: heading of the usage lines</extracomment>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>VOLUME is a device name (sdb1), a mount point or a volume name.</source>
+        <extracomment>quillmere-cli COMMAND --help: what VOLUME may be; keep sdb1 as it is</extracomment>
+        <translation>VOLUME ist ein Gerätename (sdb1), ein Einhängepunkt oder ein Datenträgername.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Prints the volumes with their capacity and free space.</source>
+        <extracomment>quillmere-cli --help: the list command</extracomment>
+        <translation>Gibt die Datenträger mit Kapazität und freiem Speicher aus.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Prints the volumes the tray program shows, with their kind, capacity and free space.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Gibt die Datenträger aus, die das Programm im Benachrichtigungsfeld zeigt, mit Art, Kapazität und freiem Speicher.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Show every kind of volume, also those the settings hide.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Jede Art von Datenträger zeigen, auch die in den Einstellungen ausgeblendeten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+100"/>
+        <source>Print JSON with every field.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>JSON mit allen Feldern ausgeben.</translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <source>Then print a line for each change until interrupted.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Danach für jede Änderung eine Zeile ausgeben, bis abgebrochen wird.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lists every volume, also those the settings hide.</source>
+        <extracomment>quillmere-cli list --help: what the example does</extracomment>
+        <translation>Listet alle Datenträger auf, auch die in den Einstellungen ausgeblendeten.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ejects a volume, so that its drive can be unplugged.</source>
+        <extracomment>quillmere-cli --help: the eject command</extracomment>
+        <translation>Wirft einen Datenträger aus, damit sein Laufwerk abgezogen werden kann.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unmounts the volume; on a removable drive every volume of the drive, so that it can be unplugged. A disk image is detached. The drive is not powered off.</source>
+        <extracomment>quillmere-cli eject --help</extracomment>
+        <translation>Hängt den Datenträger aus, bei einem Wechsellaufwerk alle Datenträger des Laufwerks, damit es abgezogen werden kann. Ein Speicherabbild wird gelöst. Das Laufwerk wird nicht ausgeschaltet.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unmount even while programs hold files open.</source>
+        <extracomment>quillmere-cli eject --help</extracomment>
+        <translation>Auch aushängen, während Programme Dateien geöffnet halten.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ejects the volume on the device sdb1.</source>
+        <extracomment>quillmere-cli eject --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Wirft den Datenträger auf dem Gerät sdb1 aus.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+6"/>
+        <source>Ejects every volume that Eject All includes.</source>
+        <extracomment>quillmere-cli --help: the eject-all command</extracomment>
+        <translation>Wirft jeden Datenträger aus, den „Alle auswerfen“ umfasst.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mounts an unmounted volume again.</source>
+        <extracomment>quillmere-cli --help: the remount command</extracomment>
+        <translation>Hängt einen ausgehängten Datenträger wieder ein.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mounts the volume on the device sdb1 again.</source>
+        <extracomment>quillmere-cli remount --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Hängt den Datenträger auf dem Gerät sdb1 wieder ein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gives a volume a new name.</source>
+        <extracomment>quillmere-cli --help: the rename command</extracomment>
+        <translation>Gibt einem Datenträger einen neuen Namen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Renames the volume mounted at /media/ann/STICK to “Photos”.</source>
+        <extracomment>quillmere-cli rename --help: what the example does</extracomment>
+        <translation>Benennt den unter /media/ann/STICK eingehängten Datenträger in „Photos“ um.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Formats a volume, destroying everything on it.</source>
+        <extracomment>quillmere-cli --help: the erase command</extracomment>
+        <translation>Formatiert einen Datenträger und löscht dabei alles darauf.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The new file system: ext4, ExFAT, MS-DOS FAT32 or NTFS (ext4 if not given).</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>Das neue Dateisystem: ext4, ExFAT, MS-DOS FAT32 oder NTFS (ohne Angabe ext4).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The new volume name.</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>Der neue Name des Datenträgers.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Confirm that everything on the volume may be destroyed.</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>Bestätigen, dass alles auf dem Datenträger gelöscht werden darf.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Erases the volume on sdb1 as ExFAT named “Photos”.</source>
+        <extracomment>quillmere-cli erase --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Formatiert den Datenträger auf sdb1 als ExFAT mit dem Namen „Photos“.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Names the processes that hold files open on a volume.</source>
+        <extracomment>quillmere-cli --help: the blockers command</extracomment>
+        <translation>Nennt die Prozesse, die Dateien auf einem Datenträger geöffnet halten.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Names the processes that keep sdb1 from being ejected.</source>
+        <extracomment>quillmere-cli blockers --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Nennt die Prozesse, die das Auswerfen von sdb1 verhindern.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Prints the operation history, newest first.</source>
+        <extracomment>quillmere-cli --help: the history command</extracomment>
+        <translation>Gibt den Verlauf der Vorgänge aus, den neuesten zuerst.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Show only the newest N lines.</source>
+        <extracomment>quillmere-cli history --help</extracomment>
+        <translation>Nur die neuesten N Zeilen zeigen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Copy the history log to FILE (- for standard output).</source>
+        <extracomment>quillmere-cli history --help</extracomment>
+        <translation>Das Verlaufsprotokoll nach FILE kopieren (- für die Standardausgabe).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Prints the ten newest lines of the history.</source>
+        <extracomment>quillmere-cli history --help: what the example does</extracomment>
+        <translation>Gibt die zehn neuesten Zeilen des Verlaufs aus.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>COMMAND [OPTIONS]</source>
+        <translation>COMMAND [OPTIONEN]</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ejects, remounts, renames and erases them, as the tray program does.</source>
+        <translation>Wirft sie aus, hängt sie wieder ein, benennt sie um und formatiert sie, wie das Programm im Benachrichtigungsfeld.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Commands:</source>
+        <extracomment>quillmere-cli --help: heading</extracomment>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+46"/>
+        <source>Options:</source>
+        <extracomment>quillmere-cli --help: heading</extracomment>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Run “%1 COMMAND --help” for a command’s options and an example.</source>
+        <extracomment>quillmere-cli --help; %1 is the program name</extracomment>
+        <translation>„%1 COMMAND --help“ zeigt die Optionen eines Befehls und ein Beispiel.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Exit status:</source>
+        <extracomment>quillmere-cli --help: heading of the exit codes</extracomment>
+        <translation>Rückgabewert:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>done</source>
+        <extracomment>quillmere-cli --help: exit code 0</extracomment>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the operation failed</source>
+        <extracomment>quillmere-cli --help: exit code 1</extracomment>
+        <translation>der Vorgang ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>usage error, unknown or ambiguous volume</source>
+        <extracomment>quillmere-cli --help: exit code 2</extracomment>
+        <translation>falscher Aufruf, unbekannter oder mehrdeutiger Datenträger</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled</source>
+        <extracomment>quillmere-cli --help: exit code 3 (a password prompt dismissed, a confirmation declined)</extracomment>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not authorized</source>
+        <extracomment>quillmere-cli --help: exit code 4</extracomment>
+        <translation>nicht berechtigt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the device is busy or held by another operation</source>
+        <extracomment>quillmere-cli --help: exit code 5</extracomment>
+        <translation>das Gerät ist belegt oder von einem anderen Vorgang gesperrt</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>udisks2 is not available</source>
+        <extracomment>quillmere-cli --help: exit code 6</extracomment>
+        <translation>udisks2 ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Example:</source>
+        <extracomment>quillmere-cli COMMAND --help: heading</extracomment>
+        <translation>Beispiel:</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <location filename="../../cli/historycommand.cpp" line="+34"/>
@@ -258,16 +514,22 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/commandhelp.cpp" line="-237"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Displays help including Qt specific options.</source>
         <extracomment>quillmere-cli --help: the --help-all option (Qt&apos;s own text)</extracomment>
         <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Displays version information.</source>
+        <extracomment>quillmere-cli --help: the -v option (Qt&apos;s own text)</extracomment>
+        <translation>Zeigt die Versionsinformationen an.</translation>
     </message>
 </context>
 <context>
@@ -351,40 +613,28 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/commandhelp.cpp" line="+168"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Listet die Datenträger auf, die Quillmere sieht.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>list, eject, eject-all, remount, rename, erase, blockers or history</source>
-        <extracomment>quillmere-cli --help: the commands</extracomment>
-        <translation>list, eject, eject-all, remount, rename, erase, blockers oder history</translation>
+        <location filename="../../cli/main.cpp" line="+69"/>
+        <source>Run “%1 --help” for the commands and their options.</source>
+        <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
+        <translation>„%1 --help“ zeigt die Befehle und ihre Optionen.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Show every kind of volume.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>Alle Arten von Datenträgern zeigen.</translation>
+        <location line="+32"/>
+        <source>%1: unknown command “%2”.</source>
+        <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
+        <translation>%1: unbekannter Befehl „%2“.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Print JSON with every field.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>JSON mit allen Feldern ausgeben.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Then print a line for each change until interrupted.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>Danach bis zum Abbruch für jede Änderung eine Zeile ausgeben.</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
+        <location line="+17"/>
+        <source>quillmere-cli list: takes no arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation>Aufruf: quillmere-cli list [--all] [--json] [--watch]</translation>
+        <translation>quillmere-cli list: nimmt keine Argumente.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,262 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <location filename="../../cli/commandhelp.cpp" line="+44"/>
+        <source>Usage:</source>
+        <extracomment>quillmere-cli --help: heading of the usage lines</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>VOLUME is a device name (sdb1), a mount point or a volume name.</source>
+        <extracomment>quillmere-cli COMMAND --help: what VOLUME may be; keep sdb1 as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Prints the volumes with their capacity and free space.</source>
+        <extracomment>quillmere-cli --help: the list command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Prints the volumes the tray program shows, with their kind, capacity and free space.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Show every kind of volume, also those the settings hide.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+100"/>
+        <source>Print JSON with every field.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <source>Then print a line for each change until interrupted.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lists every volume, also those the settings hide.</source>
+        <extracomment>quillmere-cli list --help: what the example does</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ejects a volume, so that its drive can be unplugged.</source>
+        <extracomment>quillmere-cli --help: the eject command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unmounts the volume; on a removable drive every volume of the drive, so that it can be unplugged. A disk image is detached. The drive is not powered off.</source>
+        <extracomment>quillmere-cli eject --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unmount even while programs hold files open.</source>
+        <extracomment>quillmere-cli eject --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ejects the volume on the device sdb1.</source>
+        <extracomment>quillmere-cli eject --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+6"/>
+        <source>Ejects every volume that Eject All includes.</source>
+        <extracomment>quillmere-cli --help: the eject-all command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mounts an unmounted volume again.</source>
+        <extracomment>quillmere-cli --help: the remount command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mounts the volume on the device sdb1 again.</source>
+        <extracomment>quillmere-cli remount --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gives a volume a new name.</source>
+        <extracomment>quillmere-cli --help: the rename command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Renames the volume mounted at /media/ann/STICK to “Photos”.</source>
+        <extracomment>quillmere-cli rename --help: what the example does</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Formats a volume, destroying everything on it.</source>
+        <extracomment>quillmere-cli --help: the erase command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The new file system: ext4, ExFAT, MS-DOS FAT32 or NTFS (ext4 if not given).</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The new volume name.</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Confirm that everything on the volume may be destroyed.</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Erases the volume on sdb1 as ExFAT named “Photos”.</source>
+        <extracomment>quillmere-cli erase --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Names the processes that hold files open on a volume.</source>
+        <extracomment>quillmere-cli --help: the blockers command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Names the processes that keep sdb1 from being ejected.</source>
+        <extracomment>quillmere-cli blockers --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Prints the operation history, newest first.</source>
+        <extracomment>quillmere-cli --help: the history command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Show only the newest N lines.</source>
+        <extracomment>quillmere-cli history --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Copy the history log to FILE (- for standard output).</source>
+        <extracomment>quillmere-cli history --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Prints the ten newest lines of the history.</source>
+        <extracomment>quillmere-cli history --help: what the example does</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>COMMAND [OPTIONS]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ejects, remounts, renames and erases them, as the tray program does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Commands:</source>
+        <extracomment>quillmere-cli --help: heading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+46"/>
+        <source>Options:</source>
+        <extracomment>quillmere-cli --help: heading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Run “%1 COMMAND --help” for a command’s options and an example.</source>
+        <extracomment>quillmere-cli --help; %1 is the program name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Exit status:</source>
+        <extracomment>quillmere-cli --help: heading of the exit codes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>done</source>
+        <extracomment>quillmere-cli --help: exit code 0</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the operation failed</source>
+        <extracomment>quillmere-cli --help: exit code 1</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>usage error, unknown or ambiguous volume</source>
+        <extracomment>quillmere-cli --help: exit code 2</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled</source>
+        <extracomment>quillmere-cli --help: exit code 3 (a password prompt dismissed, a confirmation declined)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not authorized</source>
+        <extracomment>quillmere-cli --help: exit code 4</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the device is busy or held by another operation</source>
+        <extracomment>quillmere-cli --help: exit code 5</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>udisks2 is not available</source>
+        <extracomment>quillmere-cli --help: exit code 6</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Example:</source>
+        <extracomment>quillmere-cli COMMAND --help: heading</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <location filename="../../cli/historycommand.cpp" line="+34"/>
@@ -251,15 +507,21 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/commandhelp.cpp" line="-237"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Displays help including Qt specific options.</source>
         <extracomment>quillmere-cli --help: the --help-all option (Qt&apos;s own text)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Displays version information.</source>
+        <extracomment>quillmere-cli --help: the -v option (Qt&apos;s own text)</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -344,38 +606,26 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/commandhelp.cpp" line="+168"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>list, eject, eject-all, remount, rename, erase, blockers or history</source>
-        <extracomment>quillmere-cli --help: the commands</extracomment>
+        <location filename="../../cli/main.cpp" line="+69"/>
+        <source>Run “%1 --help” for the commands and their options.</source>
+        <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Show every kind of volume.</source>
-        <extracomment>quillmere-cli --help</extracomment>
+        <location line="+32"/>
+        <source>%1: unknown command “%2”.</source>
+        <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Print JSON with every field.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Then print a line for each change until interrupted.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
+        <location line="+17"/>
+        <source>quillmere-cli list: takes no arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation type="unfinished"></translation>
     </message>

@@ -2,6 +2,262 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <location filename="../../cli/commandhelp.cpp" line="+44"/>
+        <source>Usage:</source>
+        <extracomment>quillmere-cli --help: heading of the usage lines</extracomment>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>VOLUME is a device name (sdb1), a mount point or a volume name.</source>
+        <extracomment>quillmere-cli COMMAND --help: what VOLUME may be; keep sdb1 as it is</extracomment>
+        <translation>VOLUME es un nombre de dispositivo (sdb1), un punto de montaje o un nombre de volumen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Prints the volumes with their capacity and free space.</source>
+        <extracomment>quillmere-cli --help: the list command</extracomment>
+        <translation>Muestra los volúmenes con su capacidad y espacio libre.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Prints the volumes the tray program shows, with their kind, capacity and free space.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Muestra los volúmenes que presenta el programa de la bandeja, con su tipo, capacidad y espacio libre.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Show every kind of volume, also those the settings hide.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Mostrar todos los tipos de volumen, también los que la configuración oculta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+100"/>
+        <source>Print JSON with every field.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Mostrar JSON con todos los campos.</translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <source>Then print a line for each change until interrupted.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Después, mostrar una línea por cada cambio hasta que se interrumpa.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lists every volume, also those the settings hide.</source>
+        <extracomment>quillmere-cli list --help: what the example does</extracomment>
+        <translation>Muestra todos los volúmenes, también los que la configuración oculta.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ejects a volume, so that its drive can be unplugged.</source>
+        <extracomment>quillmere-cli --help: the eject command</extracomment>
+        <translation>Expulsa un volumen para que su unidad pueda desconectarse.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unmounts the volume; on a removable drive every volume of the drive, so that it can be unplugged. A disk image is detached. The drive is not powered off.</source>
+        <extracomment>quillmere-cli eject --help</extracomment>
+        <translation>Desmonta el volumen; en una unidad extraíble, todos los volúmenes de la unidad, para que pueda desconectarse. Una imagen de disco se separa. La unidad no se apaga.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unmount even while programs hold files open.</source>
+        <extracomment>quillmere-cli eject --help</extracomment>
+        <translation>Desmontar aunque haya programas con archivos abiertos.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ejects the volume on the device sdb1.</source>
+        <extracomment>quillmere-cli eject --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Expulsa el volumen del dispositivo sdb1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+6"/>
+        <source>Ejects every volume that Eject All includes.</source>
+        <extracomment>quillmere-cli --help: the eject-all command</extracomment>
+        <translation>Expulsa todos los volúmenes que incluye «Expulsar todo».</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mounts an unmounted volume again.</source>
+        <extracomment>quillmere-cli --help: the remount command</extracomment>
+        <translation>Vuelve a montar un volumen desmontado.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mounts the volume on the device sdb1 again.</source>
+        <extracomment>quillmere-cli remount --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Vuelve a montar el volumen del dispositivo sdb1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gives a volume a new name.</source>
+        <extracomment>quillmere-cli --help: the rename command</extracomment>
+        <translation>Da un nuevo nombre a un volumen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Renames the volume mounted at /media/ann/STICK to “Photos”.</source>
+        <extracomment>quillmere-cli rename --help: what the example does</extracomment>
+        <translation>Cambia el nombre del volumen montado en /media/ann/STICK a «Photos».</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Formats a volume, destroying everything on it.</source>
+        <extracomment>quillmere-cli --help: the erase command</extracomment>
+        <translation>Formatea un volumen y destruye todo su contenido.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The new file system: ext4, ExFAT, MS-DOS FAT32 or NTFS (ext4 if not given).</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>El nuevo sistema de archivos: ext4, ExFAT, MS-DOS FAT32 o NTFS (ext4 si no se indica).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The new volume name.</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>El nuevo nombre del volumen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Confirm that everything on the volume may be destroyed.</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>Confirmar que todo el contenido del volumen puede destruirse.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Erases the volume on sdb1 as ExFAT named “Photos”.</source>
+        <extracomment>quillmere-cli erase --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Formatea el volumen de sdb1 como ExFAT con el nombre «Photos».</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Names the processes that hold files open on a volume.</source>
+        <extracomment>quillmere-cli --help: the blockers command</extracomment>
+        <translation>Indica los procesos que mantienen archivos abiertos en un volumen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Names the processes that keep sdb1 from being ejected.</source>
+        <extracomment>quillmere-cli blockers --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Indica los procesos que impiden expulsar sdb1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Prints the operation history, newest first.</source>
+        <extracomment>quillmere-cli --help: the history command</extracomment>
+        <translation>Muestra el historial de operaciones, la más reciente primero.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Show only the newest N lines.</source>
+        <extracomment>quillmere-cli history --help</extracomment>
+        <translation>Mostrar solo las N líneas más recientes.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Copy the history log to FILE (- for standard output).</source>
+        <extracomment>quillmere-cli history --help</extracomment>
+        <translation>Copiar el registro del historial a FILE (- para la salida estándar).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Prints the ten newest lines of the history.</source>
+        <extracomment>quillmere-cli history --help: what the example does</extracomment>
+        <translation>Muestra las diez líneas más recientes del historial.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>COMMAND [OPTIONS]</source>
+        <translation>COMMAND [OPCIONES]</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ejects, remounts, renames and erases them, as the tray program does.</source>
+        <translation>Los expulsa, vuelve a montar, renombra y formatea, como el programa de la bandeja.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Commands:</source>
+        <extracomment>quillmere-cli --help: heading</extracomment>
+        <translation>Órdenes:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+46"/>
+        <source>Options:</source>
+        <extracomment>quillmere-cli --help: heading</extracomment>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Run “%1 COMMAND --help” for a command’s options and an example.</source>
+        <extracomment>quillmere-cli --help; %1 is the program name</extracomment>
+        <translation>«%1 COMMAND --help» muestra las opciones de una orden y un ejemplo.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Exit status:</source>
+        <extracomment>quillmere-cli --help: heading of the exit codes</extracomment>
+        <translation>Estado de salida:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>done</source>
+        <extracomment>quillmere-cli --help: exit code 0</extracomment>
+        <translation>hecho</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the operation failed</source>
+        <extracomment>quillmere-cli --help: exit code 1</extracomment>
+        <translation>la operación falló</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>usage error, unknown or ambiguous volume</source>
+        <extracomment>quillmere-cli --help: exit code 2</extracomment>
+        <translation>error de uso, volumen desconocido o ambiguo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled</source>
+        <extracomment>quillmere-cli --help: exit code 3 (a password prompt dismissed, a confirmation declined)</extracomment>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not authorized</source>
+        <extracomment>quillmere-cli --help: exit code 4</extracomment>
+        <translation>no autorizado</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the device is busy or held by another operation</source>
+        <extracomment>quillmere-cli --help: exit code 5</extracomment>
+        <translation>el dispositivo está ocupado o retenido por otra operación</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>udisks2 is not available</source>
+        <extracomment>quillmere-cli --help: exit code 6</extracomment>
+        <translation>udisks2 no está disponible</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Example:</source>
+        <extracomment>quillmere-cli COMMAND --help: heading</extracomment>
+        <translation>Ejemplo:</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <location filename="../../cli/historycommand.cpp" line="+34"/>
@@ -258,16 +514,22 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/commandhelp.cpp" line="-237"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Displays help including Qt specific options.</source>
         <extracomment>quillmere-cli --help: the --help-all option (Qt&apos;s own text)</extracomment>
         <translation>Muestra la ayuda, incluidas las opciones específicas de Qt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Displays version information.</source>
+        <extracomment>quillmere-cli --help: the -v option (Qt&apos;s own text)</extracomment>
+        <translation>Muestra la información de la versión.</translation>
     </message>
 </context>
 <context>
@@ -351,40 +613,28 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/commandhelp.cpp" line="+168"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Muestra los volúmenes que ve Quillmere.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>list, eject, eject-all, remount, rename, erase, blockers or history</source>
-        <extracomment>quillmere-cli --help: the commands</extracomment>
-        <translation>list, eject, eject-all, remount, rename, erase, blockers o history</translation>
+        <location filename="../../cli/main.cpp" line="+69"/>
+        <source>Run “%1 --help” for the commands and their options.</source>
+        <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
+        <translation>«%1 --help» muestra las órdenes y sus opciones.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Show every kind of volume.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>Mostrar todos los tipos de volumen.</translation>
+        <location line="+32"/>
+        <source>%1: unknown command “%2”.</source>
+        <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
+        <translation>%1: orden desconocida «%2».</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Print JSON with every field.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>Imprimir JSON con todos los campos.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Then print a line for each change until interrupted.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>Después, imprimir una línea por cada cambio hasta que se interrumpa.</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
+        <location line="+17"/>
+        <source>quillmere-cli list: takes no arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation>Uso: quillmere-cli list [--all] [--json] [--watch]</translation>
+        <translation>quillmere-cli list: no admite argumentos.</translation>
     </message>
 </context>
 </TS>

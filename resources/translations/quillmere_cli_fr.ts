@@ -2,6 +2,262 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CommandHelp</name>
+    <message>
+        <location filename="../../cli/commandhelp.cpp" line="+44"/>
+        <source>Usage:</source>
+        <extracomment>quillmere-cli --help: heading of the usage lines</extracomment>
+        <translation>Utilisation&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>VOLUME is a device name (sdb1), a mount point or a volume name.</source>
+        <extracomment>quillmere-cli COMMAND --help: what VOLUME may be; keep sdb1 as it is</extracomment>
+        <translation>VOLUME est un nom de périphérique (sdb1), un point de montage ou un nom de volume.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Prints the volumes with their capacity and free space.</source>
+        <extracomment>quillmere-cli --help: the list command</extracomment>
+        <translation>Affiche les volumes avec leur capacité et leur espace libre.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Prints the volumes the tray program shows, with their kind, capacity and free space.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Affiche les volumes que montre le programme de la zone de notification, avec leur type, leur capacité et leur espace libre.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Show every kind of volume, also those the settings hide.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Afficher tous les types de volumes, y compris ceux que les réglages masquent.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+100"/>
+        <source>Print JSON with every field.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Afficher du JSON avec tous les champs.</translation>
+    </message>
+    <message>
+        <location line="-97"/>
+        <source>Then print a line for each change until interrupted.</source>
+        <extracomment>quillmere-cli list --help</extracomment>
+        <translation>Puis afficher une ligne à chaque changement jusqu’à interruption.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Lists every volume, also those the settings hide.</source>
+        <extracomment>quillmere-cli list --help: what the example does</extracomment>
+        <translation>Liste tous les volumes, y compris ceux que les réglages masquent.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ejects a volume, so that its drive can be unplugged.</source>
+        <extracomment>quillmere-cli --help: the eject command</extracomment>
+        <translation>Éjecte un volume pour que son lecteur puisse être débranché.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unmounts the volume; on a removable drive every volume of the drive, so that it can be unplugged. A disk image is detached. The drive is not powered off.</source>
+        <extracomment>quillmere-cli eject --help</extracomment>
+        <translation>Démonte le volume&#x202f;; sur un lecteur amovible, tous les volumes du lecteur, pour qu’il puisse être débranché. Une image disque est détachée. Le lecteur n’est pas mis hors tension.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Unmount even while programs hold files open.</source>
+        <extracomment>quillmere-cli eject --help</extracomment>
+        <translation>Démonter même si des programmes gardent des fichiers ouverts.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ejects the volume on the device sdb1.</source>
+        <extracomment>quillmere-cli eject --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Éjecte le volume du périphérique sdb1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+6"/>
+        <source>Ejects every volume that Eject All includes.</source>
+        <extracomment>quillmere-cli --help: the eject-all command</extracomment>
+        <translation>Éjecte tous les volumes que comprend «&#xa0;Tout éjecter&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mounts an unmounted volume again.</source>
+        <extracomment>quillmere-cli --help: the remount command</extracomment>
+        <translation>Monte de nouveau un volume démonté.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mounts the volume on the device sdb1 again.</source>
+        <extracomment>quillmere-cli remount --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Monte de nouveau le volume du périphérique sdb1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gives a volume a new name.</source>
+        <extracomment>quillmere-cli --help: the rename command</extracomment>
+        <translation>Donne un nouveau nom à un volume.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Renames the volume mounted at /media/ann/STICK to “Photos”.</source>
+        <extracomment>quillmere-cli rename --help: what the example does</extracomment>
+        <translation>Renomme le volume monté sur /media/ann/STICK en «&#xa0;Photos&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Formats a volume, destroying everything on it.</source>
+        <extracomment>quillmere-cli --help: the erase command</extracomment>
+        <translation>Formate un volume en détruisant tout ce qu’il contient.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The new file system: ext4, ExFAT, MS-DOS FAT32 or NTFS (ext4 if not given).</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>Le nouveau système de fichiers&#xa0;: ext4, ExFAT, MS-DOS FAT32 ou NTFS (ext4 par défaut).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The new volume name.</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>Le nouveau nom du volume.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Confirm that everything on the volume may be destroyed.</source>
+        <extracomment>quillmere-cli erase --help</extracomment>
+        <translation>Confirmer que tout le contenu du volume peut être détruit.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Erases the volume on sdb1 as ExFAT named “Photos”.</source>
+        <extracomment>quillmere-cli erase --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Formate le volume de sdb1 en ExFAT sous le nom «&#xa0;Photos&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Names the processes that hold files open on a volume.</source>
+        <extracomment>quillmere-cli --help: the blockers command</extracomment>
+        <translation>Nomme les processus qui gardent des fichiers ouverts sur un volume.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Names the processes that keep sdb1 from being ejected.</source>
+        <extracomment>quillmere-cli blockers --help: what the example does; keep sdb1 as it is</extracomment>
+        <translation>Nomme les processus qui empêchent l’éjection de sdb1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Prints the operation history, newest first.</source>
+        <extracomment>quillmere-cli --help: the history command</extracomment>
+        <translation>Affiche l’historique des opérations, la plus récente en premier.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Show only the newest N lines.</source>
+        <extracomment>quillmere-cli history --help</extracomment>
+        <translation>N’afficher que les N lignes les plus récentes.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Copy the history log to FILE (- for standard output).</source>
+        <extracomment>quillmere-cli history --help</extracomment>
+        <translation>Copier le journal de l’historique dans FILE (- pour la sortie standard).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Prints the ten newest lines of the history.</source>
+        <extracomment>quillmere-cli history --help: what the example does</extracomment>
+        <translation>Affiche les dix lignes les plus récentes de l’historique.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>COMMAND [OPTIONS]</source>
+        <translation>COMMAND [OPTIONS]</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ejects, remounts, renames and erases them, as the tray program does.</source>
+        <translation>Les éjecte, les remonte, les renomme et les formate, comme le programme de la zone de notification.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Commands:</source>
+        <extracomment>quillmere-cli --help: heading</extracomment>
+        <translation>Commandes&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+46"/>
+        <source>Options:</source>
+        <extracomment>quillmere-cli --help: heading</extracomment>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Run “%1 COMMAND --help” for a command’s options and an example.</source>
+        <extracomment>quillmere-cli --help; %1 is the program name</extracomment>
+        <translation>«&#xa0;%1 COMMAND --help&#xa0;» affiche les options d’une commande et un exemple.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Exit status:</source>
+        <extracomment>quillmere-cli --help: heading of the exit codes</extracomment>
+        <translation>Code de retour&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>done</source>
+        <extracomment>quillmere-cli --help: exit code 0</extracomment>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the operation failed</source>
+        <extracomment>quillmere-cli --help: exit code 1</extracomment>
+        <translation>l’opération a échoué</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>usage error, unknown or ambiguous volume</source>
+        <extracomment>quillmere-cli --help: exit code 2</extracomment>
+        <translation>erreur d’utilisation, volume inconnu ou ambigu</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled</source>
+        <extracomment>quillmere-cli --help: exit code 3 (a password prompt dismissed, a confirmation declined)</extracomment>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not authorized</source>
+        <extracomment>quillmere-cli --help: exit code 4</extracomment>
+        <translation>non autorisé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the device is busy or held by another operation</source>
+        <extracomment>quillmere-cli --help: exit code 5</extracomment>
+        <translation>le périphérique est occupé ou retenu par une autre opération</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>udisks2 is not available</source>
+        <extracomment>quillmere-cli --help: exit code 6</extracomment>
+        <translation>udisks2 n’est pas disponible</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Example:</source>
+        <extracomment>quillmere-cli COMMAND --help: heading</extracomment>
+        <translation>Exemple&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <location filename="../../cli/historycommand.cpp" line="+34"/>
@@ -258,16 +514,22 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/commandhelp.cpp" line="-237"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Displays help including Qt specific options.</source>
         <extracomment>quillmere-cli --help: the --help-all option (Qt&apos;s own text)</extracomment>
         <translation>Affiche l’aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Displays version information.</source>
+        <extracomment>quillmere-cli --help: the -v option (Qt&apos;s own text)</extracomment>
+        <translation>Affiche les informations de version.</translation>
     </message>
 </context>
 <context>
@@ -351,40 +613,28 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/commandhelp.cpp" line="+168"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Liste les volumes que voit Quillmere.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>list, eject, eject-all, remount, rename, erase, blockers or history</source>
-        <extracomment>quillmere-cli --help: the commands</extracomment>
-        <translation>list, eject, eject-all, remount, rename, erase, blockers ou history</translation>
+        <location filename="../../cli/main.cpp" line="+69"/>
+        <source>Run “%1 --help” for the commands and their options.</source>
+        <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
+        <translation>«&#xa0;%1 --help&#xa0;» affiche les commandes et leurs options.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Show every kind of volume.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>Afficher tous les types de volumes.</translation>
+        <location line="+32"/>
+        <source>%1: unknown command “%2”.</source>
+        <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
+        <translation>%1&#xa0;: commande inconnue «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Print JSON with every field.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>Écrire du JSON avec tous les champs.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Then print a line for each change until interrupted.</source>
-        <extracomment>quillmere-cli --help</extracomment>
-        <translation>Puis écrire une ligne par changement jusqu’à l’interruption.</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
+        <location line="+17"/>
+        <source>quillmere-cli list: takes no arguments.</source>
         <extracomment>quillmere-cli usage error</extracomment>
-        <translation>Utilisation&#xa0;: quillmere-cli list [--all] [--json] [--watch]</translation>
+        <translation>quillmere-cli list&#xa0;: n’accepte aucun argument.</translation>
     </message>
 </context>
 </TS>

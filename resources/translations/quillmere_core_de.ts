@@ -130,7 +130,7 @@
 <context>
     <name>HistoryFormatter</name>
     <message>
-        <location filename="../../core/format/historyformatter.cpp" line="+24"/>
+        <location filename="../../core/format/historyformatter.cpp" line="+26"/>
         <source>1 second ago</source>
         <extracomment>History time, relative to now</extracomment>
         <translation>vor 1 Sekunde</translation>

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -90,11 +92,11 @@ private slots:
         QVERIFY(!QDir(QStringLiteral("/proc/%1").arg(pid)).exists());
     }
 
-    // The program itself as the child, against a server on this machine.
+    // The program's helper as the child, against a server on this machine.
     void theProgramDownloads()
     {
         CannedHttpServer server;
-        ChildProcessDefinitionsTransport transport(QStringLiteral(QUILLMERE_APP_PATH));
+        ChildProcessDefinitionsTransport transport(QStringLiteral(QUILLMERE_FETCHER_PATH));
         server.answer(200, "OK", "abc.def");
         auto result = QCoro::waitFor(transport.fetchToken(server.url()));
         QCOMPARE(result.body, std::optional(QByteArray("abc.def")));
@@ -105,6 +107,20 @@ private slots:
         result = QCoro::waitFor(transport.fetchToken(server.url()));
         QCOMPARE(result.body, std::nullopt);
         QVERIFY2(result.error.contains(QStringLiteral("404")), qPrintable(result.error));
+    }
+
+    // The tray program finds its helper, and does not carry the network stack itself.
+    void theTrayProgramLeavesTheNetworkToItsHelper()
+    {
+        QProcess readelf;
+        readelf.start(QStringLiteral("readelf"),
+                      {QStringLiteral("-d"), QStringLiteral(QUILLMERE_APP_PATH)});
+        QVERIFY(readelf.waitForFinished(30000));
+        const QByteArray dynamic = readelf.readAllStandardOutput();
+        QVERIFY2(dynamic.contains("libQt6Widgets"), dynamic.constData());
+        QVERIFY2(!dynamic.contains("libQt6Network"), dynamic.constData());
+        QCOMPARE(QFileInfo(QStringLiteral(QUILLMERE_FETCHER_PATH)).absolutePath(),
+                 QFileInfo(QStringLiteral(QUILLMERE_APP_PATH)).absolutePath());
     }
 };
 

@@ -82,6 +82,32 @@ private slots:
         QVERIFY(!manager.isEnabled());
     }
 
+    void anEntryWhoseProgramWasDeletedIsOff()
+    {
+        QTemporaryDir config;
+        const QString path = config.filePath(QStringLiteral("com.quillmere.app.desktop"));
+        // An older copy of the program that the entry still names.
+        const QString old = config.filePath(QStringLiteral("Old Place/Quillmere.AppImage"));
+        QVERIFY(QDir().mkpath(QFileInfo(old).absolutePath()));
+        QVERIFY(writeFile(old, "#!/bin/sh\n", QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QVERIFY(writeFile(path, AutostartEntry::contents(old)));
+        AutostartManager manager(path, QStringLiteral("/usr/bin/quillmere"));
+        QVERIFY(manager.isEnabled());
+        QVERIFY(QFile::remove(old));
+        QVERIFY(!manager.isEnabled());
+
+        // Without TryExec, the program of Exec counts: a bare name on PATH, or a path.
+        QVERIFY(writeFile(path, "[Desktop Entry]\nExec=sh -c true %u\n"));
+        QVERIFY(manager.isEnabled());
+        QVERIFY(writeFile(path, "[Desktop Entry]\nExec=quillmere-moved-away-long-ago %u\n"));
+        QVERIFY(!manager.isEnabled());
+        QVERIFY(writeFile(path, "[Desktop Entry]\nExec=\"" + old.toUtf8() + "\" %u\n"));
+        QVERIFY(!manager.isEnabled());
+        // TryExec names what the desktop looks for, whatever Exec says.
+        QVERIFY(writeFile(path, "[Desktop Entry]\nTryExec=" + old.toUtf8() + "\nExec=sh\n"));
+        QVERIFY(!manager.isEnabled());
+    }
+
     void aFileWhereTheFolderGoesIsReported()
     {
         QTemporaryDir config;

@@ -14,6 +14,7 @@
 #include "window/sidebarview.h"
 #include "window/viewmodecontrol.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -419,6 +420,42 @@ private slots:
                                             QStringLiteral("-"), QStringLiteral("Sort by Name")}));
     }
 
+    void viewMenuOpenedManyTimesKeepsItsSize()
+    {
+        Rig rig({});
+        QMenu *view = rig.open()->menuBar()->viewMenu();
+        const auto groups = [view] { return view->findChildren<QActionGroup *>().size(); };
+        const auto settle = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        emit view->aboutToShow();
+        settle();
+        const qsizetype groupsBefore = groups();
+        const qsizetype childrenBefore = view->children().size();
+        QCOMPARE(groupsBefore, 3);
+        for (int opening = 0; opening < 50; ++opening) {
+            emit view->aboutToShow();
+            settle();
+        }
+        QCOMPARE(groups(), groupsBefore);
+        QCOMPARE(view->children().size(), childrenBefore);
+        QCOMPARE(titles(view).count(QStringLiteral("Sort by")), 1);
+
+        // The check marks still follow the preferences after all those openings.
+        QAction *kind = nullptr;
+        for (QAction *action : view->actions()) {
+            if (action->text() == QStringLiteral("Kind"))
+                kind = action;
+        }
+        QVERIFY(kind);
+        kind->trigger();
+        emit view->aboutToShow();
+        for (QAction *action : view->actions()) {
+            if (action->text() == QStringLiteral("Kind"))
+                QVERIFY(action->isChecked());
+        }
+    }
+
     void editItemsActOnTheFocusedField()
     {
         Rig rig({});
@@ -465,6 +502,34 @@ private slots:
         QCOMPARE(rig.window()->currentPane(), MainWindowPane::history);
         tray->openMainWindow();
         QCOMPARE(rig.window()->currentPane(), MainWindowPane::volumes);
+    }
+
+    void openQuillmereWithTheWindowShownGoesBackToVolumes()
+    {
+        Rig rig({}, {.preferences = true});
+        TrayIcon *tray = rig.application->trayIcon();
+        QAction *openItem = nullptr;
+        for (QAction *action : tray->menu()->actions()) {
+            if (action->text() == QStringLiteral("Open Quillmere"))
+                openItem = action;
+        }
+        QVERIFY(openItem);
+        for (const MainWindowPane away : {MainWindowPane::history, MainWindowPane::preferences}) {
+            // From the tray menu's item and from the launcher's action alike.
+            for (const bool fromLauncher : {false, true}) {
+                MainWindowController *window = rig.open(away);
+                QVERIFY(QTest::qWaitForWindowExposed(window->window()));
+                QCOMPARE(window->currentPane(), away);
+                if (fromLauncher)
+                    rig.application->performAction(DesktopAction::open);
+                else
+                    openItem->trigger();
+                QVERIFY(window->window()->isVisible());
+                QCOMPARE(window->currentPane(), MainWindowPane::volumes);
+                QCOMPARE(window->detail()->currentWidget(), window->volumesPanel());
+                QCOMPARE(window->sidebar()->selectedPane(), std::optional(MainWindowPane::volumes));
+            }
+        }
     }
 
     void historyPaneFollowsTheApplicationsRecords()

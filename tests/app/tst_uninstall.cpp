@@ -5,8 +5,13 @@
 #include "common/alertdialog.h"
 #include "services/uninstallui.h"
 #include "shell/application.h"
+#include "shell/mainwindowfactory.h"
+#include "stores/historystore.h"
 #include "stores/settingskeys.h"
 #include "stores/settingsstore.h"
+#include "window/mainwindowcontroller.h"
+
+#include <QMainWindow>
 
 #include <QApplication>
 #include <QPushButton>
@@ -209,6 +214,46 @@ private slots:
         QCOMPARE(home.tree(), before - removedFrom(before, false));
         QVERIFY(
             home.tree().contains(QStringLiteral(".config/quillmere/com.jtarnwick.Kestrin.json")));
+    }
+
+    void uninstallWithTheMainWindowOpenLeavesNoSettings()
+    {
+        // Last: the quit it sends ends this process's event loops for good.
+        FakeHome home;
+        QVERIFY(home.isValid());
+        FakeServices fakes;
+        fakes.defaults = SettingsStore::standard();
+        SettingsStore &defaults = *fakes.defaults;
+        AppServices services = fakes.make();
+        auto log = std::make_unique<HistoryStore>(fakes.folder.filePath(QStringLiteral("support")));
+        services.makeMainWindow = MainWindowFactory::make(*log);
+        services.history = std::move(log);
+        Application application(std::move(services));
+        application.start();
+        application.openMainWindow(MainWindowPane::history);
+        QWidget *window = static_cast<MainWindowController *>(application.mainWindow())->window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QString settingsFolder = home.filePath(QStringLiteral(".config/quillmere"));
+        QVERIFY(QFileInfo::exists(settingsFolder + QStringLiteral("/com.quillmere.app.json")));
+
+        int quits = 0;
+        UninstallUI::Dependencies d =
+            dependencies(defaults, QStringLiteral("/usr/bin/quillmere"), quits);
+        d.confirm = [](const QString &) { return true; };
+        // As the program quits: every window closes, then the application shuts down.
+        d.quit = [&quits, &application] {
+            ++quits;
+            QEvent quit(QEvent::Quit);
+            QCoreApplication::sendEvent(qApp, &quit);
+            application.shutdown();
+        };
+        QVERIFY(UninstallUI(d).present());
+        QCOMPARE(quits, 1);
+        QVERIFY(!window->isVisible());
+        // The window that closed by itself afterwards writes nothing either.
+        QCoreApplication::processEvents();
+        QVERIFY2(!QFileInfo::exists(settingsFolder), qPrintable(settingsFolder));
+        QVERIFY(!home.tree().contains(QStringLiteral(".config/quillmere")));
     }
 };
 

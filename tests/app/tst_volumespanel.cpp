@@ -1,6 +1,7 @@
 #include "appfakes.h"
 #include "volumebuilder.h"
 
+#include "format/gridcolumns.h"
 #include "surfaces/capacitygaugeview.h"
 #include "surfaces/gridtileview.h"
 #include "surfaces/spinnerview.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -109,13 +111,46 @@ private slots:
 
     void init() { m_urls.opened.clear(); }
 
+    void everyGridColumnIsInReachBesideAScrollBar()
+    {
+        VolumeList volumes;
+        for (int n = 0; n < 12; ++n)
+            volumes.append(removableVolume(QStringLiteral("Volume %1").arg(n)));
+        Rig rig(volumes);
+        QScrollArea *scroll = rig.panel->gridView();
+        QWidget *viewport = scroll->viewport();
+        // Three columns' room in the panel, but not beside the scroll bar that twelve tiles need.
+        for (const int width : {431, 440, 300, 431}) {
+            rig.panel->resize(width, 260);
+            QTRY_VERIFY(scroll->verticalScrollBar()->isVisible());
+            QTRY_COMPARE(rig.panel->lastGridColumns(),
+                         GridColumns::volumesPanel(viewport->width()));
+            QCOMPARE(rig.panel->tiles().size(), 12);
+            for (GridTileView *tile : rig.panel->tiles()) {
+                const int right = tile->mapTo(viewport, QPoint(tile->width(), 0)).x();
+                QVERIFY2(right <= viewport->width(),
+                         qPrintable(QStringLiteral("%1: tile ends at %2 of %3")
+                                        .arg(width)
+                                        .arg(right)
+                                        .arg(viewport->width())));
+            }
+        }
+        QCOMPARE(rig.panel->lastGridColumns(), 2);
+
+        // Tall enough for every row, the scroll bar goes and the third column comes back.
+        rig.panel->resize(431, 2000);
+        QTRY_VERIFY(!scroll->verticalScrollBar()->isVisible());
+        QTRY_COMPARE(rig.panel->lastGridColumns(), 3);
+    }
+
     void gridColumnsFollowTheWidth()
     {
         VolumeList volumes;
         for (const char *name : {"A", "B", "C", "D", "E"})
             volumes.append(removableVolume(QString::fromLatin1(name)));
         Rig rig(volumes);
-        rig.panel->resize(300, 400);
+        // Tall enough for every row at one column: no scroll bar takes room (see below).
+        rig.panel->resize(300, 1000);
         QCOMPARE(rig.panel->lastGridColumns(), 2);
         // Rows of two: the third tile starts the second row.
         QCOMPARE(rig.tile(2)->mapTo(rig.panel.get(), QPoint()).x(),
@@ -123,15 +158,15 @@ private slots:
         QVERIFY(rig.tile(2)->mapTo(rig.panel.get(), QPoint()).y() >
                 rig.tile(1)->mapTo(rig.panel.get(), QPoint()).y());
 
-        rig.panel->resize(200, 400);
+        rig.panel->resize(200, 1000);
         QCOMPARE(rig.panel->lastGridColumns(), 1);
 
         // Growing without reaching a new column keeps the tiles; past 430 they are rebuilt.
-        rig.panel->resize(300, 400);
+        rig.panel->resize(300, 1000);
         const QPointer<GridTileView> before = rig.tile(0);
-        rig.panel->resize(429, 400);
+        rig.panel->resize(429, 1000);
         QCOMPARE(rig.tile(0), before.data());
-        rig.panel->resize(431, 400);
+        rig.panel->resize(431, 1000);
         QCOMPARE(rig.panel->lastGridColumns(), 3);
         QVERIFY(rig.tile(0) != before.data());
         QCOMPARE(rig.tile(3)->mapTo(rig.panel.get(), QPoint()).x(),
@@ -277,7 +312,8 @@ private slots:
             if (!action->isSeparator() && !action->text().isEmpty())
                 titles.append(action->text());
         }
-        QVERIFY2(titles.contains(QStringLiteral("Open in File Manager")), qPrintable(titles.join(',')));
+        QVERIFY2(titles.contains(QStringLiteral("Open in File Manager")),
+                 qPrintable(titles.join(',')));
         QVERIFY(titles.contains(QStringLiteral("Eject")));
 
         std::unique_ptr<QMenu> unmounted(rig.panel->makeContextMenu(part, nullptr));

@@ -1,5 +1,6 @@
 // quillmere-cli's commands in-process over volumes and operations of the test's own: what is
 // refused before any operation runs, and how outside text reaches the terminal.
+#include "commandhelp.h"
 #include "historycommand.h"
 #include "operationcommands.h"
 #include "operationsession.h"
@@ -18,6 +19,8 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -223,6 +226,115 @@ private slots:
                          arguments.constFirst() == QLatin1String("eject") &&
                              kind.error == OperationError::busy);
             }
+        }
+    }
+
+    void bashCompletionOffersEveryCommandAndItsOptions()
+    {
+        // What bash offers after the given words, through the installed completion function.
+        const auto complete = [](const QString &line) {
+            QProcess bash;
+            bash.start(
+                QStringLiteral("bash"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("source \"$0\"; COMP_WORDS=($1); [[ \"$1\" == *\" \" ]] && "
+                                "COMP_WORDS+=(\"\"); COMP_CWORD=$((${#COMP_WORDS[@]}-1)); "
+                                "_quillmere_cli; printf '%s\\n' \"${COMPREPLY[@]}\""),
+                 QStringLiteral(QUILLMERE_SOURCE_DIR "/resources/completion/quillmere-cli.bash"),
+                 line});
+            bash.waitForFinished(30000);
+            return QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        };
+        QStringList names;
+        for (const CommandHelp::Command &command : CommandHelp::commands())
+            names.append(command.name);
+        QCOMPARE(complete(QStringLiteral("quillmere-cli ")), names);
+        for (const CommandHelp::Command &command : CommandHelp::commands()) {
+            const QStringList offered =
+                complete(QStringLiteral("quillmere-cli ") + command.name + QStringLiteral(" --"));
+            QStringList options{QStringLiteral("--help")};
+            for (const CommandHelp::Option &option : command.options)
+                options.append(option.syntax.section(u' ', 0, 0));
+            QCOMPARE(offered, options);
+        }
+        QCOMPARE(complete(QStringLiteral("quillmere-cli erase --format ")),
+                 (QStringList{QStringLiteral("ext4"), QStringLiteral("ExFAT"),
+                              QStringLiteral("FAT32"), QStringLiteral("NTFS")}));
+    }
+
+    void helpPerCommandAndVersion()
+    {
+        const auto run = [this](const QStringList &arguments) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+            environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                               m_home.filePath(QStringLiteral("config")));
+            // No bus: help and version never need one.
+            environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
+                               QStringLiteral("unix:path=/nonexistent"));
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(QUILLMERE_CLI_PATH), arguments);
+            process.waitForFinished(30000);
+            Run result;
+            result.code = process.exitCode();
+            result.out = QString::fromUtf8(process.readAllStandardOutput());
+            result.err = QString::fromUtf8(process.readAllStandardError());
+            return result;
+        };
+
+        const Run overview = run({QStringLiteral("--help")});
+        QCOMPARE(overview.code, 0);
+        QVERIFY2(overview.out.startsWith(QStringLiteral("Usage: quillmere-cli COMMAND")),
+                 qPrintable(overview.out));
+        QVERIFY(!overview.out.contains(QStringLiteral(QUILLMERE_CLI_PATH)));
+        const QStringList commands{QStringLiteral("list"),      QStringLiteral("eject"),
+                                   QStringLiteral("eject-all"), QStringLiteral("remount"),
+                                   QStringLiteral("rename"),    QStringLiteral("erase"),
+                                   QStringLiteral("blockers"),  QStringLiteral("history")};
+        const QStringList lines = overview.out.split(u'\n');
+        for (const QString &command : commands) {
+            // One line each: the name, then what it does.
+            const QStringList line =
+                lines.filter(QRegularExpression(QStringLiteral("^  %1  +\\S").arg(command)));
+            QVERIFY2(line.size() == 1, qPrintable(command + u'\n' + overview.out));
+        }
+        // Only the command's own options are in its help, with an example.
+        for (const QString &command : commands) {
+            const Run help = run({command, QStringLiteral("--help")});
+            QCOMPARE(help.code, 0);
+            QVERIFY2(help.out.contains(QStringLiteral("  quillmere-cli ") + command),
+                     qPrintable(help.out));
+            QVERIFY2(help.out.contains(QStringLiteral("Example:\n  quillmere-cli ") + command),
+                     qPrintable(help.out));
+            QCOMPARE(help.out.contains(QStringLiteral("--force")),
+                     command == QLatin1String("eject"));
+            QCOMPARE(help.out.contains(QStringLiteral("--format F")),
+                     command == QLatin1String("erase"));
+            QCOMPARE(help.out.contains(QStringLiteral("--limit N")),
+                     command == QLatin1String("history"));
+            QCOMPARE(help.out.contains(QStringLiteral("--watch")),
+                     command == QLatin1String("list"));
+        }
+        QVERIFY(run({QStringLiteral("eject"), QStringLiteral("--help")})
+                    .out.contains(QStringLiteral("not powered off")));
+
+        const Run version = run({QStringLiteral("--version")});
+        QCOMPARE(version.code, 0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^quillmere-cli \\d+\\.\\d+(\\.\\d+)?\n$"))
+                     .match(version.out)
+                     .hasMatch(),
+                 qPrintable(version.out));
+
+        // Usage errors: exit status 2 and a pointer to the help.
+        for (const QStringList &wrong :
+             {QStringList{QStringLiteral("--no-such-option")},
+              QStringList{QStringLiteral("frobnicate")}, QStringList{}}) {
+            const Run failed = run(wrong);
+            QCOMPARE(failed.code, 2);
+            QVERIFY(failed.out.isEmpty());
+            QVERIFY2(failed.err.contains(QStringLiteral("quillmere-cli")), qPrintable(failed.err));
         }
     }
 

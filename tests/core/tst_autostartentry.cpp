@@ -81,6 +81,67 @@ private slots:
         QFETCH(bool, inEffect);
         QCOMPARE(AutostartEntry::isInEffect(contents), inEffect);
     }
+
+    void programToFind_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("program");
+        const QByteArray head = "[Desktop Entry]\nType=Application\n";
+        QTest::newRow("bare name") << head + "Exec=quillmere\n" << QStringLiteral("quillmere");
+        QTest::newRow("field code and arguments") << head + "Exec=quillmere --action open %u\n"
+                                                  << QStringLiteral("quillmere");
+        QTest::newRow("field code first") << head + "Exec=%U /opt/q/run\n"
+                                          << QStringLiteral("/opt/q/run");
+        QTest::newRow("quoted path with space")
+            << head + "Exec=\"/home/ann/My Apps/Quillmere.AppImage\" %F\n"
+            << QStringLiteral("/home/ann/My Apps/Quillmere.AppImage");
+        QTest::newRow("escaped quote and dollar in quotes")
+            << head + "Exec=\"/home/ann/a\\\\\"b\\\\$c/q\"\n"
+            << QStringLiteral("/home/ann/a\"b$c/q");
+        QTest::newRow("percent sign") << head + "Exec=/opt/100%%/q\n"
+                                      << QStringLiteral("/opt/100%/q");
+        QTest::newRow("string escape in quotes") << head + "Exec=\"/opt/a\\sb/q\" %u\n"
+                                                 << QStringLiteral("/opt/a b/q");
+        QTest::newRow("TryExec first") << head + "TryExec=/opt/q/bin/q\nExec=env Q=1 q\n"
+                                       << QStringLiteral("/opt/q/bin/q");
+        QTest::newRow("TryExec after Exec") << head + "Exec=q\nTryExec=/opt/q\n"
+                                            << QStringLiteral("/opt/q");
+        QTest::newRow("action's Exec is not the entry's")
+            << head + "Exec=q\n[Desktop Action open]\nExec=other\nTryExec=other\n"
+            << QStringLiteral("q");
+        QTest::newRow("no Exec") << head << QString();
+        QTest::newRow("only a field code") << head + "Exec=%u\n" << QString();
+        QTest::newRow("empty quotes") << head + "Exec=\"\" q\n" << QStringLiteral("q");
+    }
+
+    void programToFind()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, program);
+        QCOMPARE(AutostartEntry::programToFind(contents), program);
+    }
+
+    void programIsLookedUpWhereTheDesktopLooks()
+    {
+        const QSet<QString> executables{QStringLiteral("/usr/bin/quillmere"),
+                                        QStringLiteral("/home/ann/My Apps/Q.AppImage")};
+        const auto isExecutable = [&executables](const QString &path) {
+            return executables.contains(path);
+        };
+        const QStringList path{QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")};
+        QVERIFY(AutostartEntry::programExists(QStringLiteral("quillmere"), path, isExecutable));
+        QVERIFY(!AutostartEntry::programExists(QStringLiteral("quillmere"),
+                                               {QStringLiteral("/usr/local/bin")}, isExecutable));
+        QVERIFY(AutostartEntry::programExists(QStringLiteral("/home/ann/My Apps/Q.AppImage"), path,
+                                              isExecutable));
+        // Deleted or moved: the desktop would skip the entry.
+        QVERIFY(!AutostartEntry::programExists(QStringLiteral("/home/ann/Downloads/Q.AppImage"),
+                                               path, isExecutable));
+        // A path is not looked up on PATH, a bare name not in the working folder.
+        QVERIFY(!AutostartEntry::programExists(QStringLiteral("bin/quillmere"),
+                                               {QStringLiteral("/usr")}, isExecutable));
+        QVERIFY(!AutostartEntry::programExists(QString(), path, isExecutable));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAutostartEntry)

@@ -2,6 +2,7 @@
 
 #include "shortcuts/hotkeybackend.h"
 #include "shortcuts/keymapping.h"
+#include "shortcuts/keyrepeatfilter.h"
 #include "shortcuts/menubarshortcuts.h"
 #include "shortcuts/portalbinding.h"
 #include "shortcuts/recorderrules.h"
@@ -54,6 +55,42 @@ class TestGlobalShortcuts : public QObject {
     Q_OBJECT
 
 private slots:
+    void heldKeyRepeatsAreNoNewPress()
+    {
+        using GlobalShortcuts::KeyRepeatFilter;
+        using Event = KeyRepeatFilter::KeyEvent;
+        const Event press{true, 26, 1000, 0x0c};
+        const Event repeatRelease{false, 26, 1500, 0x0c};
+        const Event repeatPress{true, 26, 1500, 0x0c};
+        const Event keyUp{false, 26, 1720, 0x0c};
+
+        // The pair in one read.
+        KeyRepeatFilter oneRead;
+        QCOMPARE(oneRead.take({press, repeatRelease, repeatPress, keyUp}), QList<Event>{press});
+        QVERIFY(oneRead.isHoldingRelease());
+        QCOMPARE(oneRead.expire(), std::optional(keyUp));
+
+        // The pair split over two reads: still one press and one key-up.
+        KeyRepeatFilter split;
+        QCOMPARE(split.take({press, repeatRelease}), QList<Event>{press});
+        QVERIFY(split.isHoldingRelease());
+        // A read with nothing in it keeps waiting.
+        QCOMPARE(split.take({}), QList<Event>{});
+        QCOMPARE(split.take({repeatPress}), QList<Event>{});
+        QVERIFY(!split.isHoldingRelease());
+        QCOMPARE(split.take({keyUp}), QList<Event>{});
+        QCOMPARE(split.expire(), std::optional(keyUp));
+        QCOMPARE(split.expire(), std::nullopt);
+
+        // A release followed by a press at another time, or of another key, is a real key-up.
+        KeyRepeatFilter twice;
+        const Event again{true, 26, 1800, 0x0c};
+        QCOMPARE(twice.take({press, keyUp}), QList<Event>{press});
+        QCOMPARE(twice.take({again}), (QList<Event>{keyUp, again}));
+        const Event otherKey{true, 27, 1720, 0x0c};
+        QCOMPARE(twice.take({keyUp, otherKey}), (QList<Event>{keyUp, otherKey}));
+    }
+
     // --- The stored form -------------------------------------------------------------------
 
     void storedFormIsTheJsonObject()

@@ -1,9 +1,12 @@
+#include "volumebuilder.h"
+
 #include "operations/blocker.h"
 #include "operations/confirmationmodel.h"
 #include "operations/diskoperations.h"
 #include "operations/ejecttruth.h"
 #include "operations/operationrecorder.h"
 #include "operations/operationresult.h"
+#include "operations/unplugnotices.h"
 #include "operations/volumenamerules.h"
 #include "operations/volumeoperation.h"
 #include "stores/historyentrycodec.h"
@@ -76,6 +79,76 @@ private:
 class TestOperations : public QObject {
     Q_OBJECT
 private slots:
+    void unplugNoticeOnlyForSlowEjectsOfADrive()
+    {
+        using Step = UnplugNotices::Step;
+        using Decision = UnplugNotices::Decision;
+        const auto stickVolume = [](const QString &name, const QString &device) {
+            return VolumeBuilder(name)
+                .id(QStringLiteral("id-") + name)
+                .device(device)
+                .wholeDisk(QStringLiteral("sdb"))
+                .external()
+                .removable()
+                .ejectable()
+                .mountedAt(QStringLiteral("/media/ann/") + name)
+                .build();
+        };
+        const Volume stick = stickVolume(QStringLiteral("STICK"), QStringLiteral("sdb1"));
+        const Volume data = stickVolume(QStringLiteral("DATA"), QStringLiteral("sdb2"));
+
+        // Not a drive to unplug: an internal volume, a disk image, a network share.
+        Volume internal = stick;
+        internal.isRemovable = false;
+        Volume image = VolumeBuilder(stick).kind(VolumeKind::diskImage).build();
+        image.traits.isDiskImage = true;
+        const Volume share = VolumeBuilder(QStringLiteral("Share")).network().build();
+        for (const Volume &volume : {internal, image, share}) {
+            UnplugNotices notices;
+            QVERIFY(!notices.began(volume));
+            QCOMPARE(notices.stillRunning(volume), Decision{});
+            QCOMPARE(notices.ended(volume, true), Decision{});
+        }
+
+        // A quick eject shows nothing.
+        UnplugNotices quick;
+        QVERIFY(quick.began(stick));
+        QCOMPARE(quick.ended(stick, true), Decision{});
+        QCOMPARE(quick.stillRunning(stick), Decision{});
+
+        // A slow one: "writing", then "safe to unplug".
+        UnplugNotices slow;
+        QVERIFY(slow.began(stick));
+        const Decision writing{Step::showWriting, QStringLiteral("sdb"), QStringLiteral("STICK")};
+        QCOMPARE(slow.stillRunning(stick), writing);
+        QCOMPARE(slow.stillRunning(stick), Decision{});
+        QCOMPARE(slow.ended(stick, true),
+                 (Decision{Step::showSafe, QStringLiteral("sdb"), QStringLiteral("STICK")}));
+
+        // A slow one that fails (or is cancelled) takes its notice away.
+        UnplugNotices failing;
+        failing.began(stick);
+        failing.stillRunning(stick);
+        QCOMPARE(failing.ended(stick, false),
+                 (Decision{Step::close, QStringLiteral("sdb"), QStringLiteral("STICK")}));
+
+        // Eject All of two volumes of one drive: one notice, safe only when both are done, gone
+        // when one of them failed.
+        for (const bool secondEjected : {true, false}) {
+            UnplugNotices all;
+            all.began(stick);
+            all.began(data);
+            QCOMPARE(all.stillRunning(stick), writing);
+            QCOMPARE(all.stillRunning(data), Decision{});
+            QCOMPARE(all.ended(stick, true), Decision{});
+            QCOMPARE(all.ended(data, secondEjected).step,
+                     secondEjected ? Step::showSafe : Step::close);
+            // The drive starts afresh with the next eject.
+            all.began(data);
+            QCOMPARE(all.stillRunning(data).name, QStringLiteral("DATA"));
+        }
+    }
+
     void volumeOperationsKeepTheirOrderAndRawValues()
     {
         QStringList raws;

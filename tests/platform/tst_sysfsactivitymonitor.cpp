@@ -1,3 +1,4 @@
+#include "diskstats.h"
 #include "sysfsactivitymonitor.h"
 #include "sysfsreader.h"
 
@@ -5,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,10 +14,12 @@
 
 namespace {
 
-// A minimal sysfs: devices/<path>/<name> with class/block/<name> and block/<name> linking to it.
+// A minimal sysfs: devices/<path>/<name> with class/block/<name> and block/<name> linking to it;
+// beside it the kernel's table of I/O counters (diskstats) for the same devices.
 class FakeSysfs {
 public:
     QString root() const { return m_dir.path(); }
+    QString diskstats() const { return m_dir.filePath(QStringLiteral("diskstats")); }
 
     void addDisk(const QString &name, const QString &devicePath = QStringLiteral("virtual/block"))
     {
@@ -37,6 +41,8 @@ public:
         QDir().mkpath(dir);
         write(dir + QStringLiteral("/partition"), "1");
         QFile::link(dir, m_dir.filePath(QStringLiteral("class/block/") + name));
+        m_sectors.insert(name, {0, 0});
+        writeDiskstats();
     }
 
     void addSlave(const QString &synthesized, const QString &slave)
@@ -62,6 +68,8 @@ public:
                   .arg(sectorsRead)
                   .arg(sectorsWritten)
                   .toLatin1());
+        m_sectors.insert(name, {sectorsRead, sectorsWritten});
+        writeDiskstats();
     }
 
     void setFile(const QString &relative, const QByteArray &content)
@@ -75,9 +83,35 @@ public:
     {
         QFile::remove(m_dir.filePath(QStringLiteral("block/") + name));
         QFile::remove(m_dir.filePath(QStringLiteral("class/block/") + name));
+        m_sectors.remove(name);
+        writeDiskstats();
+    }
+
+    // A device the table lists that sysfs does not (yet) show.
+    void addToDiskstatsOnly(const QString &name)
+    {
+        m_sectors.insert(name, {0, 0});
+        writeDiskstats();
     }
 
 private:
+    void writeDiskstats()
+    {
+        QByteArray table;
+        int minor = 0;
+        for (auto it = m_sectors.cbegin(); it != m_sectors.cend(); ++it) {
+            table +=
+                QStringLiteral("   8      %1 %2 100 0 %3 40 200 0 %4 80 0 100 120 0 0 0 0 0 0\n")
+                    .arg(minor++)
+                    .arg(it.key())
+                    .arg(it->first)
+                    .arg(it->second)
+                    .toLatin1();
+        }
+        // Rewritten in place, as the kernel's table stays the same file.
+        write(diskstats(), table);
+    }
+
     static void write(const QString &path, const QByteArray &content)
     {
         QFile file(path);
@@ -87,6 +121,7 @@ private:
     }
 
     QTemporaryDir m_dir;
+    QMap<QString, QPair<quint64, quint64>> m_sectors;
 };
 
 const QDateTime t0 = QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC);
@@ -161,11 +196,26 @@ private slots:
         QCOMPARE(reader.loopBackingFile(QStringLiteral("sdb")), std::optional<QString>());
     }
 
+    void diskstatsTableTurnsSectorsIntoBytes()
+    {
+        const QByteArray table = "   8       0 sda 1 0 10 0 2 0 20 0 0 0 0 0 0 0 0 0 0\n"
+                                 "   8       1 sda1 1 0 3 0 2 0\t4 0 0 0 0\n"
+                                 "garbage\n"
+                                 "   7       0 loop0 1 0 x 0 2 0 20\n"
+                                 " 253       0 dm-0 0 0 0 0 0 0 0 0 0 0 0";
+        const QHash<QString, quint64> bytes = DiskStats::parse(table);
+        QCOMPARE(bytes.value(QStringLiteral("sda")), quint64(30 * 512));
+        QCOMPARE(bytes.value(QStringLiteral("sda1")), quint64(7 * 512));
+        QCOMPARE(bytes.value(QStringLiteral("dm-0"), 1), quint64(0));
+        QCOMPARE(bytes.size(), 3);
+        QVERIFY(DiskStats::parse(QByteArray()).isEmpty());
+    }
+
     void monitorReportsActivityAndIdleTime()
     {
         FakeSysfs sys;
         sys.addDisk(QStringLiteral("sdb"));
-        SysfsActivityMonitor monitor{SysfsReader(sys.root())};
+        SysfsActivityMonitor monitor{SysfsReader(sys.root()), sys.diskstats()};
         QDateTime now = t0;
         monitor.setClock([&now] { return now; });
         int updates = 0;
@@ -192,7 +242,7 @@ private slots:
     {
         FakeSysfs sys;
         sys.addDisk(QStringLiteral("sdb"));
-        SysfsActivityMonitor monitor{SysfsReader(sys.root())};
+        SysfsActivityMonitor monitor{SysfsReader(sys.root()), sys.diskstats()};
         QDateTime now = t0;
         monitor.setClock([&now] { return now; });
         monitor.sample();
@@ -218,7 +268,7 @@ private slots:
         // LVM on LUKS: dm-1 sits on dm-0.
         sys.addDisk(QStringLiteral("dm-1"));
         sys.addSlave(QStringLiteral("dm-1"), QStringLiteral("dm-0"));
-        SysfsActivityMonitor monitor{SysfsReader(sys.root())};
+        SysfsActivityMonitor monitor{SysfsReader(sys.root()), sys.diskstats()};
         QDateTime now = t0;
         monitor.setClock([&now] { return now; });
         monitor.sample();
@@ -239,11 +289,50 @@ private slots:
         QCOMPARE(monitor.idleSeconds(QStringLiteral("dm-1")), std::optional<double>(30.0));
     }
 
+    void sysfsIsReadAgainOnlyWhenTheDisksChange()
+    {
+        FakeSysfs sys;
+        sys.addDisk(QStringLiteral("sdb"));
+        sys.addPartition(QStringLiteral("sdb"), QStringLiteral("sdb1"));
+        sys.addDisk(QStringLiteral("sdc"));
+        SysfsActivityMonitor monitor{SysfsReader(sys.root()), sys.diskstats()};
+        QDateTime now = t0;
+        monitor.setClock([&now] { return now; });
+        monitor.sample();
+        QCOMPARE(monitor.currentActivities().size(), 2);
+
+        // sysfs changes behind the monitor's back (sdc now looks synthesized) while the table
+        // lists the same devices: the counters still come, sysfs was not asked again.
+        sys.addSlave(QStringLiteral("sdc"), QStringLiteral("sdb1"));
+        now = now.addSecs(1);
+        sys.setStat(QStringLiteral("sdc"), 5, 5);
+        monitor.sample();
+        QVERIFY(monitor.isActive(QStringLiteral("sdc")));
+
+        // A new device in the table: the disks are worked out again.
+        sys.addToDiskstatsOnly(QStringLiteral("sdd"));
+        now = now.addSecs(1);
+        monitor.sample();
+        QCOMPARE(monitor.currentActivities().keys(), QList<QString>{QStringLiteral("sdb")});
+        // sdc resolves to the disk below it now.
+        QVERIFY(!monitor.isActive(QStringLiteral("sdc")));
+        QCOMPARE(monitor.idleSeconds(QStringLiteral("sdc")), std::optional<double>(2.0));
+
+        // The table read fails: no disk, no crash; back when it is readable again.
+        QVERIFY(QFile::remove(sys.diskstats()));
+        monitor.stop();
+        monitor.sample();
+        QVERIFY(monitor.currentActivities().isEmpty());
+        sys.setStat(QStringLiteral("sdb"), 1, 1);
+        monitor.sample();
+        QCOMPARE(monitor.currentActivities().keys(), QList<QString>{QStringLiteral("sdb")});
+    }
+
     void startSamplesAtOnceAndOnlyOnce()
     {
         FakeSysfs sys;
         sys.addDisk(QStringLiteral("sdb"));
-        SysfsActivityMonitor monitor{SysfsReader(sys.root())};
+        SysfsActivityMonitor monitor{SysfsReader(sys.root()), sys.diskstats()};
         QDateTime now = t0;
         monitor.setClock([&now] { return now; });
         int updates = 0;
