@@ -124,7 +124,7 @@ void Application::start()
         self->m_prefs->setExcludedVolumes(
             ExcludedVolume::toggling(self->m_prefs->excludedVolumes(), volume));
         if (self->m_trayIcon)
-            self->m_trayIcon->rebuild();
+            self->m_trayIcon->refresh();
     };
 
     if (GlobalShortcuts::Registry *shortcuts = m_services.shortcuts.get()) {
@@ -253,7 +253,7 @@ void Application::applyConfiguration()
             return self && self->isActive(volume);
         };
         connect(status.get(), &TrayIcon::ejectAllRequested, this, &Application::ejectAll);
-        status->rebuild();
+        status->refresh();
         m_trayIcon = std::move(status);
     }
 
@@ -342,7 +342,7 @@ void Application::applySortMode()
     if (m_windowIcon)
         m_windowIcon->sortMode = mode;
     if (m_trayIcon)
-        m_trayIcon->rebuild();
+        m_trayIcon->refresh();
     if (m_popover && m_popover->isShown())
         m_popover->rebuildContentsAndLayout();
     if (m_windowIcon)
@@ -472,7 +472,7 @@ void Application::volumesChanged()
         historyChanged();
 
     if (m_trayIcon)
-        m_trayIcon->rebuild();
+        m_trayIcon->refresh();
     if (m_popover && m_popover->isShown())
         m_popover->rebuildContentsAndLayout();
     if (mainWindowVisible())
@@ -493,7 +493,7 @@ void Application::setBusy(const Volume &volume, bool busy)
 void Application::redrawAfterSettle()
 {
     if (m_trayIcon)
-        m_trayIcon->rebuild();
+        m_trayIcon->refresh();
     if (m_popover && m_popover->isShown())
         m_popover->rebuildContentsAndLayout();
     if (mainWindowVisible())
