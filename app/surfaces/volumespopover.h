@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/surfaceinterfaces.h"
 #include "format/popoverlayout.h"
 #include "format/reopenguard.h"
 #include "model/volume.h"
-#include "common/surfaceinterfaces.h"
 #include "surfaces/fanview.h"
 #include "surfaces/listscrollcolumn.h"
 #include "surfaces/popoveranimator.h"
@@ -51,7 +51,7 @@ public:
     static constexpr int listIconSize = 16;
 
     VolumesPopover(VolumeStore *store, VolumeIconProvider *icons, VolumeActionsMenu *actions,
-                          QObject *parent = nullptr);
+                   QObject *parent = nullptr);
     ~VolumesPopover() override;
 
     // PopoverSurface.
@@ -123,6 +123,7 @@ private:
     void activate(const Volume &volume);
     void openVolumesFolder();
     void showContextMenu(const Volume &volume, const QPoint &globalPosition);
+    void followOpenContextMenu(const VolumeList &volumes);
     void showOptionsMenu(QAbstractButton *button);
     void trackMenu(QMenu *menu);
     bool handlesButtons() const { return volumeHandlers.has_value(); }
