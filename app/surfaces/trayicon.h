@@ -21,7 +21,6 @@ class QMenu;
 class QProxyStyle;
 class QSystemTrayIcon;
 class TrayHostWatcher;
-class VolumeActionsMenu;
 class VolumeIconProvider;
 class VolumeStore;
 
