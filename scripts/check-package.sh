@@ -28,6 +28,7 @@ for path in \
     ./usr/libexec/quillmere/quillmere-fetch-definitions \
     ./usr/share/applications/com.quillmere.app.desktop \
     ./usr/share/icons/hicolor/scalable/apps/quillmere.svg \
+    ./usr/share/icons/hicolor/symbolic/apps/quillmere-symbolic.svg \
     ./usr/share/metainfo/com.quillmere.app.metainfo.xml \
     ./usr/share/man/man1/quillmere.1.gz \
     ./usr/share/man/man1/quillmere-cli.1.gz \

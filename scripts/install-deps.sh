@@ -18,6 +18,9 @@ packages=(
     # tests: an unprivileged user's calls, authorized by polkitd on the private bus (pkcheck
     # tells when its rules are in force; useradd makes the test user)
     polkitd passwd
+    # tests: a real tray host, the XFCE panel (its systray plugin is a StatusNotifierItem host)
+    # with the window manager it waits for and its settings daemon
+    xfce4-panel xfwm4 xfconf
     # on Debian 12 sfdisk is packaged in fdisk and losetup in mount, not in util-linux
     fdisk mount
     # the Debian package: dpkg-shlibdeps computes its dependencies (and reads the binaries with

@@ -134,7 +134,7 @@ void Application::start()
         self->m_prefs->setExcludedVolumes(
             ExcludedVolume::toggling(self->m_prefs->excludedVolumes(), volume));
         if (self->m_trayIcon)
-            self->m_trayIcon->rebuild();
+            self->m_trayIcon->refresh();
     };
 
     if (GlobalShortcuts::Registry *shortcuts = m_services.shortcuts.get()) {
@@ -263,7 +263,7 @@ void Application::applyConfiguration()
             return self && self->isActive(volume);
         };
         connect(status.get(), &TrayIcon::ejectAllRequested, this, &Application::ejectAll);
-        status->rebuild();
+        status->refresh();
         m_trayIcon = std::move(status);
     }
 
@@ -312,7 +312,8 @@ void Application::createPopover()
     if (m_services.reduceMotion)
         popover->reduceMotion = m_services.reduceMotion;
     popover->anchorArea = [self]() -> QRect {
-        if (!self || !self->m_trayIcon)
+        // No tray icon until a tray host appears.
+        if (!self || !self->m_trayIcon || !self->m_trayIcon->trayIcon())
             return {};
         return self->m_trayIcon->trayIcon()->geometry();
     };
@@ -357,7 +358,7 @@ void Application::applySortMode()
     if (m_windowIcon)
         m_windowIcon->sortMode = mode;
     if (m_trayIcon)
-        m_trayIcon->rebuild();
+        m_trayIcon->refresh();
     if (m_popover && m_popover->isShown())
         m_popover->rebuildContentsAndLayout();
     if (m_windowIcon)
@@ -487,7 +488,7 @@ void Application::volumesChanged()
         historyChanged();
 
     if (m_trayIcon)
-        m_trayIcon->rebuild();
+        m_trayIcon->refresh();
     if (m_popover && m_popover->isShown())
         m_popover->rebuildContentsAndLayout();
     if (mainWindowVisible())
@@ -508,7 +509,7 @@ void Application::setBusy(const Volume &volume, bool busy)
 void Application::redrawAfterSettle()
 {
     if (m_trayIcon)
-        m_trayIcon->rebuild();
+        m_trayIcon->refresh();
     if (m_popover && m_popover->isShown())
         m_popover->rebuildContentsAndLayout();
     if (mainWindowVisible())

@@ -18,7 +18,7 @@ PreferencesPane *make(Application &application, QWidget *parent)
                      &Application::applyConfiguration);
     QObject::connect(pane, &PreferencesPane::exclusionsChanged, &application, [&application] {
         if (TrayIcon *status = application.trayIcon())
-            status->rebuild();
+            status->refresh();
     });
     QObject::connect(pane, &PreferencesPane::relaunchRequested, &application,
                      &Application::relaunch);

@@ -14,6 +14,16 @@ CapacityGaugeView::CapacityGaugeView(qint64 usedBytes, qint64 capacityBytes, int
     setToolTip(text());
 }
 
+void CapacityGaugeView::setUsage(qint64 usedBytes, qint64 capacityBytes)
+{
+    if (usedBytes == m_used && capacityBytes == m_capacity)
+        return;
+    m_used = usedBytes;
+    m_capacity = capacityBytes;
+    setToolTip(text());
+    update();
+}
+
 double CapacityGaugeView::level() const
 {
     if (m_capacity < 1)

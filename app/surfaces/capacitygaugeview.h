@@ -13,6 +13,9 @@ public:
     CapacityGaugeView(qint64 usedBytes, qint64 capacityBytes, int barWidth,
                       QWidget *parent = nullptr);
 
+    // A new reading; repaints only when it differs.
+    void setUsage(qint64 usedBytes, qint64 capacityBytes);
+
     // Percent used, 0 when the capacity is below one byte.
     double level() const;
     QString text() const;

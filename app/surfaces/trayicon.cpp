@@ -1,6 +1,7 @@
 #include "trayicon.h"
 
 #include "quillmeremark.h"
+#include "traymarkiconengine.h"
 #include "volumeactionsmenu.h"
 #include "volumeiconprovider.h"
 
@@ -10,10 +11,12 @@
 #include "format/volumerowformatter.h"
 #include "model/volumesorter.h"
 #include "policy/mediapolicy.h"
+#include "services/trayhostwatcher.h"
 #include "stores/appchannel.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDBusConnection>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QPainter>
@@ -21,6 +24,7 @@
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 
@@ -53,14 +57,43 @@ public:
 
 } // namespace
 
-TrayIcon::TrayIcon(VolumeStore *store, VolumeIconProvider *icons,
-                                           VolumeActionsMenu *actions, QObject *parent)
+TrayIcon::TrayIcon(VolumeStore *store, VolumeIconProvider *icons, VolumeActionsMenu *actions,
+                   QObject *parent)
     : QObject(parent), m_store(store), m_icons(icons), m_actions(actions),
-      m_trayIcon(new QSystemTrayIcon(this)), m_menu(std::make_unique<QMenu>()),
-      m_menuStyle(std::make_unique<SecondaryTitleStyle>())
+      m_hostWatcher(new TrayHostWatcher(QDBusConnection::sessionBus(), this)),
+      m_menu(std::make_unique<QMenu>()), m_menuStyle(std::make_unique<SecondaryTitleStyle>())
 {
     m_menu->setStyle(m_menuStyle.get());
+    buildFixedRows();
+    connect(m_menu.get(), &QMenu::aboutToHide, this, &TrayIcon::refreshWhenClosed);
+    refresh();
 
+    // Made only once a tray is there: Qt picks StatusNotifierItem or XEmbed when the icon is
+    // made and never again.
+    connect(m_hostWatcher, &TrayHostWatcher::hostAppeared, this, &TrayIcon::showInTray);
+    m_hostWatcher->start();
+}
+
+TrayIcon::~TrayIcon()
+{
+    if (m_trayIcon) {
+        m_trayIcon->hide();
+        m_trayIcon->setContextMenu(nullptr);
+    }
+    for (const Row &row : std::as_const(m_rows))
+        delete row.submenu;
+}
+
+void TrayIcon::showInTray()
+{
+    if (m_trayIcon) {
+        // A panel that restarted knows nothing of the icon; showing it again registers it
+        // with the new one.
+        m_trayIcon->hide();
+        m_trayIcon->show();
+        return;
+    }
+    m_trayIcon = new QSystemTrayIcon(this);
     const bool staging = AppChannel::current().isStaging();
     m_trayIcon->setIcon(statusIcon(staging));
     //: Status item tooltip
@@ -78,28 +111,17 @@ TrayIcon::TrayIcon(VolumeStore *store, VolumeIconProvider *icons,
                 else
                     m_menu->popup(QCursor::pos());
             });
-    rebuild();
     m_trayIcon->show();
-}
-
-TrayIcon::~TrayIcon()
-{
-    m_trayIcon->hide();
-    m_trayIcon->setContextMenu(nullptr);
-    clearMenu();
 }
 
 QIcon TrayIcon::statusIcon(bool staging)
 {
-    // The system red of the other platform; otherwise the panel text colour stands in for
-    // the template image that the system would tint.
-    const QColor colour =
-        staging ? QColor(255, 59, 48) : QApplication::palette().color(QPalette::WindowText);
-    QIcon icon;
-    for (int side : {16, 22, 32, 48, 64})
-        icon.addPixmap(QPixmap::fromImage(QuillmereMark::image(side, colour)));
-    icon.setIsMask(!staging);
-    return icon;
+    // Dark inside light shows on any panel; a host that knows the name draws the installed
+    // symbolic icon in its own colours instead. Staging builds stay red (the system red of the
+    // other platform), so they carry no name that a host would tint.
+    if (staging)
+        return QIcon(new TrayMarkIconEngine(QColor(255, 59, 48), Qt::white, false));
+    return QIcon(new TrayMarkIconEngine(QColor(0x2e, 0x34, 0x36), QColor(0xee, 0xee, 0xec), true));
 }
 
 QIcon TrayIcon::composeRowIcon(const QPixmap &icon, bool mounted, bool active)
@@ -140,42 +162,16 @@ QIcon TrayIcon::rowIcon(const Volume &volume, bool active) const
     return composeRowIcon(m_icons->pixmap(volume, rowIconSize), volume.isMounted, active);
 }
 
-void TrayIcon::clearMenu()
+void TrayIcon::buildFixedRows()
 {
-    m_volumeItems.clear();
-    m_rowActivity.clear();
-    m_handlerVolumes.clear();
-    m_menu->clear();
-    // A submenu may be open while the list changes; it goes once control returns to the loop.
-    for (const QPointer<QMenu> &submenu : std::as_const(m_submenus)) {
-        if (submenu)
-            submenu->deleteLater();
-    }
-    m_submenus.clear();
-}
-
-QMenu *TrayIcon::newSubmenu()
-{
-    auto *submenu = new QMenu();
-    m_submenus.append(submenu);
-    return submenu;
-}
-
-void TrayIcon::rebuild()
-{
-    clearMenu();
-
     //: Menu item
     m_menu->addAction(tr("Open Quillmere"), this, &TrayIcon::openMainWindow);
     m_menu->addSeparator();
-
-    const VolumeList volumes =
-        m_store ? VolumeSorter::sorted(m_store->visibleVolumes(), sortMode) : VolumeList();
-    for (const Volume &volume : volumes)
-        addVolumeRow(volume);
-    if (volumes.isEmpty())
-        //: Empty menu placeholder
-        m_menu->addAction(tr("No volumes"))->setEnabled(false);
+    // The volume rows go above this one, which shows only while there are none.
+    //: Empty menu placeholder
+    m_noVolumes = m_menu->addAction(tr("No volumes"));
+    m_noVolumes->setEnabled(false);
+    m_volumeRows = std::make_unique<KeyedMenuRows>(m_menu.get(), m_noVolumes);
 
     m_menu->addSeparator();
     //: Menu item
@@ -187,138 +183,181 @@ void TrayIcon::rebuild()
     m_menu->addSeparator();
     //: Menu item
     m_menu->addAction(tr("History…"), this, &TrayIcon::openHistory);
-    // Only where there is a Preferences pane to open.
-    if (offersPreferences) {
-        //: Menu item
-        m_menu->addAction(tr("Preferences…"), this, &TrayIcon::openPreferences)
-            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    }
     //: Menu item
-    QAction *diskUtility =
-        m_menu->addAction(tr("Open Disks"), this, &TrayIcon::openDisks);
-    // Disks may not be installed; the entry stays in its place but cannot be chosen.
-    diskUtility->setEnabled(!DesktopPlaces::disksProgram().isEmpty());
+    m_preferences = m_menu->addAction(tr("Preferences…"), this, &TrayIcon::openPreferences);
+    m_preferences->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    //: Menu item
+    m_disks = m_menu->addAction(tr("Open Disks"), this, &TrayIcon::openDisks);
     //: Menu item
     m_menu->addAction(tr("Quit Quillmere"), this, &TrayIcon::quit)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
-void TrayIcon::addVolumeRow(const Volume &volume)
+QList<QPair<Volume, QAction *>> TrayIcon::volumeItems() const
 {
-    // A single ampersand in a volume's name would be taken for a mnemonic mark.
-    QString title = VolumeRowFormatter::menuLabel(volume);
-    title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    const bool active = isActive(volume);
-    QAction *row = m_menu->addAction(rowIcon(volume, active), title);
-    if (volume.isMounted) {
-        row->setMenu(mountedSubmenu(volume));
-    } else {
-        row->setProperty(secondaryProperty, true);
-        if (volumeHandlers) {
-            QMenu *submenu = newSubmenu();
-            const bool busy = busyProvider && busyProvider(volume);
-            //: In-flight menu item
-            const QString mounting = tr("Mounting…");
-            //: Menu item
-            const QString remountText = tr("Remount");
-            QAction *remount = submenu->addAction(VolumeIconProvider::remountIcon(),
-                                                  busy ? mounting : remountText);
-            remount->setData(volume.id);
-            if (busy)
-                remount->setEnabled(false);
-            else
-                connect(remount, &QAction::triggered, this,
-                        [this, remount] { remountVolume(remount); });
-            m_handlerVolumes.insert(volume.id, volume);
-            row->setMenu(submenu);
-        } else {
-            // Nothing can be done with it here, so it reads as unavailable.
-            row->setEnabled(false);
-        }
+    QList<QPair<Volume, QAction *>> items;
+    const QStringList keys = m_volumeRows->keys();
+    for (const QString &key : keys) {
+        const Row row = m_rows.value(key);
+        if (!row.volume.id.isEmpty())
+            items.append({row.volume, m_volumeRows->row(key)});
     }
-    m_volumeItems.append({volume, row});
-    m_rowActivity.append(active);
+    return items;
 }
 
-QMenu *TrayIcon::mountedSubmenu(const Volume &volume)
+void TrayIcon::refresh()
 {
-    QMenu *submenu = newSubmenu();
-    m_actions->fillMenu(submenu, volume);
+    m_refreshQueued = false;
+    const VolumeList volumes =
+        m_store ? VolumeSorter::sorted(m_store->visibleVolumes(), sortMode) : VolumeList();
+    QHash<QString, Volume> byId;
+    QStringList ids;
+    for (const Volume &volume : volumes) {
+        byId.insert(volume.id, volume);
+        ids.append(volume.id);
+    }
 
+    KeyedMenuRows::Handlers handlers;
+    handlers.create = [this](const QString &id) -> QAction * {
+        m_rows.insert(id, Row{});
+        return new QAction(m_menu.get());
+    };
+    handlers.update = [this, &byId](const QString &id, QAction *row) {
+        updateRow(byId.value(id), row);
+    };
+    handlers.dropped = [this](const QString &id, QAction *) {
+        // A submenu may be open while its volume leaves; it goes once control returns to the
+        // event loop.
+        if (QMenu *submenu = m_rows.take(id).submenu)
+            submenu->deleteLater();
+    };
+    m_volumeRows->update(ids, handlers);
+
+    // Rows held still for an open menu are not listed any more.
+    for (auto it = m_rows.begin(); it != m_rows.end(); ++it) {
+        if (!byId.contains(it.key()))
+            it->volume.id.clear();
+    }
+
+    m_noVolumes->setVisible(volumes.isEmpty());
+    // Only where there is a Preferences pane to open.
+    m_preferences->setVisible(offersPreferences);
+    // Disks may not be installed; the entry stays in its place but cannot be chosen.
+    m_disks->setEnabled(!DesktopPlaces::disksProgram().isEmpty());
+}
+
+void TrayIcon::refreshWhenClosed()
+{
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    // After the menu has hidden (isVisible() is still true while it hides), and after the
+    // chosen action has run.
+    QTimer::singleShot(0, this, [this] {
+        if (m_refreshQueued)
+            refresh();
+    });
+}
+
+QList<VolumeActionsMenu::Entry> TrayIcon::submenuEntries(const Volume &volume)
+{
+    using Entry = VolumeActionsMenu::Entry;
+    const bool busy = busyProvider && busyProvider(volume);
+    if (!volume.isMounted) {
+        // Nothing else can be done with it here; without handlers, not even that.
+        if (!volumeHandlers)
+            return {};
+        Entry remount;
+        remount.key = QStringLiteral("trayRemount");
+        //: In-flight menu item
+        const QString mounting = tr("Mounting…");
+        //: Menu item
+        const QString remountText = tr("Remount");
+        remount.text = busy ? mounting : remountText;
+        remount.icon = VolumeIconProvider::remountIcon();
+        remount.enabled = !busy;
+        remount.run = [guard = QPointer<TrayIcon>(this)](const Volume &chosen) {
+            if (guard && guard->volumeHandlers && guard->volumeHandlers->remount)
+                guard->volumeHandlers->remount(chosen);
+        };
+        return {remount};
+    }
+
+    QList<Entry> entries = m_actions->entries(volume);
     const bool handled = volume.isRemovable || MediaPolicy::policy(volume).ejectSemantics ==
                                                    MediaPolicy::EjectSemantics::unmountByPath;
     if (!handled || !volumeHandlers)
-        return submenu;
+        return entries;
 
-    QString genericTitle = VolumeMenuModel::Item::eject().title().value_or(QString());
-    genericTitle.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    const QList<QAction *> entries = submenu->actions();
-    for (QAction *entry : entries) {
-        if (!entry->isSeparator() && entry->text() == genericTitle) {
-            submenu->removeAction(entry);
-            entry->deleteLater();
-            break;
-        }
-    }
-    while (!submenu->actions().isEmpty() && submenu->actions().constLast()->isSeparator()) {
-        QAction *last = submenu->actions().constLast();
-        submenu->removeAction(last);
-        last->deleteLater();
-    }
-
-    const bool busy = busyProvider && busyProvider(volume);
+    // The tray's own Eject leads, through the surface's handler, in place of the generic one.
+    entries.removeIf([](const Entry &entry) { return entry.key == QLatin1String("eject"); });
+    while (!entries.isEmpty() && entries.constLast().kind == Entry::Kind::separator)
+        entries.removeLast();
     // Where the icon theme has no eject symbol, the program's mark is one.
     static const QIcon ejectIcon = QIcon::fromTheme(
         QStringLiteral("media-eject"), QIcon(QPixmap::fromImage(QuillmereMark::image(
                                            32, QApplication::palette().color(QPalette::Text)))));
+    Entry eject;
+    eject.key = QStringLiteral("trayEject");
     //: In-flight menu item
     const QString ejecting = tr("Ejecting…");
     //: Menu item
     const QString ejectText = tr("Eject");
-    auto *eject = new QAction(ejectIcon, busy ? ejecting : ejectText, submenu);
-    eject->setData(volume.id);
-    if (busy)
-        eject->setEnabled(false);
-    else
-        connect(eject, &QAction::triggered, this, [this, eject] { ejectVolume(eject); });
-    QAction *first = submenu->actions().value(0, nullptr);
-    submenu->insertAction(first, eject);
-    submenu->insertSeparator(first);
-    m_handlerVolumes.insert(volume.id, volume);
-    return submenu;
+    eject.text = busy ? ejecting : ejectText;
+    eject.icon = ejectIcon;
+    eject.enabled = !busy;
+    eject.run = [guard = QPointer<TrayIcon>(this)](const Volume &chosen) {
+        if (guard && guard->volumeHandlers && guard->volumeHandlers->eject)
+            guard->volumeHandlers->eject(chosen);
+    };
+    if (!entries.isEmpty())
+        entries.prepend(Entry::separatorNamed(QStringLiteral("separator:trayEject")));
+    entries.prepend(eject);
+    return entries;
+}
+
+void TrayIcon::updateRow(const Volume &volume, QAction *row)
+{
+    Row &state = m_rows[volume.id];
+    state.volume = volume;
+    state.active = isActive(volume);
+
+    // A single ampersand in a volume's name would be taken for a mnemonic mark.
+    QString title = VolumeRowFormatter::menuLabel(volume);
+    title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    row->setText(title);
+    row->setIcon(rowIcon(volume, state.active));
+    row->setProperty(secondaryProperty, !volume.isMounted);
+
+    const QList<VolumeActionsMenu::Entry> entries = submenuEntries(volume);
+    if (!state.submenu) {
+        state.submenu = new QMenu();
+        state.submenu->setStyle(m_menuStyle.get());
+        connect(state.submenu, &QMenu::aboutToHide, this, &TrayIcon::refreshWhenClosed);
+    }
+    VolumeActionsMenu::showEntries(state.submenu, volume, entries);
+    // Nothing to choose reads as unavailable.
+    QMenu *wanted = entries.isEmpty() ? nullptr : state.submenu;
+    if (row->menu() != wanted)
+        row->setMenu(wanted);
+    row->setEnabled(!entries.isEmpty());
 }
 
 void TrayIcon::refreshActivity()
 {
-    if (!activityProvider || m_volumeItems.isEmpty())
+    if (!activityProvider)
         return;
     // Called every second: a row whose activity did not change keeps the icon it has.
-    for (qsizetype i = 0; i < m_volumeItems.size(); ++i) {
-        const auto &[volume, row] = m_volumeItems.at(i);
-        const bool active = isActive(volume);
-        if (active != m_rowActivity.at(i)) {
-            m_rowActivity[i] = active;
-            row->setIcon(rowIcon(volume, active));
-        }
+    for (auto it = m_rows.begin(); it != m_rows.end(); ++it) {
+        if (it->volume.id.isEmpty())
+            continue;
+        const bool active = isActive(it->volume);
+        if (active == it->active)
+            continue;
+        it->active = active;
+        if (QAction *row = m_volumeRows->row(it.key()))
+            row->setIcon(rowIcon(it->volume, active));
     }
-}
-
-void TrayIcon::ejectVolume(const QAction *item)
-{
-    if (!item || item->data().typeId() != QMetaType::QString || !volumeHandlers)
-        return;
-    const auto found = m_handlerVolumes.constFind(item->data().toString());
-    if (found != m_handlerVolumes.cend() && volumeHandlers->eject)
-        volumeHandlers->eject(*found);
-}
-
-void TrayIcon::remountVolume(const QAction *item)
-{
-    if (!item || item->data().typeId() != QMetaType::QString || !volumeHandlers)
-        return;
-    const auto found = m_handlerVolumes.constFind(item->data().toString());
-    if (found != m_handlerVolumes.cend() && volumeHandlers->remount)
-        volumeHandlers->remount(*found);
 }
 
 void TrayIcon::ejectAllTapped()

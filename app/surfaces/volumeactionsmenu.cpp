@@ -1,16 +1,20 @@
 #include "surfaces/volumeactionsmenu.h"
 
 #include "common/failurealert.h"
+#include "format/capacityformatter.h"
 #include "format/volumemenumodel.h"
 #include "operations/operationtitles.h"
 #include "operations/toollauncher.h"
 #include "surfaces/capacitygaugeview.h"
+#include "surfaces/keyedmenurows.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMenu>
+#include <QPointer>
 #include <QUrl>
 #include <QWidgetAction>
 #include <algorithm>
@@ -32,43 +36,134 @@ QMenu *VolumeActionsMenu::makeMenu(const Volume &volume, QWidget *parent)
 
 void VolumeActionsMenu::fillMenu(QMenu *menu, const Volume &volume)
 {
-    addCapacityRow(menu, volume);
+    showEntries(menu, volume, entries(volume));
+}
+
+VolumeActionsMenu::Entry VolumeActionsMenu::item(const QString &key, const QString &title,
+                                                 ItemAction action)
+{
+    Entry entry;
+    entry.key = key;
+    entry.text = title;
+    entry.run = [guard = QPointer<VolumeActionsMenu>(this), action](const Volume &volume) {
+        if (guard)
+            (guard.data()->*action)(volume);
+    };
+    return entry;
+}
+
+QList<VolumeActionsMenu::Entry> VolumeActionsMenu::entries(const Volume &volume)
+{
+    QList<Entry> list;
+    if (volume.isMounted && volume.capacityBytes && *volume.capacityBytes > 0 && volume.freeBytes) {
+        Entry gauge;
+        gauge.kind = Entry::Kind::gauge;
+        gauge.key = QStringLiteral("capacity");
+        gauge.capacityBytes = *volume.capacityBytes;
+        gauge.usedBytes = std::max<qint64>(gauge.capacityBytes - *volume.freeBytes, 0);
+        // A tray host shows the menu over dbusmenu, where no widget travels: there the row is
+        // this text.
+        gauge.text = CapacityFormatter::describe(volume.freeBytes, volume.capacityBytes);
+        gauge.enabled = false;
+        list.append(gauge);
+        list.append(Entry::separatorNamed(QStringLiteral("separator:capacity")));
+    }
 
     const bool isExcluded = exclusionProvider ? exclusionProvider(volume) : false;
     const VolumeMenuModel model = VolumeMenuModel::make(volume, isExcluded);
-    for (const VolumeMenuModel::Item &item : model.items) {
-        const QString title = item.title().value_or(QString());
-        switch (item.kind()) {
+    for (const VolumeMenuModel::Item &modelItem : model.items) {
+        const QString title = modelItem.title().value_or(QString());
+        switch (modelItem.kind()) {
         case VolumeMenuModel::Item::Kind::separator:
-            menu->addSeparator();
+            list.append(Entry::separatorNamed(QStringLiteral("separator:") +
+                                              (list.isEmpty() ? QString() : list.constLast().key)));
             break;
         case VolumeMenuModel::Item::Kind::openInFileManager:
-            addItem(menu, title, volume, &VolumeActionsMenu::open);
+            list.append(item(QStringLiteral("open"), title, &VolumeActionsMenu::open));
             break;
         case VolumeMenuModel::Item::Kind::copyPath:
-            addItem(menu, title, volume, &VolumeActionsMenu::copyPath);
+            list.append(item(QStringLiteral("copyPath"), title, &VolumeActionsMenu::copyPath));
             break;
         case VolumeMenuModel::Item::Kind::eject:
-            addItem(menu, title, volume, &VolumeActionsMenu::eject);
+            list.append(item(QStringLiteral("eject"), title, &VolumeActionsMenu::eject));
             break;
         case VolumeMenuModel::Item::Kind::remount:
-            addItem(menu, title, volume, &VolumeActionsMenu::remount);
+            list.append(item(QStringLiteral("remount"), title, &VolumeActionsMenu::remount));
             break;
         case VolumeMenuModel::Item::Kind::rename:
-            addItem(menu, title, volume, &VolumeActionsMenu::rename);
+            list.append(item(QStringLiteral("rename"), title, &VolumeActionsMenu::rename));
             break;
         case VolumeMenuModel::Item::Kind::erase:
-            addItem(menu, title, volume, &VolumeActionsMenu::erase);
+            list.append(item(QStringLiteral("erase"), title, &VolumeActionsMenu::erase));
             break;
         case VolumeMenuModel::Item::Kind::toggleExclusion:
             if (exclusionProvider) {
-                QAction *toggle = addItem(menu, title, volume, &VolumeActionsMenu::toggleExclusion);
-                toggle->setCheckable(true);
-                toggle->setChecked(item.excluded());
+                Entry toggle =
+                    item(QStringLiteral("ignore"), title, &VolumeActionsMenu::toggleExclusion);
+                toggle.checked = modelItem.excluded();
+                list.append(toggle);
             }
             break;
         }
     }
+    return list;
+}
+
+void VolumeActionsMenu::showEntries(QMenu *menu, const Volume &volume, const QList<Entry> &entries)
+{
+    QHash<QString, Entry> byKey;
+    QStringList keys;
+    for (const Entry &entry : entries) {
+        byKey.insert(entry.key, entry);
+        keys.append(entry.key);
+    }
+
+    KeyedMenuRows::Handlers handlers;
+    handlers.create = [menu, &byKey](const QString &key) -> QAction * {
+        const Entry &entry = byKey[key];
+        if (entry.kind == Entry::Kind::gauge) {
+            auto *row = new QWidget;
+            row->setFixedSize(capacityRowSize);
+            auto *gauge = new CapacityGaugeView(entry.usedBytes, entry.capacityBytes,
+                                                capacityGaugeWidth, row);
+            gauge->move(capacityGaugeOrigin);
+            auto *action = new QWidgetAction(menu);
+            action->setDefaultWidget(row);
+            return action;
+        }
+        auto *action = new QAction(menu);
+        if (entry.kind == Entry::Kind::separator) {
+            action->setSeparator(true);
+            return action;
+        }
+        if (entry.run) {
+            QObject::connect(action, &QAction::triggered, action, [action, run = entry.run] {
+                if (const std::optional<Volume> chosen = volumeOf(action))
+                    run(*chosen);
+            });
+        }
+        return action;
+    };
+    handlers.update = [&byKey, &volume](const QString &key, QAction *action) {
+        const Entry &entry = byKey[key];
+        action->setProperty(volumeProperty, QVariant::fromValue(volume));
+        if (entry.kind == Entry::Kind::separator)
+            return;
+        // A lone "&" would mark a mnemonic ("Auto-Eject & Eject All" would lose it).
+        action->setText(QString(entry.text).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        action->setIcon(entry.icon);
+        action->setEnabled(entry.enabled);
+        action->setCheckable(entry.checked.has_value());
+        if (entry.checked)
+            action->setChecked(*entry.checked);
+        if (auto *widgetAction = qobject_cast<QWidgetAction *>(action)) {
+            if (QWidget *row = widgetAction->defaultWidget()) {
+                if (auto *gauge = row->findChild<CapacityGaugeView *>())
+                    gauge->setUsage(entry.usedBytes, entry.capacityBytes);
+            }
+        }
+    };
+    KeyedMenuRows(menu).update(keys, handlers);
 }
 
 std::optional<Volume> VolumeActionsMenu::volumeOf(const QAction *item)
@@ -79,39 +174,6 @@ std::optional<Volume> VolumeActionsMenu::volumeOf(const QAction *item)
     if (!value.canConvert<Volume>())
         return std::nullopt;
     return value.value<Volume>();
-}
-
-QAction *VolumeActionsMenu::addItem(QMenu *menu, const QString &title, const Volume &volume,
-                                    ItemAction action)
-{
-    // A lone "&" would mark a mnemonic ("Auto-Eject & Eject All" would lose it).
-    QAction *item = menu->addAction(QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
-    item->setProperty(volumeProperty, QVariant::fromValue(volume));
-    connect(item, &QAction::triggered, this, [this, item, action] {
-        if (const std::optional<Volume> chosen = volumeOf(item))
-            (this->*action)(*chosen);
-    });
-    return item;
-}
-
-void VolumeActionsMenu::addCapacityRow(QMenu *menu, const Volume &volume)
-{
-    if (!volume.isMounted || !volume.capacityBytes || *volume.capacityBytes <= 0 ||
-        !volume.freeBytes)
-        return;
-    const qint64 capacity = *volume.capacityBytes;
-    const qint64 used = std::max<qint64>(capacity - *volume.freeBytes, 0);
-
-    auto *row = new QWidget;
-    row->setFixedSize(capacityRowSize);
-    auto *gauge = new CapacityGaugeView(used, capacity, capacityGaugeWidth, row);
-    gauge->move(capacityGaugeOrigin);
-
-    auto *action = new QWidgetAction(menu);
-    action->setDefaultWidget(row);
-    action->setEnabled(false);
-    menu->addAction(action);
-    menu->addSeparator();
 }
 
 void VolumeActionsMenu::open(const Volume &volume)
@@ -187,5 +249,5 @@ QCoro::Task<> VolumeActionsMenu::fallbackEject(Volume volume)
     if (result.ok)
         co_return;
     FailureAlert::present(operationFailureTitle(VolumeOperation::eject, volume.name),
-        result.detail.value_or(QString()));
+                          result.detail.value_or(QString()));
 }

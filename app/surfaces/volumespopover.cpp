@@ -23,8 +23,13 @@
 #include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
+#include <algorithm>
 
 namespace {
+
+// The volume a context menu was opened for, and whether it was mounted then.
+const char *const contextVolumeProperty = "quillmereContextVolume";
+const char *const contextMountedProperty = "quillmereContextMounted";
 
 double monotonicSeconds()
 {
@@ -224,8 +229,34 @@ void VolumesPopover::rebuildContentsAndLayout()
         presentList(volumes, screen);
         break;
     }
+    followOpenContextMenu(volumes);
     if (m_panel->isVisible())
         m_panel->setFocus(Qt::PopupFocusReason);
+}
+
+void VolumesPopover::followOpenContextMenu(const VolumeList &volumes)
+{
+    // An open context menu holds still: its entries follow the volume's new record in place,
+    // and go grey when the volume left or changed so much that the menu no longer fits it.
+    QMenu *menu = m_openMenu;
+    if (!menu)
+        return;
+    const QString id = menu->property(contextVolumeProperty).toString();
+    if (id.isEmpty())
+        return;
+    const auto found = std::find_if(volumes.cbegin(), volumes.cend(),
+                                    [&id](const Volume &volume) { return volume.id == id; });
+    if (found == volumes.cend() ||
+        found->isMounted != menu->property(contextMountedProperty).toBool()) {
+        const QList<QAction *> entries = menu->actions();
+        for (QAction *entry : entries)
+            entry->setEnabled(false);
+        return;
+    }
+    if (found->isMounted)
+        m_actions->fillMenu(menu, *found);
+    else
+        m_remountMenuVolumes.insert(found->id, *found);
 }
 
 void VolumesPopover::presentFan(const VolumeList &volumes, QScreen *screen)
@@ -355,6 +386,8 @@ void VolumesPopover::showContextMenu(const Volume &volume, const QPoint &globalP
     }
     if (!menu)
         return;
+    menu->setProperty(contextVolumeProperty, volume.id);
+    menu->setProperty(contextMountedProperty, volume.isMounted);
     trackMenu(menu);
     menu->popup(globalPosition);
 }

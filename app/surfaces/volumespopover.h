@@ -126,6 +126,7 @@ private:
     void activate(const Volume &volume);
     void openVolumesFolder();
     void showContextMenu(const Volume &volume, const QPoint &globalPosition);
+    void followOpenContextMenu(const VolumeList &volumes);
     void showOptionsMenu(QAbstractButton *button);
     void trackMenu(QMenu *menu);
     bool handlesButtons() const { return volumeHandlers.has_value(); }

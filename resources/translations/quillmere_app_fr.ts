@@ -157,7 +157,7 @@
 <context>
     <name>DesktopShortcuts</name>
     <message>
-        <location filename="../../app/shortcut/desktopshortcuts.cpp" line="+17"/>
+        <location filename="../../app/shortcut/desktopshortcuts.cpp" line="+20"/>
         <source>Eject All</source>
         <extracomment>What the global shortcut does, as the desktop&apos;s shortcut settings list it</extracomment>
         <translation>Tout éjecter</translation>
@@ -967,7 +967,7 @@
 <context>
     <name>TrayIcon</name>
     <message>
-        <location filename="../../app/surfaces/trayicon.cpp" line="+67"/>
+        <location filename="../../app/surfaces/trayicon.cpp" line="+100"/>
         <source>Quillmere (Staging)</source>
         <extracomment>Status item tooltip</extracomment>
         <translation>Quillmere (Staging)</translation>
@@ -979,19 +979,19 @@
         <translation>Quillmere</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+66"/>
         <source>Open Quillmere</source>
         <extracomment>Menu item</extracomment>
         <translation>Ouvrir Quillmere</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+4"/>
         <source>No volumes</source>
         <extracomment>Empty menu placeholder</extracomment>
         <translation>Aucun volume</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Eject All</source>
         <extracomment>Menu item</extracomment>
         <translation>Tout éjecter</translation>
@@ -1003,31 +1003,31 @@
         <translation>Ouvrir les supports amovibles dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
         <source>Open Disks</source>
         <extracomment>Menu item</extracomment>
         <translation>Ouvrir Disques</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-5"/>
         <source>History…</source>
         <extracomment>Menu item</extracomment>
         <translation>Historique…</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>Preferences…</source>
         <extracomment>Menu item</extracomment>
         <translation>Préférences…</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>Quit Quillmere</source>
         <extracomment>Menu item</extracomment>
         <translation>Quitter Quillmere</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+81"/>
         <source>Mounting…</source>
         <extracomment>In-flight menu item</extracomment>
         <translation>Montage…</translation>
@@ -1039,7 +1039,7 @@
         <translation>Monter à nouveau</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+28"/>
         <source>Ejecting…</source>
         <extracomment>In-flight menu item</extracomment>
         <translation>Éjection…</translation>
@@ -1253,7 +1253,7 @@
         <translation>Supports amovibles</translation>
     </message>
     <message>
-        <location filename="../../app/surfaces/volumespopover.cpp" line="+332"/>
+        <location filename="../../app/surfaces/volumespopover.cpp" line="+363"/>
         <source>Remount</source>
         <extracomment>Menu item</extracomment>
         <translation>Monter à nouveau</translation>

@@ -36,7 +36,7 @@ class TestLinuxWording : public QObject {
         VolumeIconProvider icons;
         VolumeActionsMenu actions;
         TrayIcon status(&store, &icons, &actions);
-        status.rebuild();
+        status.refresh();
 
         const QStringList menu = titles(status.menu());
         QVERIFY(menu.contains(QStringLiteral("Open Removable Media in File Manager")));

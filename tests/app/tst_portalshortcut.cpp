@@ -1,9 +1,12 @@
+#include "appfakes.h"
 #include "fakes/fakeportal.h"
 #include "fakes/privatebus.h"
 #include "portalshortcutapp.h"
 
+#include "shortcut/desktopshortcuts.h"
 #include "stores/settingskeys.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -42,6 +45,8 @@ private slots:
             QSKIP("dbus-daemon is not installed");
         QString error;
         QVERIFY2(m_bus.start(&error), qPrintable(error));
+        // The shortcut service the program makes for itself uses the session bus.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.address().toUtf8());
         m_portalConnection = m_bus.connect(QStringLiteral("portal"));
         m_appConnection = m_bus.connect(QStringLiteral("app"));
         QVERIFY(m_portalConnection.isConnected());
@@ -260,6 +265,32 @@ private slots:
         QCOMPARE(app.hintText(), QString());
         QVERIFY(app.lines.isEmpty());
         QVERIFY(portal.sessions.isEmpty());
+    }
+
+    // Where no service can carry a global shortcut, the program says why in its log.
+    void withoutAnyServiceTheLogSaysWhy()
+    {
+        FakeServices fakes;
+        qputenv("XDG_SESSION_TYPE", "");
+        qputenv("WAYLAND_DISPLAY", "");
+        qputenv("DISPLAY", "");
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^No global shortcuts: neither an "
+                                                               "X11 display .* nor a Wayland")));
+        std::unique_ptr<Registry> none = DesktopShortcuts::make(*fakes.defaults);
+        QVERIFY(!none->isAvailable());
+
+        // A Wayland session whose portal has no GlobalShortcuts (nobody owns its name here).
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(QStringLiteral("^No global shortcuts: the desktop portal offers no "
+                                              "org.freedesktop.portal.GlobalShortcuts interface")));
+        std::unique_ptr<Registry> portal = DesktopShortcuts::make(*fakes.defaults);
+        QSignalSpy availability(portal.get(), &Registry::availabilityChanged);
+        QVERIFY(availability.wait());
+        QVERIFY(!portal->isAvailable());
+        qunsetenv("XDG_SESSION_TYPE");
     }
 };
 

@@ -41,7 +41,7 @@ class TestTrayIcon : public QObject {
             status->offersPreferences = true;
             QObject::connect(status.get(), &TrayIcon::preferencesRequested,
                              [this] { ++preferencesOpened; });
-            status->rebuild();
+            status->refresh();
         }
     };
 
@@ -51,6 +51,8 @@ class TestTrayIcon : public QObject {
     {
         QStringList lines;
         for (const QAction *action : menu->actions()) {
+            if (!action->isVisible())
+                continue;
             if (action->isSeparator()) {
                 lines.append(QStringLiteral("-"));
                 continue;
@@ -79,8 +81,7 @@ class TestTrayIcon : public QObject {
                 QStringLiteral("-"),
                 QStringLiteral("History…"),
                 QStringLiteral("Preferences…"),
-                disks ? QStringLiteral("Open Disks")
-                      : QStringLiteral("Open Disks (off)"),
+                disks ? QStringLiteral("Open Disks") : QStringLiteral("Open Disks (off)"),
                 QStringLiteral("Quit Quillmere")};
     }
 
@@ -118,7 +119,7 @@ private slots:
         QCOMPARE(rig.preferencesOpened, 1);
 
         rig.status->offersPreferences = false;
-        rig.status->rebuild();
+        rig.status->refresh();
         QStringList expected{QStringLiteral("Open Quillmere"), QStringLiteral("-"),
                              QStringLiteral("No volumes (off)")};
         expected += fixedBlock();
@@ -198,7 +199,7 @@ private slots:
         part.id = QStringLiteral("id-part");
         Rig rig({stick, part});
         rig.busy = {stick.id, part.id};
-        rig.status->rebuild();
+        rig.status->refresh();
 
         QMenu *partMenu = submenuOf(rig, 0); // "Part" sorts before "Stick"
         QMenu *stickMenu = submenuOf(rig, 1);
@@ -211,7 +212,7 @@ private slots:
 
         // Once the mark is gone the next rebuild brings the normal entries back.
         rig.busy.clear();
-        rig.status->rebuild();
+        rig.status->refresh();
         QCOMPARE(entries(submenuOf(rig, 1)).constFirst(), QStringLiteral("Eject"));
         QCOMPARE(entries(submenuOf(rig, 0)), QStringList{QStringLiteral("Remount")});
     }
@@ -242,7 +243,7 @@ private slots:
         };
         QCOMPARE(names(), (QStringList{QStringLiteral("alpha"), QStringLiteral("Zulu")}));
         rig.status->sortMode = SortMode::size;
-        rig.status->rebuild();
+        rig.status->refresh();
         QCOMPARE(names(), (QStringList{QStringLiteral("Zulu"), QStringLiteral("alpha")}));
     }
 
@@ -268,18 +269,130 @@ private slots:
     {
         QPixmap plain(TrayIcon::rowIconSize, TrayIcon::rowIconSize);
         plain.fill(Qt::black);
-        const QImage image = TrayIcon::composeRowIcon(plain, true, true)
-                                 .pixmap(TrayIcon::rowIconSize)
-                                 .toImage();
+        const QImage image =
+            TrayIcon::composeRowIcon(plain, true, true).pixmap(TrayIcon::rowIconSize).toImage();
         const QColor centre = image.pixelColor(15, 15);
         QVERIFY2(centre.green() > 150 && centre.red() < 120, qPrintable(centre.name()));
         QCOMPARE(image.pixelColor(3, 3), QColor(Qt::black));
 
         // Unmounted rows are drawn faded.
-        const QImage faded = TrayIcon::composeRowIcon(plain, false, false)
-                                 .pixmap(TrayIcon::rowIconSize)
-                                 .toImage();
+        const QImage faded =
+            TrayIcon::composeRowIcon(plain, false, false).pixmap(TrayIcon::rowIconSize).toImage();
         QVERIFY(qAbs(faded.pixelColor(3, 3).alpha() - qRound(0.4 * 255)) <= 2);
+    }
+
+    // A volume arriving, changing and leaving never rebuilds the menu: every other row keeps
+    // its action and submenu (and so its exported id), and actions follow the volume, not the
+    // row number.
+    void menuHoldsStillAcrossVolumeChanges()
+    {
+        const Volume alpha = removableVolume(QStringLiteral("Alpha"));
+        const Volume charlie = removableVolume(QStringLiteral("Charlie"));
+        Rig rig({alpha, charlie});
+        // What the store lists: identifiers and free space.
+        const auto listed = [](const VolumeList &volumes) {
+            QStringList lines;
+            for (const Volume &volume : volumes)
+                lines.append(volume.id + u' ' + QString::number(volume.freeBytes.value_or(-1)));
+            return lines;
+        };
+        const auto publish = [&](const VolumeList &next) {
+            rig.source->publish(next);
+            QTRY_COMPARE(listed(rig.store.visibleVolumes()), listed(next));
+            rig.status->refresh();
+        };
+        QAction *alphaRow = rig.status->volumeItems().at(0).second;
+        QAction *charlieRow = rig.status->volumeItems().at(1).second;
+        QMenu *alphaMenu = alphaRow->menu();
+        const QList<QAction *> alphaEntries = alphaMenu->actions();
+        QAction *alphaEject = alphaEntries.constFirst();
+
+        // Bravo takes its sorted place between them.
+        const Volume bravo = removableVolume(QStringLiteral("Bravo"));
+        publish({alpha, bravo, charlie});
+        const auto items = rig.status->volumeItems();
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items.at(0).second, alphaRow);
+        QCOMPARE(items.at(1).first.id, bravo.id);
+        QCOMPARE(items.at(2).second, charlieRow);
+        QCOMPARE(alphaRow->menu(), alphaMenu);
+        QCOMPARE(alphaMenu->actions(), alphaEntries);
+        // Alpha's Eject, read before Bravo came, still ejects Alpha.
+        alphaEject->trigger();
+        QCOMPARE(rig.ejected, QStringList{alpha.id});
+
+        // New figures change the gauge's text in place.
+        Volume fuller = alpha;
+        fuller.freeBytes = 100'000'000;
+        publish({fuller, bravo, charlie});
+        QCOMPARE(alphaMenu->actions(), alphaEntries);
+        auto *gauge = qobject_cast<QWidgetAction *>(alphaEntries.at(2));
+        QVERIFY(gauge);
+        QVERIFY2(gauge->text().contains(QStringLiteral("100 MB")), qPrintable(gauge->text()));
+
+        // While the menu is open, a departed volume's row stays, disabled, until it closes.
+        rig.status->menu()->popup(QPoint(0, 0));
+        QTRY_VERIFY(rig.status->menu()->isVisible());
+        publish({fuller, bravo});
+        QVERIFY(rig.status->menu()->actions().contains(charlieRow));
+        QVERIFY(!charlieRow->isEnabled());
+        QCOMPARE(rig.status->volumeItems().size(), 2);
+        rig.status->menu()->hide();
+        QTRY_VERIFY(!rig.status->menu()->actions().contains(charlieRow));
+        QCOMPARE(rig.status->volumeItems().at(0).second, alphaRow);
+
+        // A closed menu (or one a tray host shows) loses the row at once.
+        publish({bravo});
+        QVERIFY(!rig.status->menu()->actions().contains(alphaRow));
+        QCOMPARE(entries(rig.status->menu()).mid(2, 2),
+                 (QStringList{VolumeRowFormatter::menuLabel(bravo) + QStringLiteral(" >"),
+                              QStringLiteral("-")}));
+    }
+
+    // Over dbusmenu a widget cannot travel: every row that is not a separator has a label.
+    void everyRowHasALabel()
+    {
+        Rig rig({removableVolume(QStringLiteral("Stick")), internalVolume(QStringLiteral("Data")),
+                 removableVolume(QStringLiteral("Part"), false)});
+        QList<QMenu *> menus{rig.status->menu()};
+        for (const auto &[volume, row] : rig.status->volumeItems())
+            menus.append(row->menu());
+        for (QMenu *menu : std::as_const(menus)) {
+            QVERIFY(menu);
+            for (const QAction *action : menu->actions()) {
+                if (!action->isSeparator())
+                    QVERIFY2(!action->text().isEmpty(), qPrintable(entries(menu).join(u'|')));
+            }
+        }
+    }
+
+    // The tray icon has a theme name for hosts that tint it, and pixels that show on dark and
+    // light panels: a dark mark inside a light outline.
+    void trayIconShowsOnAnyPanel()
+    {
+        const QIcon icon = TrayIcon::statusIcon(false);
+        QCOMPARE(icon.name(), QStringLiteral("quillmere-symbolic"));
+        QVERIFY(TrayIcon::statusIcon(true).name().isEmpty());
+        for (int side : {16, 22, 32}) {
+            const QImage image = icon.pixmap(side).toImage();
+            int dark = 0;
+            int light = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor colour = image.pixelColor(x, y);
+                    if (colour.alpha() < 200)
+                        continue;
+                    if (colour.lightness() < 100)
+                        ++dark;
+                    else if (colour.lightness() > 180)
+                        ++light;
+                }
+            }
+            QVERIFY2(
+                dark > side && light > side,
+                qPrintable(
+                    QStringLiteral("%1 px: %2 dark, %3 light").arg(side).arg(dark).arg(light)));
+        }
     }
 
     void markIsAnEjectSymbol()

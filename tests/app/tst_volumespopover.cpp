@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QVariantAnimation>
 #include <QWheelEvent>
+#include <QWidgetAction>
 #include <cmath>
 
 namespace {
@@ -431,6 +432,49 @@ private slots:
         rig.popover.rebuildContentsAndLayout();
         emit rig.popover.tiles().at(1)->contextMenuRequested(QPoint(100, 100));
         QVERIFY(!rig.popover.openMenu());
+    }
+
+    // A volume change while a context menu is open updates the menu in place; the entries of
+    // a volume that left go grey rather than acting on whatever took its place.
+    void openContextMenuFollowsItsVolume()
+    {
+        const Volume alpha = removableVolume(QStringLiteral("Alpha"));
+        const Volume beta = removableVolume(QStringLiteral("Beta"), false);
+        Rig rig({alpha, beta}, PopoverViewMode::grid);
+        rig.popover.show();
+        emit rig.popover.tiles().at(0)->contextMenuRequested(QPoint(100, 100));
+        QMenu *menu = rig.popover.openMenu();
+        QVERIFY(menu);
+        const QList<QAction *> entries = menu->actions();
+        auto *gauge = qobject_cast<QWidgetAction *>(entries.constFirst());
+        QVERIFY(gauge);
+
+        Volume fuller = alpha;
+        fuller.freeBytes = 100'000'000;
+        rig.source->publish({fuller, beta});
+        QTRY_COMPARE(rig.store.visibleVolumes().constFirst().freeBytes, fuller.freeBytes);
+        rig.popover.rebuildContentsAndLayout();
+        QCOMPARE(rig.popover.openMenu(), menu);
+        QCOMPARE(menu->actions(), entries);
+        QVERIFY2(gauge->text().contains(QStringLiteral("100 MB")), qPrintable(gauge->text()));
+
+        // Beta's Remount still reaches Beta after a change.
+        menu->hide();
+        emit rig.popover.tiles().at(1)->contextMenuRequested(QPoint(100, 100));
+        QMenu *remount = rig.popover.openMenu();
+        QVERIFY(remount);
+        rig.source->publish({fuller, beta, removableVolume(QStringLiteral("Gamma"))});
+        QTRY_COMPARE(rig.store.visibleVolumes().size(), 3);
+        rig.popover.rebuildContentsAndLayout();
+        remount->actions().constFirst()->trigger();
+        QCOMPARE(rig.remounted, QStringList{beta.id});
+
+        // Beta leaves: its open menu stays where it is, greyed.
+        rig.source->publish({fuller});
+        QTRY_COMPARE(rig.store.visibleVolumes().size(), 1);
+        rig.popover.rebuildContentsAndLayout();
+        QCOMPARE(rig.popover.openMenu(), remount);
+        QVERIFY(!remount->actions().constFirst()->isEnabled());
     }
 
     void optionsRowPopsUpTheOptionsMenu()

@@ -164,7 +164,7 @@ private slots:
         // Once the flow has ended its mark is gone and every row offers Remount, greyed.
         QVERIFY(QTest::qWaitFor(
             [&] { return historyOperations().contains(QStringLiteral("eject")); }, 30000));
-        m_application->trayIcon()->rebuild();
+        m_application->trayIcon()->refresh();
         for (const Row &row : diskRows(loop)) {
             QVERIFY(row.action->property("quillmereSecondary").toBool());
             QVERIFY(row.action->menu());

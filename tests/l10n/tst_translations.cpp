@@ -55,7 +55,7 @@ class TestTranslations : public QObject {
         VolumeActionsMenu actions;
         TrayIcon status(&store, &icons, &actions);
         status.volumeHandlers = VolumeSurfaceHandlers{[](const Volume &) {}, [](const Volume &) {}};
-        status.rebuild();
+        status.refresh();
 
         Texts texts;
         texts.menu = titles(status.menu());
