@@ -8,6 +8,8 @@
 struct OperationResult {
     bool ok = false;
     std::optional<QString> detail;
+    // Refused because another operation holds the volume's disk.
+    bool held = false;
 
     bool operator==(const OperationResult &) const = default;
 };

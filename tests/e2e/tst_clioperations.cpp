@@ -13,6 +13,8 @@
 #include "discovery/disksource.h"
 #include "policy/excludedvolume.h"
 #include "policy/mediadefinitionsupdater.h"
+#include "policy/mediapolicy.h"
+#include "policy/mediapolicyoverrides.h"
 #include "stores/appsupport.h"
 #include "stores/historyentrycodec.h"
 #include "stores/preferencesstore.h"
@@ -462,6 +464,22 @@ private slots:
             err.flush();
             return result;
         };
+
+        // Rules that would have it unmounted by its folder, erased, renamed and ejected in bulk.
+        const QString overrides = MediaPolicyOverrides::defaultFileURL();
+        QVERIFY(QDir().mkpath(QFileInfo(overrides).absolutePath()));
+        {
+            QFile file(overrides);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(R"([{"match": {"volumeName": "QMPLAIN"}, "policy": {"ejectSemantics":
+                "unmountByPath", "canErase": true, "canRename": true, "bulkEjectCandidate": true}},
+                {"match": {"deviceModel": "Disk Image"}, "policy": {"ejectSemantics":
+                "unmountByPath"}}])");
+        }
+        const auto removeOverrides = qScopeGuard([&] {
+            QFile::remove(overrides);
+            MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
+        });
 
         CliRun result = run({QStringLiteral("eject"), loop});
         QCOMPARE(result.code, 1);
