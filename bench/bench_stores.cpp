@@ -23,7 +23,8 @@ HistoryEntry sampleEntry(int i)
                         QStringLiteral("eject"),
                         i % 7 != 0,
                         i % 7 == 0 ? std::optional(QStringLiteral("Volume is busy: /usr/bin/cp"))
-                                   : std::nullopt};
+                                   : std::nullopt,
+                        std::nullopt};
 }
 
 void fillLog(const QString &path, int lines)

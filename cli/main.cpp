@@ -1,9 +1,12 @@
 #include "historycommand.h"
 #include "listcommand.h"
 #include "operationcommands.h"
+#include "terminaltext.h"
+
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"
 #include "stores/settingsstore.h"
+#include "stores/userhome.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -43,6 +46,14 @@ int main(int argc, char *argv[])
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
+    if (const QString problem = UserHome::establish(); !problem.isEmpty()) {
+        // Without a home there are no settings to take a language from: the system's.
+        L10n::install(std::nullopt, L10n::searchDirectories(),
+                      {QStringLiteral("quillmere_core"), QStringLiteral("quillmere_cli")});
+        // Asked again for the message in the language now installed.
+        QTextStream(stderr) << UserHome::establish() << Qt::endl;
+        return 1;
+    }
     // udisks2 answers a one-shot list while the settings, catalogues and arguments are read.
     const bool oneShotList = ListCommand::isOneShot(QCoreApplication::arguments());
     std::unique_ptr<UDisksClient> snapshot;
@@ -80,7 +91,14 @@ int main(int argc, char *argv[])
     parser.addOptions({all, json, watch});
     OperationCommands::addOptions(parser);
     HistoryCommand::addOptions(parser);
-    parser.process(app);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        // The parser names the offending option in full; it is echoed back cut short.
+        QTextStream(stderr) << TerminalText::echoed(parser.errorText(), 200) << Qt::endl;
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        parser.showHelp();
+    }
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -41,6 +41,12 @@ QString failureDetail(const OperationResult &result)
     return QCoreApplication::translate("OperationCommands", "The operation failed.");
 }
 
+// 5 when another operation holds the disk, 1 for any other failure.
+int failureStatus(const OperationResult &result)
+{
+    return result.held ? 5 : 1;
+}
+
 } // namespace
 
 OperationCommands::OperationCommands(QTextStream &out, QTextStream &err, SessionFactory makeSession)
@@ -196,7 +202,7 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
                     QCoreApplication::translate(
                         "OperationCommands",
                         "quillmere-cli erase: unknown format “%1”; choose one of: %2.")
-                        .arg(shown(parser.value(formatOption)),
+                        .arg(TerminalText::echoed(parser.value(formatOption)),
                              UDisksOperations::eraseFormats().join(QLatin1String(", "))));
             }
             format = *chosen;
@@ -249,7 +255,7 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
     co_return co_await blockers(session, operands[0]);
 }
 
-QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume volume, bool force)
+QCoro::Task<int> OperationCommands::ejectOne(OperationSession &session, Volume volume, bool force)
 {
     const OperationResult result = co_await session.operations().eject(volume, force);
     const VolumeOperation operation = force ? VolumeOperation::forceEject : VolumeOperation::eject;
@@ -259,10 +265,10 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
         m_out << QCoreApplication::translate("OperationCommands", "Ejected “%1”.")
                      .arg(shown(volume.name))
               << Qt::endl;
-        co_return true;
+        co_return 0;
     }
     m_err << failureTitle(operation, volume.name) << ": " << failureDetail(result) << Qt::endl;
-    if (!force) {
+    if (!force && !result.held) {
         const BlockerList holders =
             BlockerScanner::uniqueCommands(co_await session.operations().blockers(volume));
         if (!holders.isEmpty()) {
@@ -279,19 +285,19 @@ QCoro::Task<bool> OperationCommands::ejectOne(OperationSession &session, Volume 
                   << Qt::endl;
         }
     }
-    co_return false;
+    co_return failureStatus(result);
 }
 
 QCoro::Task<int> OperationCommands::eject(OperationSession &session, QString argument, bool force)
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     if (!isOffered(*volume, force ? VolumeOperation::forceEject : VolumeOperation::eject)) {
         co_return 1;
     }
-    co_return co_await ejectOne(session, *volume, force) ? 0 : 1;
+    co_return co_await ejectOne(session, *volume, force);
 }
 
 QCoro::Task<int> OperationCommands::ejectAll(OperationSession &session)
@@ -303,15 +309,10 @@ QCoro::Task<int> OperationCommands::ejectAll(OperationSession &session)
         m_out << QCoreApplication::translate("OperationCommands", "Nothing to eject.") << Qt::endl;
         co_return 0;
     }
-    // Tasks start running when created, so all ejects are in flight before the first await.
-    std::vector<QCoro::Task<bool>> running;
-    running.reserve(targets.size());
-    for (const Volume &target : targets) {
-        running.push_back(ejectOne(session, target, false));
-    }
+    // One disk at a time, as the disk locks would have it anyway.
     bool allDone = true;
-    for (auto &task : running) {
-        allDone = co_await task && allDone;
+    for (const Volume &target : targets) {
+        allDone = co_await ejectOne(session, target, false) == 0 && allDone;
     }
     co_return allDone ? 0 : 1;
 }
@@ -320,7 +321,7 @@ QCoro::Task<int> OperationCommands::remount(OperationSession &session, QString a
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     if (!isOffered(*volume, VolumeOperation::remount)) {
         co_return 1;
@@ -330,7 +331,7 @@ QCoro::Task<int> OperationCommands::remount(OperationSession &session, QString a
     if (!result.ok) {
         m_err << failureTitle(VolumeOperation::remount, volume->name) << ": "
               << failureDetail(result) << Qt::endl;
-        co_return 1;
+        co_return failureStatus(result);
     }
     //: quillmere-cli remount success
     m_out << QCoreApplication::translate("OperationCommands", "Mounted “%1”.")
@@ -344,7 +345,7 @@ QCoro::Task<int> OperationCommands::rename(OperationSession &session, QString ar
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     if (!isOffered(*volume, VolumeOperation::rename)) {
         co_return 1;
@@ -359,7 +360,7 @@ QCoro::Task<int> OperationCommands::rename(OperationSession &session, QString ar
     if (!result.ok) {
         m_err << failureTitle(VolumeOperation::rename, volume->name) << ": "
               << failureDetail(result) << Qt::endl;
-        co_return 1;
+        co_return failureStatus(result);
     }
     // What the disk holds now, which is what the user will see.
     const QString label = (co_await session.currentLabel(volume->deviceName)).value_or(newName);
@@ -376,7 +377,7 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     // Before the confirmation: asking for one that cannot be used helps nobody.
     if (!isOffered(*volume, VolumeOperation::erase)) {
@@ -397,14 +398,17 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
               << Qt::endl;
         co_return 2;
     }
+    // Written first: an erase outlives a command line killed meanwhile.
+    session.recorder().recordStart(VolumeOperation::erase, *volume);
     const OperationResult result = co_await session.operations().erase(*volume, format, newName);
     session.recorder().record(VolumeOperation::erase, *volume, result);
     if (!result.ok) {
         m_err << failureTitle(VolumeOperation::erase, volume->name) << ": " << failureDetail(result)
               << Qt::endl;
-        co_return 1;
+        co_return failureStatus(result);
     }
-    const QString label = (co_await session.currentLabel(volume->deviceName)).value_or(newName);
+    // The erase is done only once the device itself was read back with this name.
+    const QString label = newName;
     //: quillmere-cli erase success
     m_out << QCoreApplication::translate("OperationCommands", "Erased “%1” as %2 “%3”.")
                  .arg(shown(volume->name), format, shown(label))
@@ -416,7 +420,7 @@ QCoro::Task<int> OperationCommands::blockers(OperationSession &session, QString 
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     const BlockerList found = co_await session.operations().blockers(*volume);
     if (found.isEmpty()) {

@@ -47,8 +47,8 @@ private:
                            QString newName, bool confirmed);
     QCoro::Task<int> blockers(OperationSession &session, QString argument);
 
-    // Runs one eject, records it and reports it; true when it succeeded.
-    QCoro::Task<bool> ejectOne(OperationSession &session, Volume volume, bool force);
+    // Runs one eject, records it and reports it; its exit status.
+    QCoro::Task<int> ejectOne(OperationSession &session, Volume volume, bool force);
     std::optional<Volume> resolve(OperationSession &session, const QString &argument);
     // False, with the reason printed, when no menu would offer the operation for the volume.
     bool isOffered(const Volume &volume, VolumeOperation operation);

@@ -241,9 +241,9 @@ QCoro::Task<> AutoEjectController::remountPass(QList<EjectedVolume> volumes)
         if (!self) {
             co_return;
         }
-        m_history.append(HistoryEntry{QDateTime::currentDateTimeUtc(), match->name, match->deviceName,
-                                      enumName(VolumeOperation::autoRemount), result.ok,
-                                      result.detail});
+        m_history.append(HistoryEntry{QDateTime::currentDateTimeUtc(), match->name,
+                                      match->deviceName, enumName(VolumeOperation::autoRemount),
+                                      result.ok, result.detail, std::nullopt});
     }
     emit remountPassFinished();
 }

@@ -24,7 +24,8 @@ void appendVanished(HistoryEntryList &entries, const VolumeList &from,
 {
     for (const Volume &volume : from) {
         if (volume.isMounted && !other.value(volume.id, false))
-            entries.append(HistoryEntry{date, volume.name, volume.deviceName, operation, true, {}});
+            entries.append(
+                HistoryEntry{date, volume.name, volume.deviceName, operation, true, {}, {}});
     }
 }
 

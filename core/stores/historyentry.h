@@ -13,6 +13,9 @@ struct HistoryEntry {
     QString operation; // a VolumeOperation raw value, or "mount" / "unmount"
     bool ok = true;
     std::optional<QString> detail;
+    // "started" for the line written when a long operation (an erase) begins, before its
+    // outcome is known; absent on ordinary lines.
+    std::optional<QString> state;
 
     bool operator==(const HistoryEntry &) const = default;
 };

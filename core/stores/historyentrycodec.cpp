@@ -116,6 +116,11 @@ QByteArray encode(const HistoryEntry &entry)
         appendKey(out, "detail");
         appendString(out, *entry.detail);
     }
+    if (entry.state) {
+        out.append(',');
+        appendKey(out, "state");
+        appendString(out, *entry.state);
+    }
     out.append('}');
     return out;
 }
@@ -139,6 +144,9 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
         return std::nullopt;
     if (!detail.isUndefined() && !detail.isNull() && !detail.isString())
         return std::nullopt;
+    const QJsonValue state = object.value(QLatin1String("state"));
+    if (!state.isUndefined() && !state.isNull() && !state.isString())
+        return std::nullopt;
     const auto parsedDate = parseDate(date.toString());
     if (!parsedDate)
         return std::nullopt;
@@ -151,6 +159,8 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
     entry.ok = ok.toBool();
     if (detail.isString())
         entry.detail = detail.toString();
+    if (state.isString())
+        entry.state = state.toString();
     return entry;
 }
 
