@@ -303,7 +303,7 @@ private slots:
         run = operation({QStringLiteral("blockers"), QStringLiteral("sde1")});
         QCOMPARE(run.out, QStringLiteral("7\tevil\\x1b]0;title\\x07\n"));
         run = operation({QStringLiteral("eject"), QStringLiteral("\x1b[2J")});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 2);
         QVERIFY(!hasControlCharacters(run.err));
         QVERIFY2(run.err.contains(QStringLiteral("“\\x1b[2J”")), qPrintable(run.err));
 
