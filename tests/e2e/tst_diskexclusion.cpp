@@ -174,7 +174,11 @@ private slots:
                                          .arg(labels[i])
                                          .arg(run.code)
                                          .arg(run.out, run.err);
-                QVERIFY2(run.code == 0 || run.code == 5, qPrintable(what));
+                // The other may also have found the partition unmounted by the first one's
+                // erase: an unmounted partition of a disk image is not listed.
+                const bool missed = run.code == 2 && runs[1 - i].code == 0 &&
+                                    run.err.contains(QStringLiteral("No volume is called"));
+                QVERIFY2(run.code == 0 || run.code == 5 || missed, qPrintable(what));
                 if (run.code == 0) {
                     QVERIFY2(run.out.contains(QStringLiteral("“%1”.").arg(labels[i])),
                              qPrintable(what));
