@@ -13,7 +13,7 @@
 <context>
     <name>AppServices</name>
     <message>
-        <location filename="../../app/shell/appservices.cpp" line="+79"/>
+        <location filename="../../app/shell/appservices.cpp" line="+104"/>
         <source>Ejecting external volumes before sleep</source>
         <extracomment>Reason of the sleep delay lock, shown by system tools</extracomment>
         <translation>Externe Datenträger werden vor dem Bereitschaftsmodus ausgeworfen</translation>
@@ -606,7 +606,7 @@
         <translation>Auf diesem Computer fehlen alle Programme, mit denen sich die Dateisysteme zum Formatieren eines Datenträgers erstellen lassen.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>Der Vorgang ist fehlgeschlagen.</translation>

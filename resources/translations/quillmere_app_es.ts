@@ -13,7 +13,7 @@
 <context>
     <name>AppServices</name>
     <message>
-        <location filename="../../app/shell/appservices.cpp" line="+79"/>
+        <location filename="../../app/shell/appservices.cpp" line="+104"/>
         <source>Ejecting external volumes before sleep</source>
         <extracomment>Reason of the sleep delay lock, shown by system tools</extracomment>
         <translation>Expulsando los volúmenes externos antes de suspender</translation>
@@ -606,7 +606,7 @@
         <translation>Este equipo no tiene ninguna de las herramientas que crean los sistemas de archivos con los que se puede formatear un volumen.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>La operación falló.</translation>

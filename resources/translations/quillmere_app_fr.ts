@@ -13,7 +13,7 @@
 <context>
     <name>AppServices</name>
     <message>
-        <location filename="../../app/shell/appservices.cpp" line="+79"/>
+        <location filename="../../app/shell/appservices.cpp" line="+104"/>
         <source>Ejecting external volumes before sleep</source>
         <extracomment>Reason of the sleep delay lock, shown by system tools</extracomment>
         <translation>Éjection des volumes externes avant la mise en veille</translation>
@@ -606,7 +606,7 @@
         <translation>Cet ordinateur ne dispose d’aucun des outils qui créent les systèmes de fichiers utilisés pour formater un volume.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>L’opération a échoué.</translation>

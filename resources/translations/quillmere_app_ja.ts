@@ -13,7 +13,7 @@
 <context>
     <name>AppServices</name>
     <message>
-        <location filename="../../app/shell/appservices.cpp" line="+79"/>
+        <location filename="../../app/shell/appservices.cpp" line="+104"/>
         <source>Ejecting external volumes before sleep</source>
         <extracomment>Reason of the sleep delay lock, shown by system tools</extracomment>
         <translation>スリープ前に外部ボリュームを取り出しています</translation>
@@ -606,7 +606,7 @@
         <translation>このコンピューターには、ボリュームのフォーマットに使うファイルシステムを作成するツールがひとつもありません。</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>操作に失敗しました。</translation>

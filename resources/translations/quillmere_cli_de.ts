@@ -111,7 +111,7 @@
         <translation>Der Vorgang ist fehlgeschlagen.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject: auch aushängen, wenn Programme Dateien geöffnet halten.</translation>
@@ -225,7 +225,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Nichts auszuwerfen.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>„%1“ eingehängt.</translation>
@@ -243,7 +243,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Beim Formatieren wird alles auf „%1“ vernichtet. Fügen Sie --yes hinzu, um zu formatieren.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>„%1“ als %2 „%3“ formatiert.</translation>
@@ -258,7 +258,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+28"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
@@ -273,7 +273,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Mehrere Datenträger heißen „%1“ (%2); geben Sie einen über sein Gerät an.</translation>
@@ -285,7 +285,13 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Kein Datenträger angegeben; geben Sie ein Gerät, einen Einhängepunkt oder einen Datenträger an.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation>„%1“ ist ein Gerät und zugleich der Name des Datenträgers auf %2; geben Sie ihn über seinen Pfad (/dev/%1) oder seinen Einhängepunkt an.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Kein Datenträger heißt „%1“, ist dort eingehängt oder liegt auf diesem Gerät.</translation>
@@ -351,7 +357,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/main.cpp" line="+41"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Listet die Datenträger auf, die Quillmere sieht.</translation>
@@ -381,7 +387,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Danach bis zum Abbruch für jede Änderung eine Zeile ausgeben.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+30"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>Aufruf: quillmere-cli list [--all] [--json] [--watch]</translation>

@@ -110,7 +110,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>
@@ -218,7 +218,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation type="unfinished"></translation>
@@ -236,7 +236,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation type="unfinished"></translation>
@@ -251,7 +251,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+28"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation type="unfinished"></translation>
@@ -266,7 +266,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation type="unfinished"></translation>
@@ -278,7 +278,13 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation type="unfinished"></translation>
@@ -344,7 +350,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/main.cpp" line="+41"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>
@@ -374,7 +380,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+30"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation type="unfinished"></translation>

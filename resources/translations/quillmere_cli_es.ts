@@ -111,7 +111,7 @@
         <translation>La operación falló.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject: desmontar aunque haya programas con archivos abiertos.</translation>
@@ -225,7 +225,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>No hay nada que expulsar.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>«%1» montado.</translation>
@@ -243,7 +243,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>Formatear «%1» destruye todo su contenido. Añada --yes para formatearlo.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>«%1» formateado como %2 «%3».</translation>
@@ -258,7 +258,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+28"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
@@ -273,7 +273,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Hay varios volúmenes llamados «%1» (%2); indique uno por su dispositivo.</translation>
@@ -285,7 +285,13 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>No se indicó ningún volumen; indique un dispositivo, un punto de montaje o un volumen.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation>«%1» es un dispositivo y también el nombre del volumen de %2; indíquelo por su ruta (/dev/%1) o su punto de montaje.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Ningún volumen se llama «%1», está montado ahí o se encuentra en ese dispositivo.</translation>
@@ -351,7 +357,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/main.cpp" line="+41"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Muestra los volúmenes que ve Quillmere.</translation>
@@ -381,7 +387,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>Después, imprimir una línea por cada cambio hasta que se interrumpa.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+30"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>Uso: quillmere-cli list [--all] [--json] [--watch]</translation>

@@ -111,7 +111,7 @@
         <translation>L’opération a échoué.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject&#xa0;: démonter même si des programmes gardent des fichiers ouverts.</translation>
@@ -225,7 +225,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Rien à éjecter.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>«&#xa0;%1&#xa0;» monté.</translation>
@@ -243,7 +243,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Formater «&#xa0;%1&#xa0;» détruit tout son contenu. Ajoutez --yes pour le formater.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>«&#xa0;%1&#xa0;» formaté en %2 «&#xa0;%3&#xa0;».</translation>
@@ -258,7 +258,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+28"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
@@ -273,7 +273,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Plusieurs volumes s’appellent «&#xa0;%1&#xa0;» (%2)&#x202f;; désignez-en un par son périphérique.</translation>
@@ -285,7 +285,13 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Aucun volume indiqué&#x202f;; indiquez un périphérique, un point de montage ou un volume.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est un périphérique et aussi le nom du volume sur %2&#xa0;; désignez-le par son chemin (/dev/%1) ou son point de montage.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Aucun volume ne s’appelle «&#xa0;%1&#xa0;», n’est monté à cet endroit ni ne se trouve sur ce périphérique.</translation>
@@ -351,7 +357,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/main.cpp" line="+41"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Liste les volumes que voit Quillmere.</translation>
@@ -381,7 +387,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Puis écrire une ligne par changement jusqu’à l’interruption.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+30"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>Utilisation&#xa0;: quillmere-cli list [--all] [--json] [--watch]</translation>

@@ -110,7 +110,7 @@
         <translation>操作に失敗しました。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject: プログラムがファイルを開いていてもアンマウントします。</translation>
@@ -224,7 +224,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>取り出すものはありません。</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>「%1」をマウントしました。</translation>
@@ -242,7 +242,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>「%1」をフォーマットすると、中身はすべて消去されます。フォーマットするには --yes を付けてください。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>「%1」を %2 の「%3」としてフォーマットしました。</translation>
@@ -257,7 +257,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+25"/>
+        <location filename="../../cli/main.cpp" line="+28"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>コマンドラインオプションのヘルプを表示します。</translation>
@@ -272,7 +272,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>「%1」という名前のボリュームが複数あります（%2）。デバイス名で指定してください。</translation>
@@ -284,7 +284,13 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>ボリュームが指定されていません。デバイス、マウントポイント、ボリュームのいずれかを指定してください。</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation>「%1」はデバイス名であると同時に %2 上のボリュームの名前でもあります。パス（/dev/%1）またはマウントポイントで指定してください。</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>「%1」という名前、マウント先、デバイスのいずれにも当てはまるボリュームはありません。</translation>
@@ -350,7 +356,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/main.cpp" line="+33"/>
+        <location filename="../../cli/main.cpp" line="+41"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Quillmere が認識しているボリュームを一覧表示します。</translation>
@@ -380,7 +386,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>その後、中断されるまで変更ごとに 1 行出力します。</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+30"/>
         <source>Usage: quillmere-cli list [--all] [--json] [--watch]</source>
         <extracomment>quillmere-cli usage error</extracomment>
         <translation>使い方: quillmere-cli list [--all] [--json] [--watch]</translation>
