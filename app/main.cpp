@@ -1,3 +1,5 @@
+#include "services/interruptquit.h"
+#include "services/localinstance.h"
 #include "services/singleinstance.h"
 #include "shell/application.h"
 #include "shell/appservices.h"
@@ -6,6 +8,7 @@
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"
 #include "stores/settingsstore.h"
+#include "stores/userhome.h"
 #include "surfaces/markiconengine.h"
 
 #include "interruptwatcher.h"
@@ -14,6 +17,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTextStream>
 
 namespace {
 
@@ -45,6 +49,15 @@ void chooseFallbackIconTheme()
 
 int main(int argc, char *argv[])
 {
+    // Every file of the program is below the home folder; without one it does not start.
+    if (!UserHome::establish().isEmpty()) {
+        QApplication app(argc, argv);
+        L10n::install(std::nullopt);
+        // Asked again for the message in the language now installed.
+        QTextStream(stderr) << UserHome::establish() << Qt::endl;
+        return 1;
+    }
+
     // Settings of the predecessor are copied before anything reads a setting.
     std::unique_ptr<SettingsStore> defaults = SettingsStore::standard();
     PreferencesStore::migrateFromKestrinDefaults(*defaults);
@@ -85,13 +98,19 @@ int main(int argc, char *argv[])
     SingleInstance instance(AppSupport::bundleIdentifier());
     const std::optional<QString> actionName =
         action ? std::optional(DesktopActions::name(*action)) : std::nullopt;
-    if (instance.claim(actionName) == SingleInstance::Outcome::secondary)
+    const SingleInstance::Outcome claimed = instance.claim(actionName);
+    if (claimed == SingleInstance::Outcome::secondary)
+        return 0;
+    // Without a session bus, a local socket keeps it to one instance.
+    LocalInstance local(AppSupport::bundleIdentifier());
+    if (claimed == SingleInstance::Outcome::noBus &&
+        local.claim(actionName) == LocalInstance::Outcome::secondary)
         return 0;
 
     // Logout, a service manager or Ctrl+C quit like "Quit Quillmere": through the terminate
     // step, then the history's pending lines are written as the services go.
     InterruptWatcher interrupt;
-    QObject::connect(&interrupt, &InterruptWatcher::interrupted, &app, &QCoreApplication::quit);
+    InterruptQuit::connect(interrupt);
 
     Application application(AppServices::production(*defaults));
     instance.onReopen = [&application] { application.reopen(); };
@@ -101,6 +120,8 @@ int main(int argc, char *argv[])
         else
             qWarning("Quillmere: ignoring the unknown action \"%s\"", qPrintable(name));
     };
+    local.onReopen = instance.onReopen;
+    local.onAction = instance.onAction;
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &application,
                      [&application] { application.shutdown(); });
     application.start();

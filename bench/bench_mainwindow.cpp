@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
         log->append({QDateTime::currentDateTimeUtc().addSecs(-60 * i), QStringLiteral("Stick"),
                      QStringLiteral("sdb1"),
                      i % 2 ? QStringLiteral("eject") : QStringLiteral("mount"), i % 9 != 0,
-                     std::nullopt});
+                     std::nullopt, std::nullopt});
     }
     log->waitForPendingWrites();
     services.makeMainWindow = MainWindowFactory::make(*log);

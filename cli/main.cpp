@@ -2,9 +2,12 @@
 #include "historycommand.h"
 #include "listcommand.h"
 #include "operationcommands.h"
+#include "terminaltext.h"
+
 #include "stores/l10n.h"
 #include "stores/preferencesstore.h"
 #include "stores/settingsstore.h"
+#include "stores/userhome.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,6 +40,14 @@ int main(int argc, char *argv[])
         qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmere-cli"));
+    if (const QString problem = UserHome::establish(); !problem.isEmpty()) {
+        // Without a home there are no settings to take a language from: the system's.
+        L10n::install(std::nullopt, L10n::searchDirectories(),
+                      {QStringLiteral("quillmere_core"), QStringLiteral("quillmere_cli")});
+        // Asked again for the message in the language now installed.
+        QTextStream(stderr) << UserHome::establish() << Qt::endl;
+        return 1;
+    }
     // udisks2 answers a one-shot list while the settings, catalogues and arguments are read.
     const bool oneShotList = ListCommand::isOneShot(QCoreApplication::arguments());
     std::unique_ptr<UDisksClient> snapshot;
@@ -69,7 +80,9 @@ int main(int argc, char *argv[])
         QCoreApplication::translate("main", "Run “%1 --help” for the commands and their options.")
             .arg(program);
     if (!parser.parse(QCoreApplication::arguments())) {
-        err << program << ": " << parser.errorText() << '\n' << seeHelp << Qt::endl;
+        // The parser names the offending option in full; it is echoed back cut short.
+        err << program << ": " << TerminalText::echoed(parser.errorText(), 200) << '\n'
+            << seeHelp << Qt::endl;
         return 2;
     }
     const QStringList arguments = parser.positionalArguments();

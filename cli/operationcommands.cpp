@@ -41,6 +41,7 @@ QString failureDetail(const OperationResult &result)
     return QCoreApplication::translate("OperationCommands", "The operation failed.");
 }
 
+// 5 when another operation holds the disk, 1 for any other failure.
 } // namespace
 
 OperationCommands::OperationCommands(QTextStream &out, QTextStream &err, SessionFactory makeSession)
@@ -119,6 +120,10 @@ int OperationCommands::exitCode(const OperationResult &result)
 {
     if (result.ok) {
         return 0;
+    }
+    // Another operation holds the disk.
+    if (result.held) {
+        return 5;
     }
     switch (result.error) {
     case OperationError::cancelled:
@@ -229,7 +234,7 @@ QCoro::Task<int> OperationCommands::run(const QCommandLineParser &parser)
                     QCoreApplication::translate(
                         "OperationCommands",
                         "quillmere-cli erase: unknown format “%1”; choose one of: %2.")
-                        .arg(shown(parser.value(formatOption)),
+                        .arg(TerminalText::echoed(parser.value(formatOption)),
                              UDisksOperations::eraseFormats().join(QLatin1String(", "))));
             }
             format = *chosen;
@@ -320,7 +325,7 @@ QCoro::Task<int> OperationCommands::eject(OperationSession &session, QString arg
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     if (!isOffered(*volume, force ? VolumeOperation::forceEject : VolumeOperation::eject)) {
         co_return 1;
@@ -337,16 +342,10 @@ QCoro::Task<int> OperationCommands::ejectAll(OperationSession &session)
         m_out << QCoreApplication::translate("OperationCommands", "Nothing to eject.") << Qt::endl;
         co_return 0;
     }
-    // Tasks start running when created, so all ejects are in flight before the first await.
-    std::vector<QCoro::Task<int>> running;
-    running.reserve(targets.size());
-    for (const Volume &target : targets) {
-        running.push_back(ejectOne(session, target, false));
-    }
-    // The first failure's status, in the order the volumes are listed.
+    // One disk at a time, as the disk locks would have it anyway; the first failure's status.
     int code = 0;
-    for (auto &task : running) {
-        const int one = co_await task;
+    for (const Volume &target : targets) {
+        const int one = co_await ejectOne(session, target, false);
         if (code == 0) {
             code = one;
         }
@@ -358,7 +357,7 @@ QCoro::Task<int> OperationCommands::remount(OperationSession &session, QString a
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     if (!isOffered(*volume, VolumeOperation::remount)) {
         co_return 1;
@@ -380,7 +379,7 @@ QCoro::Task<int> OperationCommands::rename(OperationSession &session, QString ar
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     if (!isOffered(*volume, VolumeOperation::rename)) {
         co_return 1;
@@ -410,7 +409,7 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     // Before the confirmation: asking for one that cannot be used helps nobody.
     if (!isOffered(*volume, VolumeOperation::erase)) {
@@ -431,12 +430,15 @@ QCoro::Task<int> OperationCommands::erase(OperationSession &session, QString arg
               << Qt::endl;
         co_return 2;
     }
+    // Written first: an erase outlives a command line killed meanwhile.
+    session.recorder().recordStart(VolumeOperation::erase, *volume);
     const OperationResult result = co_await session.operations().erase(*volume, format, newName);
     session.recorder().record(VolumeOperation::erase, *volume, result);
     if (!result.ok) {
         co_return reportFailure(VolumeOperation::erase, *volume, result);
     }
-    const QString label = (co_await session.currentLabel(volume->deviceName)).value_or(newName);
+    // The erase is done only once the device itself was read back with this name.
+    const QString label = newName;
     //: quillmere-cli erase success
     m_out << QCoreApplication::translate("OperationCommands", "Erased “%1” as %2 “%3”.")
                  .arg(shown(volume->name), format, shown(label))
@@ -448,7 +450,7 @@ QCoro::Task<int> OperationCommands::blockers(OperationSession &session, QString 
 {
     const auto volume = resolve(session, argument);
     if (!volume) {
-        co_return 1;
+        co_return 2;
     }
     const BlockerList found = co_await session.operations().blockers(*volume);
     if (found.isEmpty()) {

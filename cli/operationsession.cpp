@@ -1,10 +1,13 @@
 #include "operationsession.h"
 
+#include "devicefilesystemprobe.h"
+#include "flockdisklocks.h"
 #include "udisksclient.h"
 #include "udisksdescriptionprovider.h"
 #include "udisksdisksource.h"
 #include "udisksoperations.h"
 
+#include "operations/guardeddiskoperations.h"
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicy.h"
 #include "policy/mediapolicyoverrides.h"
@@ -31,7 +34,11 @@ OperationSession::OperationSession()
               std::make_shared<UDisksDescriptionProvider>(m_ownClient.get())),
           enabledKinds(m_prefs.get()))),
       m_ownOperations(std::make_unique<UDisksOperations>(m_ownClient.get())),
-      m_operations(m_ownOperations.get()), m_recorder(m_history)
+      m_locks(std::make_unique<FlockDiskLocks>()),
+      m_probe(std::make_unique<DeviceFileSystemProbe>(m_ownClient.get())),
+      m_operations(std::make_unique<GuardedDiskOperations>(
+          *m_ownOperations, *m_locks, m_probe.get(), &UDisksOperations::filesystemType)),
+      m_recorder(m_history)
 {
     installMediaPolicies();
 }
@@ -42,7 +49,10 @@ OperationSession::OperationSession(UDisksClient &client, std::shared_ptr<DiskSou
       m_prefs(m_settings ? std::make_unique<PreferencesStore>(*m_settings) : nullptr),
       m_client(&client),
       m_store(std::make_unique<VolumeStore>(std::move(source), enabledKinds(m_prefs.get()))),
-      m_operations(&operations), m_recorder(m_history)
+      m_locks(std::make_unique<FlockDiskLocks>()),
+      m_operations(std::make_unique<GuardedDiskOperations>(operations, *m_locks, nullptr,
+                                                           &UDisksOperations::filesystemType)),
+      m_recorder(m_history)
 {
     installMediaPolicies();
 }
@@ -62,6 +72,11 @@ QCoro::Task<> OperationSession::start()
 {
     co_await m_client->untilAnswered();
     m_store->start();
+}
+
+DiskOperations &OperationSession::operations()
+{
+    return *m_operations;
 }
 
 bool OperationSession::isDiskServiceAvailable() const

@@ -12,6 +12,9 @@
 
 class DiskOperations;
 class DiskSource;
+class FlockDiskLocks;
+class DeviceFileSystemProbe;
+class GuardedDiskOperations;
 class PreferencesStore;
 class UDisksClient;
 class SettingsStore;
@@ -22,7 +25,8 @@ class OperationSession {
 public:
     // udisks2 on the system bus.
     OperationSession();
-    // Volumes from source and operations of the caller's (both outlive the session).
+    // Volumes from source and operations of the caller's (both outlive the session); their
+    // erases are not probed afresh, the caller's operations being its own.
     OperationSession(UDisksClient &client, std::shared_ptr<DiskSource> source,
                      DiskOperations &operations);
     ~OperationSession();
@@ -37,7 +41,7 @@ public:
     VolumeList visibleVolumes() const { return m_store->visibleVolumes(); }
     ExcludedVolumeList excludedVolumes() const;
 
-    DiskOperations &operations() { return *m_operations; }
+    DiskOperations &operations();
     OperationRecorder &recorder() { return m_recorder; }
 
     // The label udisks2 reports for the device now, asked afresh; none when it cannot tell.
@@ -52,7 +56,10 @@ private:
     UDisksClient *m_client;
     std::unique_ptr<VolumeStore> m_store;
     std::unique_ptr<DiskOperations> m_ownOperations;
-    DiskOperations *m_operations;
+    std::unique_ptr<FlockDiskLocks> m_locks;
+    std::unique_ptr<DeviceFileSystemProbe> m_probe;
+    // Every operation of the command line goes through it.
+    std::unique_ptr<GuardedDiskOperations> m_operations;
     HistoryStore m_history;
     OperationRecorder m_recorder;
 };

@@ -60,6 +60,17 @@ QString escaped(const QString &text)
     return out;
 }
 
+QString echoed(const QString &text, qsizetype maxLength)
+{
+    if (text.size() <= maxLength)
+        return escaped(text);
+    // Not inside a surrogate pair.
+    qsizetype cut = maxLength - 1;
+    if (cut > 0 && text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return escaped(text.left(cut)) + QChar(0x2026);
+}
+
 QString jsonSafe(const QString &json)
 {
     QString out;

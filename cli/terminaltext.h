@@ -12,6 +12,10 @@ namespace TerminalText {
 // doubled, so the escaped text stays unambiguous.
 QString escaped(const QString &text);
 
+// An argument or other outside text echoed back in a message: escaped, and cut to maxLength
+// characters with an ellipsis, so a huge argument does not flood the terminal.
+QString echoed(const QString &text, qsizetype maxLength = 80);
+
 // JSON text with the same characters as \uXXXX escapes, which JSON writers leave raw
 // (they escape only C0 controls). Valid JSON stays valid and equal in meaning.
 QString jsonSafe(const QString &json);

@@ -27,14 +27,15 @@ VolumeResolver::Resolution choose(const QList<const Volume *> &found, const QStr
     }
     QStringList devices;
     for (const Volume *v : found) {
-        devices.append(TerminalText::escaped(v->deviceName.isEmpty() ? v->mountPath : v->deviceName));
+        devices.append(
+            TerminalText::escaped(v->deviceName.isEmpty() ? v->mountPath : v->deviceName));
     }
     devices.removeDuplicates();
     //: quillmere-cli: an ambiguous volume name
     return {std::nullopt,
             QCoreApplication::translate(
                 "VolumeResolver", "Several volumes are called “%1” (%2); name one by its device.")
-                .arg(TerminalText::escaped(argument), devices.join(QLatin1String(", ")))};
+                .arg(TerminalText::echoed(argument), devices.join(QLatin1String(", ")))};
 }
 
 } // namespace
@@ -77,6 +78,21 @@ Resolution resolve(const VolumeList &volumes, const QString &argument)
     } else {
         const auto byDevice =
             matching(volumes, [&argument](const Volume &v) { return v.deviceName == argument; });
+        const auto namedSo = matching(volumes, [&argument](const Volume &v) {
+            return v.name == argument && v.deviceName != argument;
+        });
+        if (!byDevice.isEmpty() && !namedSo.isEmpty()) {
+            //: quillmere-cli: an argument that is one volume's device and another's name
+            return {std::nullopt,
+                    QCoreApplication::translate("VolumeResolver",
+                                                "“%1” is a device and also the name of the volume "
+                                                "on %2; name it by its path (/dev/%1) or its "
+                                                "mount point.")
+                        .arg(TerminalText::echoed(argument),
+                             TerminalText::escaped(namedSo.constFirst()->deviceName.isEmpty()
+                                                       ? namedSo.constFirst()->mountPath
+                                                       : namedSo.constFirst()->deviceName))};
+        }
         if (!byDevice.isEmpty()) {
             return {*byDevice.constFirst(), QString()};
         }
@@ -90,7 +106,7 @@ Resolution resolve(const VolumeList &volumes, const QString &argument)
     return {std::nullopt,
             QCoreApplication::translate(
                 "VolumeResolver", "No volume is called “%1”, mounted there or on that device.")
-                .arg(TerminalText::escaped(argument))};
+                .arg(TerminalText::echoed(argument))};
 }
 
 } // namespace VolumeResolver

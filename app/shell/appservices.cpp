@@ -1,5 +1,6 @@
 #include "appservices.h"
 
+#include "operations/guardeddiskoperations.h"
 #include "policy/mediadefinitionsupdater.h"
 #include "policy/mediapolicyoverrides.h"
 #include "services/apprelaunch.h"
@@ -19,6 +20,8 @@
 
 #include "desktopanimationsetting.h"
 #include "desktopnotifier.h"
+#include "devicefilesystemprobe.h"
+#include "flockdisklocks.h"
 #include "logindsleepmonitor.h"
 #include "screenlockmonitor.h"
 #include "sysfsactivitymonitor.h"
@@ -29,6 +32,28 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+
+namespace {
+
+struct OperationParts {
+    explicit OperationParts(UDisksClient *client) : udisks(client), probe(client) {}
+
+    UDisksOperations udisks;
+    FlockDiskLocks locks;
+    DeviceFileSystemProbe probe;
+};
+
+// The udisks2 operations behind the guard, owned together.
+class ProductionOperations : private OperationParts, public GuardedDiskOperations {
+public:
+    explicit ProductionOperations(UDisksClient *client)
+        : OperationParts(client),
+          GuardedDiskOperations(udisks, locks, &probe, &UDisksOperations::filesystemType)
+    {
+    }
+};
+
+} // namespace
 
 AppServices AppServices::production(SettingsStore &defaults)
 {
@@ -41,7 +66,7 @@ AppServices AppServices::production(SettingsStore &defaults)
     services.defaults = &defaults;
     services.makeDiskSource = [provider] { return std::make_shared<UDisksDiskSource>(provider); };
     services.untilDiskServiceAnswered = [client] { return client->untilAnswered(); };
-    services.operations = std::make_unique<UDisksOperations>(client);
+    services.operations = std::make_unique<ProductionOperations>(client);
     auto history = std::make_unique<HistoryStore>();
     services.makeMainWindow = MainWindowFactory::make(*history);
     services.makePreferencesPane = [](Application &application, QWidget *parent) -> QWidget * {

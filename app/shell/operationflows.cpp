@@ -164,14 +164,16 @@ QCoro::Task<> OperationFlows::ejectAll()
     const VolumeList targets = AutoEjectPolicy::volumesForEjectAll(
         m_deps.visibleVolumes ? m_deps.visibleVolumes() : VolumeList(),
         m_deps.prefs->excludedVolumes());
-    std::vector<QCoro::Task<>> running;
-    running.reserve(targets.size());
-    for (const Volume &target : targets) {
+    // One disk at a time: each operation holds its disk's lock, and a second eject on the same
+    // disk would only wait for it.
+    QPointer<OperationFlows> self(this);
+    for (const Volume &target : targets)
         setBusy(target, true);
-        running.push_back(runEject(target));
+    for (const Volume &target : targets) {
+        if (!self)
+            co_return;
+        co_await runEject(target);
     }
-    for (QCoro::Task<> &task : running)
-        co_await task;
 }
 
 void OperationFlows::record(VolumeOperation operation, const Volume &volume,

@@ -1,6 +1,7 @@
 #include "format/volumeactiongate.h"
 
 #include "format/volumemenumodel.h"
+#include "operations/volumenamerules.h"
 #include "policy/mediapolicy.h"
 
 #include <QCoreApplication>
@@ -111,10 +112,21 @@ std::optional<QString> refusal(const Volume &volume, VolumeOperation operation)
             return QCoreApplication::translate("VolumeActionGate", "it has no device node.");
         if (volume.kind == VolumeKind::boot)
             return bootVolume();
+        if (!VolumeNameRules::relabelsWhileMounted(volume.fileSystemType))
+            //: Why a rename is refused: "Couldn’t rename “X”: " + this
+            return QCoreApplication::translate("VolumeActionGate",
+                                               "its file system (XFS) can be renamed only while "
+                                               "it is unmounted.");
         return notAllowedByPolicy();
     case Kind::erase:
         if (const std::optional<QString> reason = leftAlone(volume))
             return reason;
+        if (const QString problem = MediaPolicy::overridesProblem(); !problem.isEmpty())
+            //: Why an erase is refused: "Couldn’t erase “X”: " + this; %1 is the file's fault
+            return QCoreApplication::translate("VolumeActionGate",
+                                               "no volume is erased until "
+                                               "media-policy-overrides.json is fixed (%1).")
+                .arg(problem);
         if (!MediaPolicy::policy(volume).canErase)
             return notAllowedByPolicy();
         //: Why an erase is refused: "Couldn’t erase “X”: " + this

@@ -1,5 +1,6 @@
 #include "format/volumemenumodel.h"
 
+#include "operations/volumenamerules.h"
 #include "policy/mediapolicy.h"
 
 #include <QCoreApplication>
@@ -45,7 +46,8 @@ VolumeMenuModel VolumeMenuModel::make(const Volume &volume, bool isExcluded)
         if (volume.isRemovable ||
             policy.ejectSemantics == MediaPolicy::EjectSemantics::unmountByPath)
             actions.append(Item::eject());
-        if (!volume.deviceName.isEmpty() && volume.kind != VolumeKind::boot && policy.canRename)
+        if (!volume.deviceName.isEmpty() && volume.kind != VolumeKind::boot && policy.canRename &&
+            VolumeNameRules::relabelsWhileMounted(volume.fileSystemType))
             actions.append(Item::rename());
     } else {
         actions = {Item::remount()};

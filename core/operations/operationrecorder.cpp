@@ -12,6 +12,15 @@ HistoryEntry OperationRecorder::record(VolumeOperation operation, const Volume &
     return line;
 }
 
+HistoryEntry OperationRecorder::recordStart(VolumeOperation operation, const Volume &volume)
+{
+    HistoryEntry line = entry(operation, volume, OperationResult{true, std::nullopt},
+                              QDateTime::currentDateTimeUtc());
+    line.state = QStringLiteral("started");
+    m_history.append(line);
+    return line;
+}
+
 HistoryEntry OperationRecorder::entry(VolumeOperation operation, const Volume &volume,
                                       const OperationResult &result, const QDateTime &date)
 {

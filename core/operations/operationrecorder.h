@@ -19,6 +19,10 @@ public:
     HistoryEntry record(VolumeOperation operation, const Volume &volume,
                         const OperationResult &result);
 
+    // The line written as an operation begins ("state": "started"), so that an operation cut
+    // short with its process leaves a trace.
+    HistoryEntry recordStart(VolumeOperation operation, const Volume &volume);
+
     static HistoryEntry entry(VolumeOperation operation, const Volume &volume,
                               const OperationResult &result, const QDateTime &date);
 

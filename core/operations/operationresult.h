@@ -12,6 +12,8 @@ struct OperationResult {
     bool ok = false;
     std::optional<QString> detail;
     OperationError error = OperationError::failed;
+    // Refused because another operation holds the volume's disk.
+    bool held = false;
 
     bool operator==(const OperationResult &) const = default;
 };

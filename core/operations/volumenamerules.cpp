@@ -101,4 +101,9 @@ std::optional<QString> problem(const QString &fileSystemType, const QString &nam
     return std::nullopt;
 }
 
+bool relabelsWhileMounted(const QString &fileSystemType)
+{
+    return fileSystemType != QLatin1String("xfs");
+}
+
 } // namespace VolumeNameRules

@@ -28,4 +28,9 @@ std::optional<Limit> limit(const QString &fileSystemType);
 // Control characters (line breaks, escape sequences) are refused on every file system.
 std::optional<QString> problem(const QString &fileSystemType, const QString &name);
 
+// Whether the file system takes a new label while it is mounted, as renaming (which is offered
+// for mounted volumes) needs. XFS relabels only unmounted, so a mounted XFS volume is not
+// offered Rename: unmounting someone's open files to rename them would surprise more than help.
+bool relabelsWhileMounted(const QString &fileSystemType);
+
 } // namespace VolumeNameRules

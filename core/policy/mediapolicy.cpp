@@ -1,6 +1,7 @@
 #include "policy/mediapolicy.h"
 
 #include "policy/mediapolicyoverrides.h"
+#include "policy/runningsystemguard.h"
 
 #include <QMutex>
 #include <QMutexLocker>
@@ -49,10 +50,10 @@ MediaPolicy MediaPolicy::policy(const Volume &volume)
         pulled = layers.pulledDefinitions;
         local = layers.localOverrides;
     }
-    MediaPolicy p = policy(volume.traits);
-    p = pulled.apply(p, volume.name, volume.traits.deviceModel);
+    const MediaPolicy builtIn = policy(volume.traits);
+    MediaPolicy p = pulled.apply(builtIn, volume.name, volume.traits.deviceModel);
     p = local.apply(p, volume.name, volume.traits.deviceModel);
-    return p;
+    return RunningSystemGuard::limited(volume, builtIn, p);
 }
 
 bool MediaPolicy::allowsErase(const Volume &volume)
@@ -86,6 +87,13 @@ void MediaPolicy::installOverrides(const MediaPolicyOverrides &overrides)
     InstalledLayers &layers = installedLayers();
     QMutexLocker locker(&layers.lock);
     layers.localOverrides = overrides;
+}
+
+QString MediaPolicy::overridesProblem()
+{
+    InstalledLayers &layers = installedLayers();
+    QMutexLocker locker(&layers.lock);
+    return layers.localOverrides.problem;
 }
 
 void MediaPolicy::installPulledDefinitions(const MediaPolicyOverrides &definitions)

@@ -29,6 +29,9 @@ struct MediaPolicy {
     static bool allowsErase(const Volume &volume);
     static bool offersEjectAction(const Volume &volume);
 
+    // Why the installed overrides file could not be used; empty when it could (or is absent).
+    static QString overridesProblem();
+
     // Each replaces its layer whole.
     static void installOverrides(const MediaPolicyOverrides &overrides);
     static void installPulledDefinitions(const MediaPolicyOverrides &definitions);

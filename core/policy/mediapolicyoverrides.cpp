@@ -2,6 +2,7 @@
 
 #include "policy/logging.h"
 #include "stores/appsupport.h"
+#include "stores/ownedfile.h"
 #include "stores/regularfilereader.h"
 
 #include <QDir>
@@ -135,6 +136,8 @@ MediaPolicy MediaPolicyOverrides::apply(MediaPolicy policy, const QString &volum
         if (policy.canErase)
             policy.canErase = partial.canErase.value_or(true);
     }
+    if (!problem.isEmpty())
+        policy.canErase = false;
     return policy;
 }
 
@@ -186,17 +189,23 @@ QString MediaPolicyOverrides::defaultFileURL()
 
 MediaPolicyOverrides MediaPolicyOverrides::load(const QString &path)
 {
-    const RegularFileReader::Result file = RegularFileReader::read(path, maxFileBytes);
-    if (file.status == RegularFileReader::Result::Status::missing)
-        return empty;
-    QString error = file.error;
+    QString error = OwnedFile::readProblem(path);
     std::optional<MediaPolicyOverrides> loaded;
-    if (file.isOk())
-        loaded = decode(file.data, &error);
+    if (error.isEmpty()) {
+        const RegularFileReader::Result file = RegularFileReader::read(path, maxFileBytes);
+        if (file.status == RegularFileReader::Result::Status::missing)
+            return empty;
+        error = file.error;
+        if (file.isOk())
+            loaded = decode(file.data, &error);
+    }
     if (!loaded) {
-        qCCritical(lcMediaPolicy, "Ignoring malformed media-policy-overrides.json: %s",
-                   qUtf8Printable(error));
-        return empty;
+        qCCritical(lcMediaPolicy,
+                   "Cannot use %s (%s): no volume may be erased until it is fixed or removed",
+                   qUtf8Printable(path), qUtf8Printable(error));
+        MediaPolicyOverrides unusable;
+        unusable.problem = error;
+        return unusable;
     }
     return *loaded;
 }

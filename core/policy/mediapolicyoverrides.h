@@ -42,12 +42,16 @@ struct MediaPolicyOverride {
 // An ordered list of rules; later matching rules win over earlier ones.
 struct MediaPolicyOverrides {
     QList<MediaPolicyOverride> entries;
+    // Why the file could not be used (too large, malformed, unreadable); empty when it was.
+    // Its rules may have protected volumes from erasing, so while it is set no volume may be
+    // erased: a broken file withdraws erase everywhere rather than silently dropping its rules.
+    QString problem;
 
     bool operator==(const MediaPolicyOverrides &) const = default;
 
     static const MediaPolicyOverrides empty;
-    // A hand-written list of rules; a larger file is refused.
-    static constexpr qint64 maxFileBytes = 1024 * 1024;
+    // Far above any real list of rules (tens of thousands of them); a larger file is refused.
+    static constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
 
     // canErase can only be withdrawn, never granted.
     MediaPolicy apply(MediaPolicy policy, const QString &volumeName,
@@ -61,6 +65,7 @@ struct MediaPolicyOverrides {
 
     // media-policy-overrides.json in the support folder.
     static QString defaultFileURL();
-    // Missing file: empty. Unreadable, malformed, too large or no regular file: logged and empty.
+    // Missing file: empty. Unreadable, malformed, too large, no regular file or a link of another
+    // user's: logged as critical, no rules and the problem set.
     static MediaPolicyOverrides load(const QString &path);
 };

@@ -20,7 +20,7 @@ struct Payload {
 
     bool operator==(const Payload &) const = default;
 
-    MediaPolicyOverrides overrides() const { return MediaPolicyOverrides{rules}; }
+    MediaPolicyOverrides overrides() const { return MediaPolicyOverrides{rules, QString()}; }
 
     // All three keys are required; one bad rule rejects the payload.
     static std::optional<Payload> fromJson(const QByteArray &json);

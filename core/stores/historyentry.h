@@ -13,7 +13,8 @@ struct HistoryEntry {
     QString operation; // a VolumeOperation raw value, or "mount" / "unmount"
     bool ok = true;
     std::optional<QString> detail;
-    // "started" or "cancelled" where a line says more than ok; absent in older files.
+    // "started" for the line written when a long operation (an erase) begins, "cancelled" for
+    // one whose password prompt was dismissed; absent on ordinary lines and in older files.
     std::optional<QString> state;
 
     bool operator==(const HistoryEntry &) const = default;

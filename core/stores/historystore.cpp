@@ -2,6 +2,7 @@
 
 #include "stores/appsupport.h"
 #include "stores/historyentrycodec.h"
+#include "stores/ownedfile.h"
 #include "stores/regularfilereader.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QSaveFile>
 #include <QtGlobal>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,21 +32,19 @@ QString chooseFolder(const std::optional<QString> &directory)
     return directory ? *directory : defaultFolder;
 }
 
-// Opens the log for appending only when it is a regular file, links followed: a FIFO in its
-// place would block the writer forever, and a link to a device would get history lines written
-// onto the device.
+// Opens the log for appending only when it is a regular file of the user's, never through a
+// link of someone else's or a dangling one: a FIFO in its place would block the writer forever,
+// a link to a device would get history lines written onto the device, and a link planted for
+// root would have root write into another user's file.
 bool openRegularForAppend(QFile &file, const QString &path)
 {
     // Checked before opening: opening some devices already does something.
     if (!RegularFileReader::nonRegularKind(path).isEmpty())
         return false;
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDWR | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    QString problem;
+    const int fd = OwnedFile::openForAppend(path, &problem);
+    if (fd < 0) {
+        qCWarning(lcHistory, "Not writing %s: %s", qUtf8Printable(path), qUtf8Printable(problem));
         return false;
     }
     return file.open(fd, QIODevice::ReadWrite | QIODevice::Append, QFileDevice::AutoCloseHandle);
@@ -177,15 +177,18 @@ std::optional<QByteArray> HistoryStore::contentsForExportLocked(QString *error)
 void HistoryStore::ensureFileLocked()
 {
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    if (!QFileInfo::exists(m_filePath)) {
-        QFile file(m_filePath);
-        file.open(QIODevice::WriteOnly);
-    }
+    QFile file;
+    if (!QFileInfo(m_filePath).isSymLink() && !QFileInfo::exists(m_filePath))
+        openRegularForAppend(file, m_filePath);
 }
 
 HistoryStore::Lines HistoryStore::readLinesLocked() const
 {
     Lines lines;
+    if (const QString problem = OwnedFile::readProblem(m_filePath); !problem.isEmpty()) {
+        lines.problem = problem;
+        return lines;
+    }
     RegularFileReader::Result file = RegularFileReader::readTail(m_filePath, maxReadBytes);
     if (!file.isOk()) {
         lines.problem = file.error;
@@ -221,32 +224,87 @@ qint64 HistoryStore::lineCountLocked()
 void HistoryStore::appendLocked(const QByteArray &line)
 {
     ensureFileLocked();
-    // Without the lock (a folder that refuses it) the line is still written, but the file is
-    // not rewritten under another process's feet.
-    const SharedFile::ScopedLock lock(lockFilePath());
+    // A lock held elsewhere for longer than a moment must not hold up the recorder: the line
+    // waits in the spool for the next writer that gets the lock.
+    const SharedFile::ScopedLock lock(lockFilePath(), lockWaitMs);
+    if (!lock.isLocked()) {
+        spoolLocked(line + '\n');
+        return;
+    }
+    const QByteArray spooled = takeSpoolLocked();
     const qint64 count = lineCountLocked();
+    if (!writeLinesLocked(spooled + line + '\n')) {
+        // Kept for a writer that can write the log.
+        spoolLocked(spooled + line + '\n');
+        return;
+    }
+    m_cachedLineCount = count + spooled.count('\n') + 1;
+    m_cachedStamp = SharedFile::stamp(m_filePath);
+    if (*m_cachedLineCount > m_cap)
+        rotateLocked();
+}
 
+bool HistoryStore::writeLinesLocked(const QByteArray &lines)
+{
     // Appending mode, so that a line written meanwhile by another process is not overwritten.
     QFile file;
     if (!openRegularForAppend(file, m_filePath)) {
         qCWarning(lcHistory, "%s is not a regular file that can be written; the line is dropped",
                   qPrintable(m_filePath));
-        return;
+        return false;
     }
     const qint64 size = file.size();
     QByteArray out;
-    out.reserve(line.size() + 2);
+    out.reserve(lines.size() + 1);
     // A torn last line (a crash before its line feed) must stay a line of its own.
     if (size > 0 && file.seek(size - 1) && file.read(1) != "\n")
         out.append('\n');
-    out.append(line).append('\n');
+    out.append(lines);
     file.write(out);
     file.close();
+    return true;
+}
 
-    m_cachedLineCount = count + 1;
-    m_cachedStamp = SharedFile::stamp(m_filePath);
-    if (*m_cachedLineCount > m_cap && lock.isLocked())
-        rotateLocked();
+void HistoryStore::spoolLocked(const QByteArray &lines)
+{
+    QString problem;
+    const int fd = OwnedFile::openForAppend(spoolFilePath(), &problem);
+    if (fd < 0) {
+        qCWarning(lcHistory,
+                  "The history and its spool cannot be written (%s); the line is "
+                  "dropped",
+                  qUtf8Printable(problem));
+        return;
+    }
+    // The spool's own lock is held only for a moment, by whoever empties it.
+    ::flock(fd, LOCK_EX);
+    if (::write(fd, lines.constData(), lines.size()) != lines.size())
+        qCWarning(lcHistory, "Cannot write the history spool %s", qUtf8Printable(spoolFilePath()));
+    ::close(fd);
+}
+
+QByteArray HistoryStore::takeSpoolLocked()
+{
+    if (!QFileInfo::exists(spoolFilePath()))
+        return {};
+    const int fd = OwnedFile::openForAppend(spoolFilePath());
+    if (fd < 0)
+        return {};
+    ::flock(fd, LOCK_EX);
+    QByteArray lines;
+    char buffer[65536];
+    ssize_t n = 0;
+    ::lseek(fd, 0, SEEK_SET);
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 && lines.size() < maxReadBytes)
+        lines.append(buffer, n);
+    // Emptied before it is let go, so no line is taken twice; a line is lost only if this
+    // process dies between here and the write that follows.
+    if (::ftruncate(fd, 0) != 0)
+        lines.clear();
+    ::close(fd);
+    if (!lines.isEmpty() && !lines.endsWith('\n'))
+        lines.append('\n');
+    return lines;
 }
 
 void HistoryStore::rotateLocked()
@@ -261,11 +319,10 @@ void HistoryStore::rotateLocked()
     kept.reserve(lines.data.size());
     for (qsizetype i = lines.pieces.size() - m_cap; i < lines.pieces.size(); ++i)
         kept.append(lines.pieces.at(i)).append('\n');
-    QSaveFile file(m_filePath);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(kept);
-        file.commit();
-    }
+    QString problem;
+    if (!OwnedFile::replace(m_filePath, kept, &problem))
+        qCWarning(lcHistory, "Cannot shorten %s: %s", qUtf8Printable(m_filePath),
+                  qUtf8Printable(problem));
     m_cachedLineCount = m_cap;
     m_cachedStamp = SharedFile::stamp(m_filePath);
 }

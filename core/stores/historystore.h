@@ -31,6 +31,8 @@ public:
     static constexpr int defaultCap = 10000;
     // Far above 10000 lines of any real history; of a larger file only its end is read.
     static constexpr qint64 maxReadBytes = 32 * 1024 * 1024;
+    // How long a recorder waits for the history lock held elsewhere before it spools its line.
+    static constexpr int lockWaitMs = 3000;
 
     // No directory: the support folder (after moving the predecessor's folder there once).
     explicit HistoryStore(const std::optional<QString> &directory = std::nullopt,
@@ -70,11 +72,17 @@ private:
     // The log's bytes for an export, or none with the reason in *error.
     std::optional<QByteArray> contentsForExportLocked(QString *error);
     void appendLocked(const QByteArray &line);
+    bool writeLinesLocked(const QByteArray &lines);
+    // Lines recorded while another process held the lock wait in a spool file beside the log;
+    // the next writer that holds the lock moves them into it.
+    void spoolLocked(const QByteArray &lines);
+    QByteArray takeSpoolLocked();
     void rotateLocked();
     // The number of lines, counted again when another process changed the file since this
     // store last saw it.
     qint64 lineCountLocked();
     QString lockFilePath() const { return m_filePath + QStringLiteral(".lock"); }
+    QString spoolFilePath() const { return m_filePath + QStringLiteral(".spool"); }
 
     QString m_filePath;
     int m_cap;

@@ -1,7 +1,8 @@
 #include "stores/jsonfilesettingsbackend.h"
 
-#include "stores/settingsvaluecodec.h"
+#include "stores/ownedfile.h"
 #include "stores/regularfilereader.h"
+#include "stores/settingsvaluecodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 #include <QLockFile>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -149,6 +149,10 @@ JsonFileSettingsBackend::Stamp JsonFileSettingsBackend::currentStamp() const
 
 JsonFileSettingsBackend::Contents JsonFileSettingsBackend::readFile() const
 {
+    if (const QString problem = OwnedFile::readProblem(m_filePath); !problem.isEmpty()) {
+        qCWarning(lcSettings) << "Not reading" << m_filePath << problem;
+        return {};
+    }
     const RegularFileReader::Result file = RegularFileReader::read(m_filePath, maxFileBytes);
     if (file.status == RegularFileReader::Result::Status::missing)
         return {};
@@ -222,10 +226,11 @@ bool JsonFileSettingsBackend::moveMalformedAsideLocked()
 
 bool JsonFileSettingsBackend::replaceFileLocked(const QJsonObject &root)
 {
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
-        qCWarning(lcSettings) << "Cannot write" << m_filePath << file.errorString();
+    // Not QSaveFile: it would follow a link planted in the file's place.
+    QString problem;
+    if (!OwnedFile::replace(m_filePath, QJsonDocument(root).toJson(QJsonDocument::Indented),
+                            &problem)) {
+        qCWarning(lcSettings) << "Cannot write" << m_filePath << problem;
         return false;
     }
     return true;

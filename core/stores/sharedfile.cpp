@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace SharedFile {
@@ -44,12 +45,19 @@ bool acquire(QLockFile &lock)
     return true;
 }
 
-ScopedLock::ScopedLock(const QString &lockPath)
+ScopedLock::ScopedLock(const QString &lockPath, int timeoutMs)
 {
-    m_fd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    m_fd = ::open(QFile::encodeName(lockPath).constData(),
+                  O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
     if (m_fd < 0)
         return;
-    QDeadlineTimer deadline(lockTimeoutMs);
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
+        ::close(m_fd);
+        m_fd = -1;
+        return;
+    }
+    QDeadlineTimer deadline(timeoutMs);
     int pauseMs = 1;
     for (;;) {
         if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {

@@ -25,11 +25,12 @@ Stamp stamp(const QString &path);
 bool acquire(QLockFile &lock);
 
 // An advisory lock (flock) on a lock file beside a shared file, held while in scope, waiting
-// up to 10 seconds. Unlike QLockFile it writes nothing to disk, so it is cheap enough for every
-// history line, and the kernel lets go of it when its holder dies.
+// up to timeoutMs. Unlike QLockFile it writes nothing to disk, so it is cheap enough for every
+// history line, and the kernel lets go of it when its holder dies. The lock file is never
+// opened through a link, and one of another user is not used.
 class ScopedLock {
 public:
-    explicit ScopedLock(const QString &lockPath);
+    explicit ScopedLock(const QString &lockPath, int timeoutMs = 10000);
     ~ScopedLock();
     ScopedLock(const ScopedLock &) = delete;
     ScopedLock &operator=(const ScopedLock &) = delete;

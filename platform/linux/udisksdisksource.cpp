@@ -18,6 +18,7 @@ UDisksDiskSource::UDisksDiskSource(std::shared_ptr<DeviceDescriptionProvider> pr
     m_debounce.setSingleShot(true);
     m_debounce.setInterval(debounceMs);
     connect(&m_debounce, &QTimer::timeout, this, [this] {
+        m_pendingSince.invalidate();
         if (m_handler) {
             m_handler();
         }
@@ -37,7 +38,11 @@ void UDisksDiskSource::setChangeHandler(ChangeHandler handler)
 
 void UDisksDiskSource::scheduleChange()
 {
-    m_debounce.start();
+    if (!m_pendingSince.isValid()) {
+        m_pendingSince.start();
+    }
+    m_debounce.start(
+        static_cast<int>(ChangeDebounce::delayAfterEvent(0, m_pendingSince.elapsed())));
 }
 
 std::optional<DeviceDescription> UDisksDiskSource::description(const QString &deviceName) const

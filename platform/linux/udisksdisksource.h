@@ -4,8 +4,10 @@
 #include "mountinfo.h"
 #include "volumeresources.h"
 
+#include "discovery/changedebounce.h"
 #include "discovery/disksource.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QTimer>
@@ -16,11 +18,13 @@ class MountTableWatcher;
 // The disk source the application uses: mounted volumes from the mount table, statvfs and
 // sysfs, described by the disk service (udisks2), followed by the attached partitions that
 // are not mounted. Changes from the disk service and the mount table are coalesced into one
-// notification 0.3 s after the last of them. Main thread only.
+// notification 0.3 s after the last of them, and at most 1 s after the first (ChangeDebounce).
+// Main thread only.
 class UDisksDiskSource : public QObject, public DiskSource {
     Q_OBJECT
 public:
     static constexpr int debounceMs = 300;
+    static_assert(debounceMs == ChangeDebounce::quietMs);
 
     explicit UDisksDiskSource(std::shared_ptr<DeviceDescriptionProvider> provider,
                               VolumeResourceReader resources = VolumeResourceReader(),
@@ -53,6 +57,8 @@ private:
     QString m_mountInfoPath;
     MountTableWatcher *m_watcher = nullptr;
     QTimer m_debounce;
+    // Runs from the first event not yet notified.
+    QElapsedTimer m_pendingSince;
     ChangeHandler m_handler;
     // Filled only while currentVolumes() runs: nothing can change the disk service's answers
     // in the meantime, and a later call must see new ones.

@@ -13,7 +13,7 @@
 <context>
     <name>AppServices</name>
     <message>
-        <location filename="../../app/shell/appservices.cpp" line="+79"/>
+        <location filename="../../app/shell/appservices.cpp" line="+104"/>
         <source>Ejecting external volumes before sleep</source>
         <extracomment>Reason of the sleep delay lock, shown by system tools</extracomment>
         <translation>Éjection des volumes externes avant la mise en veille</translation>

@@ -386,10 +386,28 @@ private slots:
         QCOMPARE(run.code, 2);
 
         run = operation({QStringLiteral("eject"), QStringLiteral("Twin")});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains(QStringLiteral("Several volumes are called “Twin” (sdc1, sdd1)")),
                  qPrintable(run.err));
         QCOMPARE(m_operations.calls, QStringList());
+
+        // A name that is another volume's device name is named neither way.
+        VolumeList clashing = volumes();
+        clashing.append(
+            volume(QStringLiteral("sdb1"), QStringLiteral("sdf1"), VolumeKind::external, true));
+        const VolumeResolver::Resolution clash =
+            VolumeResolver::resolve(clashing, QStringLiteral("sdb1"));
+        QVERIFY(!clash.volume);
+        QVERIFY2(clash.error.contains(QStringLiteral("also the name of the volume on sdf1")),
+                 qPrintable(clash.error));
+        QCOMPARE(VolumeResolver::resolve(clashing, QStringLiteral("/dev/sdb1")).volume->deviceName,
+                 QStringLiteral("sdb1"));
+
+        // A huge argument is echoed back cut short.
+        run = operation({QStringLiteral("eject"), QString(131072, u'x')});
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.size() < 400, qPrintable(run.err.left(400)));
+        QVERIFY(run.err.contains(QChar(0x2026)));
 
         QCOMPARE(operation({QStringLiteral("eject"), QStringLiteral("sdc1")}).code, 0);
         QCOMPARE(m_operations.calls, QStringList{QStringLiteral("eject sdc1")});
@@ -441,7 +459,7 @@ private slots:
         run = operation({QStringLiteral("blockers"), QStringLiteral("sde1")});
         QCOMPARE(run.out, QStringLiteral("7\tevil\\x1b]0;title\\x07\n"));
         run = operation({QStringLiteral("eject"), QStringLiteral("\x1b[2J")});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 2);
         QVERIFY(!hasControlCharacters(run.err));
         QVERIFY2(run.err.contains(QStringLiteral("“\\x1b[2J”")), qPrintable(run.err));
 

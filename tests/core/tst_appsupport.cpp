@@ -2,10 +2,13 @@
 #include "stores/applanguage.h"
 #include "stores/appsupport.h"
 #include "stores/l10n.h"
+#include "stores/ownedfile.h"
+#include "stores/userhome.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -51,6 +54,81 @@ class TestAppSupport : public QObject {
     Q_OBJECT
 
 private slots:
+    void theHomeIsNeverTheRootFolderNorSomeoneElsesForRoot()
+    {
+        using UserHome::Candidate;
+        using UserHome::choose;
+        const Candidate none{QString(), std::nullopt};
+        const Candidate root{QStringLiteral("/"), 0};
+        const Candidate missing{QStringLiteral("/nonexistent"), std::nullopt};
+        const Candidate alice{QStringLiteral("/home/alice"), 1000};
+        const Candidate rootHome{QStringLiteral("/root"), 0};
+        QCOMPARE(choose(alice, missing, 1000), std::optional(QStringLiteral("/home/alice")));
+        QCOMPARE(choose(none, alice, 1000), std::optional(QStringLiteral("/home/alice")));
+        QCOMPARE(choose(root, alice, 1000), std::optional(QStringLiteral("/home/alice")));
+        QCOMPARE(choose(missing, alice, 1000), std::optional(QStringLiteral("/home/alice")));
+        QCOMPARE(choose(Candidate{QStringLiteral("relative"), 1000}, alice, 1000),
+                 std::optional(QStringLiteral("/home/alice")));
+        QCOMPARE(choose(none, missing, 999), std::nullopt);
+        QCOMPARE(choose(root, root, 999), std::nullopt);
+        // Root through sudo with the user's HOME still keeps to its own folders.
+        QCOMPARE(choose(alice, rootHome, 0), std::optional(QStringLiteral("/root")));
+        QCOMPARE(choose(alice, missing, 0), std::nullopt);
+    }
+
+    void ownFilesAreOnlyWrittenWhenTheyAreWhatTheySeem()
+    {
+        using OwnedFile::Facts;
+        const uint me = 1000;
+        Facts plain;
+        plain.exists = plain.targetExists = plain.folderExists = true;
+        plain.targetOwner = plain.folderOwner = me;
+        QVERIFY(OwnedFile::writeProblem(plain, me).isEmpty());
+        QVERIFY(OwnedFile::readProblem(plain, me).isEmpty());
+
+        Facts absent;
+        absent.folderExists = true;
+        absent.folderOwner = me;
+        QVERIFY(OwnedFile::writeProblem(absent, me).isEmpty());
+        absent.folderOwner = 0;
+        QVERIFY(!OwnedFile::writeProblem(absent, me).isEmpty());
+
+        Facts link = plain;
+        link.isLink = true;
+        link.linkOwner = me;
+        QVERIFY(OwnedFile::writeProblem(link, me).isEmpty());
+        link.linkOwner = 1001;
+        QVERIFY(!OwnedFile::writeProblem(link, me).isEmpty());
+        QVERIFY(!OwnedFile::readProblem(link, me).isEmpty());
+        link.linkOwner = me;
+        link.targetOwner = 1001;
+        QVERIFY(!OwnedFile::writeProblem(link, 0).isEmpty());
+
+        Facts dangling;
+        dangling.exists = dangling.isLink = true;
+        dangling.linkOwner = me;
+        dangling.folderExists = true;
+        dangling.folderOwner = me;
+        QVERIFY(!OwnedFile::writeProblem(dangling, me).isEmpty());
+        QVERIFY(!OwnedFile::readProblem(dangling, me).isEmpty());
+
+        // The atomic replacement keeps an allowed link and writes its target.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString target = dir.filePath(QStringLiteral("target.json"));
+        const QString path = dir.filePath(QStringLiteral("link.json"));
+        QFile(target).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(target, path));
+        QVERIFY(OwnedFile::replace(path, "{}"));
+        QVERIFY(QFileInfo(path).isSymLink());
+        QFile written(target);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("{}"));
+        QVERIFY(QFile::remove(target));
+        QVERIFY(!OwnedFile::replace(path, "{}"));
+        QVERIFY(!QFileInfo::exists(target));
+    }
+
     void directoryName_data()
     {
         QTest::addColumn<std::optional<QString>>("identifier");

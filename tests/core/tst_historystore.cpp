@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QThread>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +57,76 @@ class TestHistoryStore : public QObject {
     Q_OBJECT
 
 private slots:
+    void linksAreNotFollowedIntoOtherUsersFiles()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root: the links and files must belong to another user");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString theirs = dir.filePath(QStringLiteral("theirs.txt"));
+        writeAll(theirs, "their own text\n");
+        QVERIFY(::chown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0);
+        const QString folder = dir.filePath(QStringLiteral("history"));
+        QVERIFY(QDir().mkpath(folder));
+        HistoryStore store(folder);
+
+        // A link to another user's file: nothing is appended to it.
+        QVERIFY(QFile::link(theirs, store.filePath()));
+        store.append(entry(QStringLiteral("A")));
+        store.waitForPendingWrites();
+        QCOMPARE(readAll(theirs), QByteArray("their own text\n"));
+
+        // A dangling link creates nothing where it points, nor does a dangling lock link.
+        QVERIFY(QFile::remove(store.filePath()));
+        const QString nowhere = dir.filePath(QStringLiteral("nowhere.txt"));
+        const QString nowhereLock = dir.filePath(QStringLiteral("nowhere.lock"));
+        QFile::remove(store.filePath() + QStringLiteral(".lock"));
+        QVERIFY(QFile::link(nowhere, store.filePath()));
+        QVERIFY(QFile::link(nowhereLock, store.filePath() + QStringLiteral(".lock")));
+        store.append(entry(QStringLiteral("B")));
+        store.waitForPendingWrites();
+        QVERIFY(!QFileInfo::exists(nowhere));
+        QVERIFY(!QFileInfo::exists(nowhereLock));
+
+        // A link of the user's own to a file of theirs is used, as a dotfiles setup has it.
+        QVERIFY(QFile::remove(store.filePath()));
+        QVERIFY(QFile::remove(store.filePath() + QStringLiteral(".lock")));
+        const QString own = dir.filePath(QStringLiteral("own.jsonl"));
+        writeAll(own, QByteArray());
+        QVERIFY(QFile::link(own, store.filePath()));
+        store.append(entry(QStringLiteral("C")));
+        // The refused lines waited in the spool and are not lost.
+        QCOMPARE(names(store.entries()),
+                 (QStringList{QStringLiteral("C"), QStringLiteral("B"), QStringLiteral("A")}));
+        QVERIFY(QFileInfo(store.filePath()).isSymLink());
+    }
+
+    void aLockHeldElsewhereSpoolsTheLineInsteadOfWritingUnlocked()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        HistoryStore store(dir.path());
+        store.append(entry(QStringLiteral("First")));
+        store.waitForPendingWrites();
+
+        const int held = ::open(QFile::encodeName(store.filePath() + QStringLiteral(".lock")),
+                                O_RDWR | O_CLOEXEC);
+        QVERIFY(held >= 0);
+        QVERIFY(::flock(held, LOCK_EX) == 0);
+        store.append(entry(QStringLiteral("Second"), 1));
+        store.waitForPendingWrites();
+        // Not written while another holds the lock, but kept beside the log.
+        QCOMPARE(names(store.entries()), QStringList{QStringLiteral("First")});
+        QVERIFY(readAll(store.filePath() + QStringLiteral(".spool")).contains("Second"));
+        ::close(held);
+
+        store.append(entry(QStringLiteral("Third"), 2));
+        QCOMPARE(names(store.entries()),
+                 (QStringList{QStringLiteral("Third"), QStringLiteral("Second"),
+                              QStringLiteral("First")}));
+        QVERIFY(readAll(store.filePath() + QStringLiteral(".spool")).isEmpty());
+    }
+
     void lineFormat()
     {
         QCOMPARE(HistoryEntryCodec::encode(entry(QStringLiteral("Backup"))),
@@ -70,6 +141,18 @@ private slots:
                        "\xc3\x84"
                        "\",\"bsdName\":\"sdb1\",\"operation\":\"eject\",\"ok\":false,"
                        "\"detail\":\"busy\\n\\tby \\/usr\\/bin\\/cp\"}"));
+    }
+
+    void aStartedLineCarriesItsState()
+    {
+        HistoryEntry started = entry(QStringLiteral("Stick"));
+        started.operation = QStringLiteral("erase");
+        started.state = QStringLiteral("started");
+        const QByteArray line = HistoryEntryCodec::encode(started);
+        QVERIFY(line.endsWith(",\"ok\":true,\"state\":\"started\"}"));
+        QCOMPARE(HistoryEntryCodec::decode(line), std::optional(started));
+        QVERIFY(!HistoryEntryCodec::decode(
+            R"({"date":"2026-01-31T09:15:02Z","volumeName":"A","bsdName":"sdb1","operation":"erase","ok":true,"state":7})"));
     }
 
     void decodingRules()

@@ -1,14 +1,22 @@
 #include "volumebuilder.h"
 
+#include "format/volumeactiongate.h"
 #include "operations/blocker.h"
 #include "operations/confirmationmodel.h"
+#include "operations/disklocks.h"
 #include "operations/diskoperations.h"
 #include "operations/ejecttruth.h"
+#include "operations/erasecheck.h"
+#include "operations/filesystemprobe.h"
+#include "operations/guardeddiskoperations.h"
 #include "operations/operationrecorder.h"
 #include "operations/operationresult.h"
 #include "operations/unplugnotices.h"
 #include "operations/volumenamerules.h"
 #include "operations/volumeoperation.h"
+#include "policy/mediapolicy.h"
+#include "policy/mediapolicyoverrides.h"
+#include "policy/runningsystemguard.h"
 #include "stores/historyentrycodec.h"
 
 #include <QCoro/QCoroTask>
@@ -73,6 +81,55 @@ private:
         co_await timer;
     }
 };
+
+class FakeLocks : public DiskLocks {
+public:
+    QString holder;
+    QStringList asked;
+
+    QCoro::Task<DiskLockAttempt> acquire(Volume volume, VolumeOperation operation) override
+    {
+        asked << QStringLiteral("%1 %2").arg(enumName(operation), volume.deviceName);
+        DiskLockAttempt attempt;
+        if (!holder.isEmpty()) {
+            attempt.outcome = DiskLockAttempt::Outcome::held;
+            attempt.holder = holder;
+        }
+        co_return attempt;
+    }
+};
+
+class FakeProbe : public FileSystemProbe {
+public:
+    std::optional<ProbedFileSystem> found;
+    int probes = 0;
+
+    QCoro::Task<std::optional<ProbedFileSystem>> probe(QString) override
+    {
+        ++probes;
+        co_return found;
+    }
+};
+
+QString sameType(const QString &format)
+{
+    return format;
+}
+
+Volume bootVolume()
+{
+    Volume root;
+    root.id = QStringLiteral("root");
+    root.name = QStringLiteral("/");
+    root.mountPath = QStringLiteral("/");
+    root.deviceName = QStringLiteral("sda2");
+    root.kind = VolumeKind::boot;
+    root.isMounted = true;
+    root.fileSystemType = QStringLiteral("ext4");
+    root.traits.deviceModel = QStringLiteral("Boot SSD");
+    root.traits.sharesBootDevice = true;
+    return root;
+}
 
 } // namespace
 
@@ -364,6 +421,124 @@ private slots:
                  BlockerList({Blocker{42, QStringLiteral("vim")}}));
         QCOMPARE(fake.calls, QStringList({"eject sdb1 1", "remount sdb1", "rename sdb1 Backup",
                                           "erase sdb1 ext4 Work", "blockers sdb1"}));
+    }
+
+    void theRunningSystemIsRefusedBeforeAnyCallWhateverTheOverridesSay()
+    {
+        // A rule that would have the boot volume unmounted by its folder and made erasable.
+        const auto rules = MediaPolicyOverrides::decode(R"([
+            {"match": {"volumeName": "/"}, "policy": {"ejectSemantics": "unmountByPath",
+             "canErase": true, "canRename": true, "bulkEjectCandidate": true}},
+            {"match": {"deviceModel": "Boot SSD"}, "policy": {"ejectSemantics": "detachImage"}},
+            {"match": {"volumeName": "usr"}, "policy": {"ejectSemantics": "unmountByPath"}}
+        ])");
+        QVERIFY(rules);
+        MediaPolicy::installOverrides(*rules);
+        const Volume root = bootVolume();
+        const MediaPolicy builtIn = MediaPolicy::policy(root.traits);
+        QVERIFY(MediaPolicy::policy(root) == builtIn);
+
+        Volume usr = root;
+        usr.name = QStringLiteral("usr");
+        usr.kind = VolumeKind::internalExtra;
+        usr.mountPath = QStringLiteral("/usr");
+        usr.traits.sharesBootDevice = false;
+        QVERIFY(RunningSystemGuard::isRunningSystem(usr));
+        QVERIFY(MediaPolicy::policy(usr).ejectSemantics !=
+                MediaPolicy::EjectSemantics::unmountByPath);
+
+        DeferredOperations inner;
+        FakeLocks locks;
+        FakeProbe probe;
+        GuardedDiskOperations guarded(inner, locks, &probe, sameType);
+        for (const Volume &volume : {root, usr}) {
+            QVERIFY(!QCoro::waitFor(guarded.eject(volume, false)).ok);
+            QVERIFY(!QCoro::waitFor(guarded.eject(volume, true)).ok);
+            QVERIFY(!QCoro::waitFor(guarded.rename(volume, QStringLiteral("X"))).ok);
+            const OperationResult erased =
+                QCoro::waitFor(guarded.erase(volume, QStringLiteral("ext4"), QStringLiteral("X")));
+            QVERIFY(!erased.ok);
+            QVERIFY(erased.detail && !erased.detail->isEmpty());
+        }
+        QVERIFY2(inner.calls.isEmpty(), qPrintable(inner.calls.join(u',')));
+        QVERIFY(locks.asked.isEmpty());
+        QCOMPARE(probe.probes, 0);
+
+        // Rules may still take capabilities away there.
+        MediaPolicy::installOverrides(*MediaPolicyOverrides::decode(
+            R"([{"match": {"volumeName": "/"}, "policy": {"canRename": false}}])"));
+        QVERIFY(!MediaPolicy::policy(root).canRename);
+        MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
+
+        QVERIFY(RunningSystemGuard::mayUnmountByPath(QStringLiteral("nfs4")));
+        QVERIFY(RunningSystemGuard::mayUnmountByPath(QStringLiteral("fuse.sshfs")));
+        QVERIFY(!RunningSystemGuard::mayUnmountByPath(QStringLiteral("fuse.gvfsd-fuse")));
+        QVERIFY(!RunningSystemGuard::mayUnmountByPath(QStringLiteral("fuse.")));
+        QVERIFY(!RunningSystemGuard::mayUnmountByPath(QStringLiteral("ext4")));
+        QVERIFY(!RunningSystemGuard::mayUnmountByPath(QStringLiteral("davfs")));
+    }
+
+    void renameIsOfferedOnlyWhereTheFileSystemRelabelsMounted()
+    {
+        MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
+        Volume stick;
+        stick.name = QStringLiteral("Stick");
+        stick.deviceName = QStringLiteral("sdb1");
+        stick.isMounted = true;
+        stick.isRemovable = true;
+        stick.mountPath = QStringLiteral("/media/u/Stick");
+        stick.fileSystemType = QStringLiteral("ext4");
+        QVERIFY(VolumeActionGate::isOffered(stick, VolumeOperation::rename));
+        stick.fileSystemType = QStringLiteral("xfs");
+        QVERIFY(!VolumeActionGate::isOffered(stick, VolumeOperation::rename));
+        QVERIFY(VolumeActionGate::refusal(stick, VolumeOperation::rename)
+                    ->contains(QLatin1String("only while it is unmounted")));
+    }
+
+    void aHeldDiskAndAnUnconfirmedEraseAreNotReportedDone()
+    {
+        MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
+        Volume stick;
+        stick.name = QStringLiteral("Stick");
+        stick.deviceName = QStringLiteral("sdb1");
+        stick.isMounted = true;
+        stick.isRemovable = true;
+        stick.mountPath = QStringLiteral("/media/u/Stick");
+        DeferredOperations inner;
+        FakeLocks locks;
+        FakeProbe probe;
+        GuardedDiskOperations guarded(inner, locks, &probe, sameType);
+
+        locks.holder = QStringLiteral("erase");
+        const OperationResult held = QCoro::waitFor(guarded.eject(stick, false));
+        QVERIFY(!held.ok);
+        QVERIFY(held.held);
+        QVERIFY(inner.calls.isEmpty());
+
+        locks.holder.clear();
+        probe.found = ProbedFileSystem{QStringLiteral("ext4"), QStringLiteral("Work")};
+        QVERIFY(QCoro::waitFor(guarded.erase(stick, QStringLiteral("ext4"), QStringLiteral("Work")))
+                    .ok);
+        QCOMPARE(locks.asked.last(), QStringLiteral("erase sdb1"));
+        probe.found = ProbedFileSystem{};
+        const OperationResult blank =
+            QCoro::waitFor(guarded.erase(stick, QStringLiteral("ext4"), QStringLiteral("Work")));
+        QVERIFY(!blank.ok);
+        QVERIFY(!blank.held);
+
+        const OperationResult done{true, std::nullopt};
+        const ProbedFileSystem other{QStringLiteral("ext4"), QStringLiteral("B")};
+        const OperationResult wrong =
+            EraseCheck::verdict(done, QStringLiteral("ext4"), QStringLiteral("A"), other);
+        QVERIFY(!wrong.ok);
+        QVERIFY(wrong.detail->contains(QStringLiteral("“B”")));
+        QVERIFY(
+            !EraseCheck::verdict(done, QStringLiteral("ext4"), QStringLiteral("A"), std::nullopt)
+                 .ok);
+        QVERIFY(
+            EraseCheck::verdict(done, QStringLiteral("vfat"), QStringLiteral("Data"),
+                                ProbedFileSystem{QStringLiteral("vfat"), QStringLiteral("DATA")})
+                .ok);
     }
 };
 

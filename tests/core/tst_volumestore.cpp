@@ -1,3 +1,4 @@
+#include "discovery/changedebounce.h"
 #include "discovery/mounteventdiffer.h"
 #include "discovery/volumestore.h"
 #include "volumebuilder.h"
@@ -60,6 +61,41 @@ const QDateTime when = QDateTime::fromString(QStringLiteral("2026-03-01T10:00:00
 class TestVolumeStore : public QObject {
     Q_OBJECT
 private slots:
+    void debounceWaitsForQuietButNotForever()
+    {
+        using ChangeDebounce::delayAfterEvent;
+        QCOMPARE(delayAfterEvent(0, 0), 300);
+        QCOMPARE(delayAfterEvent(0, 200), 300);
+        QCOMPARE(delayAfterEvent(0, 800), 200);
+        QCOMPARE(delayAfterEvent(0, 1000), 0);
+        QCOMPARE(delayAfterEvent(0, 5000), 0);
+
+        // Events every 0.2 s for 30 s, never a quiet 0.3 s: a timer restarted at each event with
+        // the delay above still fires about once a second.
+        const auto notifications = [](qint64 gapMs, qint64 spanMs) {
+            int fired = 0;
+            // -1: nothing pending.
+            qint64 first = -1;
+            qint64 due = -1;
+            for (qint64 now = 0; now <= spanMs + 2000; ++now) {
+                if (due >= 0 && now >= due) {
+                    ++fired;
+                    first = -1;
+                    due = -1;
+                }
+                if (now <= spanMs && now % gapMs == 0) {
+                    if (first < 0)
+                        first = now;
+                    due = now + delayAfterEvent(first, now);
+                }
+            }
+            return fired;
+        };
+        QVERIFY(notifications(200, 30000) >= 25);
+        // Events further apart than the quiet time each get their own notification.
+        QCOMPARE(notifications(400, 4000), 11);
+    }
+
     void defaultKindsHideSystemVolumes()
     {
         QCOMPARE(VolumeStore::defaultEnabledKinds(),

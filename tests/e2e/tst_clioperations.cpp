@@ -13,6 +13,8 @@
 #include "discovery/disksource.h"
 #include "policy/excludedvolume.h"
 #include "policy/mediadefinitionsupdater.h"
+#include "policy/mediapolicy.h"
+#include "policy/mediapolicyoverrides.h"
 #include "stores/appsupport.h"
 #include "stores/historyentrycodec.h"
 #include "stores/preferencesstore.h"
@@ -328,6 +330,13 @@ private slots:
                    QStringLiteral("ext4"), QStringLiteral("--name"), QStringLiteral("QMWIPED"),
                    QStringLiteral("--yes")});
         QVERIFY2(run.code == 0, qPrintable(run.err));
+        // A line as the erase begins, so that a command line killed meanwhile leaves a trace.
+        HistoryEntry started = historyLines().value(count);
+        QCOMPARE(started.state, std::optional(QStringLiteral("started")));
+        started.date = QDateTime();
+        started.state.reset();
+        QVERIFY(started == line(QStringLiteral("erase"), QStringLiteral("QMCLI2"), p2, true));
+        ++count;
         expectOneNewLine(count++,
                          line(QStringLiteral("erase"), QStringLiteral("QMCLI2"), p2, true));
 
@@ -376,7 +385,7 @@ private slots:
 
         // Nothing matches: nothing runs.
         run = cli({QStringLiteral("eject"), QStringLiteral("QMNOSUCHVOLUME")});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 2);
         QCOMPARE(historyLines().size(), count);
 
         // The log as the history command shows it.
@@ -463,6 +472,22 @@ private slots:
             return result;
         };
 
+        // Rules that would have it unmounted by its folder, erased, renamed and ejected in bulk.
+        const QString overrides = MediaPolicyOverrides::defaultFileURL();
+        QVERIFY(QDir().mkpath(QFileInfo(overrides).absolutePath()));
+        {
+            QFile file(overrides);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(R"([{"match": {"volumeName": "QMPLAIN"}, "policy": {"ejectSemantics":
+                "unmountByPath", "canErase": true, "canRename": true, "bulkEjectCandidate": true}},
+                {"match": {"deviceModel": "Disk Image"}, "policy": {"ejectSemantics":
+                "unmountByPath"}}])");
+        }
+        const auto removeOverrides = qScopeGuard([&] {
+            QFile::remove(overrides);
+            MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
+        });
+
         CliRun result = run({QStringLiteral("eject"), loop});
         QCOMPARE(result.code, 1);
         QVERIFY2(result.err.contains(QStringLiteral("Couldn’t eject “QMPLAIN”: it is the boot "
@@ -517,9 +542,10 @@ private slots:
         QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains(QStringLiteral("at most 16 bytes long; this one has 17.")),
                  qPrintable(run.err));
+        // A mounted XFS volume cannot be relabelled at all, whatever the name.
         run = cli({QStringLiteral("rename"), p3, QStringLiteral("My Disk")});
-        QCOMPARE(run.code, 2);
-        QVERIFY2(run.err.contains(QStringLiteral("Names of XFS volumes can’t contain spaces.")),
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("can be renamed only while it is unmounted")),
                  qPrintable(run.err));
         // ext4 is the one format every test machine can make.
         run = cli({QStringLiteral("erase"), p2, QStringLiteral("--format"), QStringLiteral("ext4"),
@@ -661,7 +687,7 @@ private slots:
         file.close();
 
         const CliRun run = cli({QStringLiteral("eject"), QStringLiteral("QMNOSUCHVOLUME")});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 2);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), token);
         file.close();

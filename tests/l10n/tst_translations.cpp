@@ -118,12 +118,13 @@ private slots:
         QFile log(QDir(folder).filePath(QStringLiteral("history.jsonl")));
         QVERIFY(log.open(QIODevice::WriteOnly));
         const QDateTime date(QDate(2025, 3, 4), QTime(14, 5, 6), Qt::UTC);
-        log.write(HistoryEntryCodec::encode({date, QStringLiteral("Stick"), QStringLiteral("sdb1"),
-                                             QStringLiteral("eject"), true, std::nullopt}) +
-                  '\n');
+        log.write(
+            HistoryEntryCodec::encode({date, QStringLiteral("Stick"), QStringLiteral("sdb1"),
+                                       QStringLiteral("eject"), true, std::nullopt, std::nullopt}) +
+            '\n');
         log.write(HistoryEntryCodec::encode({date.addSecs(60), QStringLiteral("Stick"),
                                              QStringLiteral("sdb1"), QStringLiteral("eject"), false,
-                                             QStringLiteral("busy")}) +
+                                             QStringLiteral("busy"), std::nullopt}) +
                   '\n');
     }
 
