@@ -145,9 +145,6 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
         return std::nullopt;
     if (!detail.isUndefined() && !detail.isNull() && !detail.isString())
         return std::nullopt;
-    const QJsonValue state = object.value(QLatin1String("state"));
-    if (!state.isUndefined() && !state.isNull() && !state.isString())
-        return std::nullopt;
     const auto parsedDate = parseDate(date.toString());
     if (!parsedDate)
         return std::nullopt;

@@ -43,7 +43,7 @@
 <context>
     <name>AutostartManager</name>
     <message>
-        <location filename="../../app/services/autostartmanager.cpp" line="+66"/>
+        <location filename="../../app/services/autostartmanager.cpp" line="+79"/>
         <source>not a folder</source>
         <extracomment>Login-item error detail: a file stands where the autostart folder goes</extracomment>
         <translation>no es una carpeta</translation>
@@ -363,7 +363,7 @@
 <context>
     <name>MainMenuBar</name>
     <message>
-        <location filename="../../app/window/mainmenubar.cpp" line="+71"/>
+        <location filename="../../app/window/mainmenubar.cpp" line="+72"/>
         <source>&amp;File</source>
         <extracomment>Menu title</extracomment>
         <translation>&amp;Archivo</translation>
@@ -594,7 +594,7 @@
 <context>
     <name>OperationFlows</name>
     <message>
-        <location filename="../../app/shell/operationflows.cpp" line="+91"/>
+        <location filename="../../app/shell/operationflows.cpp" line="+102"/>
         <source>The volume couldn’t be ejected.</source>
         <extracomment>Eject failure alert text</extracomment>
         <translation>No se pudo expulsar el volumen.</translation>
@@ -606,7 +606,7 @@
         <translation>Este equipo no tiene ninguna de las herramientas que crean los sistemas de archivos con los que se puede formatear un volumen.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>La operación falló.</translation>
@@ -615,7 +615,7 @@
 <context>
     <name>PopoverPanel</name>
     <message>
-        <location filename="../../app/surfaces/popoverpanel.cpp" line="+27"/>
+        <location filename="../../app/surfaces/popoverpanel.cpp" line="+42"/>
         <source>Volumes</source>
         <extracomment>Accessible title of the volumes popover window</extracomment>
         <translation>Volúmenes</translation>
@@ -1079,6 +1079,27 @@
     </message>
 </context>
 <context>
+    <name>UnplugNotifier</name>
+    <message>
+        <location filename="../../app/services/unplugnotifier.cpp" line="+19"/>
+        <source>Writing data to “%1”…</source>
+        <extracomment>Notification title while an eject waits for data to be written; %1 is the volume name</extracomment>
+        <translation>Escribiendo datos en «%1»…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Don’t unplug until it is finished</source>
+        <extracomment>Notification body while an eject waits for data to be written</extracomment>
+        <translation>No lo desconecte hasta que termine</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>“%1” can be safely unplugged</source>
+        <extracomment>Notification title when an eject has finished; %1 is the volume name</extracomment>
+        <translation>«%1» puede desconectarse de forma segura</translation>
+    </message>
+</context>
+<context>
     <name>ViewModeControl</name>
     <message>
         <location filename="../../app/window/viewmodecontrol.cpp" line="+13"/>
@@ -1102,7 +1123,7 @@
 <context>
     <name>ViewOptionsMenu</name>
     <message>
-        <location filename="../../app/surfaces/viewoptionsmenu.cpp" line="+64"/>
+        <location filename="../../app/surfaces/viewoptionsmenu.cpp" line="+65"/>
         <source>Sort by</source>
         <extracomment>Menu section header</extracomment>
         <translation>Ordenar por</translation>
@@ -1132,7 +1153,7 @@
         <translation>Espacio libre</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Window icon</source>
         <extracomment>Menu section header</extracomment>
         <translation>Icono de la ventana</translation>
@@ -1183,7 +1204,7 @@
 <context>
     <name>VolumesPanel</name>
     <message>
-        <location filename="../../app/window/volumespanel.cpp" line="+110"/>
+        <location filename="../../app/window/volumespanel.cpp" line="+111"/>
         <source>Name</source>
         <extracomment>Table column</extracomment>
         <translation>Nombre</translation>
@@ -1207,7 +1228,7 @@
         <translation>No hay volúmenes</translation>
     </message>
     <message>
-        <location line="+227"/>
+        <location line="+254"/>
         <source>Eject %1</source>
         <extracomment>A11y label; %1 is a volume name</extracomment>
         <translation>Expulsar %1</translation>
@@ -1228,32 +1249,32 @@
 <context>
     <name>VolumesPopover</name>
     <message>
-        <location filename="../../app/surfaces/popoverchrome.cpp" line="+85"/>
+        <location filename="../../app/surfaces/popoverchrome.cpp" line="+100"/>
         <source>Open in File Manager</source>
         <extracomment>Popover folder entry</extracomment>
         <translation>Abrir en el gestor de archivos</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+91"/>
+        <location line="-68"/>
+        <location line="+132"/>
         <source>Options</source>
         <extracomment>Popover list row</extracomment>
         <translation>Opciones</translation>
     </message>
     <message>
-        <location filename="../../app/surfaces/popoverfanbuilder.cpp" line="+35"/>
+        <location filename="../../app/surfaces/popoverfanbuilder.cpp" line="+36"/>
         <source>%1 More in File Manager</source>
         <extracomment>Fan overflow pill; %1 is how many volumes the fan leaves out</extracomment>
         <translation>%1 más en el gestor de archivos</translation>
     </message>
     <message>
-        <location filename="../../app/surfaces/popoverchrome.cpp" line="-26"/>
+        <location filename="../../app/surfaces/popoverchrome.cpp" line="-56"/>
         <source>Removable Media</source>
         <extracomment>Popover grid title</extracomment>
         <translation>Soportes extraíbles</translation>
     </message>
     <message>
-        <location filename="../../app/surfaces/volumespopover.cpp" line="+363"/>
+        <location filename="../../app/surfaces/volumespopover.cpp" line="+383"/>
         <source>Remount</source>
         <extracomment>Menu item</extracomment>
         <translation>Volver a montar</translation>

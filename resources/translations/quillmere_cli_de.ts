@@ -367,7 +367,7 @@
         <translation>Der Vorgang ist fehlgeschlagen.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject: auch aushängen, wenn Programme Dateien geöffnet halten.</translation>
@@ -409,7 +409,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+64"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation>Aufruf:</translation>
@@ -481,7 +481,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Nichts auszuwerfen.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>„%1“ eingehängt.</translation>
@@ -499,7 +499,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Beim Formatieren wird alles auf „%1“ vernichtet. Fügen Sie --yes hinzu, um zu formatieren.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>„%1“ als %2 „%3“ formatiert.</translation>
@@ -535,7 +535,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Mehrere Datenträger heißen „%1“ (%2); geben Sie einen über sein Gerät an.</translation>
@@ -547,7 +547,13 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Kein Datenträger angegeben; geben Sie ein Gerät, einen Einhängepunkt oder einen Datenträger an.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation>„%1“ ist ein Gerät und zugleich der Name des Datenträgers auf %2; geben Sie ihn über seinen Pfad (/dev/%1) oder seinen Einhängepunkt an.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Kein Datenträger heißt „%1“, ist dort eingehängt oder liegt auf diesem Gerät.</translation>
@@ -619,13 +625,13 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
         <translation>Listet die Datenträger auf, die Quillmere sieht.</translation>
     </message>
     <message>
-        <location filename="../../cli/main.cpp" line="+69"/>
+        <location filename="../../cli/main.cpp" line="+80"/>
         <source>Run “%1 --help” for the commands and their options.</source>
         <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
         <translation>„%1 --help“ zeigt die Befehle und ihre Optionen.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>%1: unknown command “%2”.</source>
         <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
         <translation>%1: unbekannter Befehl „%2“.</translation>

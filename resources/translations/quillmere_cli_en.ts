@@ -366,7 +366,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>
@@ -402,7 +402,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+64"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation type="unfinished"></translation>
@@ -474,7 +474,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation type="unfinished"></translation>
@@ -492,7 +492,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation type="unfinished"></translation>
@@ -528,7 +528,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation type="unfinished"></translation>
@@ -540,7 +540,13 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation type="unfinished"></translation>
@@ -612,13 +618,13 @@ VOLUME is a device name, a mount point or a volume name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../cli/main.cpp" line="+69"/>
+        <location filename="../../cli/main.cpp" line="+80"/>
         <source>Run “%1 --help” for the commands and their options.</source>
         <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>%1: unknown command “%2”.</source>
         <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
         <translation type="unfinished"></translation>

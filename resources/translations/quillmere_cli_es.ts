@@ -367,7 +367,7 @@
         <translation>La operación falló.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject: desmontar aunque haya programas con archivos abiertos.</translation>
@@ -409,7 +409,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+64"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation>Uso:</translation>
@@ -481,7 +481,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>No hay nada que expulsar.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>«%1» montado.</translation>
@@ -499,7 +499,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>Formatear «%1» destruye todo su contenido. Añada --yes para formatearlo.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>«%1» formateado como %2 «%3».</translation>
@@ -535,7 +535,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Hay varios volúmenes llamados «%1» (%2); indique uno por su dispositivo.</translation>
@@ -547,7 +547,13 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>No se indicó ningún volumen; indique un dispositivo, un punto de montaje o un volumen.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation>«%1» es un dispositivo y también el nombre del volumen de %2; indíquelo por su ruta (/dev/%1) o su punto de montaje.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Ningún volumen se llama «%1», está montado ahí o se encuentra en ese dispositivo.</translation>
@@ -619,13 +625,13 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
         <translation>Muestra los volúmenes que ve Quillmere.</translation>
     </message>
     <message>
-        <location filename="../../cli/main.cpp" line="+69"/>
+        <location filename="../../cli/main.cpp" line="+80"/>
         <source>Run “%1 --help” for the commands and their options.</source>
         <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
         <translation>«%1 --help» muestra las órdenes y sus opciones.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>%1: unknown command “%2”.</source>
         <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
         <translation>%1: orden desconocida «%2».</translation>

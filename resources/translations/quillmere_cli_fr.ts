@@ -367,7 +367,7 @@
         <translation>L’opération a échoué.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject&#xa0;: démonter même si des programmes gardent des fichiers ouverts.</translation>
@@ -409,7 +409,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+64"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation>Utilisation&#xa0;:</translation>
@@ -481,7 +481,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Rien à éjecter.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>«&#xa0;%1&#xa0;» monté.</translation>
@@ -499,7 +499,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Formater «&#xa0;%1&#xa0;» détruit tout son contenu. Ajoutez --yes pour le formater.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>«&#xa0;%1&#xa0;» formaté en %2 «&#xa0;%3&#xa0;».</translation>
@@ -535,7 +535,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>Plusieurs volumes s’appellent «&#xa0;%1&#xa0;» (%2)&#x202f;; désignez-en un par son périphérique.</translation>
@@ -547,7 +547,13 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Aucun volume indiqué&#x202f;; indiquez un périphérique, un point de montage ou un volume.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est un périphérique et aussi le nom du volume sur %2&#xa0;; désignez-le par son chemin (/dev/%1) ou son point de montage.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>Aucun volume ne s’appelle «&#xa0;%1&#xa0;», n’est monté à cet endroit ni ne se trouve sur ce périphérique.</translation>
@@ -619,13 +625,13 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
         <translation>Liste les volumes que voit Quillmere.</translation>
     </message>
     <message>
-        <location filename="../../cli/main.cpp" line="+69"/>
+        <location filename="../../cli/main.cpp" line="+80"/>
         <source>Run “%1 --help” for the commands and their options.</source>
         <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
         <translation>«&#xa0;%1 --help&#xa0;» affiche les commandes et leurs options.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>%1: unknown command “%2”.</source>
         <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
         <translation>%1&#xa0;: commande inconnue «&#xa0;%2&#xa0;».</translation>

@@ -366,7 +366,7 @@
         <translation>操作に失敗しました。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>eject: unmount even while programs hold files open.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>eject: プログラムがファイルを開いていてもアンマウントします。</translation>
@@ -408,7 +408,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 VOLUME にはデバイス名、マウントポイント、ボリューム名のいずれかを指定します。</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+64"/>
         <source>Usage:</source>
         <extracomment>quillmere-cli usage heading</extracomment>
         <translation>使い方:</translation>
@@ -480,7 +480,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>取り出すものはありません。</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+29"/>
         <source>Mounted “%1”.</source>
         <extracomment>quillmere-cli remount success</extracomment>
         <translation>「%1」をマウントしました。</translation>
@@ -498,7 +498,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>「%1」をフォーマットすると、中身はすべて消去されます。フォーマットするには --yes を付けてください。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Erased “%1” as %2 “%3”.</source>
         <extracomment>quillmere-cli erase success</extracomment>
         <translation>「%1」を %2 の「%3」としてフォーマットしました。</translation>
@@ -534,7 +534,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
 <context>
     <name>VolumeResolver</name>
     <message>
-        <location filename="../../cli/volumeresolver.cpp" line="+35"/>
+        <location filename="../../cli/volumeresolver.cpp" line="+36"/>
         <source>Several volumes are called “%1” (%2); name one by its device.</source>
         <extracomment>quillmere-cli: an ambiguous volume name</extracomment>
         <translation>「%1」という名前のボリュームが複数あります（%2）。デバイス名で指定してください。</translation>
@@ -546,7 +546,13 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>ボリュームが指定されていません。デバイス、マウントポイント、ボリュームのいずれかを指定してください。</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>“%1” is a device and also the name of the volume on %2; name it by its path (/dev/%1) or its mount point.</source>
+        <extracomment>quillmere-cli: an argument that is one volume&apos;s device and another&apos;s name</extracomment>
+        <translation>「%1」はデバイス名であると同時に %2 上のボリュームの名前でもあります。パス（/dev/%1）またはマウントポイントで指定してください。</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>No volume is called “%1”, mounted there or on that device.</source>
         <extracomment>quillmere-cli: the volume argument matches nothing</extracomment>
         <translation>「%1」という名前、マウント先、デバイスのいずれにも当てはまるボリュームはありません。</translation>
@@ -618,13 +624,13 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
         <translation>Quillmere が認識しているボリュームを一覧表示します。</translation>
     </message>
     <message>
-        <location filename="../../cli/main.cpp" line="+69"/>
+        <location filename="../../cli/main.cpp" line="+80"/>
         <source>Run “%1 --help” for the commands and their options.</source>
         <extracomment>quillmere-cli: after a usage error; %1 is the program name</extracomment>
         <translation>コマンドとそのオプションは「%1 --help」で表示されます。</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>%1: unknown command “%2”.</source>
         <extracomment>quillmere-cli usage error; %1 is the program name, %2 what was typed</extracomment>
         <translation>%1: 不明なコマンド「%2」です。</translation>

@@ -128,6 +128,48 @@
     </message>
 </context>
 <context>
+    <name>EraseCheck</name>
+    <message>
+        <location filename="../../core/operations/erasecheck.cpp" line="+14"/>
+        <source>The erase finished, but the volume could not be read back to check it.</source>
+        <extracomment>Erase failure: the device could not be read back after formatting</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The erase finished, but the volume now holds no file system. Erase it again.</source>
+        <extracomment>Erase failure after reading the device back</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The erase finished, but the volume now holds %1 “%2” instead. Erase it again.</source>
+        <extracomment>Erase failure after reading the device back; %1 file-system type, %2 its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GuardedDiskOperations</name>
+    <message>
+        <location filename="../../core/operations/guardeddiskoperations.cpp" line="+27"/>
+        <source>Another operation is working on the disk of “%1”. Try again when it has finished.</source>
+        <extracomment>Operation failure: another operation works on the same disk</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The disk of “%1” is busy with another operation (%2). Try again when it has finished.</source>
+        <extracomment>Operation failure; %2 is the operation that holds the disk (&quot;Erase&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>“%1” is neither a network share nor a FUSE mount, so it is not unmounted by its folder.</source>
+        <extracomment>Eject failure: only network shares and FUSE mounts are unmounted by their folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HistoryFormatter</name>
     <message>
         <location filename="../../core/format/historyformatter.cpp" line="+26"/>
@@ -695,6 +737,40 @@
     </message>
 </context>
 <context>
+    <name>OwnedFile</name>
+    <message>
+        <location filename="../../core/stores/ownedfile.cpp" line="+24"/>
+        <source>it is a symbolic link that belongs to another user</source>
+        <extracomment>Why one of the program&apos;s files is not used</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is a symbolic link to nothing</source>
+        <extracomment>Why one of the program&apos;s files is not used</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>it belongs to another user</source>
+        <extracomment>Why one of the program&apos;s files is not written</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+102"/>
+        <source>its folder belongs to another user</source>
+        <extracomment>Why one of the program&apos;s files is not written</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>it is not a regular file of this user</source>
+        <extracomment>Why one of the program&apos;s files is not written</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegularFileReader</name>
     <message>
         <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
@@ -866,27 +942,39 @@
     </message>
 </context>
 <context>
+    <name>UserHome</name>
+    <message>
+        <location filename="../../core/stores/userhome.cpp" line="+61"/>
+        <source>Quillmere needs a home folder of its user to keep its settings and history, but neither HOME (“%1”) nor the user’s entry in the password database (“%2”) names one. Set HOME to a folder of yours.</source>
+        <extracomment>Printed when the program will not start; %1 is $HOME, %2 the password database&apos;s home</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VolumeActionGate</name>
     <message>
-        <location filename="../../core/format/volumeactiongate.cpp" line="+34"/>
+        <location filename="../../core/format/volumeactiongate.cpp" line="+35"/>
         <source>it isn’t mounted.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../../core/policy/runningsystemguard.cpp" line="+12"/>
         <source>it is the boot volume, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../../core/policy/runningsystemguard.cpp" line="+6"/>
         <source>it is on the boot disk, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../../core/policy/runningsystemguard.cpp" line="+6"/>
         <source>it is a system volume, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation type="unfinished"></translation>
@@ -916,7 +1004,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>its file system (XFS) can be renamed only while it is unmounted.</source>
+        <extracomment>Why a rename is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no volume is erased until media-policy-overrides.json is fixed (%1).</source>
+        <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this; %1 is the file&apos;s fault</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
         <translation type="unfinished"></translation>
@@ -925,7 +1025,7 @@
 <context>
     <name>VolumeMenuModel</name>
     <message>
-        <location filename="../../core/format/volumemenumodel.cpp" line="+12"/>
+        <location filename="../../core/format/volumemenumodel.cpp" line="+13"/>
         <source>Ignore in Auto-Eject &amp; Eject All</source>
         <extracomment>Checkmark menu item exempting a volume from bulk ejection</extracomment>
         <translation type="unfinished"></translation>

@@ -123,6 +123,48 @@
     </message>
 </context>
 <context>
+    <name>EraseCheck</name>
+    <message>
+        <location filename="../../core/operations/erasecheck.cpp" line="+14"/>
+        <source>The erase finished, but the volume could not be read back to check it.</source>
+        <extracomment>Erase failure: the device could not be read back after formatting</extracomment>
+        <translation>フォーマットは完了しましたが、確認のためにボリュームを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The erase finished, but the volume now holds no file system. Erase it again.</source>
+        <extracomment>Erase failure after reading the device back</extracomment>
+        <translation>フォーマットは完了しましたが、ボリュームにファイルシステムがありません。もう一度フォーマットしてください。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The erase finished, but the volume now holds %1 “%2” instead. Erase it again.</source>
+        <extracomment>Erase failure after reading the device back; %1 file-system type, %2 its name</extracomment>
+        <translation>フォーマットは完了しましたが、ボリュームには代わりに %1「%2」があります。もう一度フォーマットしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedDiskOperations</name>
+    <message>
+        <location filename="../../core/operations/guardeddiskoperations.cpp" line="+27"/>
+        <source>Another operation is working on the disk of “%1”. Try again when it has finished.</source>
+        <extracomment>Operation failure: another operation works on the same disk</extracomment>
+        <translation>別の操作が「%1」のディスクを使用しています。終了してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The disk of “%1” is busy with another operation (%2). Try again when it has finished.</source>
+        <extracomment>Operation failure; %2 is the operation that holds the disk (&quot;Erase&quot;)</extracomment>
+        <translation>「%1」のディスクは別の操作（%2）で使用中です。終了してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>“%1” is neither a network share nor a FUSE mount, so it is not unmounted by its folder.</source>
+        <extracomment>Eject failure: only network shares and FUSE mounts are unmounted by their folder</extracomment>
+        <translation>「%1」はネットワーク共有でも FUSE マウントでもないため、フォルダーを指定してアンマウントすることはしません。</translation>
+    </message>
+</context>
+<context>
     <name>HistoryFormatter</name>
     <message>
         <location filename="../../core/format/historyformatter.cpp" line="+26"/>
@@ -690,6 +732,40 @@
     </message>
 </context>
 <context>
+    <name>OwnedFile</name>
+    <message>
+        <location filename="../../core/stores/ownedfile.cpp" line="+24"/>
+        <source>it is a symbolic link that belongs to another user</source>
+        <extracomment>Why one of the program&apos;s files is not used</extracomment>
+        <translation>別のユーザーが所有するシンボリックリンクです</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>it is a symbolic link to nothing</source>
+        <extracomment>Why one of the program&apos;s files is not used</extracomment>
+        <translation>リンク先の存在しないシンボリックリンクです</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>it belongs to another user</source>
+        <extracomment>Why one of the program&apos;s files is not written</extracomment>
+        <translation>別のユーザーが所有しています</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+102"/>
+        <source>its folder belongs to another user</source>
+        <extracomment>Why one of the program&apos;s files is not written</extracomment>
+        <translation>フォルダーを別のユーザーが所有しています</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>it is not a regular file of this user</source>
+        <extracomment>Why one of the program&apos;s files is not written</extracomment>
+        <translation>このユーザーの通常のファイルではありません</translation>
+    </message>
+</context>
+<context>
     <name>RegularFileReader</name>
     <message>
         <location filename="../../core/stores/regularfilereader.cpp" line="+20"/>
@@ -861,27 +937,39 @@
     </message>
 </context>
 <context>
+    <name>UserHome</name>
+    <message>
+        <location filename="../../core/stores/userhome.cpp" line="+61"/>
+        <source>Quillmere needs a home folder of its user to keep its settings and history, but neither HOME (“%1”) nor the user’s entry in the password database (“%2”) names one. Set HOME to a folder of yours.</source>
+        <extracomment>Printed when the program will not start; %1 is $HOME, %2 the password database&apos;s home</extracomment>
+        <translation>Quillmere は設定と履歴を保存するためにユーザーのホームフォルダーを必要としますが、HOME（「%1」）もパスワードデータベースのユーザー項目（「%2」）もホームフォルダーを示していません。HOME を自分のフォルダーに設定してください。</translation>
+    </message>
+</context>
+<context>
     <name>VolumeActionGate</name>
     <message>
-        <location filename="../../core/format/volumeactiongate.cpp" line="+34"/>
+        <location filename="../../core/format/volumeactiongate.cpp" line="+35"/>
         <source>it isn’t mounted.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>マウントされていません。</translation>
     </message>
     <message>
         <location line="+6"/>
+        <location filename="../../core/policy/runningsystemguard.cpp" line="+12"/>
         <source>it is the boot volume, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>起動ボリュームのため、Quillmere は操作しません。</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../../core/policy/runningsystemguard.cpp" line="+6"/>
         <source>it is on the boot disk, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>起動ディスク上にあるため、Quillmere は操作しません。</translation>
     </message>
     <message>
         <location line="+7"/>
+        <location filename="../../core/policy/runningsystemguard.cpp" line="+6"/>
         <source>it is a system volume, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>システムボリュームのため、Quillmere は操作しません。</translation>
@@ -911,7 +999,19 @@
         <translation>デバイスファイルがありません。</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>its file system (XFS) can be renamed only while it is unmounted.</source>
+        <extracomment>Why a rename is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
+        <translation>ファイルシステム（XFS）はアンマウント中にしか名前を変更できません。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no volume is erased until media-policy-overrides.json is fixed (%1).</source>
+        <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this; %1 is the file&apos;s fault</extracomment>
+        <translation>media-policy-overrides.json が修正されるまで、どのボリュームもフォーマットしません（%1）。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>only removable, external, and disk-image volumes may be erased.</source>
         <extracomment>Why an erase is refused: &quot;Couldn’t erase “X”: &quot; + this</extracomment>
         <translation>フォーマットできるのは、リムーバブルボリューム、外部ボリューム、ディスクイメージだけです。</translation>
@@ -920,7 +1020,7 @@
 <context>
     <name>VolumeMenuModel</name>
     <message>
-        <location filename="../../core/format/volumemenumodel.cpp" line="+12"/>
+        <location filename="../../core/format/volumemenumodel.cpp" line="+13"/>
         <source>Ignore in Auto-Eject &amp; Eject All</source>
         <extracomment>Checkmark menu item exempting a volume from bulk ejection</extracomment>
         <translation>自動取り出しと「すべて取り出す」の対象外にする</translation>
