@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // Keeps the program to one instance where there is no session bus: the first one listens on a
 // local socket in the user's runtime folder (or home); a later launch connects to it and hands
@@ -33,8 +33,12 @@ public:
     std::function<void(const QString &)> onAction;
 
 private:
+    void accept();
     void handle(const QByteArray &request);
 
     QString m_socketPath;
-    QLocalServer *m_server = nullptr;
+    // A plain Unix socket: Qt's local sockets would load its network library into the tray
+    // program for this alone.
+    int m_listener = -1;
+    QSocketNotifier *m_notifier = nullptr;
 };

@@ -167,12 +167,20 @@ QCoro::Task<> OperationFlows::ejectAll()
     // One disk at a time: each operation holds its disk's lock, and a second eject on the same
     // disk would only wait for it.
     QPointer<OperationFlows> self(this);
-    for (const Volume &target : targets)
+    // Every target counts as being ejected until its turn is over, so a drive's volumes share
+    // one "safe to unplug" notice, which ends with the last of them; a failure among them was
+    // already told by its own attempt.
+    for (const Volume &target : targets) {
         setBusy(target, true);
+        if (m_deps.ejectStarted)
+            m_deps.ejectStarted(target);
+    }
     for (const Volume &target : targets) {
         if (!self)
             co_return;
         co_await runEject(target);
+        if (self && m_deps.ejectFinished)
+            m_deps.ejectFinished(target, true);
     }
 }
 

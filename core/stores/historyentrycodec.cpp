@@ -145,6 +145,8 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
         return std::nullopt;
     if (!detail.isUndefined() && !detail.isNull() && !detail.isString())
         return std::nullopt;
+    if (!state.isUndefined() && !state.isNull() && !state.isString())
+        return std::nullopt;
     const auto parsedDate = parseDate(date.toString());
     if (!parsedDate)
         return std::nullopt;
@@ -157,7 +159,7 @@ std::optional<HistoryEntry> decode(QByteArrayView line)
     entry.ok = ok.toBool();
     if (detail.isString())
         entry.detail = detail.toString();
-    // A state this program does not know is read as none, so the line keeps its other fields.
+    // A state this program does not know is kept as it is; readers show what they know.
     if (state.isString())
         entry.state = state.toString();
     return entry;

@@ -10,6 +10,7 @@
 #include "policy/systemmounts.h"
 
 #include <QCoreApplication>
+#include <QCoro/QCoroTimer>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <algorithm>
@@ -189,6 +190,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
     std::optional<OperationResult> firstRefusal;
     QStringList refused;
     qsizetype attempts = mounted.size() + 1;
+    int catchUps = 8;
     while (true) {
         mounted.removeIf([&refused](const MountedPartition &partition) {
             return refused.contains(partition.deviceName);
@@ -214,6 +216,15 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
         if (!outcome.ok && (outcome.error == OperationError::diskServiceGone ||
                             outcome.error == OperationError::cancelled)) {
             co_return outcome;
+        }
+        // udisks2 learns of a mount from udev a moment after the kernel made it (an erase or a
+        // remount that just finished on the same disk): ask again once it has caught up.
+        if (!outcome.ok && outcome.error == OperationError::notMounted && isMounted(name) &&
+            catchUps-- > 0) {
+            ++attempts;
+            co_await QCoro::sleepFor(std::chrono::milliseconds(250));
+            mounted = stillMounted();
+            continue;
         }
         if (!outcome.ok && isMounted(name)) {
             if (!firstRefusal) {
