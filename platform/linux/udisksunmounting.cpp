@@ -190,7 +190,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
     std::optional<OperationResult> firstRefusal;
     QStringList refused;
     qsizetype attempts = mounted.size() + 1;
-    int catchUps = 8;
+    int catchUps = 20;
     while (true) {
         mounted.removeIf([&refused](const MountedPartition &partition) {
             return refused.contains(partition.deviceName);
@@ -222,7 +222,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
         if (!outcome.ok && outcome.error == OperationError::notMounted && isMounted(name) &&
             catchUps-- > 0) {
             ++attempts;
-            co_await QCoro::sleepFor(std::chrono::milliseconds(250));
+            co_await QCoro::sleepFor(std::chrono::milliseconds(500));
             mounted = stillMounted();
             continue;
         }

@@ -46,7 +46,7 @@ class TestDiskExclusion : public QObject {
     static CliRun collect(QProcess &process, const QElapsedTimer &clock)
     {
         CliRun run;
-        if (!process.waitForFinished(180000)) {
+        if (process.state() != QProcess::NotRunning && !process.waitForFinished(180000)) {
             process.kill();
             process.waitForFinished();
             return run;
@@ -162,7 +162,15 @@ private slots:
                              labels[0], QStringLiteral("--yes")});
             startCli(second, {QStringLiteral("erase"), partition, QStringLiteral("--name"),
                               labels[1], QStringLiteral("--yes")});
-            const CliRun runs[] = {collect(first, clock), collect(second, clock)};
+            // Each finish is timed as it happens: waiting for one process after the other would
+            // time the second as finishing no earlier than the first.
+            qint64 finished[2] = {-1, -1};
+            QObject::connect(&first, &QProcess::finished, [&] { finished[0] = clock.elapsed(); });
+            QObject::connect(&second, &QProcess::finished, [&] { finished[1] = clock.elapsed(); });
+            QTRY_VERIFY_WITH_TIMEOUT(finished[0] >= 0 && finished[1] >= 0, 180000);
+            CliRun runs[] = {collect(first, clock), collect(second, clock)};
+            runs[0].finishedMs = finished[0];
+            runs[1].finishedMs = finished[1];
 
             // Each either erased, or was refused because the other held the disk.
             QString reported;
