@@ -190,7 +190,7 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
     std::optional<OperationResult> firstRefusal;
     QStringList refused;
     qsizetype attempts = mounted.size() + 1;
-    int catchUps = 20;
+    int catchUps = 6;
     while (true) {
         mounted.removeIf([&refused](const MountedPartition &partition) {
             return refused.contains(partition.deviceName);
@@ -217,11 +217,14 @@ QCoro::Task<OperationResult> UDisksOperations::unmountAll(QString wholeDisk, QSt
                             outcome.error == OperationError::cancelled)) {
             co_return outcome;
         }
-        // udisks2 learns of a mount from udev a moment after the kernel made it (an erase or a
-        // remount that just finished on the same disk): ask again once it has caught up.
+        // udisks2 can miss a mount made just after the partition was re-read (an erase on the
+        // same disk a moment ago): have it probe the device again, then ask once more.
         if (!outcome.ok && outcome.error == OperationError::notMounted && isMounted(name) &&
             catchUps-- > 0) {
             ++attempts;
+            co_await request(object, UDisksClient::blockInterface, QStringLiteral("Rescan"),
+                             UDisksOperationSupport::optionsArgument(QVariantMap()),
+                             queryTimeoutMs);
             co_await QCoro::sleepFor(std::chrono::milliseconds(500));
             mounted = stillMounted();
             continue;
