@@ -3,6 +3,7 @@
 #include "format/volumemenumodel.h"
 #include "operations/volumenamerules.h"
 #include "policy/mediapolicy.h"
+#include "policy/runningsystemguard.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -35,36 +36,15 @@ QString notMounted()
     return QCoreApplication::translate("VolumeActionGate", "it isn’t mounted.");
 }
 
-QString bootVolume()
-{
-    //: Why an action is refused: "Couldn’t eject “X”: " + this
-    return QCoreApplication::translate("VolumeActionGate",
-                                       "it is the boot volume, which Quillmere leaves alone.");
-}
-
-QString onBootDisk()
-{
-    //: Why an action is refused: "Couldn’t eject “X”: " + this
-    return QCoreApplication::translate("VolumeActionGate",
-                                       "it is on the boot disk, which Quillmere leaves alone.");
-}
-
-QString systemVolume()
-{
-    //: Why an action is refused: "Couldn’t eject “X”: " + this
-    return QCoreApplication::translate("VolumeActionGate",
-                                       "it is a system volume, which Quillmere leaves alone.");
-}
-
 // The boot volume, system volumes and the other volumes of the boot disk are left alone.
 std::optional<QString> leftAlone(const Volume &volume)
 {
     if (volume.kind == VolumeKind::boot)
-        return bootVolume();
+        return RunningSystemGuard::bootVolumeReason();
     if (volume.kind == VolumeKind::systemHidden)
-        return systemVolume();
+        return RunningSystemGuard::systemVolumeReason();
     if (volume.traits.sharesBootDevice)
-        return onBootDisk();
+        return RunningSystemGuard::onBootDiskReason();
     return std::nullopt;
 }
 
@@ -111,7 +91,7 @@ std::optional<QString> refusal(const Volume &volume, VolumeOperation operation)
             //: Why a rename is refused: "Couldn’t rename “X”: " + this
             return QCoreApplication::translate("VolumeActionGate", "it has no device node.");
         if (volume.kind == VolumeKind::boot)
-            return bootVolume();
+            return RunningSystemGuard::bootVolumeReason();
         if (!VolumeNameRules::relabelsWhileMounted(volume.fileSystemType))
             //: Why a rename is refused: "Couldn’t rename “X”: " + this
             return QCoreApplication::translate("VolumeActionGate",

@@ -4,30 +4,30 @@
 
 #include <QCoreApplication>
 
-namespace {
+namespace RunningSystemGuard {
 
-// The same sentences the action gate gives, so a refusal reads alike from every front end.
-QString bootVolume()
+// Why an action is refused; the action gate gives the same sentences, so a refusal reads alike
+// from every front end.
+QString bootVolumeReason()
 {
+    //: Why an action is refused: "Couldn’t eject “X”: " + this
     return QCoreApplication::translate("VolumeActionGate",
                                        "it is the boot volume, which Quillmere leaves alone.");
 }
 
-QString onBootDisk()
+QString onBootDiskReason()
 {
+    //: Why an action is refused: "Couldn’t eject “X”: " + this
     return QCoreApplication::translate("VolumeActionGate",
                                        "it is on the boot disk, which Quillmere leaves alone.");
 }
 
-QString systemVolume()
+QString systemVolumeReason()
 {
+    //: Why an action is refused: "Couldn’t eject “X”: " + this
     return QCoreApplication::translate("VolumeActionGate",
                                        "it is a system volume, which Quillmere leaves alone.");
 }
-
-} // namespace
-
-namespace RunningSystemGuard {
 
 bool isRunningSystem(const Volume &volume)
 {
@@ -39,9 +39,9 @@ bool isRunningSystem(const Volume &volume)
 std::optional<QString> refusal(const Volume &volume, VolumeOperation operation)
 {
     if (volume.kind == VolumeKind::boot)
-        return bootVolume();
+        return bootVolumeReason();
     if (isRunningSystem(volume))
-        return systemVolume();
+        return systemVolumeReason();
     if (!volume.traits.sharesBootDevice)
         return std::nullopt;
     switch (operation) {
@@ -49,7 +49,7 @@ std::optional<QString> refusal(const Volume &volume, VolumeOperation operation)
     case VolumeOperation::forceEject:
     case VolumeOperation::autoEject:
     case VolumeOperation::erase:
-        return onBootDisk();
+        return onBootDiskReason();
     case VolumeOperation::remount:
     case VolumeOperation::autoRemount:
     case VolumeOperation::rename:

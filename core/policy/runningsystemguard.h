@@ -12,6 +12,11 @@
 // to the disk service or any tool, whatever the media-policy overrides say.
 namespace RunningSystemGuard {
 
+// Why the running system's volumes are refused, as every front end words it.
+QString bootVolumeReason();
+QString onBootDiskReason();
+QString systemVolumeReason();
+
 // The boot volume, a system volume, or a volume mounted at a system mount point.
 bool isRunningSystem(const Volume &volume);
 

@@ -606,7 +606,7 @@
         <translation>Auf diesem Computer fehlen alle Programme, mit denen sich die Dateisysteme zum Formatieren eines Datenträgers erstellen lassen.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+58"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>Der Vorgang ist fehlgeschlagen.</translation>

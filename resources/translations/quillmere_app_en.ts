@@ -606,7 +606,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+58"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation type="unfinished"></translation>

@@ -606,7 +606,7 @@
         <translation>Este equipo no tiene ninguna de las herramientas que crean los sistemas de archivos con los que se puede formatear un volumen.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+58"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>La operación falló.</translation>

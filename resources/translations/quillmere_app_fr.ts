@@ -606,7 +606,7 @@
         <translation>Cet ordinateur ne dispose d’aucun des outils qui créent les systèmes de fichiers utilisés pour formater un volume.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+58"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>L’opération a échoué.</translation>

@@ -606,7 +606,7 @@
         <translation>このコンピューターには、ボリュームのフォーマットに使うファイルシステムを作成するツールがひとつもありません。</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+58"/>
         <source>The operation failed.</source>
         <extracomment>Operation failure alert text</extracomment>
         <translation>操作に失敗しました。</translation>

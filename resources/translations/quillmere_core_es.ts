@@ -863,7 +863,7 @@
         <translation>Rechazado por el sistema (estado 0x%1)</translation>
     </message>
     <message>
-        <location filename="../../platform/linux/udisksunmounting.cpp" line="+90"/>
+        <location filename="../../platform/linux/udisksunmounting.cpp" line="+91"/>
         <source>Couldn’t open the volume at %1</source>
         <extracomment>Volume open failure</extracomment>
         <translation>No se pudo abrir el volumen en %1</translation>
@@ -953,34 +953,31 @@
 <context>
     <name>VolumeActionGate</name>
     <message>
-        <location filename="../../core/format/volumeactiongate.cpp" line="+35"/>
+        <location filename="../../core/format/volumeactiongate.cpp" line="+36"/>
         <source>it isn’t mounted.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>no está montado.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../../core/policy/runningsystemguard.cpp" line="+12"/>
+        <location filename="../../core/policy/runningsystemguard.cpp" line="+14"/>
         <source>it is the boot volume, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>es el volumen de arranque, que Quillmere no toca.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../../core/policy/runningsystemguard.cpp" line="+6"/>
         <source>it is on the boot disk, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>está en el disco de arranque, que Quillmere no toca.</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../../core/policy/runningsystemguard.cpp" line="+6"/>
         <source>it is a system volume, which Quillmere leaves alone.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t eject “X”: &quot; + this</extracomment>
         <translation>es un volumen del sistema, que Quillmere no toca.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location filename="../../core/format/volumeactiongate.cpp" line="+18"/>
         <source>its media policy doesn’t allow it.</source>
         <extracomment>Why an action is refused: &quot;Couldn’t rename “X”: &quot; + this</extracomment>
         <translation>su política de soportes no lo permite.</translation>
