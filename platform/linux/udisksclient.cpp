@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <qcoro/qcorodbuspendingcall.h>
 #include <qcoro/qcorosignal.h>
+#include <utility>
 
 const QString UDisksClient::service = QStringLiteral("org.freedesktop.UDisks2");
 const QString UDisksClient::managerPath = QStringLiteral("/org/freedesktop/UDisks2");
@@ -129,6 +130,8 @@ QCoro::Task<> UDisksClient::untilAnswered()
 QCoro::Task<> UDisksClient::fetch()
 {
     const quint64 generation = m_generation;
+    m_fetching = true;
+    m_heldSignals.clear();
     QDBusMessage message = QDBusMessage::createMethodCall(
         service, managerPath, objectManagerInterface, QStringLiteral("GetManagedObjects"));
     const QDBusMessage reply = co_await m_liveness->call(message, -1);
@@ -140,6 +143,8 @@ void UDisksClient::applyFetch(const QDBusMessage &reply, quint64 generation)
     if (generation != m_generation) {
         return;
     }
+    m_fetching = false;
+    const QList<QDBusMessage> held = std::exchange(m_heldSignals, {});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
         setUnavailable();
         markAnswered();
@@ -164,9 +169,14 @@ void UDisksClient::applyFetch(const QDBusMessage &reply, quint64 generation)
             *iface = normalized(std::move(*iface));
         }
     }
-    // The reply is newer than any signal that came before it.
+    // udisks2 can answer with objects older than a signal it sent before the reply (a file
+    // system found while the list was being built). Signals carry whole values, so laying
+    // them over the reply in their order leaves the newest of each; later ones follow anyway.
     m_objects = std::move(objects);
     m_indexDirty = true;
+    for (const QDBusMessage &message : held) {
+        applySignal(message);
+    }
     const bool wasAvailable = m_available;
     m_available = true;
     if (!wasAvailable) {
@@ -219,58 +229,76 @@ void UDisksClient::onOwnerChanged(const QString &, const QString &oldOwner, cons
 
 void UDisksClient::onInterfacesAdded(const QDBusMessage &message)
 {
-    const QVariantList arguments = message.arguments();
-    if (arguments.size() < 2) {
-        return;
-    }
-    const auto path = arguments[0].value<QDBusObjectPath>();
-    const auto interfaces = qdbus_cast<Interfaces>(arguments[1]);
-    Interfaces &known = m_objects[path];
-    for (auto it = interfaces.cbegin(); it != interfaces.cend(); ++it) {
-        known.insert(it.key(), normalized(it.value()));
-    }
-    m_indexDirty = true;
-    emit objectsChanged();
+    onSignal(message);
 }
 
 void UDisksClient::onInterfacesRemoved(const QDBusMessage &message)
 {
-    const QVariantList arguments = message.arguments();
-    if (arguments.size() < 2) {
-        return;
-    }
-    const auto path = arguments[0].value<QDBusObjectPath>();
-    const QStringList interfaces = arguments[1].toStringList();
-    auto it = m_objects.find(path);
-    if (it == m_objects.end()) {
-        return;
-    }
-    for (const QString &interface : interfaces) {
-        it->remove(interface);
-    }
-    if (it->isEmpty()) {
-        m_objects.erase(it);
-    }
-    m_indexDirty = true;
-    emit objectsChanged();
+    onSignal(message);
 }
 
 void UDisksClient::onPropertiesChanged(const QDBusMessage &message)
 {
+    onSignal(message);
+}
+
+void UDisksClient::onSignal(const QDBusMessage &message)
+{
+    if (m_fetching) {
+        m_heldSignals.append(message);
+    } else if (applySignal(message)) {
+        emit objectsChanged();
+    }
+}
+
+bool UDisksClient::applySignal(const QDBusMessage &message)
+{
     const QVariantList arguments = message.arguments();
+    if (message.member() == QLatin1String("InterfacesAdded")) {
+        if (arguments.size() < 2) {
+            return false;
+        }
+        const auto path = arguments[0].value<QDBusObjectPath>();
+        const auto interfaces = qdbus_cast<Interfaces>(arguments[1]);
+        Interfaces &known = m_objects[path];
+        for (auto it = interfaces.cbegin(); it != interfaces.cend(); ++it) {
+            known.insert(it.key(), normalized(it.value()));
+        }
+        m_indexDirty = true;
+        return true;
+    }
+    if (message.member() == QLatin1String("InterfacesRemoved")) {
+        if (arguments.size() < 2) {
+            return false;
+        }
+        const auto path = arguments[0].value<QDBusObjectPath>();
+        const QStringList interfaces = arguments[1].toStringList();
+        auto it = m_objects.find(path);
+        if (it == m_objects.end()) {
+            return false;
+        }
+        for (const QString &interface : interfaces) {
+            it->remove(interface);
+        }
+        if (it->isEmpty()) {
+            m_objects.erase(it);
+        }
+        m_indexDirty = true;
+        return true;
+    }
     if (arguments.size() < 3) {
-        return;
+        return false;
     }
     const QString interface = arguments[0].toString();
     const auto changed = qdbus_cast<QVariantMap>(arguments[1]);
     const QStringList invalidated = arguments[2].toStringList();
     auto object = m_objects.find(QDBusObjectPath(message.path()));
     if (object == m_objects.end()) {
-        return;
+        return false;
     }
     auto properties = object->find(interface);
     if (properties == object->end()) {
-        return;
+        return false;
     }
     for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
         properties->insert(it.key(), normalized(it.value()));
@@ -281,7 +309,7 @@ void UDisksClient::onPropertiesChanged(const QDBusMessage &message)
     if (interface == blockInterface) {
         m_indexDirty = true;
     }
-    emit objectsChanged();
+    return true;
 }
 
 bool UDisksClient::hasInterface(const QString &objectPath, const QString &interface) const

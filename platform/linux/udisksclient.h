@@ -98,6 +98,10 @@ private slots:
 private:
     QCoro::Task<> fetch();
     void applyFetch(const QDBusMessage &reply, quint64 generation);
+    // Signals that arrive while a fetch is out are kept, to be laid over its reply.
+    void onSignal(const QDBusMessage &message);
+    // False when the message changed nothing held.
+    bool applySignal(const QDBusMessage &message);
     void setUnavailable();
     void markAnswered();
     void rebuildDeviceIndex() const;
@@ -113,6 +117,8 @@ private:
     bool m_answered = false;
     // Replies to fetches made before the owner changed again are dropped.
     quint64 m_generation = 0;
+    bool m_fetching = false;
+    QList<QDBusMessage> m_heldSignals;
     mutable bool m_indexDirty = true;
     mutable QHash<QString, QString> m_objectByDevice;
     mutable QHash<QString, QString> m_objectByPath;

@@ -193,6 +193,29 @@ private slots:
         QVERIFY(!m_provider->kernelName(QStringLiteral("/dev/mapper/other")));
     }
 
+    // udisks2 may announce a change and then send a listing taken before it; a client
+    // starting just then must still end up with the change.
+    void changesAnnouncedBeforeAnOlderListingAreKept()
+    {
+        const QString stick = QStringLiteral("/org/freedesktop/UDisks2/block_devices/dm_2d0");
+        const QString sdb1 = QStringLiteral("/org/freedesktop/UDisks2/block_devices/sdb1");
+        m_udisks->whileListing = [&] {
+            m_udisks->whileListing = nullptr;
+            m_udisks->lockFromOutside(sdb1);
+        };
+        UDisksClient late(m_bus->connect(QStringLiteral("late")));
+        QVERIFY(QTest::qWaitFor([&] { return late.isAvailable(); }, 5000));
+        QTest::qWait(200);
+        QVERIFY(!m_udisks->objects().contains(QDBusObjectPath(stick)));
+        QVERIFY(!late.hasInterface(stick, UDisksClient::blockInterface));
+        QCOMPARE(late.properties(sdb1, QStringLiteral("org.freedesktop.UDisks2.Encrypted"))
+                     .value(QStringLiteral("CleartextDevice"))
+                     .value<QDBusObjectPath>()
+                     .path(),
+                 QStringLiteral("/"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("late"));
+    }
+
     void anUnlockedStickIsAnExternalVolumeThatEjectAllIncludes()
     {
         const VolumeList volumes = currentVolumes();

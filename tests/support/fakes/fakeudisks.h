@@ -23,6 +23,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
+#include <functional>
 
 // Manager.CanFormat's answer: (available, the utility that is missing otherwise).
 struct FakeCanFormatAnswer {
@@ -77,6 +78,12 @@ public:
         qDBusRegisterMetaType<QList<QDBusObjectPath>>();
         qDBusRegisterMetaType<FakeCanFormatAnswer>();
     }
+
+    // Runs after a listing is taken and before it is sent, as udisks2 may change objects (and
+    // say so) between the two.
+    std::function<void()> whileListing;
+    // Locks an encrypted device as if someone else had asked udisks2 to.
+    void lockFromOutside(const QString &object) { lock(object); }
 
     // File-system types whose tool is installed, for Manager.CanFormat.
     QStringList makeableTypes{QStringLiteral("ext4")};
@@ -156,7 +163,11 @@ public:
         const QVariantList args = message.arguments();
         if (message.interface() == QLatin1String("org.freedesktop.DBus.ObjectManager") &&
             member == QLatin1String("GetManagedObjects")) {
-            connection.send(message.createReply(QVariant::fromValue(m_objects)));
+            const Objects listed = m_objects;
+            if (whileListing) {
+                whileListing();
+            }
+            connection.send(message.createReply(QVariant::fromValue(listed)));
             return true;
         }
         if (message.interface() == QLatin1String("org.freedesktop.DBus.Properties") &&
