@@ -66,7 +66,9 @@ QList<Command> commands()
                 {QStringLiteral("list [--all] [--json] [--watch]")},
                 {{QStringLiteral("--all"),
                   /*: quillmere-cli list --help */ QCoreApplication::translate(
-                      "CommandHelp", "Show every kind of volume, also those the settings hide.")},
+                      "CommandHelp",
+                      "Show every kind of volume, also those the settings hide, and what is "
+                      "attached but not mounted.")},
                  {QStringLiteral("--json"),
                   /*: quillmere-cli list --help */ QCoreApplication::translate(
                       "CommandHelp", "Print JSON with every field.")},
@@ -76,7 +78,8 @@ QList<Command> commands()
                 QStringLiteral("quillmere-cli list --all"),
                 /*: quillmere-cli list --help: what the example does */
                 QCoreApplication::translate("CommandHelp",
-                                            "Lists every volume, also those the settings hide.")});
+                                            "Lists every volume, also those the settings hide "
+                                            "and those attached but not mounted.")});
     all.append(
         {QStringLiteral("eject"),
          /*: quillmere-cli --help: the eject command */

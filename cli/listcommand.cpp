@@ -155,6 +155,9 @@ QCoro::Task<int> ListCommand::run()
     }
     auto provider = std::make_shared<UDisksDescriptionProvider>(&client);
     auto source = std::make_shared<UDisksDiskSource>(provider);
+    if (m_options.all) {
+        source->setUnmountedScope(DiskMerger::UnmountedScope::everythingAttached);
+    }
     VolumeStore store(source, shownKinds());
     store.start();
     print(store.visibleVolumes());

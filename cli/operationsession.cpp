@@ -23,16 +23,23 @@ VolumeKindSet enabledKinds(const PreferencesStore *prefs)
     return prefs ? prefs->enabledKinds() : VolumeStore::defaultEnabledKinds();
 }
 
+// A command names what `list --all` showed, so it finds everything attached.
+std::shared_ptr<UDisksDiskSource> everythingAttached(UDisksClient *client)
+{
+    auto source =
+        std::make_shared<UDisksDiskSource>(std::make_shared<UDisksDescriptionProvider>(client));
+    source->setUnmountedScope(DiskMerger::UnmountedScope::everythingAttached);
+    return source;
+}
+
 } // namespace
 
 OperationSession::OperationSession()
     : m_settings(SettingsStore::standard()),
       m_prefs(m_settings ? std::make_unique<PreferencesStore>(*m_settings) : nullptr),
       m_ownClient(std::make_unique<UDisksClient>()), m_client(m_ownClient.get()),
-      m_store(std::make_unique<VolumeStore>(
-          std::make_shared<UDisksDiskSource>(
-              std::make_shared<UDisksDescriptionProvider>(m_ownClient.get())),
-          enabledKinds(m_prefs.get()))),
+      m_store(std::make_unique<VolumeStore>(everythingAttached(m_ownClient.get()),
+                                            enabledKinds(m_prefs.get()))),
       m_ownOperations(std::make_unique<UDisksOperations>(m_ownClient.get())),
       m_locks(std::make_unique<FlockDiskLocks>()),
       m_probe(std::make_unique<DeviceFileSystemProbe>(m_ownClient.get())),

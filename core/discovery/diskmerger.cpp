@@ -136,7 +136,7 @@ const QSet<QString> &efiContentHints()
 
 VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
                             const QSet<QString> &mountedDeviceNames,
-                            const std::optional<QString> &bootWholeDiskName)
+                            const std::optional<QString> &bootWholeDiskName, UnmountedScope scope)
 {
     QStringList names;
     names.reserve(candidates.size());
@@ -146,7 +146,7 @@ VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
 
     VolumeList result;
     for (const UnmountedCandidate &c : candidates) {
-        if (!shouldInclude(c, mountedDeviceNames, sliced))
+        if (!shouldInclude(c, mountedDeviceNames, sliced, scope))
             continue;
         Volume v;
         v.id = c.deviceName;
@@ -154,12 +154,14 @@ VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
         v.deviceName = c.deviceName;
         v.capacityBytes = c.sizeBytes;
         v.isEjectable = c.isEjectable;
-        v.kind = VolumeKind::external;
+        v.kind = c.isDiskImage ? VolumeKind::diskImage : VolumeKind::external;
         v.isMounted = false;
         v.isRemovable = true;
         v.wholeDiskName = wholeDiskName(c.deviceName);
         v.volumeUUID = c.volumeUUID;
         v.fileSystemType = c.fileSystemType.value_or(QString());
+        // Ejecting it detaches the image, as for a mounted one.
+        v.traits.isDiskImage = c.isDiskImage;
         v.traits.sharesBootDevice =
             v.wholeDiskName && bootWholeDiskName && *v.wholeDiskName == *bootWholeDiskName;
         result.append(v);
@@ -168,11 +170,16 @@ VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
 }
 
 bool shouldInclude(const UnmountedCandidate &c, const QSet<QString> &mountedDeviceNames,
-                   const QSet<QString> &slicedWholeDisks)
+                   const QSet<QString> &slicedWholeDisks, UnmountedScope scope)
 {
-    if (mountedDeviceNames.contains(c.deviceName) || c.isDiskImage || !c.isMountable ||
-        !c.isRemovableOrExternal)
+    if (mountedDeviceNames.contains(c.deviceName) || !c.isRemovableOrExternal)
         return false;
+    if (scope == UnmountedScope::offered) {
+        if (c.isDiskImage || !c.isMountable || c.isSystemDevice)
+            return false;
+    } else if ((!c.isMountable && !c.isBlank) || (c.isSystemDevice && !c.isDiskImage)) {
+        return false;
+    }
     if (c.isWholeDisk && slicedWholeDisks.contains(c.deviceName))
         return false;
     // A present volume name is the only name tested, even if the media name would match.

@@ -18,13 +18,20 @@ const QSet<QString> &helperPartitionNames();
 // Upper-case content hints of an EFI system partition.
 const QSet<QString> &efiContentHints();
 
-// One unmounted, external volume per included candidate, in candidate order.
+// Which unmounted devices are listed: those offered for remounting, or also whatever else is
+// attached and could be acted on (an attached disk image's partitions, a partition an
+// interrupted erase left blank), for a command line asked to show everything.
+enum class UnmountedScope { offered, everythingAttached };
+
+// One unmounted volume per included candidate, in candidate order: external, or a disk image.
 VolumeList unmountedVolumes(const UnmountedCandidateList &candidates,
                             const QSet<QString> &mountedDeviceNames,
-                            const std::optional<QString> &bootWholeDiskName);
+                            const std::optional<QString> &bootWholeDiskName,
+                            UnmountedScope scope = UnmountedScope::offered);
 
 bool shouldInclude(const UnmountedCandidate &candidate, const QSet<QString> &mountedDeviceNames,
-                   const QSet<QString> &slicedWholeDisks);
+                   const QSet<QString> &slicedWholeDisks,
+                   UnmountedScope scope = UnmountedScope::offered);
 
 // Whole disks of which at least one partition is mounted or a candidate.
 QSet<QString> slicedWholeDisks(const QStringList &candidateDeviceNames,

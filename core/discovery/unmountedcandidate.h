@@ -19,6 +19,10 @@ struct UnmountedCandidate {
     std::optional<QString> volumeUUID;
     std::optional<QString> fileSystemType;
     bool isDiskImage = false;
+    // The disk service counts the device as the system's (a loop device root set up).
+    bool isSystemDevice = false;
+    // Holds nothing recognisable: no file system, no encryption, no partition table.
+    bool isBlank = false;
 
     bool operator==(const UnmountedCandidate &) const = default;
 };

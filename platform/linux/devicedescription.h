@@ -25,6 +25,9 @@ struct DeviceDescription {
     std::optional<QString> fileSystemType;
     bool hintIgnore = false;
     bool hintSystem = false;
+    // Has a size but nothing on it that udisks2 recognises (wiped, or an erase cut short); an
+    // extended partition's container is not blank.
+    bool blank = false;
     // Kernel name of the encrypted device this cleartext device unlocks (sdb1 for dm-0).
     std::optional<QString> backingDevice;
 

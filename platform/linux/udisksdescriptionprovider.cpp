@@ -104,6 +104,11 @@ UDisksDescriptionProvider::description(const QString &deviceName) const
         d.fileSystemType = nonEmpty(block.value(QStringLiteral("IdType")));
     }
     d.hintIgnore = block.value(QStringLiteral("HintIgnore")).toBool();
+    d.blank = d.size.value_or(0) > 0 &&
+              block.value(QStringLiteral("IdUsage")).toString().isEmpty() &&
+              block.value(QStringLiteral("IdType")).toString().isEmpty() &&
+              !partition.value(QStringLiteral("IsContainer")).toBool() &&
+              !m_client->hasInterface(path, UDisksClient::partitionTableInterface);
     // udisks2 may count a cleartext device as the system's; the stick it unlocks is not.
     d.hintSystem = physicalBlock.value(QStringLiteral("HintSystem")).toBool();
     if (const QString backing = m_client->cryptoBackingObject(path); !backing.isEmpty()) {

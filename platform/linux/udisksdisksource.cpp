@@ -167,8 +167,8 @@ VolumeList UDisksDiskSource::currentVolumes()
             continue;
         }
         const auto d = description(name);
-        // Devices the disk service keeps from desktops are not offered for remounting.
-        if (!d || d->hintIgnore || d->hintSystem) {
+        // Devices the disk service keeps from desktops are never listed.
+        if (!d || d->hintIgnore) {
             continue;
         }
         UnmountedCandidate c;
@@ -184,8 +184,10 @@ VolumeList UDisksDiskSource::currentVolumes()
         c.volumeUUID = d->volumeUUID;
         c.fileSystemType = d->fileSystemType;
         c.isDiskImage = d->indicatesDiskImage();
+        c.isSystemDevice = d->hintSystem;
+        c.isBlank = d->blank;
         candidates.append(c);
     }
-    volumes.append(DiskMerger::unmountedVolumes(candidates, mountedNames, boot));
+    volumes.append(DiskMerger::unmountedVolumes(candidates, mountedNames, boot, m_unmountedScope));
     return volumes;
 }

@@ -5,6 +5,7 @@
 #include "volumeresources.h"
 
 #include "discovery/changedebounce.h"
+#include "discovery/diskmerger.h"
 #include "discovery/disksource.h"
 
 #include <QElapsedTimer>
@@ -31,6 +32,9 @@ public:
                               QString mountInfoPath = QString::fromLatin1(MountInfo::defaultPath),
                               QObject *parent = nullptr);
     ~UDisksDiskSource() override;
+
+    // Offered for remounting unless a command line asks for everything attached.
+    void setUnmountedScope(DiskMerger::UnmountedScope scope) { m_unmountedScope = scope; }
 
     VolumeList currentVolumes() override;
     void setChangeHandler(ChangeHandler handler) override;
@@ -60,6 +64,7 @@ private:
     // Runs from the first event not yet notified.
     QElapsedTimer m_pendingSince;
     ChangeHandler m_handler;
+    DiskMerger::UnmountedScope m_unmountedScope = DiskMerger::UnmountedScope::offered;
     // Filled only while currentVolumes() runs: nothing can change the disk service's answers
     // in the meantime, and a later call must see new ones.
     mutable std::optional<QHash<QString, std::optional<DeviceDescription>>> m_descriptions;

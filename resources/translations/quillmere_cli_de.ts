@@ -29,31 +29,31 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>Show every kind of volume, also those the settings hide.</source>
+        <source>Show every kind of volume, also those the settings hide, and what is attached but not mounted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
-        <translation>Jede Art von Datenträger zeigen, auch die in den Einstellungen ausgeblendeten.</translation>
+        <translation>Jede Art von Datenträger zeigen, auch die in den Einstellungen ausgeblendeten und die angeschlossenen, aber nicht eingehängten.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+100"/>
+        <location line="+5"/>
+        <location line="+101"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation>JSON mit allen Feldern ausgeben.</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-98"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation>Danach für jede Änderung eine Zeile ausgeben, bis abgebrochen wird.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Lists every volume, also those the settings hide.</source>
+        <source>Lists every volume, also those the settings hide and those attached but not mounted.</source>
         <extracomment>quillmere-cli list --help: what the example does</extracomment>
-        <translation>Listet alle Datenträger auf, auch die in den Einstellungen ausgeblendeten.</translation>
+        <translation>Listet alle Datenträger auf, auch die in den Einstellungen ausgeblendeten und die angeschlossenen, aber nicht eingehängten.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Ejects a volume, so that its drive can be unplugged.</source>
         <extracomment>quillmere-cli --help: the eject command</extracomment>
         <translation>Wirft einen Datenträger aus, damit sein Laufwerk abgezogen werden kann.</translation>
@@ -346,7 +346,7 @@
         <translation>quillmere-cli: udisks2 läuft nicht auf dem Systembus; nur eingehängte Datenträger werden aufgeführt, keine nicht eingehängten Partitionen.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
         <translation>quillmere-cli: udisks2 ist jetzt verfügbar.</translation>
@@ -514,7 +514,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="-237"/>
+        <location filename="../../cli/commandhelp.cpp" line="-240"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
@@ -619,7 +619,7 @@ VOLUME ist ein Gerätename, ein Einhängepunkt oder der Name eines Datenträgers
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="+168"/>
+        <location filename="../../cli/commandhelp.cpp" line="+171"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Listet die Datenträger auf, die Quillmere sieht.</translation>

@@ -29,31 +29,31 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>Show every kind of volume, also those the settings hide.</source>
+        <source>Show every kind of volume, also those the settings hide, and what is attached but not mounted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+100"/>
+        <location line="+5"/>
+        <location line="+101"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-98"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Lists every volume, also those the settings hide.</source>
+        <source>Lists every volume, also those the settings hide and those attached but not mounted.</source>
         <extracomment>quillmere-cli list --help: what the example does</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Ejects a volume, so that its drive can be unplugged.</source>
         <extracomment>quillmere-cli --help: the eject command</extracomment>
         <translation type="unfinished"></translation>
@@ -345,7 +345,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
         <translation type="unfinished"></translation>
@@ -507,7 +507,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="-237"/>
+        <location filename="../../cli/commandhelp.cpp" line="-240"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation type="unfinished"></translation>
@@ -612,7 +612,7 @@ VOLUME is a device name, a mount point or a volume name.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="+168"/>
+        <location filename="../../cli/commandhelp.cpp" line="+171"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation type="unfinished"></translation>

@@ -29,31 +29,31 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>Show every kind of volume, also those the settings hide.</source>
+        <source>Show every kind of volume, also those the settings hide, and what is attached but not mounted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
-        <translation>Mostrar todos los tipos de volumen, también los que la configuración oculta.</translation>
+        <translation>Mostrar todos los tipos de volumen, también los que la configuración oculta y los conectados pero no montados.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+100"/>
+        <location line="+5"/>
+        <location line="+101"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation>Mostrar JSON con todos los campos.</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-98"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation>Después, mostrar una línea por cada cambio hasta que se interrumpa.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Lists every volume, also those the settings hide.</source>
+        <source>Lists every volume, also those the settings hide and those attached but not mounted.</source>
         <extracomment>quillmere-cli list --help: what the example does</extracomment>
-        <translation>Muestra todos los volúmenes, también los que la configuración oculta.</translation>
+        <translation>Muestra todos los volúmenes, también los que la configuración oculta y los conectados pero no montados.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Ejects a volume, so that its drive can be unplugged.</source>
         <extracomment>quillmere-cli --help: the eject command</extracomment>
         <translation>Expulsa un volumen para que su unidad pueda desconectarse.</translation>
@@ -346,7 +346,7 @@
         <translation>quillmere-cli: udisks2 no se está ejecutando en el bus del sistema; solo se muestran los volúmenes montados, sin las particiones no montadas.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
         <translation>quillmere-cli: udisks2 ha aparecido.</translation>
@@ -514,7 +514,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="-237"/>
+        <location filename="../../cli/commandhelp.cpp" line="-240"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
@@ -619,7 +619,7 @@ VOLUME es un nombre de dispositivo, un punto de montaje o un nombre de volumen.<
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="+168"/>
+        <location filename="../../cli/commandhelp.cpp" line="+171"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Muestra los volúmenes que ve Quillmere.</translation>

@@ -29,31 +29,31 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>Show every kind of volume, also those the settings hide.</source>
+        <source>Show every kind of volume, also those the settings hide, and what is attached but not mounted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
-        <translation>Afficher tous les types de volumes, y compris ceux que les réglages masquent.</translation>
+        <translation>Afficher tous les types de volumes, y compris ceux que les réglages masquent et ceux qui sont branchés sans être montés.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+100"/>
+        <location line="+5"/>
+        <location line="+101"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation>Afficher du JSON avec tous les champs.</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-98"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation>Puis afficher une ligne à chaque changement jusqu’à interruption.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Lists every volume, also those the settings hide.</source>
+        <source>Lists every volume, also those the settings hide and those attached but not mounted.</source>
         <extracomment>quillmere-cli list --help: what the example does</extracomment>
-        <translation>Liste tous les volumes, y compris ceux que les réglages masquent.</translation>
+        <translation>Liste tous les volumes, y compris ceux que les réglages masquent et ceux qui sont branchés sans être montés.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Ejects a volume, so that its drive can be unplugged.</source>
         <extracomment>quillmere-cli --help: the eject command</extracomment>
         <translation>Éjecte un volume pour que son lecteur puisse être débranché.</translation>
@@ -346,7 +346,7 @@
         <translation>quillmere-cli&#xa0;: udisks2 n’est pas lancé sur le bus système&#x202f;; seuls les volumes montés sont listés, sans les partitions non montées.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
         <translation>quillmere-cli&#xa0;: udisks2 est apparu.</translation>
@@ -514,7 +514,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="-237"/>
+        <location filename="../../cli/commandhelp.cpp" line="-240"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
@@ -619,7 +619,7 @@ VOLUME est un nom de périphérique, un point de montage ou un nom de volume.</t
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="+168"/>
+        <location filename="../../cli/commandhelp.cpp" line="+171"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Liste les volumes que voit Quillmere.</translation>

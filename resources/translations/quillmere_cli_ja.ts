@@ -29,31 +29,31 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>Show every kind of volume, also those the settings hide.</source>
+        <source>Show every kind of volume, also those the settings hide, and what is attached but not mounted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
-        <translation>設定で隠しているものも含め、すべての種類のボリュームを表示します。</translation>
+        <translation>設定で隠しているものや、接続されているがマウントされていないものも含め、すべての種類のボリュームを表示します。</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+100"/>
+        <location line="+5"/>
+        <location line="+101"/>
         <source>Print JSON with every field.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation>すべての項目を含む JSON を出力します。</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-98"/>
         <source>Then print a line for each change until interrupted.</source>
         <extracomment>quillmere-cli list --help</extracomment>
         <translation>その後、中断されるまで変更ごとに 1 行を出力します。</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Lists every volume, also those the settings hide.</source>
+        <source>Lists every volume, also those the settings hide and those attached but not mounted.</source>
         <extracomment>quillmere-cli list --help: what the example does</extracomment>
-        <translation>設定で隠しているものも含め、すべてのボリュームを一覧表示します。</translation>
+        <translation>設定で隠しているものや、接続されているがマウントされていないものも含め、すべてのボリュームを一覧表示します。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Ejects a volume, so that its drive can be unplugged.</source>
         <extracomment>quillmere-cli --help: the eject command</extracomment>
         <translation>ドライブを取り外せるようにボリュームを取り出します。</translation>
@@ -345,7 +345,7 @@
         <translation>quillmere-cli: システムバスで udisks2 が動作していません。マウント済みのボリュームだけを表示し、マウントされていないパーティションは表示しません。</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>quillmere-cli: udisks2 appeared.</source>
         <extracomment>quillmere-cli --watch note</extracomment>
         <translation>quillmere-cli: udisks2 が利用できるようになりました。</translation>
@@ -513,7 +513,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="-237"/>
+        <location filename="../../cli/commandhelp.cpp" line="-240"/>
         <source>Displays help on commandline options.</source>
         <extracomment>quillmere-cli --help: the -h option (Qt&apos;s own text)</extracomment>
         <translation>コマンドラインオプションのヘルプを表示します。</translation>
@@ -618,7 +618,7 @@ VOLUME にはデバイス名、マウントポイント、ボリューム名の�
 <context>
     <name>main</name>
     <message>
-        <location filename="../../cli/commandhelp.cpp" line="+168"/>
+        <location filename="../../cli/commandhelp.cpp" line="+171"/>
         <source>Lists the volumes Quillmere sees.</source>
         <extracomment>quillmere-cli --help</extracomment>
         <translation>Quillmere が認識しているボリュームを一覧表示します。</translation>

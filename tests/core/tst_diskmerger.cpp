@@ -187,6 +187,37 @@ private slots:
         QVERIFY(included(partition("sdc1"), {}, {"sdc"}));
     }
 
+    // Asked for everything attached, what an interrupted erase or another tool left is listed
+    // too; internal disks, unrecognised content and system devices that are no image are not.
+    void everythingAttachedAddsImagesAndBlankPartitions()
+    {
+        UnmountedCandidate image = partition("loop0p2", QStringLiteral("IMG"));
+        image.isDiskImage = true;
+        image.isSystemDevice = true;
+        UnmountedCandidate blank = partition("sdb2");
+        blank.isMountable = false;
+        blank.isBlank = true;
+        UnmountedCandidate locked = partition("sdb3");
+        locked.isMountable = false;
+        UnmountedCandidate internalBlank = blank;
+        internalBlank.deviceName = QStringLiteral("nvme0n1p4");
+        internalBlank.isRemovableOrExternal = false;
+        UnmountedCandidate systemStick = partition("sdc1");
+        systemStick.isSystemDevice = true;
+        const UnmountedCandidateList candidates{image, blank, locked, internalBlank, systemStick};
+
+        QCOMPARE(ids(DiskMerger::unmountedVolumes(candidates, {"loop0p1"}, {})), QStringList());
+        const VolumeList all = DiskMerger::unmountedVolumes(
+            candidates, {"loop0p1"}, {}, DiskMerger::UnmountedScope::everythingAttached);
+        QCOMPARE(ids(all), (QStringList{"loop0p2", "sdb2"}));
+        // The image is one still: ejecting it detaches the image.
+        QCOMPARE(all.at(0).kind, VolumeKind::diskImage);
+        QVERIFY(all.at(0).traits.isDiskImage);
+        QCOMPARE(all.at(0).wholeDiskName, std::optional<QString>("loop0"));
+        QCOMPARE(all.at(1).kind, VolumeKind::external);
+        QCOMPARE(all.at(1).name, QStringLiteral("sdb2"));
+    }
+
     void volumeNameHidesMediaName()
     {
         UnmountedCandidate c = partition("sdb1", QStringLiteral("Data"));

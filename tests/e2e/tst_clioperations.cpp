@@ -23,11 +23,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QCoro/QCoroTask>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QScopeGuard>
 #include <QTest>
+#include <QThread>
+#include <algorithm>
+#include <csignal>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -340,8 +344,7 @@ private slots:
         expectOneNewLine(count++,
                          line(QStringLiteral("erase"), QStringLiteral("QMCLI2"), p2, true));
 
-        // A mounted volume is not offered for remounting: refused, nothing recorded. (Unmounted
-        // partitions of a disk image are not listed; the real-device operation tests mount one.)
+        // A mounted volume is not offered for remounting: refused, nothing recorded.
         run = cli({QStringLiteral("remount"), p3});
         QCOMPARE(run.code, 1);
         QVERIFY2(
@@ -403,6 +406,86 @@ private slots:
         QFile original(historyPath());
         QVERIFY(original.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), original.readAll());
+    }
+
+    // A command line killed once the volume is unmounted for erasing: udisks2 may finish the
+    // format or not, but `list --all` still shows the volume, the history has the line written
+    // as the erase began, and the volume can be erased again by its device name.
+    void aCommandLineKilledMidEraseLeavesTheVolumeListed()
+    {
+        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
+                                 .value(QStringLiteral("three"));
+        QVERIFY(!loop.isEmpty());
+        const QString p2 = loop + QStringLiteral("p2");
+        QVERIFY(m_fixture.waitForFileSystems({p2}));
+        QVERIFY(OperationFixture::mountedDevices().contains(p2));
+        const qsizetype count = historyLines().size();
+
+        QProcessEnvironment env = m_fixture.environment();
+        env.remove(QStringLiteral("QT_LOGGING_RULES"));
+        QProcess erase;
+        erase.setProcessEnvironment(env);
+        erase.start(m_cli, {QStringLiteral("erase"), p2, QStringLiteral("--format"),
+                            QStringLiteral("ext4"), QStringLiteral("--name"),
+                            QStringLiteral("QMKILLED"), QStringLiteral("--yes")});
+        QVERIFY(erase.waitForStarted());
+        QElapsedTimer clock;
+        clock.start();
+        while (OperationFixture::mountedDevices().contains(p2) &&
+               erase.state() == QProcess::Running && clock.elapsed() < 30000) {
+            QThread::msleep(2);
+        }
+        QCOMPARE(erase.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(erase.processId()), SIGKILL);
+        QVERIFY(erase.waitForFinished());
+
+        const QList<HistoryEntry> lines = historyLines();
+        QCOMPARE(lines.size(), count + 1);
+        QCOMPARE(lines.constLast().operation, QStringLiteral("erase"));
+        QCOMPARE(lines.constLast().state, std::optional(QStringLiteral("started")));
+
+        // udisks2 goes on with a format it was asked for; the volume is listed either way.
+        CliRun run;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                run = cli(
+                    {QStringLiteral("list"), QStringLiteral("--all"), QStringLiteral("--json")});
+                const QJsonArray volumes = QJsonDocument::fromJson(run.out.toUtf8()).array();
+                return std::any_of(volumes.begin(), volumes.end(), [&](const QJsonValue &v) {
+                    return v.toObject().value(QLatin1String("deviceName")).toString() == p2 &&
+                           !v.toObject().value(QLatin1String("isMounted")).toBool();
+                });
+            },
+            15000));
+        // Without --all, the tray program's list: an unmounted image partition is not offered.
+        run = cli({QStringLiteral("list"), QStringLiteral("--json")});
+        QVERIFY2(!run.out.contains(QLatin1String("\"") + p2 + QLatin1String("\"")),
+                 qPrintable(run.out));
+
+        run = cli({QStringLiteral("erase"), p2, QStringLiteral("--format"), QStringLiteral("ext4"),
+                   QStringLiteral("--name"), QStringLiteral("QMAGAIN"), QStringLiteral("--yes")});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(OperationFixture::label(p2), QStringLiteral("QMAGAIN"));
+
+        // A partition left with nothing on it (a format cut short in the daemon) is listed too.
+        const QString p3 = loop + QStringLiteral("p3");
+        QCOMPARE(::umount2(QFile::encodeName(OperationFixture::mountPointOf(p3)).constData(), 0),
+                 0);
+        bool wiped = false;
+        m_fixture.run(QStringLiteral("wipefs"),
+                      {QStringLiteral("-a"), QStringLiteral("/dev/") + p3}, &wiped);
+        QVERIFY(wiped);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                run = cli(
+                    {QStringLiteral("list"), QStringLiteral("--all"), QStringLiteral("--json")});
+                const QJsonArray volumes = QJsonDocument::fromJson(run.out.toUtf8()).array();
+                return std::any_of(volumes.begin(), volumes.end(), [&](const QJsonValue &v) {
+                    return v.toObject().value(QLatin1String("deviceName")).toString() == p3 &&
+                           v.toObject().value(QLatin1String("fileSystemType")).toString().isEmpty();
+                });
+            },
+            15000));
     }
 
     // The command's own message tells the user why udisks2 refused; the platform's log line for
