@@ -1,14 +1,17 @@
 // The list keeps up under steady churn: with one loop device attached and detached every 0.2 s
 // (so events never pause for the 0.3 s quiet time), the store still refreshes about once a
-// second, and a second device mounted and unmounted for 1.5 s at a time gets every line.
+// second, and a second device mounted and unmounted for 1.5 s at a time gets every line, both
+// in a store of this test's own and in the history of the program running meanwhile.
 
 #include "operationfixture.h"
+#include "programharness.h"
 
 #include "udisksdescriptionprovider.h"
 #include "udisksdisksource.h"
 
 #include "discovery/mounteventdiffer.h"
 #include "discovery/volumestore.h"
+#include "stores/historyentrycodec.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -51,7 +54,9 @@ private slots:
             m_fixture.makeDisks(folder, {QStringLiteral("plain")}).value(QStringLiteral("plain"));
         QVERIFY(!loop.isEmpty());
         QVERIFY(m_fixture.waitForFileSystems({loop}));
-        const QString mountPoint = folder + QStringLiteral("/churn-mount");
+        // Where the test disks are mounted: a folder below /tmp is none the program shows.
+        const QString mountPoint =
+            QStringLiteral("/mnt/%1/churn-mount").arg(QFileInfo(folder).fileName());
         QVERIFY(QDir().mkpath(mountPoint));
         const auto unmount =
             qScopeGuard([&] { ::umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH); });
@@ -75,6 +80,13 @@ private slots:
             previous = store.allVolumes();
         };
         QVERIFY(QTest::qWaitFor([&] { return client.isAvailable(); }, 10000));
+        ProgramHarness app;
+        QString error;
+        QVERIFY2(app.setUp(m_fixture.busAddress, &error), qPrintable(error));
+        // No download of the media definitions from here.
+        app.defaults()->setDate(QString::fromLatin1(SettingsKeys::mediaDefsLastFetch),
+                                QDateTime::currentDateTimeUtc());
+        QVERIFY2(app.start(), qPrintable(app.output()));
         store.start();
         QTest::qWait(1000);
         const int before = refreshes;
@@ -130,6 +142,17 @@ private slots:
         for (int i = 0; i < 10; ++i)
             expected << QStringLiteral("mount") << QStringLiteral("unmount");
         QCOMPARE(seen, expected);
+
+        QStringList recorded;
+        QFile history(
+            QDir(app.homePath()).filePath(QStringLiteral("data/Quillmere/history.jsonl")));
+        QVERIFY(history.open(QIODevice::ReadOnly));
+        for (const QByteArray &raw : history.readAll().split('\n')) {
+            if (const auto entry = HistoryEntryCodec::decode(raw);
+                entry && entry->deviceName == loop)
+                recorded.append(entry->operation);
+        }
+        QVERIFY2(recorded == expected, qPrintable(recorded.join(u' ')));
     }
 };
 
