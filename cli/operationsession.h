@@ -26,7 +26,7 @@ public:
     // udisks2 on the system bus.
     OperationSession();
     // Volumes from source and operations of the caller's (both outlive the session); their
-    // erases are not probed afresh, the caller's operations being its own.
+    // erases and failed renames are not probed afresh, the caller's operations being its own.
     OperationSession(UDisksClient &client, std::shared_ptr<DiskSource> source,
                      DiskOperations &operations);
     ~OperationSession();

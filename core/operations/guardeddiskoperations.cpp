@@ -4,6 +4,7 @@
 #include "operations/disklocks.h"
 #include "operations/erasecheck.h"
 #include "operations/filesystemprobe.h"
+#include "operations/renametruth.h"
 #include "policy/mediapolicy.h"
 #include "policy/runningsystemguard.h"
 
@@ -99,7 +100,12 @@ QCoro::Task<OperationResult> GuardedDiskOperations::rename(Volume volume, QStrin
     const DiskLockAttempt attempt = co_await m_locks.acquire(volume, VolumeOperation::rename);
     if (attempt.outcome == DiskLockAttempt::Outcome::held)
         co_return heldBy(volume, attempt.holder);
-    co_return co_await m_inner.rename(volume, newName);
+    const OperationResult done = co_await m_inner.rename(volume, newName);
+    if (m_probe == nullptr || !RenameTruth::mayHaveChanged(done))
+        co_return done;
+    // Still under the lock, as for an erase; the label is read from the device, not udisks2.
+    const std::optional<ProbedFileSystem> found = co_await m_probe->probe(volume.deviceName);
+    co_return RenameTruth::verdict(done, volume.fileSystemType, volume.name, newName, found);
 }
 
 QCoro::Task<OperationResult> GuardedDiskOperations::erase(Volume volume, QString format,

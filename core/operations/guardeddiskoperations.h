@@ -9,13 +9,14 @@ class DiskLocks;
 class FileSystemProbe;
 
 // The door every front end goes through to the disk operations: it refuses the running
-// system before any call or tool, lets one operation at a time work on a disk, and calls an
-// erase done only when a fresh probe of the device finds what was asked for.
+// system before any call or tool, lets one operation at a time work on a disk, calls an erase
+// done only when a fresh probe of the device finds what was asked for, and tells a failed rename
+// by the label a fresh probe finds.
 class GuardedDiskOperations : public DiskOperations {
 public:
     // fileSystemType maps an erase format to the type the probe reports ("ext4", "vfat").
-    // Without a probe an erase is taken at the inner operations' word (for operations that
-    // touch no real device). Everything given outlives this object.
+    // Without a probe an erase or a rename is taken at the inner operations' word (for
+    // operations that touch no real device). Everything given outlives this object.
     GuardedDiskOperations(DiskOperations &inner, DiskLocks &locks, FileSystemProbe *probe,
                           std::function<QString(const QString &)> fileSystemType);
 

@@ -151,7 +151,7 @@
 <context>
     <name>GuardedDiskOperations</name>
     <message>
-        <location filename="../../core/operations/guardeddiskoperations.cpp" line="+27"/>
+        <location filename="../../core/operations/guardeddiskoperations.cpp" line="+28"/>
         <source>Another operation is working on the disk of “%1”. Try again when it has finished.</source>
         <extracomment>Operation failure: another operation works on the same disk</extracomment>
         <translation>Otra operación está usando el disco de «%1». Vuelva a intentarlo cuando haya terminado.</translation>
@@ -819,6 +819,15 @@
         <source>larger than %1 bytes</source>
         <extracomment>Why a file was not read</extracomment>
         <translation>ocupa más de %1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>RenameTruth</name>
+    <message>
+        <location filename="../../core/operations/renametruth.cpp" line="+43"/>
+        <source>The volume is now named “%1”, not “%2”: %3</source>
+        <extracomment>Rename failure after reading the device back; %1 is the name it has now, %2 the name asked for, %3 why the rename failed</extracomment>
+        <translation>El volumen se llama ahora «%1», no «%2»: %3</translation>
     </message>
 </context>
 <context>

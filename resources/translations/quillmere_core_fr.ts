@@ -151,7 +151,7 @@
 <context>
     <name>GuardedDiskOperations</name>
     <message>
-        <location filename="../../core/operations/guardeddiskoperations.cpp" line="+27"/>
+        <location filename="../../core/operations/guardeddiskoperations.cpp" line="+28"/>
         <source>Another operation is working on the disk of “%1”. Try again when it has finished.</source>
         <extracomment>Operation failure: another operation works on the same disk</extracomment>
         <translation>Une autre opération utilise le disque de «&#xa0;%1&#xa0;». Réessayez lorsqu’elle sera terminée.</translation>
@@ -819,6 +819,15 @@
         <source>larger than %1 bytes</source>
         <extracomment>Why a file was not read</extracomment>
         <translation>plus de %1 octets</translation>
+    </message>
+</context>
+<context>
+    <name>RenameTruth</name>
+    <message>
+        <location filename="../../core/operations/renametruth.cpp" line="+43"/>
+        <source>The volume is now named “%1”, not “%2”: %3</source>
+        <extracomment>Rename failure after reading the device back; %1 is the name it has now, %2 the name asked for, %3 why the rename failed</extracomment>
+        <translation>Le volume s’appelle désormais «&#xa0;%1&#xa0;», et non «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
 </context>
 <context>

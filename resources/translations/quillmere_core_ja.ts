@@ -146,7 +146,7 @@
 <context>
     <name>GuardedDiskOperations</name>
     <message>
-        <location filename="../../core/operations/guardeddiskoperations.cpp" line="+27"/>
+        <location filename="../../core/operations/guardeddiskoperations.cpp" line="+28"/>
         <source>Another operation is working on the disk of “%1”. Try again when it has finished.</source>
         <extracomment>Operation failure: another operation works on the same disk</extracomment>
         <translation>別の操作が「%1」のディスクを使用しています。終了してからもう一度お試しください。</translation>
@@ -814,6 +814,15 @@
         <source>larger than %1 bytes</source>
         <extracomment>Why a file was not read</extracomment>
         <translation>%1 バイトを超えています</translation>
+    </message>
+</context>
+<context>
+    <name>RenameTruth</name>
+    <message>
+        <location filename="../../core/operations/renametruth.cpp" line="+43"/>
+        <source>The volume is now named “%1”, not “%2”: %3</source>
+        <extracomment>Rename failure after reading the device back; %1 is the name it has now, %2 the name asked for, %3 why the rename failed</extracomment>
+        <translation>現在のボリューム名は「%2」ではなく「%1」です: %3</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "operations/guardeddiskoperations.h"
 #include "operations/operationrecorder.h"
 #include "operations/operationresult.h"
+#include "operations/renametruth.h"
 #include "operations/unplugnotices.h"
 #include "operations/volumenamerules.h"
 #include "operations/volumeoperation.h"
@@ -33,6 +34,7 @@ namespace {
 class DeferredOperations : public DiskOperations {
 public:
     QStringList calls;
+    OperationResult renamed{true, std::nullopt};
 
     QCoro::Task<OperationResult> eject(Volume volume, bool force) override
     {
@@ -50,7 +52,8 @@ public:
     {
         calls << QStringLiteral("rename %1 %2").arg(volume.deviceName, newName);
         co_await later();
-        co_return OperationResult{true, std::nullopt};
+        // A copy: QCoro moves from a member that co_return names.
+        co_return OperationResult(renamed);
     }
     QCoro::Task<OperationResult> erase(Volume volume, QString format, QString newName) override
     {
@@ -107,7 +110,7 @@ public:
     QCoro::Task<std::optional<ProbedFileSystem>> probe(QString) override
     {
         ++probes;
-        co_return found;
+        co_return std::optional<ProbedFileSystem>(found);
     }
 };
 
@@ -376,6 +379,73 @@ private slots:
                  qPrintable(both));
         QCOMPARE(detail({a}, OperationError::busy),
                  QStringLiteral("“B” was unmounted, but “A” couldn’t be: target is busy"));
+    }
+
+    // A failed rename is told by the label read back from the device: udisks2 may have
+    // relabelled it and failed to say so, or left a third name.
+    void aFailedRenameIsToldByTheLabelOnTheDevice()
+    {
+        const OperationResult refused{false, QStringLiteral("Error setting label: timed out"),
+                                      OperationError::failed};
+        const auto verdict = [&](const char *type, const std::optional<QString> &label) {
+            std::optional<ProbedFileSystem> found;
+            if (label)
+                found = ProbedFileSystem{QString::fromLatin1(type), *label};
+            return RenameTruth::verdict(refused, QString::fromLatin1(type), QStringLiteral("Old"),
+                                        QStringLiteral("New"), found);
+        };
+        const OperationResult done{true, std::nullopt};
+        QCOMPARE(verdict("ext4", QStringLiteral("New")), done);
+        QCOMPARE(verdict("vfat", QStringLiteral("NEW")), done);
+        QCOMPARE(verdict("ext4", QStringLiteral("Old")), refused);
+        QCOMPARE(verdict("vfat", QStringLiteral("OLD")), refused);
+        // Unreadable, or no label: an unlabelled volume is listed by a stand-in name.
+        QCOMPARE(verdict("ext4", std::nullopt), refused);
+        QCOMPARE(verdict("ext4", QString()), refused);
+        // ext4 keeps case, so "NEW" is a third name.
+        QCOMPARE(verdict("ext4", QStringLiteral("NEW")),
+                 (OperationResult{false,
+                                  QStringLiteral("The volume is now named “NEW”, not “New”: Error "
+                                                 "setting label: timed out"),
+                                  OperationError::failed}));
+        // The failure keeps its kind.
+        const OperationResult gone{false, std::nullopt, OperationError::diskServiceGone};
+        const OperationResult half = RenameTruth::verdict(
+            gone, QStringLiteral("ext4"), QStringLiteral("Old"), QStringLiteral("New"),
+            ProbedFileSystem{QStringLiteral("ext4"), QStringLiteral("Ne")});
+        QCOMPARE(half.error, OperationError::diskServiceGone);
+        QVERIFY2(half.detail->startsWith(QStringLiteral("The volume is now named “Ne”, not “New”: "
+                                                        "udisks2")),
+                 qPrintable(*half.detail));
+    }
+
+    // The guard reads the device back after a failed rename, but not after authorization was
+    // refused: udisks2 did nothing then, and reading through it could prompt again.
+    void aGuardedRenameReadsTheLabelBackAfterAFailure()
+    {
+        MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
+        Volume stick;
+        stick.name = QStringLiteral("Stick");
+        stick.deviceName = QStringLiteral("sdb1");
+        stick.isMounted = true;
+        stick.isRemovable = true;
+        stick.mountPath = QStringLiteral("/media/u/Stick");
+        stick.fileSystemType = QStringLiteral("ext4");
+        DeferredOperations inner;
+        FakeLocks locks;
+        FakeProbe probe;
+        probe.found = ProbedFileSystem{QStringLiteral("ext4"), QStringLiteral("Backup")};
+        GuardedDiskOperations guarded(inner, locks, &probe, sameType);
+
+        inner.renamed = {false, QStringLiteral("Error setting label"), OperationError::failed};
+        QCOMPARE(QCoro::waitFor(guarded.rename(stick, QStringLiteral("Backup"))),
+                 (OperationResult{true, std::nullopt}));
+        QCOMPARE(probe.probes, 1);
+
+        inner.renamed = {false, OperationErrors::text(OperationError::cancelled, {}),
+                         OperationError::cancelled};
+        QCOMPARE(QCoro::waitFor(guarded.rename(stick, QStringLiteral("Backup"))), inner.renamed);
+        QCOMPARE(probe.probes, 1);
     }
 
     // A dismissed password prompt is recorded as cancelled, and the line reads back so; a line

@@ -5,16 +5,21 @@
 #include "fakes/fakeudisks.h"
 #include "fakes/privatebus.h"
 
+#include "devicefilesystemprobe.h"
 #include "udisksclient.h"
 #include "udisksdescriptionprovider.h"
 #include "udisksdisksource.h"
 #include "udisksoperations.h"
 
+#include "operations/disklocks.h"
+#include "operations/guardeddiskoperations.h"
 #include "policy/autoejectpolicy.h"
 #include "policy/mediapolicy.h"
 
 #include <QDir>
 #include <QLoggingCategory>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -81,6 +86,15 @@ public:
 
 private:
     QtMessageHandler m_previous = nullptr;
+};
+
+// Every disk free: the fake devices are no disks another operation could hold.
+class FreeDiskLocks : public DiskLocks {
+public:
+    QCoro::Task<DiskLockAttempt> acquire(Volume, VolumeOperation) override
+    {
+        co_return DiskLockAttempt{};
+    }
 };
 
 const Volume *findVolume(const VolumeList &volumes, const QString &id)
@@ -498,6 +512,70 @@ private slots:
         const QVariantMap options = qdbus_cast<QVariantMap>(format.arguments.value(1));
         QCOMPARE(options.value(QStringLiteral("label")).toString(), QStringLiteral("WIPED"));
         QVERIFY(options.value(QStringLiteral("take-ownership")).toBool());
+    }
+
+    // udisks2 may relabel the device and then fail to say so, or end without an answer: the
+    // label read from the device itself (here an image named after it) decides what is told.
+    void aRefusedRenameIsToldByTheLabelOnTheDevice_data()
+    {
+        QTest::addColumn<QString>("errorName");
+        QTest::addColumn<QString>("labelOnDevice");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("detail");
+        const QString failed = QStringLiteral("org.freedesktop.UDisks2.Error.Failed");
+        const QString timedOut = QStringLiteral("Error setting label: Timed out");
+        QTest::newRow("relabelled") << failed << QStringLiteral("PHOTOS") << true << QString();
+        QTest::newRow("relabelled, then gone")
+            << QStringLiteral("org.freedesktop.DBus.Error.NoReply") << QStringLiteral("PHOTOS")
+            << true << QString();
+        QTest::newRow("unchanged") << failed << QStringLiteral("STICK") << false << timedOut;
+        QTest::newRow("third name")
+            << failed << QStringLiteral("PHOTO") << false
+            << QStringLiteral("The volume is now named “PHOTO”, not “PHOTOS”: ") + timedOut;
+    }
+
+    void aRefusedRenameIsToldByTheLabelOnTheDevice()
+    {
+        QFETCH(QString, errorName);
+        QFETCH(QString, labelOnDevice);
+        QFETCH(bool, ok);
+        QFETCH(QString, detail);
+        const QString mkfs = QStandardPaths::findExecutable(
+            QStringLiteral("mkfs.ext4"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+        if (mkfs.isEmpty() ||
+            !QFileInfo(QString::fromLatin1(DeviceFileSystemProbe::blkidPath)).isExecutable()) {
+            QSKIP("mkfs.ext4 or blkid is not installed");
+        }
+        QTemporaryDir devices;
+        const QString image = devices.filePath(QStringLiteral("dm-0"));
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(4 << 20));
+        file.close();
+        QCOMPARE(QProcess::execute(mkfs, {QStringLiteral("-q"), QStringLiteral("-F"),
+                                          QStringLiteral("-L"), labelOnDevice, image}),
+                 0);
+
+        m_udisks->refuse(QStringLiteral("SetLabel"),
+                         {errorName, QStringLiteral("Error setting label: Timed out")});
+        const VolumeList volumes = currentVolumes();
+        const Volume *stick = findVolume(volumes, QStringLiteral("dm-0"));
+        QVERIFY(stick);
+        QCOMPARE(stick->name, QStringLiteral("STICK"));
+        UDisksOperations operations(m_client, mountInfoPath());
+        FreeDiskLocks locks;
+        DeviceFileSystemProbe probe(m_client, devices.path());
+        GuardedDiskOperations guarded(operations, locks, &probe, &UDisksOperations::filesystemType);
+        const OperationResult result =
+            QCoro::waitFor(guarded.rename(*stick, QStringLiteral("PHOTOS")));
+        QCOMPARE(result.ok, ok);
+        if (ok) {
+            QCOMPARE(result.detail, std::nullopt);
+        } else {
+            QCOMPARE(result.detail.value_or(QString()), detail);
+            QCOMPARE(result.error, OperationError::failed);
+        }
+        // Read from the device, not asked of udisks2.
+        QCOMPARE(m_udisks->callSummary(), QStringList{QStringLiteral("SetLabel dm_2d0")});
     }
 
     void theFormatsOfferedAreThoseUDisksCanMake()
