@@ -1,5 +1,6 @@
 // quillmere-cli's operation commands against real loop devices and a real udisks2, with the
 // settings and the history in a folder of the test's own.
+#include "fileholder.h"
 #include "operationfixture.h"
 #include "volumebuilder.h"
 
@@ -43,34 +44,6 @@ struct CliRun {
     int code = -1;
     QString out;
     QString err;
-};
-
-class Holder {
-public:
-    explicit Holder(const QString &file)
-    {
-        m_process.start(
-            QStringLiteral("/bin/sh"),
-            {QStringLiteral("-c"), QStringLiteral("exec 3<\"$0\"; exec sleep 600"), file});
-        m_process.waitForStarted();
-        m_ready = QTest::qWaitFor(
-            [this] {
-                QFile comm(QStringLiteral("/proc/%1/comm").arg(m_process.processId()));
-                return comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "sleep";
-            },
-            5000);
-    }
-    ~Holder()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-    qint64 pid() const { return m_process.processId(); }
-    bool isReady() const { return m_ready; }
-
-private:
-    QProcess m_process;
-    bool m_ready = false;
 };
 
 HistoryEntry line(const QString &operation, const QString &name, const QString &deviceName, bool ok,
@@ -356,7 +329,7 @@ private slots:
         QFile held(p1Path + QStringLiteral("/held.txt"));
         QVERIFY(held.open(QIODevice::WriteOnly));
         held.close();
-        Holder holder(held.fileName());
+        FileHolder holder(held.fileName());
         QVERIFY(holder.isReady());
 
         run = cli({QStringLiteral("blockers"), p1Path});
@@ -501,7 +474,7 @@ private slots:
         QFile held(mountPoint + QStringLiteral("/held.txt"));
         QVERIFY(held.open(QIODevice::WriteOnly));
         held.close();
-        Holder holder(held.fileName());
+        FileHolder holder(held.fileName());
         QVERIFY(holder.isReady());
 
         const QString logLine =
@@ -839,7 +812,7 @@ private slots:
         QFile held(OperationFixture::mountPointOf(p2) + QStringLiteral("/held.txt"));
         QVERIFY(held.open(QIODevice::WriteOnly));
         held.close();
-        Holder holder(held.fileName());
+        FileHolder holder(held.fileName());
         QVERIFY(holder.isReady());
 
         const CliRun run = cli({QStringLiteral("eject"), p1});

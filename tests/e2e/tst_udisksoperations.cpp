@@ -1,4 +1,5 @@
 // The volume operations against real loop devices and a real udisks2 (tests/support).
+#include "fileholder.h"
 #include "operationfixture.h"
 
 #include "mounttablewatcher.h"
@@ -22,36 +23,6 @@ template <typename T> T await(QCoro::Task<T> task)
 {
     return QCoro::waitFor(std::move(task));
 }
-
-// A process that keeps a file open until it is stopped; named "sleep" in the process table.
-class Holder {
-public:
-    explicit Holder(const QString &file)
-    {
-        m_process.start(
-            QStringLiteral("/bin/sh"),
-            {QStringLiteral("-c"), QStringLiteral("exec 3<\"$0\"; exec sleep 600"), file});
-        m_process.waitForStarted();
-        // Ready once sleep has replaced the shell with the file open.
-        m_ready = QTest::qWaitFor(
-            [this] {
-                QFile comm(QStringLiteral("/proc/%1/comm").arg(pid()));
-                return comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "sleep";
-            },
-            5000);
-    }
-    ~Holder()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-    qint64 pid() const { return m_process.processId(); }
-    bool isReady() const { return m_ready; }
-
-private:
-    QProcess m_process;
-    bool m_ready = false;
-};
 
 } // namespace
 
@@ -277,7 +248,7 @@ private slots:
         QFile create(file);
         QVERIFY(create.open(QIODevice::WriteOnly));
         create.close();
-        Holder holder(file);
+        FileHolder holder(file);
         QVERIFY(holder.isReady());
 
         UDisksOperations operations(m_client.get());
@@ -309,7 +280,7 @@ private slots:
         QFile create(file);
         QVERIFY(create.open(QIODevice::WriteOnly));
         create.close();
-        Holder holder(file);
+        FileHolder holder(file);
         QVERIFY(holder.isReady());
 
         UDisksOperations operations(m_client.get());
