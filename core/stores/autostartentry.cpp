@@ -4,6 +4,8 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 QString AutostartEntry::fileName(const QString &applicationId)
 {
@@ -31,10 +33,17 @@ QByteArray AutostartEntry::contents(const QString &program)
     return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
-bool AutostartEntry::isInEffect(const QByteArray &contents)
+namespace {
+
+using KeyValues = QList<std::pair<QByteArray, QByteArray>>;
+
+// The keys and values of the [Desktop Entry] group in file order, trimmed; none when the file
+// has no such group.
+std::optional<KeyValues> entryGroup(const QByteArray &contents)
 {
     bool inEntryGroup = false;
     bool sawEntryGroup = false;
+    KeyValues pairs;
     for (const QByteArray &rawLine : contents.split('\n')) {
         const QByteArray line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith('#'))
@@ -44,20 +53,31 @@ bool AutostartEntry::isInEffect(const QByteArray &contents)
             sawEntryGroup = sawEntryGroup || inEntryGroup;
             continue;
         }
-        if (!inEntryGroup)
-            continue;
         const qsizetype equals = line.indexOf('=');
-        if (equals < 0)
+        if (!inEntryGroup || equals < 0)
             continue;
-        const QByteArray key = line.left(equals).trimmed();
-        const QByteArray value = line.mid(equals + 1).trimmed();
+        pairs.append({line.left(equals).trimmed(), line.mid(equals + 1).trimmed()});
+    }
+    if (!sawEntryGroup)
+        return std::nullopt;
+    return pairs;
+}
+
+} // namespace
+
+bool AutostartEntry::isInEffect(const QByteArray &contents)
+{
+    const std::optional<KeyValues> group = entryGroup(contents);
+    if (!group)
+        return false;
+    for (const auto &[key, value] : *group) {
         // As GLib reads Booleans, which the session managers that honour these keys use.
         if (key == "Hidden" && (value == "true" || value == "1"))
             return false;
         if (key == "X-GNOME-Autostart-enabled" && (value == "false" || value == "0"))
             return false;
     }
-    return sawEntryGroup;
+    return true;
 }
 
 namespace {
@@ -142,22 +162,10 @@ QStringList execWords(const QString &command)
 
 QString AutostartEntry::programToFind(const QByteArray &contents)
 {
-    bool inEntryGroup = false;
     QString exec;
     QString tryExec;
-    for (const QByteArray &rawLine : contents.split('\n')) {
-        const QByteArray line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        if (line.startsWith('[')) {
-            inEntryGroup = line == "[Desktop Entry]";
-            continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (!inEntryGroup || equals < 0)
-            continue;
-        const QByteArray key = line.left(equals).trimmed();
-        const QString value = unescapedString(QString::fromUtf8(line.mid(equals + 1).trimmed()));
+    for (const auto &[key, raw] : entryGroup(contents).value_or(KeyValues())) {
+        const QString value = unescapedString(QString::fromUtf8(raw));
         if (key == "TryExec")
             tryExec = value;
         else if (key == "Exec")
