@@ -1,5 +1,7 @@
 #include "operations/erasecheck.h"
 
+#include "operations/volumenamerules.h"
+
 #include <QCoreApplication>
 
 namespace EraseCheck {
@@ -15,13 +17,8 @@ OperationResult verdict(const OperationResult &done, const QString &fileSystemTy
                            "EraseCheck", "The erase finished, but the volume could not be read "
                                          "back to check it.")};
     }
-    // FAT and exFAT labels are compared as their tools store them, without case.
-    const bool foldCase =
-        fileSystemType == QLatin1String("vfat") || fileSystemType == QLatin1String("exfat");
-    const bool sameType = found->type == fileSystemType;
-    const bool sameLabel =
-        found->label.compare(label, foldCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
-    if (sameType && sameLabel)
+    if (found->type == fileSystemType &&
+        VolumeNameRules::sameLabel(fileSystemType, found->label, label))
         return {true, std::nullopt};
     if (found->type.isEmpty()) {
         //: Erase failure after reading the device back

@@ -1,5 +1,7 @@
 #include "operations/renametruth.h"
 
+#include "operations/volumenamerules.h"
+
 #include <QCoreApplication>
 
 namespace RenameTruth {
@@ -27,14 +29,9 @@ OperationResult verdict(const OperationResult &failed, const QString &fileSystem
     // No label is no evidence: an unlabelled volume is listed by a stand-in name.
     if (failed.ok || !found || found->label.isEmpty())
         return failed;
-    // FAT and exFAT labels are compared as their tools store them, without case.
-    const Qt::CaseSensitivity sensitivity =
-        fileSystemType == QLatin1String("vfat") || fileSystemType == QLatin1String("exfat")
-            ? Qt::CaseInsensitive
-            : Qt::CaseSensitive;
-    if (found->label.compare(newName, sensitivity) == 0)
+    if (VolumeNameRules::sameLabel(fileSystemType, found->label, newName))
         return {true, std::nullopt};
-    if (found->label.compare(oldName, sensitivity) == 0)
+    if (VolumeNameRules::sameLabel(fileSystemType, found->label, oldName))
         return failed;
     OperationResult changed = failed;
     //: Rename failure after reading the device back; %1 is the name it has now, %2 the name

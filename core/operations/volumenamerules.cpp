@@ -106,4 +106,11 @@ bool relabelsWhileMounted(const QString &fileSystemType)
     return fileSystemType != QLatin1String("xfs");
 }
 
+bool sameLabel(const QString &fileSystemType, const QString &found, const QString &asked)
+{
+    const bool foldCase =
+        fileSystemType == QLatin1String("vfat") || fileSystemType == QLatin1String("exfat");
+    return found.compare(asked, foldCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+}
+
 } // namespace VolumeNameRules

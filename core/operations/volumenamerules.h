@@ -33,4 +33,8 @@ std::optional<QString> problem(const QString &fileSystemType, const QString &nam
 // offered Rename: unmounting someone's open files to rename them would surprise more than help.
 bool relabelsWhileMounted(const QString &fileSystemType);
 
+// Whether a label read back from a device is the name asked for. FAT and exFAT labels are
+// compared as their tools store them, without case.
+bool sameLabel(const QString &fileSystemType, const QString &found, const QString &asked);
+
 } // namespace VolumeNameRules
