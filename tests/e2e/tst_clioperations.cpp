@@ -237,6 +237,19 @@ private:
         return m_fixture.makeDisks(folder, arguments);
     }
 
+    // A test disk with three mounted partitions, once udisks2 knows their file systems; its
+    // loop device name, empty when it could not be made.
+    QString mountedThreeDisk()
+    {
+        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
+                                 .value(QStringLiteral("three"));
+        if (loop.isEmpty() ||
+            !m_fixture.waitForFileSystems({loop + QStringLiteral("p1"), loop + QStringLiteral("p2"),
+                                           loop + QStringLiteral("p3")}))
+            return {};
+        return loop;
+    }
+
     // The one line a command added, compared without its date (which must be recent).
     void expectOneNewLine(qsizetype before, const HistoryEntry &expected)
     {
@@ -280,13 +293,11 @@ private slots:
 
     void everyOperationLeavesItsOneHistoryLine()
     {
-        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
-                                 .value(QStringLiteral("three"));
+        const QString loop = mountedThreeDisk();
         QVERIFY(!loop.isEmpty());
         const QString p1 = loop + QStringLiteral("p1");
         const QString p2 = loop + QStringLiteral("p2");
         const QString p3 = loop + QStringLiteral("p3");
-        QVERIFY(m_fixture.waitForFileSystems({p1, p2, p3}));
         qsizetype count = historyLines().size();
 
         // By device name.
@@ -386,11 +397,9 @@ private slots:
     // as the erase began, and the volume can be erased again by its device name.
     void aCommandLineKilledMidEraseLeavesTheVolumeListed()
     {
-        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
-                                 .value(QStringLiteral("three"));
+        const QString loop = mountedThreeDisk();
         QVERIFY(!loop.isEmpty());
         const QString p2 = loop + QStringLiteral("p2");
-        QVERIFY(m_fixture.waitForFileSystems({p2}));
         QVERIFY(OperationFixture::mountedDevices().contains(p2));
         const qsizetype count = historyLines().size();
 
@@ -580,12 +589,10 @@ private slots:
 
     void namesMustFitTheFileSystem()
     {
-        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
-                                 .value(QStringLiteral("three"));
+        const QString loop = mountedThreeDisk();
         QVERIFY(!loop.isEmpty());
         const QString p2 = loop + QStringLiteral("p2");
         const QString p3 = loop + QStringLiteral("p3");
-        QVERIFY(m_fixture.waitForFileSystems({p2, p3}));
         const qsizetype count = historyLines().size();
 
         CliRun run = cli({QStringLiteral("rename"), p2, QString(300, u'x')});
@@ -752,11 +759,9 @@ private slots:
 
     void eraseRefusesAFormatThisMachineCannotMake()
     {
-        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
-                                 .value(QStringLiteral("three"));
+        const QString loop = mountedThreeDisk();
         QVERIFY(!loop.isEmpty());
         const QString p2 = loop + QStringLiteral("p2");
-        QVERIFY(m_fixture.waitForFileSystems({p2}));
         // The tests install no exFAT tools; a machine that has them has nothing to refuse here.
         UDisksClient client(m_fixture.bus);
         QVERIFY(QTest::qWaitFor([&] { return client.hasAnswered(); }, 10000));
@@ -802,13 +807,11 @@ private slots:
     // history line says the same.
     void aFailedEjectSaysWhatItUnmounted()
     {
-        const QString loop = makeDisks({QStringLiteral("--mount"), QStringLiteral("three")})
-                                 .value(QStringLiteral("three"));
+        const QString loop = mountedThreeDisk();
         QVERIFY(!loop.isEmpty());
         const QString p1 = loop + QStringLiteral("p1");
         const QString p2 = loop + QStringLiteral("p2");
         const QString p3 = loop + QStringLiteral("p3");
-        QVERIFY(m_fixture.waitForFileSystems({p1, p2, p3}));
         QFile held(OperationFixture::mountPointOf(p2) + QStringLiteral("/held.txt"));
         QVERIFY(held.open(QIODevice::WriteOnly));
         held.close();
