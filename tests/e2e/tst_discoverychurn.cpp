@@ -25,12 +25,11 @@ class TestDiscoveryChurn : public QObject {
 
     OperationFixture m_fixture;
 
-    static bool runTool(const QString &program, const QStringList &arguments)
+    bool runTool(const QString &program, const QStringList &arguments) const
     {
-        QProcess process;
-        process.start(program, arguments);
-        return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
-               process.exitCode() == 0;
+        bool ok = false;
+        m_fixture.run(program, arguments, &ok);
+        return ok;
     }
 
 private slots:
