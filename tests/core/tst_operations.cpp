@@ -119,6 +119,19 @@ QString sameType(const QString &format)
     return format;
 }
 
+// A mounted USB stick's ext4 partition.
+Volume stickVolume()
+{
+    Volume stick;
+    stick.name = QStringLiteral("Stick");
+    stick.deviceName = QStringLiteral("sdb1");
+    stick.isMounted = true;
+    stick.isRemovable = true;
+    stick.mountPath = QStringLiteral("/media/u/Stick");
+    stick.fileSystemType = QStringLiteral("ext4");
+    return stick;
+}
+
 Volume bootVolume()
 {
     Volume root;
@@ -424,13 +437,7 @@ private slots:
     void aGuardedRenameReadsTheLabelBackAfterAFailure()
     {
         MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
-        Volume stick;
-        stick.name = QStringLiteral("Stick");
-        stick.deviceName = QStringLiteral("sdb1");
-        stick.isMounted = true;
-        stick.isRemovable = true;
-        stick.mountPath = QStringLiteral("/media/u/Stick");
-        stick.fileSystemType = QStringLiteral("ext4");
+        Volume stick = stickVolume();
         DeferredOperations inner;
         FakeLocks locks;
         FakeProbe probe;
@@ -551,13 +558,7 @@ private slots:
     void renameIsOfferedOnlyWhereTheFileSystemRelabelsMounted()
     {
         MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
-        Volume stick;
-        stick.name = QStringLiteral("Stick");
-        stick.deviceName = QStringLiteral("sdb1");
-        stick.isMounted = true;
-        stick.isRemovable = true;
-        stick.mountPath = QStringLiteral("/media/u/Stick");
-        stick.fileSystemType = QStringLiteral("ext4");
+        Volume stick = stickVolume();
         QVERIFY(VolumeActionGate::isOffered(stick, VolumeOperation::rename));
         stick.fileSystemType = QStringLiteral("xfs");
         QVERIFY(!VolumeActionGate::isOffered(stick, VolumeOperation::rename));
@@ -568,12 +569,8 @@ private slots:
     void aHeldDiskAndAnUnconfirmedEraseAreNotReportedDone()
     {
         MediaPolicy::installOverrides(MediaPolicyOverrides::empty);
-        Volume stick;
-        stick.name = QStringLiteral("Stick");
-        stick.deviceName = QStringLiteral("sdb1");
-        stick.isMounted = true;
-        stick.isRemovable = true;
-        stick.mountPath = QStringLiteral("/media/u/Stick");
+        Volume stick = stickVolume();
+        stick.fileSystemType.clear();
         DeferredOperations inner;
         FakeLocks locks;
         FakeProbe probe;
