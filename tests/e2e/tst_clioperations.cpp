@@ -33,6 +33,7 @@
 #include <QThread>
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -426,19 +427,28 @@ private slots:
         QCOMPARE(lines.constLast().operation, QStringLiteral("erase"));
         QCOMPARE(lines.constLast().state, std::optional(QStringLiteral("started")));
 
-        // udisks2 goes on with a format it was asked for; the volume is listed either way.
+        // Soon, `list --all --json` has the device, in a record that passes the check.
         CliRun run;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                run = cli(
-                    {QStringLiteral("list"), QStringLiteral("--all"), QStringLiteral("--json")});
-                const QJsonArray volumes = QJsonDocument::fromJson(run.out.toUtf8()).array();
-                return std::any_of(volumes.begin(), volumes.end(), [&](const QJsonValue &v) {
-                    return v.toObject().value(QLatin1String("deviceName")).toString() == p2 &&
-                           !v.toObject().value(QLatin1String("isMounted")).toBool();
-                });
-            },
-            15000));
+        const auto listedSoon = [&](const QString &device,
+                                    const std::function<bool(const QJsonObject &)> &check) {
+            return QTest::qWaitFor(
+                [&] {
+                    run = cli({QStringLiteral("list"), QStringLiteral("--all"),
+                               QStringLiteral("--json")});
+                    const QJsonArray volumes = QJsonDocument::fromJson(run.out.toUtf8()).array();
+                    return std::any_of(volumes.begin(), volumes.end(), [&](const QJsonValue &v) {
+                        const QJsonObject volume = v.toObject();
+                        return volume.value(QLatin1String("deviceName")).toString() == device &&
+                               check(volume);
+                    });
+                },
+                15000);
+        };
+
+        // udisks2 goes on with a format it was asked for; the volume is listed either way.
+        QVERIFY(listedSoon(p2, [](const QJsonObject &volume) {
+            return !volume.value(QLatin1String("isMounted")).toBool();
+        }));
         // Without --all, the tray program's list: an unmounted image partition is not offered.
         run = cli({QStringLiteral("list"), QStringLiteral("--json")});
         QVERIFY2(!run.out.contains(QLatin1String("\"") + p2 + QLatin1String("\"")),
@@ -457,17 +467,9 @@ private slots:
         m_fixture.run(QStringLiteral("wipefs"),
                       {QStringLiteral("-a"), QStringLiteral("/dev/") + p3}, &wiped);
         QVERIFY(wiped);
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                run = cli(
-                    {QStringLiteral("list"), QStringLiteral("--all"), QStringLiteral("--json")});
-                const QJsonArray volumes = QJsonDocument::fromJson(run.out.toUtf8()).array();
-                return std::any_of(volumes.begin(), volumes.end(), [&](const QJsonValue &v) {
-                    return v.toObject().value(QLatin1String("deviceName")).toString() == p3 &&
-                           v.toObject().value(QLatin1String("fileSystemType")).toString().isEmpty();
-                });
-            },
-            15000));
+        QVERIFY(listedSoon(p3, [](const QJsonObject &volume) {
+            return volume.value(QLatin1String("fileSystemType")).toString().isEmpty();
+        }));
     }
 
     // The command's own message tells the user why udisks2 refused; the platform's log line for
