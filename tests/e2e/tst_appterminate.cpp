@@ -41,6 +41,21 @@ class TestAppTerminate : public QObject {
         return false;
     }
 
+    // A plain test disk mounted while the program runs, once the program has recorded the
+    // mount; its loop device name, empty when either did not happen.
+    QString mountWhileRunning(const ProgramHarness &app)
+    {
+        const QString folder = OperationFixture::newDiskFolder();
+        m_folders.append(folder);
+        const QString loop =
+            m_fixture.makeDisks(folder, {QStringLiteral("--mount"), QStringLiteral("plain")})
+                .value(QStringLiteral("plain"));
+        if (loop.isEmpty() ||
+            !QTest::qWaitFor([&] { return recordedMount(app.homePath(), loop); }, 30000))
+            return {};
+        return loop;
+    }
+
     // What the program has on the X server, told apart as the window manager would: the
     // volumes popover is a pop-up the program places itself (override-redirect), a question
     // a modal dialog, the main window a normal one.
@@ -124,14 +139,9 @@ private slots:
         QVERIFY2(app.start(), qPrintable(app.output()));
 
         // Something for the history: a volume mounted while it runs.
-        const QString folder = OperationFixture::newDiskFolder();
-        m_folders.append(folder);
-        const QString loop =
-            m_fixture.makeDisks(folder, {QStringLiteral("--mount"), QStringLiteral("plain")})
-                .value(QStringLiteral("plain"));
-        QVERIFY(!loop.isEmpty());
+        const QString loop = mountWhileRunning(app);
+        QVERIFY2(!loop.isEmpty(), "the program recorded no mount line");
         const auto mountLine = [&] { return recordedMount(app.homePath(), loop); };
-        QVERIFY2(QTest::qWaitFor(mountLine, 30000), "the program recorded no mount line");
 
         // The launcher's "Open Quillmere" opens the main window in the running program.
         QCOMPARE(app.launchAgain({QStringLiteral("--action"), QStringLiteral("open")}), 0);
@@ -174,14 +184,8 @@ private slots:
         }
         QVERIFY2(app.start(), qPrintable(app.output()));
 
-        const QString folder = OperationFixture::newDiskFolder();
-        m_folders.append(folder);
-        const QString loop =
-            m_fixture.makeDisks(folder, {QStringLiteral("--mount"), QStringLiteral("plain")})
-                .value(QStringLiteral("plain"));
-        QVERIFY(!loop.isEmpty());
-        QVERIFY2(QTest::qWaitFor([&] { return recordedMount(app.homePath(), loop); }, 30000),
-                 "the program recorded no mount line");
+        const QString loop = mountWhileRunning(app);
+        QVERIFY2(!loop.isEmpty(), "the program recorded no mount line");
         // Failed for the file held open: the kernel's "target is busy".
         const auto busyEjectLines = [&] {
             int count = 0;
